@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/date_time.h"
+
+namespace velnora {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+bool IsValidDate(const Date& d) {
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= DaysInMonth(d.year, d.month);
+}
+
+// Howard Hinnant's days_from_civil / civil_from_days.
+std::int64_t DaysFromCivil(const Date& d) {
+    const std::int64_t y = d.year - (d.month <= 2 ? 1 : 0);
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yoe = y - era * 400;
+    const std::int64_t mp = (d.month + 9) % 12;
+    const std::int64_t doy = (153 * mp + 2) / 5 + d.day - 1;
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+Date CivilFromDays(std::int64_t z) {
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+    return {year, month, day};
+}
+
+int DayOfYear(const Date& d) {
+    return static_cast<int>(DaysFromCivil(d) - DaysFromCivil({d.year, 1, 1})) + 1;
+}
+
+int WeekdayOf(const Date& d) {
+    // 1 January 1970 was a Thursday (5).
+    const std::int64_t w = (DaysFromCivil(d) + 4) % 7;  // 0 = Sunday
+    return static_cast<int>(w < 0 ? w + 7 : w) + 1;
+}
+
+Date AddDays(const Date& d, int days) { return CivilFromDays(DaysFromCivil(d) + days); }
+
+LocalDateTime LocalDateTime::From(const Date& d, const ClockTime& t) {
+    return {DaysFromCivil(d) * 86400 + t.hour * 3600 + t.minute * 60 + t.second};
+}
+
+Date LocalDateTime::date() const {
+    std::int64_t days = seconds / 86400;
+    if (seconds % 86400 < 0) --days;
+    return CivilFromDays(days);
+}
+
+ClockTime LocalDateTime::time() const {
+    std::int64_t s = seconds % 86400;
+    if (s < 0) s += 86400;
+    return {static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60)};
+}
+
+}  // namespace velnora

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows' collaborators that tests replace: message boxes, the coordinate
+// lookup, and the web links (which the windows only request; the shell opens them).
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "workflow/form_values.h"
+
+class QWidget;
+
+namespace velnora {
+
+// The fixed web pages. Windows emit linkRequested(Link); the shell opens the page.
+enum class Link {
+    ForumHome,
+    SoftwareCatalogue,
+    OnlineHelp,
+    DownloadPage,
+    DonationPage,
+    CoBrandPage,
+    FullBrandPage,
+};
+
+// Modal message boxes titled "Velnora" with an OK button (show) or Yes and No (ask).
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void show(QWidget* parent, const QString& text, Icon icon) = 0;
+    virtual bool ask(QWidget* parent, const QString& text, Icon icon) = 0;  // true on Yes
+};
+
+// The real thing: QMessageBox.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void show(QWidget* parent, const QString& text, Icon icon) override;
+    bool ask(QWidget* parent, const QString& text, Icon icon) override;
+};
+
+// Looks up a place's coordinates for the user. Takes the search text and the
+// maker's home-page address, in that order; the caller ignores the result and the
+// lookup writes nothing into the main form.
+class CoordinateLookup {
+public:
+    virtual ~CoordinateLookup() = default;
+    virtual int Lookup(const QString& searchText, const QString& siteAddress) = 0;
+};
+
+// A new lookup is made for each click and released when the click is handled.
+using CoordinateLookupFactory = std::function<std::unique_ptr<CoordinateLookup>()>;
+
+}  // namespace velnora

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workflow/evaluation.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "core/sun_times.h"
+#include "workflow/numbers.h"
+#include "workflow/validation.h"
+
+namespace velnora {
+
+const std::array<EvaluationResult::Label, 16> EvaluationResult::kLabels = {{
+    {"lblName", &EvaluationResult::lblName},
+    {"lblDOB", &EvaluationResult::lblDOB},
+    {"lblTOB", &EvaluationResult::lblTOB},
+    {"lblLatitude", &EvaluationResult::lblLatitude},
+    {"lblLongitude", &EvaluationResult::lblLongitude},
+    {"lblCity", &EvaluationResult::lblCity},
+    {"lblState", &EvaluationResult::lblState},
+    {"lblCountry", &EvaluationResult::lblCountry},
+    {"lblPreviousDaySunRiseTime", &EvaluationResult::lblPreviousDaySunRiseTime},
+    {"lblPreviousDaySunSetTime", &EvaluationResult::lblPreviousDaySunSetTime},
+    {"lblInputDaySunRiseTime", &EvaluationResult::lblInputDaySunRiseTime},
+    {"lblInputDaySunSetTime", &EvaluationResult::lblInputDaySunSetTime},
+    {"lblNextDaySunRiseTime", &EvaluationResult::lblNextDaySunRiseTime},
+    {"lblNextDaySunSetTime", &EvaluationResult::lblNextDaySunSetTime},
+    {"lblTimePeriod", &EvaluationResult::lblTimePeriod},
+    {"lblChaghodiya", &EvaluationResult::lblChaghodiya},
+}};
+
+namespace {
+
+Failure Refused(std::string text, Field focus) {
+    return {FailureKind::Refused, {std::move(text), Icon::Critical, focus}};
+}
+
+std::string Coordinate(int degrees, int minutes, const char* hemisphere) {
+    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " + hemisphere;
+}
+
+}  // namespace
+
+std::string FormatUsGeneralDate(const LocalDateTime& value) {
+    const Date d = value.date();
+    const ClockTime t = value.time();
+    std::string text =
+        std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
+    if (t == ClockTime{}) return text;
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    char clock[16];
+    std::snprintf(clock, sizeof clock, " %d:%02d:%02d %s", hour12, t.minute, t.second,
+                  t.hour < 12 ? "AM" : "PM");
+    return text + clock;
+}
+
+std::int32_t PeriodLength(std::int64_t spanSeconds) {
+    return static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(spanSeconds) / 8));
+}
+
+int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds) {
+    for (int k = 1; k <= 7; ++k) {
+        if (elapsedSeconds <= std::int64_t{k} * periodSeconds) return k - 1;
+    }
+    return 7;
+}
+
+Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
+    if (auto refusal = ValidateInput(f)) return Failure{FailureKind::Refused, *refusal};
+
+    // The lists make these impossible from the window; other callers may not.
+    if (f.month < 0 || f.month > 11 || f.day < 0 || f.day >= kDaysInList || f.year < 0 ||
+        f.year > kLastYear - kFirstYear) {
+        return Failure{FailureKind::Refused,
+                       {"Please Enter Correct Date Of Work", Icon::Information, Field::None}};
+    }
+    if (f.hour < 0 || f.hour > 23 || f.minute < 0 || f.minute > 59 || f.second < 0 ||
+        f.second > 59) {
+        return Failure{FailureKind::Refused,
+                       {"Please Enter Correct Time Of Work", Icon::Information, Field::None}};
+    }
+    const Date date{kFirstYear + f.year, f.month + 1, f.day + 1};
+    const ClockTime clock{f.hour, f.minute, f.second};
+
+    // Degree texts pass validation on their leading number ("12a"), but only a
+    // whole number can be used.
+    const auto lonDegrees = ToInteger16(f.lonDegrees);
+    if (!lonDegrees) {
+        return Refused("Please Enter Value Between 0 And 179 in the Degree of Longitude",
+                       Field::txtLonD);
+    }
+    const auto lonMinutes = ToInteger16(f.lonMinutes);
+    const auto latDegrees = ToInteger16(f.latDegrees);
+    if (!latDegrees) {
+        return Refused("Please Enter Value Between 0 And 89 in the Degree of Latitude",
+                       Field::txtLatD);
+    }
+    const auto latMinutes = ToInteger16(f.latMinutes);
+    const auto zoneHours = ToInteger16(f.zoneHour);
+    if (!zoneHours) return Refused("Please Enter Time Zone", Field::txtZoneHour);
+    const auto zoneMinutes = ToInteger16(f.zoneMinute);
+    if (!zoneMinutes) return Refused("Please Enter Time Zone", Field::txtZoneMinute);
+
+    Evaluation e;
+    EvaluationResult& r = e.texts;
+    r.lblName = f.name;
+    r.lblDOB = std::string(kMonthNames[f.month]) + "/" + std::to_string(date.day) + "/" +
+               std::to_string(date.year);
+    r.lblTOB = std::to_string(clock.hour) + ":" + std::to_string(clock.minute);
+    r.lblLatitude = Coordinate(*latDegrees, *latMinutes, f.south ? "S" : "N");
+    r.lblLongitude = Coordinate(*lonDegrees, *lonMinutes, f.east ? "E" : "W");
+    r.lblCity = f.city;
+    r.lblState = f.state;
+    r.lblCountry = f.country;
+
+    const SunPlace place({*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east},
+                         {*zoneHours, *zoneMinutes});
+    const auto today = place.On(date);
+    const auto before = place.On(AddDays(date, -1));
+    const auto after = place.On(AddDays(date, 1));
+    if (!today || !before || !after) {
+        return Failure{FailureKind::NoSunriseSunset,
+                       {"Sun Does Not Rise Or Set At This Place Around This Date",
+                        Icon::Information, Field::None}};
+    }
+    e.InputDaySunRise = today->sunrise;
+    e.InputDaySunSet = today->sunset;
+    e.PreviousDaySunRise = before->sunrise;
+    e.PreviousDaySunSet = before->sunset;
+    e.NextDaySunRise = after->sunrise;
+    e.NextDaySunSet = after->sunset;
+
+    r.lblPreviousDaySunRiseTime = format(e.PreviousDaySunRise);
+    r.lblPreviousDaySunSetTime = format(e.PreviousDaySunSet);
+    r.lblInputDaySunRiseTime = format(e.InputDaySunRise);
+    r.lblInputDaySunSetTime = format(e.InputDaySunSet);
+    r.lblNextDaySunRiseTime = format(e.NextDaySunRise);
+    r.lblNextDaySunSetTime = format(e.NextDaySunSet);
+
+    e.WorkTime = LocalDateTime::From(date, clock);
+    e.WorkWeekday = WeekdayOf(date);
+
+    if (e.WorkTime < e.InputDaySunRise) {
+        e.span = SpanKind::NightBeforeSunrise;
+        e.spanStart = e.PreviousDaySunSet;
+        e.spanEnd = e.InputDaySunRise;
+    } else if (e.WorkTime > e.InputDaySunSet) {
+        e.span = SpanKind::NightAfterSunset;
+        e.spanStart = e.InputDaySunSet;
+        e.spanEnd = e.NextDaySunRise;
+    } else {
+        e.span = SpanKind::Daylight;
+        e.spanStart = e.InputDaySunRise;
+        e.spanEnd = e.InputDaySunSet;
+    }
+    e.SpanSeconds = e.spanEnd - e.spanStart;
+    e.PeriodSeconds = PeriodLength(e.SpanSeconds);
+    e.ElapsedSeconds = e.WorkTime - e.spanStart;
+    e.periodIndex = FindPeriod(e.PeriodSeconds, e.ElapsedSeconds);
+
+    ChoghadiyaState state;
+    state.PeriodFlags[e.periodIndex] = true;
+    state.WorkWeekday = e.WorkWeekday;
+    if (e.span == SpanKind::Daylight) {
+        DayChoghadiya(state);
+    } else {
+        NightChoghadiya(state);
+    }
+    e.PeriodName = state.PeriodName;
+    e.verdict = VerdictOf(e.PeriodName);
+    r.lblTimePeriod = VerdictText(e.verdict);
+    r.lblChaghodiya = e.PeriodName;
+    return e;
+}
+
+namespace {
+
+std::array<Period, 8> Periods(LocalDateTime start, LocalDateTime end, int weekday, bool night) {
+    const std::int32_t length = PeriodLength(end - start);
+    std::array<Period, 8> periods;
+    for (int k = 0; k < 8; ++k) {
+        Period& p = periods[k];
+        p.number = k + 1;
+        p.start = start + std::int64_t{k} * length;
+        p.end = k == 7 ? end : start + std::int64_t{k + 1} * length;
+        p.name = night ? NightPeriodName(k + 1, weekday) : DayPeriodName(k + 1, weekday);
+        p.verdict = VerdictOf(p.name);
+    }
+    return periods;
+}
+
+}  // namespace
+
+std::array<Period, 8> DayPeriods(const Evaluation& e) {
+    return Periods(e.InputDaySunRise, e.InputDaySunSet, e.WorkWeekday, false);
+}
+
+std::array<Period, 8> NightPeriods(const Evaluation& e) {
+    return Periods(e.InputDaySunSet, e.NextDaySunRise, e.WorkWeekday, true);
+}
+
+}  // namespace velnora

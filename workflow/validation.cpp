@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workflow/validation.h"
+
+#include "workflow/numbers.h"
+
+namespace velnora {
+namespace {
+
+// Degree boxes are read by their leading number, so "12a" passes as 12.
+bool DegreesOutOfRange(const std::string& text, double max) {
+    if (Trim(text).empty()) return true;
+    const double value = LeadingNumber(text);
+    return value > max || value < 0;
+}
+
+// Minute boxes must hold a number as a whole.
+bool MinutesOutOfRange(const std::string& text) {
+    const auto value = ParseNumber(text);
+    return !value || *value > 59 || *value < 0;
+}
+
+bool DayMissingFromMonth(const FormValues& f) {
+    constexpr int kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10, kFebruary = 1;
+    if (f.month == kApril || f.month == kJune || f.month == kSeptember || f.month == kNovember) {
+        return f.day > 29;
+    }
+    if (f.month == kFebruary) {
+        // Divisible by 4, no century rule: the same as Gregorian over 1901..2050.
+        const auto year = static_cast<long long>(RoundHalfEven(kFirstYear + f.year));
+        return f.day > (year % 4 == 0 ? 28 : 27);
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<Message> ValidateInput(const FormValues& f) {
+    if (Trim(f.name).empty()) return Message{"Please Enter Name", Icon::Critical, Field::txtName};
+    if (DegreesOutOfRange(f.lonDegrees, 179)) {
+        return Message{"Please Enter Value Between 0 And 179 in the Degree of Longitude",
+                       Icon::Critical, Field::txtLonD};
+    }
+    if (MinutesOutOfRange(f.lonMinutes)) {
+        return Message{"Please Enter Value Between 0 And 59 in the  Minute of Longitude",
+                       Icon::Critical, Field::txtLonM};
+    }
+    if (DegreesOutOfRange(f.latDegrees, 89)) {
+        return Message{"Please Enter Value Between 0 And 89 in the Degree of Latitude",
+                       Icon::Critical, Field::txtLatD};
+    }
+    if (MinutesOutOfRange(f.latMinutes)) {
+        return Message{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
+                       Icon::Critical, Field::txtLatM};
+    }
+    if (DayMissingFromMonth(f)) {
+        return Message{"Please Enter Correct Date Of Work", Icon::Information, Field::None};
+    }
+    return std::nullopt;
+}
+
+std::optional<Message> ValidateLookup(const FormValues& f) {
+    if (f.city.empty()) return Message{"Please Enter City", Icon::Information, Field::txtMCity};
+    if (f.state.empty()) return Message{"Please Enter State", Icon::Information, Field::txtMState};
+    if (f.country.empty()) {
+        return Message{"Please Enter Country", Icon::Information, Field::txtMCountry};
+    }
+    return std::nullopt;
+}
+
+std::string LookupSearchText(const FormValues& f) {
+    return f.city + " " + f.state + " " + f.country + " Latitude Longitude";
+}
+
+}  // namespace velnora
