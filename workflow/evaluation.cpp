@@ -2,7 +2,6 @@
 #include "workflow/evaluation.h"
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "core/sun_times.h"
@@ -42,17 +41,43 @@ std::string Coordinate(int degrees, int minutes, const char* hemisphere) {
 
 }  // namespace
 
+namespace {
+
+// Appends n (0..9999) in decimal without leading zeros, or with exactly `width`
+// digits when width is given.
+char* PutNumber(char* out, int n, int width = 0) {
+    char digits[4];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0 && count < 4);
+    while (count < width) digits[count++] = '0';
+    while (count > 0) *out++ = digits[--count];
+    return out;
+}
+
+}  // namespace
+
 std::string FormatUsGeneralDate(const LocalDateTime& value) {
     const Date d = value.date();
     const ClockTime t = value.time();
-    std::string text =
-        std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
-    if (t == ClockTime{}) return text;
-    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-    char clock[16];
-    std::snprintf(clock, sizeof clock, " %d:%02d:%02d %s", hour12, t.minute, t.second,
-                  t.hour < 12 ? "AM" : "PM");
-    return text + clock;
+    char text[32];
+    char* out = PutNumber(text, d.month);
+    *out++ = '/';
+    out = PutNumber(out, d.day);
+    *out++ = '/';
+    out = PutNumber(out, d.year);
+    if (!(t == ClockTime{})) {
+        *out++ = ' ';
+        out = PutNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12);
+        *out++ = ':';
+        out = PutNumber(out, t.minute, 2);
+        *out++ = ':';
+        out = PutNumber(out, t.second, 2);
+        for (char c : {' ', t.hour < 12 ? 'A' : 'P', 'M'}) *out++ = c;
+    }
+    return std::string(text, out);
 }
 
 std::int32_t PeriodLength(std::int64_t spanSeconds) {
@@ -102,7 +127,8 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     const auto zoneMinutes = ToInteger16(f.zoneMinute);
     if (!zoneMinutes) return Refused("Please Enter Time Zone", Field::txtZoneMinute);
 
-    Evaluation e;
+    Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
+    Evaluation& e = std::get<Evaluation>(outcome);
     EvaluationResult& r = e.texts;
     r.lblName = f.name;
     r.lblDOB = std::string(kMonthNames[f.month]) + "/" + std::to_string(date.day) + "/" +
@@ -171,7 +197,7 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     e.verdict = VerdictOf(e.PeriodName);
     r.lblTimePeriod = VerdictText(e.verdict);
     r.lblChaghodiya = e.PeriodName;
-    return e;
+    return outcome;
 }
 
 namespace {

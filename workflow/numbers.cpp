@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workflow/numbers.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -37,7 +37,17 @@ std::size_t NumberLength(std::string_view s) {
     return i;
 }
 
+// `number` is a complete number as NumberLength accepts it. Plain integers of up
+// to 15 digits are exact in a double and are read without strtod.
 double ToDouble(std::string_view number) {
+    const bool negative = !number.empty() && number.front() == '-';
+    std::string_view digits = number;
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (digits.size() <= 15 && std::all_of(digits.begin(), digits.end(), IsDigit)) {
+        std::int64_t value = 0;
+        for (char c : digits) value = value * 10 + (c - '0');
+        return negative ? -static_cast<double>(value) : static_cast<double>(value);
+    }
     return std::strtod(std::string(number).c_str(), nullptr);
 }
 

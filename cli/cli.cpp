@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iomanip>
+#include <ostream>
+#include <string_view>
+#include <variant>
+
+#include "workflow/evaluation.h"
+
+namespace velnora::cli {
+
+std::string JsonQuote(std::string_view text) {
+    std::string r = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+            case '"':
+                r += "\\\"";
+                break;
+            case '\\':
+                r += "\\\\";
+                break;
+            case '\n':
+                r += "\\n";
+                break;
+            case '\r':
+                r += "\\r";
+                break;
+            case '\t':
+                r += "\\t";
+                break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    r += buf;
+                } else {
+                    r += static_cast<char>(c);
+                }
+        }
+    }
+    return r + "\"";
+}
+
+namespace {
+
+constexpr std::string_view kUsageText =
+    "Usage: velnora-cli --name TEXT --month January..December --day 1..31 --year 1901..2050\n"
+    "                   --hour 0..23 --minute 0..59 --second 0..59\n"
+    "                   --lat-deg TEXT --lat-min TEXT --lat-hemisphere N|S\n"
+    "                   --lon-deg TEXT --lon-min TEXT --lon-hemisphere E|W\n"
+    "                   --zone-hour TEXT --zone-minute TEXT\n"
+    "                   [--city TEXT --state TEXT --country TEXT] [--json] [--table]\n"
+    "\n"
+    "Tells whether the time of work falls in a favorable Choghadiya period.\n"
+    "The time zone is the hours to add to local time to get Greenwich time:\n"
+    "west of Greenwich positive, east negative (India: --zone-hour -5 --zone-minute -30).\n"
+    "A missing option is taken as the main window leaves it: empty text, first list entry.\n"
+    "\n"
+    "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 64 usage error.\n";
+
+// The captions of the text output, in the order of EvaluationResult::kLabels.
+constexpr std::array<std::string_view, 16> kCaptions = {
+    "Name",           "Date of Work",      "Time of Work",          "Latitude",
+    "Longitude",      "City",              "State",                 "Country",
+    "Sun Rise (day before)", "Sun Set (day before)", "Sun Rise",    "Sun Set",
+    "Sun Rise (day after)",  "Sun Set (day after)",  "Time Period", "Choghadiya",
+};
+
+// A whole number within [min, max] written in decimal digits.
+bool ParseListNumber(std::string_view text, int min, int max, int& value) {
+    if (text.empty() || text.size() > 4) return false;
+    int v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v < min || v > max) return false;
+    value = v;
+    return true;
+}
+
+bool ParseMonth(std::string_view text, int& position) {
+    auto lower = [](std::string_view s) {
+        std::string r(s);
+        std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return std::tolower(c); });
+        return r;
+    };
+    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+        if (lower(kMonthNames[i]) == lower(text)) {
+            position = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view VerdictWord(Verdict v) {
+    switch (v) {
+        case Verdict::Favorable:
+            return "favorable";
+        case Verdict::Intermediate:
+            return "intermediate";
+        case Verdict::Unfavorable:
+            break;
+    }
+    return "unfavorable";
+}
+
+// The period of `periods` that holds the time of work, 0 when none does.
+int WorkPeriod(const Evaluation& e, bool night) {
+    const bool inSpan = night ? e.span == SpanKind::NightAfterSunset : e.span == SpanKind::Daylight;
+    return inSpan ? e.periodIndex + 1 : 0;
+}
+
+void WriteJsonPeriods(std::ostream& out, const std::array<Period, 8>& periods) {
+    out << '[';
+    for (const Period& p : periods) {
+        out << (p.number == 1 ? "" : ", ") << "{\"number\": " << p.number
+            << ", \"start\": " << JsonQuote(FormatUsGeneralDate(p.start))
+            << ", \"end\": " << JsonQuote(FormatUsGeneralDate(p.end))
+            << ", \"name\": " << JsonQuote(p.name)
+            << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict)) << '}';
+    }
+    out << ']';
+}
+
+void WriteJson(std::ostream& out, const Evaluation& e, bool table) {
+    out << "{\n";
+    for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
+        const auto& label = EvaluationResult::kLabels[i];
+        out << "  " << JsonQuote(label.name) << ": " << JsonQuote(e.texts.*label.text)
+            << (i + 1 < EvaluationResult::kLabels.size() || table ? ",\n" : "\n");
+    }
+    if (table) {
+        out << "  \"periods\": {\n    \"day\": ";
+        WriteJsonPeriods(out, DayPeriods(e));
+        out << ",\n    \"night\": ";
+        WriteJsonPeriods(out, NightPeriods(e));
+        out << "\n  }\n";
+    }
+    out << "}\n";
+}
+
+void WriteTextPeriods(std::ostream& out, const char* heading, const std::array<Period, 8>& periods,
+                      int workPeriod) {
+    out << '\n' << heading << '\n';
+    for (const Period& p : periods) {
+        out << "  " << p.number << "  " << std::left << std::setw(22)
+            << FormatUsGeneralDate(p.start) << " to " << std::setw(22) << FormatUsGeneralDate(p.end)
+            << "  " << std::setw(6) << p.name << "  " << VerdictWord(p.verdict)
+            << (p.number == workPeriod ? "  <- time of work" : "") << '\n';
+    }
+}
+
+void WriteText(std::ostream& out, const Evaluation& e, bool table) {
+    std::size_t width = 0;
+    for (auto c : kCaptions) width = std::max(width, c.size());
+    for (std::size_t i = 0; i < kCaptions.size(); ++i) {
+        out << std::left << std::setw(static_cast<int>(width + 1))
+            << (std::string(kCaptions[i]) + ":") << ' '
+            << e.texts.*EvaluationResult::kLabels[i].text << '\n';
+    }
+    if (table) {
+        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e), WorkPeriod(e, false));
+        WriteTextPeriods(out, "Night periods (sunset to next sunrise):", NightPeriods(e),
+                         WorkPeriod(e, true));
+    }
+}
+
+
+// Options that set one field of the form; false when the value is not accepted.
+using Setter = bool (*)(FormValues&, const std::string&);
+struct FieldOption {
+    std::string_view name;
+    Setter set;
+};
+
+template <std::string FormValues::*text>
+bool SetText(FormValues& f, const std::string& v) {
+    f.*text = v;
+    return true;
+}
+
+// A list option: the value's position in a list of consecutive numbers.
+template <int FormValues::*position, int first, int last>
+bool SetListNumber(FormValues& f, const std::string& v) {
+    int number = 0;
+    if (!ParseListNumber(v, first, last, number)) return false;
+    f.*position = number - first;
+    return true;
+}
+
+constexpr std::array<FieldOption, 18> kFieldOptions = {{
+    {"--name", SetText<&FormValues::name>},
+    {"--month", [](FormValues& f, const std::string& v) { return ParseMonth(v, f.month); }},
+    {"--day", SetListNumber<&FormValues::day, 1, kDaysInList>},
+    {"--year", SetListNumber<&FormValues::year, kFirstYear, kLastYear>},
+    {"--hour", SetListNumber<&FormValues::hour, 0, 23>},
+    {"--minute", SetListNumber<&FormValues::minute, 0, 59>},
+    {"--second", SetListNumber<&FormValues::second, 0, 59>},
+    {"--lat-deg", SetText<&FormValues::latDegrees>},
+    {"--lat-min", SetText<&FormValues::latMinutes>},
+    {"--lat-hemisphere",
+     [](FormValues& f, const std::string& v) {
+         f.south = v == "S";
+         return v == "N" || v == "S";
+     }},
+    {"--lon-deg", SetText<&FormValues::lonDegrees>},
+    {"--lon-min", SetText<&FormValues::lonMinutes>},
+    {"--lon-hemisphere",
+     [](FormValues& f, const std::string& v) {
+         f.east = v == "E";
+         return v == "E" || v == "W";
+     }},
+    {"--zone-hour", SetText<&FormValues::zoneHour>},
+    {"--zone-minute", SetText<&FormValues::zoneMinute>},
+    {"--city", SetText<&FormValues::city>},
+    {"--state", SetText<&FormValues::state>},
+    {"--country", SetText<&FormValues::country>},
+}};
+
+bool* FlagOption(Options& o, std::string_view name) {
+    if (name == "--json") return &o.json;
+    if (name == "--table") return &o.table;
+    if (name == "--help" || name == "-h") return &o.help;
+    if (name == "--version") return &o.version;
+    return nullptr;
+}
+
+}  // namespace
+
+bool ParseArguments(const std::vector<std::string>& args, Options& o, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+            hasValue = true;
+        }
+        if (bool* flag = FlagOption(o, name)) {
+            if (hasValue) {
+                error = "option " + name + " takes no value";
+                return false;
+            }
+            *flag = true;
+            continue;
+        }
+        const auto option = std::find_if(kFieldOptions.begin(), kFieldOptions.end(),
+                                         [&](const FieldOption& f) { return f.name == name; });
+        if (option == kFieldOptions.end()) {
+            error = "unknown option " + name;
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= args.size()) {
+                error = "option " + name + " needs a value";
+                return false;
+            }
+            value = args[++i];
+        }
+        if (!option->set(o.form, value)) {
+            error = "option " + name + " does not take \"" + value + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+int Run(const Options& o, std::ostream& out, std::ostream& err) {
+    const Outcome outcome = Evaluate(o.form);
+    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+        err << failure->message.text << '\n';
+        return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
+    }
+    const auto& e = std::get<Evaluation>(outcome);
+    if (o.json) {
+        WriteJson(out, e, o.table);
+    } else {
+        WriteText(out, e, o.table);
+    }
+    return kOk;
+}
+
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Options options;
+    std::string error;
+    if (!ParseArguments(args, options, error)) {
+        err << "velnora-cli: " << error << "\n\n" << kUsageText;
+        return kUsage;
+    }
+    if (options.help) {
+        out << kUsageText;
+        return kOk;
+    }
+    if (options.version) {
+        out << "velnora-cli " << VELNORA_VERSION << '\n';
+        return kOk;
+    }
+    return Run(options, out, err);
+}
+
+}  // namespace velnora::cli

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line evaluator: the main form's values as options, the same
+// validation and evaluation as "Proceed", and the result as text or JSON.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "workflow/form_values.h"
+
+namespace velnora::cli {
+
+enum ExitStatus : int {
+    kOk = 0,
+    kRefused = 2,          // validation or time-zone message
+    kNoSunriseSunset = 3,  // polar day or night on one of the three days
+    kUsage = 64,
+};
+
+struct Options {
+    FormValues form;  // a missing option leaves the field as the form starts
+    bool json = false;
+    bool table = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Parses argv[1..]; on a usage error returns false with `error` set.
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);
+
+// Runs the evaluation and writes the result to `out` or the message to `err`.
+int Run(const Options& options, std::ostream& out, std::ostream& err);
+
+// Everything main() does: parse, run, report.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+std::string JsonQuote(std::string_view text);
+
+}  // namespace velnora::cli

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+namespace velnora::cli {
+namespace {
+
+const std::vector<std::string> kRam = {
+    "--name", "RAM", "--month", "March", "--day", "5", "--year", "2024", "--hour", "9",
+    "--minute", "5", "--second", "0", "--lat-deg", "23", "--lat-min", "2", "--lat-hemisphere",
+    "N", "--lon-deg", "72", "--lon-min", "35", "--lon-hemisphere", "E", "--zone-hour", "-5",
+    "--zone-minute", "-30"};
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Call(std::vector<std::string> args, std::initializer_list<std::string> extra = {}) {
+    args.insert(args.end(), extra);
+    std::ostringstream out, err;
+    const int status = Main(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, JsonHasTheSixteenLabelsAsTheResultWindowShowsThem) {
+    const CliRun r = Call(kRam, {"--json"});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_NE(r.out.find("\"lblChaghodiya\": \"Udveg\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblTimePeriod\": \"Time period for work can be unfavorable.\""),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\"lblInputDaySunRiseTime\": \"3/5/2024 6:58:00 AM\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' N\""), std::string::npos);
+    int keys = 0;
+    for (std::size_t at = r.out.find("\"lbl"); at != std::string::npos; at = r.out.find("\"lbl", at + 1)) {
+        ++keys;
+    }
+    EXPECT_EQ(keys, 16);
+    EXPECT_EQ(r.out.find("periods"), std::string::npos);
+}
+
+TEST(Cli, TextOutputIsAlignedCaptionValueLines) {
+    const CliRun r = Call(kRam);
+    ASSERT_EQ(r.status, kOk);
+    std::istringstream lines(r.out);
+    std::string line;
+    std::size_t valueColumn = 0;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        const std::size_t colon = line.find(':');
+        ASSERT_NE(colon, std::string::npos) << line;
+        const std::size_t value = line.find_first_not_of(' ', colon + 1);
+        if (valueColumn == 0) valueColumn = value;
+        if (value != std::string::npos) {
+            EXPECT_EQ(value, valueColumn) << line;
+        }
+        ++count;
+    }
+    EXPECT_EQ(count, 16);
+    EXPECT_NE(r.out.find("Choghadiya:"), std::string::npos);
+    EXPECT_NE(r.out.find("Udveg"), std::string::npos);
+}
+
+TEST(Cli, TableListsEightDayAndEightNightPeriods) {
+    const CliRun text = Call(kRam, {"--table"});
+    ASSERT_EQ(text.status, kOk);
+    EXPECT_NE(text.out.find("Day periods"), std::string::npos);
+    EXPECT_NE(text.out.find("Udveg   unfavorable  <- time of work"), std::string::npos);
+    std::size_t marks = 0;
+    for (std::size_t at = text.out.find("<- time of work"); at != std::string::npos;
+         at = text.out.find("<- time of work", at + 1)) {
+        ++marks;
+    }
+    EXPECT_EQ(marks, 1u);
+
+    const CliRun json = Call(kRam, {"--json", "--table"});
+    ASSERT_EQ(json.status, kOk);
+    EXPECT_NE(json.out.find("\"day\": [{\"number\": 1, \"start\": \"3/5/2024 6:58:00 AM\""),
+              std::string::npos);
+    EXPECT_NE(json.out.find("\"number\": 8, \"start\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"end\": \"3/5/2024 6:45:00 PM\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"night\": [{\"number\": 1, \"start\": \"3/5/2024 6:45:00 PM\""),
+              std::string::npos);
+}
+
+TEST(Cli, ExitStatusTellsWhatHappened) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        const char* stderrText;
+    };
+    auto with = [](std::initializer_list<std::string> extra) {
+        std::vector<std::string> a = kRam;
+        a.insert(a.end(), extra);
+        return a;
+    };
+    const Row rows[] = {
+        {"missing_options_act_like_an_untouched_form", {}, kRefused, "Please Enter Name\n"},
+        {"bad_minute", with({"--lat-min", "60"}), kRefused,
+         "Please Enter Value Between 0 And 59 in the  Minute of Latitude\n"},
+        {"empty_zone", with({"--zone-hour", ""}), kRefused, "Please Enter Time Zone\n"},
+        {"polar_day",
+         with({"--lat-deg", "70", "--lon-deg", "25", "--month", "June", "--day", "21"}),
+         kNoSunriseSunset, "Sun Does Not Rise Or Set At This Place Around This Date\n"},
+        {"unknown_option", with({"--colour", "red"}), kUsage, nullptr},
+        {"day_outside_list", with({"--day", "32"}), kUsage, nullptr},
+        {"year_outside_list", with({"--year", "1900"}), kUsage, nullptr},
+        {"hemisphere_outside_list", with({"--lat-hemisphere", "X"}), kUsage, nullptr},
+        {"month_outside_list", with({"--month", "Smarch"}), kUsage, nullptr},
+        {"value_missing", with({"--name"}), kUsage, nullptr},
+        {"flag_with_value", with({"--json=yes"}), kUsage, nullptr},
+        {"equals_form_accepted", with({"--day=6"}), kOk, ""},
+    };
+    for (const Row& row : rows) {
+        const CliRun r = Call(row.args);
+        EXPECT_EQ(r.status, row.status) << row.name << ": " << r.err;
+        if (row.stderrText) {
+            EXPECT_EQ(r.err, row.stderrText) << row.name;
+        }
+        if (row.status == kUsage) {
+            EXPECT_NE(r.err.find("Usage:"), std::string::npos) << row.name;
+        }
+    }
+}
+
+TEST(Cli, HemispheresAndPlaceNamesReachTheResult) {
+    const CliRun r = Call(kRam, {"--json", "--lat-hemisphere", "S", "--lon-hemisphere", "W",
+                              "--city", "A \"quoted\" city", "--month", "december"});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' S\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblLongitude\": \"72\u00B0 35' W\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblCity\": \"A \\\"quoted\\\" city\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblDOB\": \"December/5/2024\""), std::string::npos);
+}
+
+TEST(Cli, JsonQuoteEscapesControlCharacters) {
+    EXPECT_EQ(JsonQuote("a\\b\"c\n\r\t\x01"), "\"a\\\\b\\\"c\\n\\r\\t\\u0001\"");
+    EXPECT_EQ(JsonQuote("23\u00B0"), "\"23\u00B0\"");
+}
+
+// The installed program as a whole process: standard output, standard error and
+// the exit status.
+TEST(Cli, RunsAsAProcess) {
+    std::string command = VELNORA_CLI;
+    for (const auto& a : kRam) command += " '" + a + "'";
+    FILE* pipe = popen((command + " --json").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    std::array<char, 512> buffer;
+    while (std::fgets(buffer.data(), buffer.size(), pipe)) out += buffer.data();
+    EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
+    EXPECT_NE(out.find("\"lblChaghodiya\": \"Udveg\""), std::string::npos);
+
+    const int refused = std::system((std::string(VELNORA_CLI) + " --name '' 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(refused), kRefused);
+}
+
+}  // namespace
+}  // namespace velnora::cli
