@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QTimeZone>
+#include <cmath>
+#include <cstdlib>
+
+#include "places/places.h"
+
+namespace velnora::places {
+
+DegreesMinutes ToDegreesMinutes(double angle, bool latitude) {
+    const long totalMinutes = std::lround(std::fabs(angle) * 60.0);
+    DegreesMinutes dm;
+    dm.degrees = static_cast<int>(totalMinutes / 60);
+    dm.minutes = static_cast<int>(totalMinutes % 60);
+    const bool negative = angle < 0 && totalMinutes != 0;
+    dm.hemisphere = latitude ? (negative ? u'S' : u'N') : (negative ? u'W' : u'E');
+    return dm;
+}
+
+QString FormatDegreesMinutes(const DegreesMinutes& dm) {
+    return QStringLiteral("%1\u00B0 %2' %3").arg(dm.degrees).arg(dm.minutes).arg(dm.hemisphere);
+}
+
+ZoneOffset FromSecondsEast(int secondsEastOfUtc) {
+    // Truncating division gives the minutes the sign of the hours.
+    const int minutesWest = -static_cast<int>(std::lround(secondsEastOfUtc / 60.0));
+    return {minutesWest / 60, minutesWest % 60};
+}
+
+QString HoursText(const ZoneOffset& offset) { return QString::number(offset.hours); }
+
+QString MinutesText(const ZoneOffset& offset) { return QString::number(offset.minutes); }
+
+QString OffsetText(const ZoneOffset& offset) {
+    return QStringLiteral("hours %1, minutes %2").arg(offset.hours).arg(offset.minutes);
+}
+
+std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
+    const QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid() || !reference.isValid()) return std::nullopt;
+    const QDateTime yearStart(QDate(reference.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
+    const QDateTime yearEnd(QDate(reference.year() + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
+
+    ZoneTexts texts;
+    texts.standard = FromSecondsEast(zone.standardTimeOffset(yearStart));
+    for (const QTimeZone::OffsetData& d : zone.transitions(yearStart, yearEnd)) {
+        if (d.daylightTimeOffset != 0) {
+            texts.standard = FromSecondsEast(d.standardTimeOffset);
+            texts.daylight = FromSecondsEast(d.offsetFromUtc);
+            break;
+        }
+    }
+    return texts;
+}
+
+std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time) {
+    const QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid() || !date.isValid() || !time.isValid()) return std::nullopt;
+    return FromSecondsEast(QDateTime(date, time, zone).offsetFromUtc());
+}
+
+}  // namespace velnora::places
