@@ -16,9 +16,6 @@ namespace velnora::places {
 // "winston salem": words of letters and digits joined by single blanks.
 QString Fold(const QString& text);
 
-// Removes a trailing " Latitude Longitude" (any case) from the lookup's text.
-QString StripCoordinateSuffix(const QString& searchText);
-
 class PlaceIndex {
 public:
     explicit PlaceIndex(QList<Place> places);

@@ -32,6 +32,9 @@ struct Place {
 // An empty list when nothing matches or the gazetteer has no data.
 QList<Place> FindPlaces(const QString& searchText, int max = 20);
 
+// Removes a trailing " Latitude Longitude" (any case) from the lookup's text.
+QString StripCoordinateSuffix(const QString& searchText);
+
 // Number of cities in the gazetteer (0 when its data is missing). Loads it.
 int GazetteerSize();
 
