@@ -2,15 +2,25 @@
 # Front door: every target first installs the Debian packages that are missing,
 # then configures and builds incrementally into build/.
 
-BUILD    ?= build
+SANITIZE ?= 0
+BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
 WERROR   ?= 0
+FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core xvfb xauth
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test bench clean
+# Sanitizer runs stop at the first report; the suppressions name leaks inside
+# system libraries that the program cannot free.
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+                 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+                 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_ENV))
+FUZZERS := evaluate key_rules
+
+.PHONY: all deps configure build run test bench fuzz lint clean
 
 all: build
 
@@ -27,7 +37,8 @@ deps:
 
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
+	  -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
+	  -DVELNORA_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -38,10 +49,30 @@ run: build
 	$(BUILD)/bin/velnora
 
 test: build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(TEST_ENV) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
+# Each fuzzer runs for FUZZ_SECONDS from a copy of its committed seed corpus.
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DVELNORA_FUZZ=ON -DVELNORA_GUI=OFF
+	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	@for f in $(FUZZERS); do \
+	  rm -rf build-fuzz/corpus/$$f && mkdir -p build-fuzz/corpus/$$f && \
+	  cp fuzz/corpus/$$f/* build-fuzz/corpus/$$f/ && \
+	  echo "== fuzz_$$f for $(FUZZ_SECONDS) s" && \
+	  build-fuzz/bin/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$f 2>build-fuzz/fuzz_$$f.log || \
+	    { tail -40 build-fuzz/fuzz_$$f.log; exit 1; }; \
+	  grep -E "stat::number_of_executed_units|Done" build-fuzz/fuzz_$$f.log | tail -2; \
+	done
+
+# clang-tidy over the program's own sources (not tests, not generated code).
+lint: build
+	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) \
+	  '^$(CURDIR)/(core|workflow|cli|forms|shell|places|app)/.*\.cpp$$'
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf build build-asan build-fuzz

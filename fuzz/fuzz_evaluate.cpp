@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Validation and evaluation over arbitrary texts in every field and arbitrary list
+// positions. A refusal must carry one of the program's messages; a result must be
+// complete and consistent with itself.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "workflow/evaluation.h"
+
+namespace {
+
+using namespace velnora;
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+const std::set<std::string> kMessages = {
+    "Please Enter Name",
+    "Please Enter Value Between 0 And 179 in the Degree of Longitude",
+    "Please Enter Value Between 0 And 59 in the  Minute of Longitude",
+    "Please Enter Value Between 0 And 89 in the Degree of Latitude",
+    "Please Enter Value Between 0 And 59 in the  Minute of Latitude",
+    "Please Enter Correct Date Of Work",
+    "Please Enter Correct Time Of Work",
+    "Please Enter Time Zone",
+    "Sun Does Not Rise Or Set At This Place Around This Date",
+};
+
+const std::set<std::string> kNames = {"Amrut", "Shubh", "Labh", "Chal", "Udveg", "Rog", "Kal"};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    FormValues f;
+    // Mostly valid list positions, sometimes anything.
+    const bool wild = in.ConsumeBool();
+    auto position = [&](int count) {
+        return wild ? in.ConsumeIntegral<int>() : in.ConsumeIntegralInRange(0, count - 1);
+    };
+    f.month = position(12);
+    f.day = position(31);
+    f.year = position(150);
+    f.hour = position(24);
+    f.minute = position(60);
+    f.second = position(60);
+    f.south = in.ConsumeBool();
+    f.east = in.ConsumeBool();
+    for (std::string* text : {&f.name, &f.latDegrees, &f.latMinutes, &f.lonDegrees, &f.lonMinutes,
+                              &f.zoneHour, &f.zoneMinute, &f.city, &f.state, &f.country}) {
+        *text = in.ConsumeRandomLengthString(24);
+    }
+
+    const Outcome outcome = Evaluate(f);
+    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+        Check(kMessages.count(failure->message.text) == 1);
+        return 0;
+    }
+    const Evaluation& e = std::get<Evaluation>(outcome);
+    const EvaluationResult& r = e.texts;
+    for (const auto& label : EvaluationResult::kLabels) {
+        const std::string& text = r.*label.text;
+        const bool copied = label.name == "lblCity" || label.name == "lblState" ||
+                            label.name == "lblCountry";
+        Check(copied || !text.empty());
+    }
+    Check(r.lblName == f.name && r.lblCity == f.city && r.lblState == f.state &&
+          r.lblCountry == f.country);
+    Check(kNames.count(r.lblChaghodiya) == 1);
+    Check(r.lblTimePeriod == VerdictText(VerdictOf(r.lblChaghodiya)));
+    Check(e.periodIndex >= 0 && e.periodIndex < 8);
+    Check(e.SpanSeconds > 0 && e.ElapsedSeconds >= 0 && e.ElapsedSeconds <= e.SpanSeconds);
+    Check(e.spanStart <= e.WorkTime && e.WorkTime <= e.spanEnd);
+    Check(e.WorkWeekday >= 1 && e.WorkWeekday <= 7);
+    return 0;
+}
