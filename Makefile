@@ -8,7 +8,8 @@ WERROR   ?= 0
 FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core xvfb xauth
+            qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core xvfb xauth \
+            librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
@@ -20,7 +21,7 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
 TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_ENV))
 FUZZERS := evaluate key_rules
 
-.PHONY: all deps configure build run test bench fuzz lint clean
+.PHONY: all deps configure build run test bench install package fuzz lint clean
 
 all: build
 
@@ -53,6 +54,14 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+# PREFIX defaults to /usr/local; DESTDIR stages the tree elsewhere, as for a package.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# Leaves $(BUILD)/velnora_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 # Each fuzzer runs for FUZZ_SECONDS from a copy of its committed seed corpus.
 fuzz: deps
