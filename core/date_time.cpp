@@ -51,7 +51,8 @@ int WeekdayOf(const Date& d) {
 Date AddDays(const Date& d, int days) { return CivilFromDays(DaysFromCivil(d) + days); }
 
 LocalDateTime LocalDateTime::From(const Date& d, const ClockTime& t) {
-    return {DaysFromCivil(d) * 86400 + t.hour * 3600 + t.minute * 60 + t.second};
+    return {DaysFromCivil(d) * 86400 + std::int64_t{t.hour} * 3600 + std::int64_t{t.minute} * 60 +
+            t.second};
 }
 
 Date LocalDateTime::date() const {
