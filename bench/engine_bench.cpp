@@ -2,6 +2,10 @@
 // Engine figures: one sunrise/sunset computation, and one whole evaluation (three
 // days of sun times, the span, the period and the sixteen texts).
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cmath>
 
 #include "core/sun_times.h"
 #include "workflow/evaluation.h"
@@ -33,6 +37,41 @@ void BM_SunPlaceOn(benchmark::State& state) {
 }
 BENCHMARK(BM_SunPlaceOn);
 
+// For comparison: the almanac method as textbooks print it, in degrees, each pass
+// worked from scratch.
+double TextbookEvent(int dayOfYear, double latitude, double longitude, double zoneHours,
+                     bool rising) {
+    constexpr double kRad = 3.14159265358979323846 / 180;
+    const double lngHour = longitude / 15;
+    const double t = dayOfYear + ((rising ? 6 : 18) - lngHour) / 24;
+    const double m = 0.9856 * t - 3.289;
+    double l = std::fmod(m + 1.916 * std::sin(m * kRad) + 0.020 * std::sin(2 * m * kRad) + 282.634,
+                         360);
+    if (l < 0) l += 360;
+    double ra = std::fmod(std::atan(0.91764 * std::tan(l * kRad)) / kRad + 360, 360);
+    ra += std::floor(l / 90) * 90 - std::floor(ra / 90) * 90;
+    ra /= 15;
+    const double sinDec = 0.39782 * std::sin(l * kRad);
+    const double cosDec = std::cos(std::asin(sinDec));
+    const double cosH = (std::cos(90.833 * kRad) - sinDec * std::sin(latitude * kRad)) /
+                        (cosDec * std::cos(latitude * kRad));
+    if (cosH > 1 || cosH < -1) return NAN;
+    double h = std::acos(cosH) / kRad;
+    if (rising) h = 360 - h;
+    const double local = h / 15 + ra - 0.06571 * t - 6.622;
+    return std::fmod(local - lngHour + zoneHours + 48, 24);
+}
+
+void BM_TextbookSunRiseSunSet(benchmark::State& state) {
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextbookEvent(day, 23 + 2 / 60.0, 72 + 35 / 60.0, 5.5, true));
+        benchmark::DoNotOptimize(TextbookEvent(day, 23 + 2 / 60.0, 72 + 35 / 60.0, 5.5, false));
+        day = day % 28 + 1;
+    }
+}
+BENCHMARK(BM_TextbookSunRiseSunSet);
+
 void BM_Evaluate(benchmark::State& state) {
     FormValues f;
     f.name = "RAM";
@@ -50,6 +89,33 @@ void BM_Evaluate(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(Evaluate(f));
 }
 BENCHMARK(BM_Evaluate);
+
+// velnora-cli as a whole process: start, evaluate, print, exit.
+void BM_CliProcess(benchmark::State& state) {
+    const char* argv[] = {VELNORA_CLI,  "--name",    "RAM",      "--month",   "March",   "--day",
+                          "5",          "--year",    "2024",     "--hour",    "9",       "--minute",
+                          "5",          "--lat-deg", "23",       "--lat-min", "2",       "--lon-deg",
+                          "72",         "--lon-min", "35",       "--zone-hour", "-5",    "--zone-minute",
+                          "-30",        "--json",    nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, VELNORA_CLI, &quiet, nullptr, const_cast<char**>(argv), nullptr) != 0) {
+            state.SkipWithError("cannot start velnora-cli");
+            break;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("velnora-cli failed");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+}
+BENCHMARK(BM_CliProcess)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
