@@ -15,7 +15,7 @@ QString Spelled(QChar c) {
         case 0x00E6: return QStringLiteral("ae");  // æ
         case 0x0153: return QStringLiteral("oe");  // œ
         case 0x00F8: return QStringLiteral("o");   // ø
-        case 0x0111: return QStringLiteral("d");   // đ
+        case 0x0111:                               // đ
         case 0x00F0: return QStringLiteral("d");   // ð
         case 0x0142: return QStringLiteral("l");   // ł
         case 0x0131: return QStringLiteral("i");   // dotless i

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frmLookup, "Find Latitude & Longitude": the places the offline gazetteer
+// found for the main form's city, state and country, best first, each with its
+// position in the form's degrees, minutes and hemisphere and its time zone in the
+// form's hours and minutes. The user reads or copies the values and types them
+// into the main form; this window has no access to it. "Search the Web" hands the
+// same web search as the plain lookup (WebSearchUrl) to the link opener.
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+#include "places/places.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace velnora {
+
+// The window lists at most this many places.
+inline constexpr int kMostPlaces = 20;
+
+// Opens a web address in the default browser; tests record the address instead.
+using OpenUrl = std::function<void(const QUrl&)>;
+
+class LookupWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Columns of lstPlaces.
+    enum Column { kCity, kState, kCountry, kLatitude, kLongitude, kZone, kOffset, kDaylight, kColumns };
+
+    // `year` picks the daylight-saving rules shown for each zone.
+    LookupWindow(OpenUrl open, QDate year, QWidget* parent = nullptr);
+
+    // Lists `found` (the first kMostPlaces), or says that nothing matched.
+    void ShowMatches(const QString& searchText, const QList<places::Place>& found);
+    // Says that the lookup failed; only the web search is left.
+    void ShowFailure(const QString& searchText, const QString& reason);
+
+private:
+    void StartSearch(const QString& searchText);
+    void cmdSearchWeb_Click();
+    void CopySelection();
+
+    OpenUrl open_;
+    QDate year_;
+    QString searchText_;
+    QLabel* lblSearch_ = nullptr;
+    QLabel* lblNoMatch_ = nullptr;
+    QTableWidget* lstPlaces_ = nullptr;
+    QAction* mnuCopy_ = nullptr;
+    QPushButton* cmdSearchWeb_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+};
+
+}  // namespace velnora

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <stdexcept>
+
+#include "forms/gazetteer_lookup.h"
+#include "forms/frm_main.h"
+#include "forms/lookup_window.h"
+#include "forms/web_search_lookup.h"
+
+namespace velnora {
+namespace {
+
+template <class W>
+W* child(QWidget* root, const char* name) {
+    auto* w = root->findChild<W*>(QString::fromLatin1(name));
+    if (!w) throw std::runtime_error(std::string("no widget ") + name);
+    return w;
+}
+
+// The one "Find Latitude & Longitude" window, or a loud failure.
+LookupWindow* ShownLookupWindow() {
+    LookupWindow* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == u"frmLookup") {
+            if (found) throw std::runtime_error("two lookup windows");
+            found = qobject_cast<LookupWindow*>(w);
+        }
+    }
+    if (!found) throw std::runtime_error("no lookup window");
+    return found;
+}
+
+class LookupWindowTest : public testing::Test {
+protected:
+    void TearDown() override {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
+        for (const QPointer<QWidget>& w : windows) delete w.data();
+    }
+
+    GazetteerLookup Lookup(GazetteerLookup::Finder find = {}) {
+        return GazetteerLookup([this](const QUrl& url) { opened.append(url); },
+                               [] { return QDate(2026, 3, 1); }, std::move(find));
+    }
+
+    QList<QUrl> opened;
+};
+
+QString Cell(QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QStringLiteral("<no cell>");
+}
+
+TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
+    GazetteerLookup lookup = Lookup();
+    const int shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                                    QStringLiteral("https://velnora.example/"));
+
+    LookupWindow* window = ShownLookupWindow();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), u"Find Latitude & Longitude");
+    EXPECT_FALSE(window->isModal());
+    auto* list = child<QTableWidget>(window, "lstPlaces");
+    EXPECT_GE(shown, 1);
+    EXPECT_EQ(list->rowCount(), shown);
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kCity), u"Pune");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kState), u"Maharashtra");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kCountry), u"India");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"18° 31' N");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kLongitude), u"73° 51' E");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kZone), u"Asia/Kolkata");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours -5, minutes -30");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylight), u"none");
+    EXPECT_FALSE(child<QLabel>(window, "lblNoMatch")->isVisible());
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndNoMoreThanTwentyRows) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("San Latitude Longitude"), QString());
+    auto* list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");
+    EXPECT_EQ(list->rowCount(), kMostPlaces);
+
+    lookup.Lookup(QStringLiteral("New York New York United States Latitude Longitude"), QString());
+    list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");  // the same window, refilled
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"40° 43' N");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kLongitude), u"74° 0' W");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours 5, minutes 0");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylight), u"hours 4, minutes 0");
+}
+
+TEST_F(LookupWindowTest, SelectedValuesCanBeCopied) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    LookupWindow* window = ShownLookupWindow();
+    auto* list = child<QTableWidget>(window, "lstPlaces");
+    list->clearSelection();
+    list->setRangeSelected(QTableWidgetSelectionRange(0, LookupWindow::kLatitude, 0, LookupWindow::kLongitude),
+                           true);
+    child<QAction>(window, "mnuCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"18° 31' N\t73° 51' E");
+}
+
+TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("São Paulo SP Brasil Latitude Longitude"), QString());
+    QTest::mouseClick(child<QPushButton>(ShownLookupWindow(), "cmdSearchWeb"), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front(), WebSearchUrl(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
+    EXPECT_TRUE(opened.front().toEncoded().endsWith(
+        "q=S%C3%A3o%20Paulo%20SP%20Brasil%20Latitude%20Longitude"));
+}
+
+TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
+    GazetteerLookup lookup = Lookup();
+    EXPECT_EQ(lookup.Lookup(QStringLiteral("Xqzvbnt Nowhere Atlantis Latitude Longitude"), QString()), 0);
+    LookupWindow* window = ShownLookupWindow();
+    auto* message = child<QLabel>(window, "lblNoMatch");
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(u"Xqzvbnt Nowhere Atlantis"));
+    EXPECT_FALSE(child<QTableWidget>(window, "lstPlaces")->isVisible());
+    auto* web = child<QPushButton>(window, "cmdSearchWeb");
+    EXPECT_TRUE(web->isDefault());
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(LookupWindowTest, AFailingLookupIsShownNotThrown) {
+    GazetteerLookup lookup = Lookup([](const QString&) -> QList<places::Place> {
+        throw std::runtime_error("gazetteer damaged");
+    });
+    int shown = -1;
+    EXPECT_NO_THROW(shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                                          QString()));
+    EXPECT_EQ(shown, 0);
+    auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(u"gazetteer damaged"));
+}
+
+TEST_F(LookupWindowTest, ClosingDeletesTheWindowAndTheNextClickMakesANewOne) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    QPointer<LookupWindow> first = ShownLookupWindow();
+    QTest::mouseClick(child<QPushButton>(first, "cmdClose"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    EXPECT_TRUE(ShownLookupWindow()->isVisible());
+}
+
+class RecordingBoxes final : public MessageBoxes {
+public:
+    void show(QWidget*, const QString& text, Icon) override { shown.append(text); }
+    bool ask(QWidget*, const QString& text, Icon) override {
+        shown.append(text);
+        return false;
+    }
+    QStringList shown;
+};
+
+auto Fields(const FormValues& v) {
+    return std::tie(v.name, v.month, v.day, v.year, v.hour, v.minute, v.second, v.latDegrees,
+                    v.latMinutes, v.south, v.lonDegrees, v.lonMinutes, v.east, v.zoneHour,
+                    v.zoneMinute, v.city, v.state, v.country);
+}
+
+TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
+    RecordingBoxes boxes;
+    auto* main = new FrmMain(
+        boxes,
+        [this] {
+            return std::make_unique<GazetteerLookup>([this](const QUrl& url) { opened.append(url); },
+                                                     [] { return QDate(2026, 3, 1); });
+        },
+        FormatUsGeneralDate);
+    main->show();
+    QTest::keyClicks(child<QLineEdit>(main, "txtLatD"), QStringLiteral("12"));
+    QTest::keyClicks(child<QLineEdit>(main, "txtZoneHour"), QStringLiteral("3"));
+    child<QRadioButton>(main, "optLong_1")->setChecked(true);
+    QTest::keyClicks(child<QLineEdit>(main, "txtMCity"), QStringLiteral("Pune"));
+    QTest::keyClicks(child<QLineEdit>(main, "txtMState"), QStringLiteral("Maharashtra"));
+    QTest::keyClicks(child<QLineEdit>(main, "txtMCountry"), QStringLiteral("India"));
+    const FormValues before = main->values();
+
+    QTest::mouseClick(child<QPushButton>(main, "cmdBrowser"), Qt::LeftButton);
+
+    EXPECT_EQ(Cell(child<QTableWidget>(ShownLookupWindow(), "lstPlaces"), 0, LookupWindow::kLatitude),
+              u"18° 31' N");
+    EXPECT_TRUE(Fields(main->values()) == Fields(before));
+    EXPECT_EQ(child<QLineEdit>(main, "txtLatD")->text(), u"12");
+    EXPECT_EQ(child<QLineEdit>(main, "txtLonD")->text(), u"");
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+}  // namespace
+}  // namespace velnora
