@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/frm_display.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+
+#include "forms/banners.h"
+#include "forms/link_label.h"
+#include "forms/look.h"
+#include "forms/menus.h"
+
+namespace velnora {
+
+namespace {
+
+struct Row {
+    const char* caption;  // name of the caption label; nullptr for lblName's row
+    const char* captionText;
+    const char* value;
+    int top;
+};
+
+// "Your Details": captions at 120, values at 1440.
+constexpr Row kDetails[] = {
+    {"Label10", "Date of Work :", "lblDOB", 600},
+    {"Label14", "Time of Work :", "lblTOB", 900},
+    {"Label12", "Longitude :", "lblLongitude", 1200},
+    {"Label11", "Latitude   :", "lblLatitude", 1500},
+    {"Label13", "City :", "lblCity", 1800},
+    {"Label15", "State :", "lblState", 2100},
+    {"Label16", "Country :", "lblCountry", 2400},
+};
+
+// "Sun Rise Details": captions at 120, values at 2280.
+constexpr Row kSunTimes[] = {
+    {"Label6", "Sun Rise Time On", "lblPreviousDaySunRiseTime", 480},
+    {"Label5", "Sun Set Time On", "lblPreviousDaySunSetTime", 840},
+    {"Label1", "Sun Rise Time On", "lblInputDaySunRiseTime", 1200},
+    {"Label2", "Sun Set Time On", "lblInputDaySunSetTime", 1560},
+    {"Label8", "Sun Rise Time On", "lblNextDaySunRiseTime", 1920},
+    {"Label7", "Sun Set Time On", "lblNextDaySunSetTime", 2280},
+};
+
+constexpr char kExplanation[] =
+    "Chogadiya helps you find a favorable period during which you can start an important task. "
+    "Perform important tasks in the favorable period and avoid them during the unfavorable "
+    "period for good results.";
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& at,
+                       const Twips& twips) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(CaptionText(caption));
+    button->setFont(Verdana(8.25, true));
+    button->setAutoDefault(true);
+    Paint(button, kFormBlue, Qt::black);
+    twips.place(button, at.x(), at.y(), at.width(), at.height());
+    return button;
+}
+
+QLabel* AddValue(QWidget* parent, const char* name, const QString& description, const QFont& font,
+                 const QColor& colour, const QRect& at, const Twips& twips) {
+    QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString(), font, colour, at, twips);
+    label->setAccessibleDescription(description);
+    return label;
+}
+
+}  // namespace
+
+FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    const Twips twips = Twips::For(this);
+    const QFont bold = Verdana(8.25, true);
+    const QFont regular = Verdana(8.25);
+    const QFont large = Verdana(9.75, true);
+    setFont(bold);
+    auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
+
+    const MenuActions menu =
+        BuildMenuBar(this,
+                     {QStringLiteral("mnuFileBack"), QStringLiteral("&Back"),
+                      QStringLiteral("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
+                      QStringLiteral("mnuFileSep2")},
+                     onLink);
+    connect(menu.exit, &QAction::triggered, this, &FrmDisplay::close);
+    connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips.px(9840), twips.px(7755));
+    Paint(client, kFormBlue, Qt::black);
+    setCentralWidget(client);
+
+    // In stacking order: later controls lie above earlier ones.
+    QPushButton* cmdExit = cmdExit_ =
+        AddButton(client, "cmdExit", QStringLiteral("&Exit"), {0, 6600, 3180, 465}, twips);
+    QPushButton* cmdOK =
+        AddButton(client, "cmdOK", QStringLiteral("&Back"), {3315, 6600, 6540, 465}, twips);
+    cmdExit->setDefault(true);
+    AddForumBanner(client, twips, onLink);
+    AddPromotions(client, 7080, UpperPromotion::Cobrand, twips, onLink);
+
+    QGroupBox* result = AddCaptionedFrame(client, QStringLiteral("Frame1"),
+                                          QStringLiteral("Velnora Result"), Verdana(11.25, true),
+                                          kFormBlue, kPaleYellow, {0, 600, 9855, 5895}, twips);
+
+    QGroupBox* details =
+        AddCaptionedFrame(result, QStringLiteral("fraDetails"), QStringLiteral("Your Details"),
+                          bold, kFrameGreen, kMaroon, {6240, 360, 3490, 2775}, twips);
+    AddValue(details, "lblName", QStringLiteral("Your Details"), large, kMaroon,
+             {120, 240, 3285, 240}, twips);
+    for (const Row& row : kDetails) {
+        const QString caption = QString::fromLatin1(row.captionText);
+        AddLabel(details, QString::fromLatin1(row.caption), caption, regular, kMaroon,
+                 {120, row.top, 1320, 195}, twips);
+        AddValue(details, row.value, caption, bold, kMaroon, {1440, row.top, 2055, 195}, twips);
+    }
+
+    QGroupBox* sun =
+        AddCaptionedFrame(result, QStringLiteral("Frame3"), QStringLiteral("Sun Rise Details"),
+                          large, kFrameGreen, kMaroon, {120, 360, 6015, 2775}, twips);
+    for (const Row& row : kSunTimes) {
+        const QString caption = QString::fromLatin1(row.captionText);
+        const QString name = QString::fromLatin1(row.caption);
+        if (name == QLatin1String("Label1")) {
+            // The date of work's sunrise caption is a link without the hand pointer.
+            auto* label = new LinkLabel(caption, sun);
+            label->setObjectName(name);
+            label->setTextFormat(Qt::PlainText);
+            label->setFont(bold);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, kMaroon);
+            label->setPalette(palette);
+            twips.place(label, 120, row.top, 2100, 195);
+            connect(label, &LinkLabel::clicked, this,
+                    [this] { Q_EMIT linkRequested(Link::FullBrandPage); });
+        } else {
+            AddLabel(sun, name, caption, bold, kMaroon, {120, row.top, 2100, 195}, twips);
+        }
+        AddValue(sun, row.value, caption, bold, kMaroon, {2280, row.top, 3615, 195}, twips);
+    }
+
+    QLabel* explanation =
+        AddLabel(result, QStringLiteral("Label9"), QString::fromLatin1(kExplanation), large,
+                 kPaleYellow, {120, 3240, 9615, 735}, twips);
+    explanation->setWordWrap(true);
+    AddLabel(result, QStringLiteral("Label4"), QStringLiteral("Time Period"), large, kYellow,
+             {120, 4800, 1275, 240}, twips);
+    AddLabel(result, QStringLiteral("Label3"), QStringLiteral("Choghadiya for given day:"), large,
+             kYellow, {120, 4200, 2850, 240}, twips);
+    QLabel* verdict = AddValue(result, "lblTimePeriod", QStringLiteral("Time Period"), large,
+                               kYellow, {3120, 4800, 6570, 720}, twips);
+    verdict->setWordWrap(true);
+    verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    AddValue(result, "lblChaghodiya", QStringLiteral("Choghadiya for given day:"), large, kYellow,
+             {3120, 4200, 1545, 240}, twips);
+
+    connect(cmdOK, &QPushButton::clicked, this, &FrmDisplay::backRequested);
+    connect(menu.first, &QAction::triggered, this, &FrmDisplay::backRequested);
+    connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::close);
+
+    setTabOrder(cmdOK, cmdExit);
+    cmdOK->setFocus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrmDisplay::setResult(const EvaluationResult& result) {
+    for (const EvaluationResult::Label& label : EvaluationResult::kLabels) {
+        auto* target = findChild<QLabel*>(
+            QString::fromUtf8(label.name.data(), static_cast<qsizetype>(label.name.size())));
+        if (target) target->setText(QString::fromStdString(result.*label.text));
+    }
+}
+
+void FrmDisplay::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdExit_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void FrmDisplay::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT unloading();
+}
+
+}  // namespace velnora

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/frm_time_zone.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "forms/look.h"
+#include "forms/time_zones.h"
+
+namespace velnora {
+
+FrmTimeZone::FrmTimeZone(QWidget* parent)
+    : QDialog(parent), lstTimeZone_(new QListWidget(this)), cmdQuit_(new QPushButton(this)) {
+    setObjectName(QStringLiteral("frmTimeZone"));
+    setWindowTitle(QStringLiteral("Velnora v1.05"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const Twips twips = Twips::For(this);
+    setFixedSize(twips.px(4950), twips.px(3480));
+
+    const QFont bold = Verdana(8.25, true);
+    lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone_->setAccessibleName(QStringLiteral("Time Zones"));
+    lstTimeZone_->setFont(bold);
+    lstTimeZone_->setSelectionMode(QAbstractItemView::SingleSelection);
+    twips.place(lstTimeZone_, 0, 0, 4935, 3150);
+    for (const TimeZoneEntry& zone : kTimeZones) {
+        lstTimeZone_->addItem(QString::fromUtf8(zone.text.data(), zone.text.size()));
+    }
+    lstTimeZone_->viewport()->installEventFilter(this);
+
+    cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit_->setText(QStringLiteral("&Quit"));
+    cmdQuit_->setAccessibleName(QStringLiteral("Quit"));
+    cmdQuit_->setFont(bold);
+    cmdQuit_->setDefault(true);
+    twips.place(cmdQuit_, 0, 3480 - 345, 4935, 345);
+    connect(cmdQuit_, &QPushButton::clicked, this, &FrmTimeZone::reject);
+}
+
+// The list reports a double-click anywhere in it, on an entry or not; the first
+// click of the pair has already made the selection.
+bool FrmTimeZone::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstTimeZone_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lstTimeZone_DblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmTimeZone::lstTimeZone_DblClick() {
+    const QList<QListWidgetItem*> selected = lstTimeZone_->selectedItems();
+    const int position = selected.isEmpty() ? -1 : lstTimeZone_->row(selected.first());
+    if (position >= 0 && position < static_cast<int>(kTimeZones.size())) {
+        const TimeZoneEntry& zone = kTimeZones[static_cast<std::size_t>(position)];
+        Q_EMIT zoneChosen(QString::fromUtf8(zone.hour.data(), zone.hour.size()),
+                          QString::fromUtf8(zone.minute.data(), zone.minute.size()));
+    }
+    accept();
+}
+
+}  // namespace velnora

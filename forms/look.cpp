@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/look.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace velnora {
+
+Twips Twips::For(const QWidget* widget) { return Twips(widget->logicalDpiX()); }
+
+int Twips::px(int twips) const { return static_cast<int>(std::lround(twips * scale_)); }
+
+QRect Twips::rect(int left, int top, int width, int height) const {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+void Twips::place(QWidget* widget, int left, int top, int width, int height) const {
+    widget->setGeometry(rect(left, top, width, height));
+}
+
+QFont Verdana(double points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString CaptionText(const QString& caption) {
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                 const QColor& colour, const QRect& twips, const Twips& scale) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+
+QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background, const QRect& twips,
+                 const Twips& scale) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Paint(frame, background, Qt::black);
+    frame->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return frame;
+}
+
+QGroupBox* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
+                             const QFont& font, const QColor& background,
+                             const QColor& captionColour, const QRect& twips, const Twips& scale) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setFont(font);
+    Paint(frame, background, captionColour);
+    frame->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return frame;
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen) return;
+    if (window->layout()) window->layout()->activate();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace velnora

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows' common look: positions in twips, the Verdana fonts, the colours,
+// and small builders for the labels and frames every window is made of.
+//
+// Layouts are written in twips (1/1440 inch) and turned into pixels here:
+// 15 twips to a pixel at 96 dots per inch, scaled with the screen's logical DPI.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace velnora {
+
+inline const QColor kFormBlue(68, 136, 249);
+inline const QColor kFrameGreen(162, 198, 15);
+inline const QColor kMaroon(128, 0, 0);
+inline const QColor kPaleYellow(255, 255, 128);
+inline const QColor kYellow(255, 255, 0);
+
+class Twips {
+public:
+    explicit Twips(double logicalDpi = 96.0) : scale_(logicalDpi / 96.0 / 15.0) {}
+    static Twips For(const QWidget* widget);
+
+    int px(int twips) const;
+    QRect rect(int left, int top, int width, int height) const;
+    void place(QWidget* widget, int left, int top, int width, int height) const;
+
+private:
+    double scale_;
+};
+
+// Verdana in the given point size, or the closest sans-serif Debian has.
+QFont Verdana(double points, bool bold = false);
+
+// Background and text colour; the widget then fills its own background.
+void Paint(QWidget* widget, const QColor& background, const QColor& text);
+
+// A caption with its access-key markers removed: "&Proceed" -> "Proceed",
+// "Latitude && Longitude" -> "Latitude & Longitude".
+QString CaptionText(const QString& caption);
+
+// A plain-text label with the given name, font and colour, placed in twips.
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                 const QColor& colour, const QRect& twips, const Twips& scale);
+
+// A frame without caption and a frame with one, filled with `background`.
+QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background, const QRect& twips,
+                 const Twips& scale);
+QGroupBox* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
+                             const QFont& font, const QColor& background,
+                             const QColor& captionColour, const QRect& twips, const Twips& scale);
+
+// Places a top-level window in the middle of the screen it is on.
+void CentreOnScreen(QWidget* window);
+
+}  // namespace velnora

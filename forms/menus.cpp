@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/menus.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velnora {
+
+namespace {
+
+QAction* Entry(QMainWindow* window, const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* LinkEntry(QMainWindow* window, const QString& name, const QString& caption, Link link,
+                   const std::function<void(Link)>& onLink) {
+    QAction* action = Entry(window, name, caption);
+    QObject::connect(action, &QAction::triggered, window, [onLink, link] { onLink(link); });
+    return action;
+}
+
+}  // namespace
+
+MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
+                         const std::function<void(Link)>& onLink) {
+    QMenuBar* bar = window->menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    MenuActions actions{};
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    actions.first = Entry(window, names.firstName, names.firstCaption);
+    actions.exit = Entry(window, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    file->addAction(actions.first);
+    file->addAction(actions.exit);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(LinkEntry(window, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
+                              Link::OnlineHelp, onLink));
+    help->addAction(LinkEntry(window, QStringLiteral("mnuVisit"),
+                              QStringLiteral("&Visit Us Online"), Link::ForumHome, onLink));
+    help->addSeparator()->setObjectName(names.separator1);
+    help->addAction(LinkEntry(window, QStringLiteral("mnuUpdate"), names.updateCaption,
+                              Link::DownloadPage, onLink));
+    help->addSeparator()->setObjectName(names.separator2);
+    actions.about = Entry(window, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
+    help->addAction(actions.about);
+
+    bar->addAction(LinkEntry(window, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"),
+                             Link::DonationPage, onLink));
+
+    QAction* money = LinkEntry(window, QStringLiteral("mkmoney"),
+                               QStringLiteral("Make Money &Online"), Link::FullBrandPage, onLink);
+    money->setEnabled(false);
+    money->setVisible(false);
+    bar->addAction(money);
+    return actions;
+}
+
+}  // namespace velnora

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/seams.h"
+
+#include <QMessageBox>
+
+namespace velnora {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Icon icon) {
+    return icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+}  // namespace
+
+void QtMessageBoxes::show(QWidget* parent, const QString& text, Icon icon) {
+    QMessageBox box(BoxIcon(icon), QStringLiteral("Velnora"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtMessageBoxes::ask(QWidget* parent, const QString& text, Icon icon) {
+    QMessageBox box(BoxIcon(icon), QStringLiteral("Velnora"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace velnora
