@@ -7,7 +7,7 @@
 
 #include "forms/frm_main.h"
 #include "forms/sun_time_format.h"
-#include "forms/web_search_lookup.h"
+#include "forms/gazetteer_lookup.h"
 #include "forms/windows.h"
 
 namespace {
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     app.setQuitOnLastWindowClosed(false);
     velnora::QtMessageBoxes boxes;
     velnora::Windows windows(
-        boxes, [] { return std::make_unique<velnora::WebSearchLookup>(); },
+        boxes, &velnora::GazetteerLookup::Make,
         velnora::LocaleDateTimeFormatter(QLocale::system()));
     QObject::connect(&windows, &velnora::Windows::linkRequested, &app,
                      [](velnora::Link link) { QDesktopServices::openUrl(Address(link)); });
