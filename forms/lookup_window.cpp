@@ -58,6 +58,7 @@ LookupWindow::LookupWindow(OpenUrl open, QDate year, QWidget* parent)
     lstPlaces_->setSelectionBehavior(QAbstractItemView::SelectItems);
     lstPlaces_->setWordWrap(false);
     lstPlaces_->verticalHeader()->setVisible(false);
+    lstPlaces_->horizontalHeader()->setStretchLastSection(true);
     lstPlaces_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     mnuCopy_ = new QAction(QStringLiteral("&Copy"), lstPlaces_);
@@ -84,7 +85,7 @@ LookupWindow::LookupWindow(OpenUrl open, QDate year, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSearch_);
-    layout->addWidget(lblNoMatch_);
+    layout->addWidget(lblNoMatch_, 1, Qt::AlignTop);
     layout->addWidget(lstPlaces_, 1);
     layout->addLayout(buttons);
     resize(960, 420);
@@ -120,6 +121,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const QList<places::Pl
     }
     lstPlaces_->resizeColumnsToContents();
     lstPlaces_->setVisible(rows > 0);
+    lblSearch_->setVisible(rows > 0);
     lblNoMatch_->setVisible(rows == 0);
     if (rows == 0) {
         lblNoMatch_->setText(QStringLiteral("No place in the offline list matches %1. "
@@ -136,6 +138,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const QList<places::Pl
 void LookupWindow::ShowFailure(const QString& searchText, const QString& reason) {
     StartSearch(searchText);
     lstPlaces_->hide();
+    lblSearch_->hide();
     lblNoMatch_->setText(reason + QStringLiteral(" Search the Web to find the latitude and longitude."));
     lblNoMatch_->show();
     cmdSearchWeb_->setDefault(true);
