@@ -9,6 +9,9 @@
 #include <variant>
 
 #include "workflow/evaluation.h"
+#ifdef VELNORA_PLACES
+#include "places/resolve.h"
+#endif
 
 namespace velnora::cli {
 
@@ -53,11 +56,14 @@ constexpr std::string_view kUsageText =
     "                   --lon-deg TEXT --lon-min TEXT --lon-hemisphere E|W\n"
     "                   --zone-hour TEXT --zone-minute TEXT\n"
     "                   [--city TEXT --state TEXT --country TEXT] [--json] [--table]\n"
+    "       velnora-cli --place \"CITY STATE COUNTRY\" [other options as above]\n"
     "\n"
     "Tells whether the time of work falls in a favorable Choghadiya period.\n"
     "The time zone is the hours to add to local time to get Greenwich time:\n"
     "west of Greenwich positive, east negative (India: --zone-hour -5 --zone-minute -30).\n"
     "A missing option is taken as the main window leaves it: empty text, first list entry.\n"
+    "--place looks the place up in the offline gazetteer and takes its latitude, longitude\n"
+    "and the zone offset in force at the time of work; options given explicitly still win.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 64 usage error.\n";
 
@@ -127,8 +133,9 @@ void WriteJsonPeriods(std::ostream& out, const std::array<Period, 8>& periods) {
     out << ']';
 }
 
-void WriteJson(std::ostream& out, const Evaluation& e, bool table) {
+void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     out << "{\n";
+    if (!place.empty()) out << "  \"place\": " << JsonQuote(place) << ",\n";
     for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
         const auto& label = EvaluationResult::kLabels[i];
         out << "  " << JsonQuote(label.name) << ": " << JsonQuote(e.texts.*label.text)
@@ -155,7 +162,8 @@ void WriteTextPeriods(std::ostream& out, const char* heading, const std::array<P
     }
 }
 
-void WriteText(std::ostream& out, const Evaluation& e, bool table) {
+void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
+    if (!place.empty()) out << "Place taken: " << place << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
@@ -242,6 +250,17 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
             name.resize(eq);
             hasValue = true;
         }
+        if (name == "--place") {
+            if (!hasValue) {
+                if (i + 1 >= args.size()) {
+                    error = "option --place needs a value";
+                    return false;
+                }
+                value = args[++i];
+            }
+            o.place = value;
+            continue;
+        }
         if (bool* flag = FlagOption(o, name)) {
             if (hasValue) {
                 error = "option " + name + " takes no value";
@@ -279,9 +298,9 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     }
     const auto& e = std::get<Evaluation>(outcome);
     if (o.json) {
-        WriteJson(out, e, o.table);
+        WriteJson(out, e, o.table, o.placeTaken);
     } else {
-        WriteText(out, e, o.table);
+        WriteText(out, e, o.table, o.placeTaken);
     }
     return kOk;
 }
@@ -300,6 +319,36 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (options.version) {
         out << "velnora-cli " << VELNORA_VERSION << '\n';
         return kOk;
+    }
+    if (!options.place.empty()) {
+#ifdef VELNORA_PLACES
+        const FormValues& f = options.form;
+        const auto found = places::ResolvePlace(options.place, kFirstYear + f.year, f.month + 1,
+                                                f.day + 1, f.hour, f.minute, f.second);
+        if (!found) {
+            err << "No place matches \"" << options.place << "\" in the offline gazetteer\n";
+            return kRefused;
+        }
+        Options placed;
+        FormValues& p = placed.form;
+        p.latDegrees = found->latDegrees;
+        p.latMinutes = found->latMinutes;
+        p.south = found->south;
+        p.lonDegrees = found->lonDegrees;
+        p.lonMinutes = found->lonMinutes;
+        p.east = found->east;
+        p.zoneHour = found->zoneHour;
+        p.zoneMinute = found->zoneMinute;
+        p.city = found->city;
+        p.state = found->state;
+        p.country = found->country;
+        ParseArguments(args, placed, error);  // parsed once already: explicit options win
+        placed.placeTaken = found->Describe();
+        return Run(placed, out, err);
+#else
+        err << "velnora-cli: this build has no gazetteer for --place\n";
+        return kUsage;
+#endif
     }
     return Run(options, out, err);
 }

@@ -24,6 +24,8 @@ struct Options {
     bool table = false;
     bool help = false;
     bool version = false;
+    std::string place;       // --place: find position and zone in the gazetteer
+    std::string placeTaken;  // what the gazetteer found, said in the output
 };
 
 // Parses argv[1..]; on a usage error returns false with `error` set.
@@ -32,7 +34,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 // Runs the evaluation and writes the result to `out` or the message to `err`.
 int Run(const Options& options, std::ostream& out, std::ostream& err);
 
-// Everything main() does: parse, run, report.
+// Everything main() does: parse, resolve --place, run, report. Options given
+// explicitly win over what the place supplies.
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 std::string JsonQuote(std::string_view text);

@@ -146,6 +146,38 @@ TEST(Cli, JsonQuoteEscapesControlCharacters) {
     EXPECT_EQ(JsonQuote("23\u00B0"), "\"23\u00B0\"");
 }
 
+#ifdef VELNORA_PLACES
+TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
+    const std::vector<std::string> work = {"--name", "RAM", "--month", "March", "--day", "5",
+                                           "--year", "2024", "--hour", "9", "--minute", "5"};
+    const CliRun pune = Call(work, {"--place", "Pune Maharashtra India", "--json"});
+    ASSERT_EQ(pune.status, kOk) << pune.err;
+    EXPECT_NE(pune.out.find("\"place\": \"Pune, Maharashtra, India"), std::string::npos);
+    EXPECT_NE(pune.out.find("\"lblLatitude\": \"18\u00B0 31' N\""), std::string::npos);
+    EXPECT_NE(pune.out.find("\"lblLongitude\": \"73\u00B0 51' E\""), std::string::npos);
+
+    // The same place typed out by hand gives the same sun times.
+    const CliRun typed = Call(work, {"--lat-deg", "18", "--lat-min", "31", "--lon-deg", "73",
+                                     "--lon-min", "51", "--zone-hour", "-5", "--zone-minute",
+                                     "-30", "--json"});
+    const auto sunrise = [](const std::string& json) {
+        const auto at = json.find("\"lblInputDaySunRiseTime\"");
+        return json.substr(at, json.find('\n', at) - at);
+    };
+    EXPECT_EQ(sunrise(pune.out), sunrise(typed.out));
+
+    // Explicit options win over the place's values.
+    const CliRun zoned = Call(work, {"--place", "Pune Maharashtra India", "--zone-hour", "-6",
+                                     "--zone-minute", "0", "--json"});
+    ASSERT_EQ(zoned.status, kOk);
+    EXPECT_NE(sunrise(zoned.out), sunrise(pune.out));
+
+    const CliRun nowhere = Call(work, {"--place", "Qwxyzzy Nowhere Land"});
+    EXPECT_EQ(nowhere.status, kRefused);
+    EXPECT_NE(nowhere.err.find("No place matches"), std::string::npos);
+}
+#endif
+
 // The installed program as a whole process: standard output, standard error and
 // the exit status.
 TEST(Cli, RunsAsAProcess) {
