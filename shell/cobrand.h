@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CoBrand_Randomize: one draw decides which of the main form's two promotional
+// labels in Frame5 lies in front. The labels share one rectangle and are opaque.
+#pragma once
+
+class QWidget;
+
+namespace velnora {
+
+class Random;
+
+enum class CoBrandFront {
+    CoBrand,      // lblCobrand raised
+    FullBrand,    // lblFullBrand raised
+    DesignOrder,  // nothing changes: lblFullBrand stays above lblCobrand
+};
+
+// r in [0, 1) to the number 1..7: r * 6 + 1 with halves to even, so 1 and 7 are
+// each half as likely as 2..6.
+int CoBrandNumber(double r);
+
+// 1, 3, 5: co-brand; 2, 4, 6: full brand; 7: design order.
+CoBrandFront CoBrandFrontFor(int number);
+
+// Draws once and raises the label `frmMain` names lblCobrand or lblFullBrand.
+void CoBrand_Randomize(QWidget& frmMain, Random& random);
+
+}  // namespace velnora

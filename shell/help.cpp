@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/help.h"
+
+#include <QDesktopServices>
+
+#include "shell/addresses.h"
+
+namespace velnora {
+
+void DesktopLinkOpener::open(const QUrl& address) { QDesktopServices::openUrl(address); }
+
+void Help::OpenForumHome() { OpenAddress(address::kForumHome); }
+void Help::OpenSoftwareCatalogue() { OpenAddress(address::kSoftwareCatalogue); }
+void Help::OpenOnlineHelp() { OpenAddress(address::kOnlineHelp); }
+void Help::OpenDownloadPage() { OpenAddress(address::kDownloadPage); }
+void Help::OpenDonationPage() { OpenAddress(address::kDonationPage); }
+void Help::OpenCoBrandPage() { OpenAddress(address::kCoBrandPage); }
+void Help::OpenFullBrandPage() { OpenAddress(address::kFullBrandPage); }
+
+void Help::Open(Link link) {
+    switch (link) {
+        case Link::ForumHome:
+            return OpenForumHome();
+        case Link::SoftwareCatalogue:
+            return OpenSoftwareCatalogue();
+        case Link::OnlineHelp:
+            return OpenOnlineHelp();
+        case Link::DownloadPage:
+            return OpenDownloadPage();
+        case Link::DonationPage:
+            return OpenDonationPage();
+        case Link::CoBrandPage:
+            return OpenCoBrandPage();
+        case Link::FullBrandPage:
+            return OpenFullBrandPage();
+    }
+}
+
+void Help::OpenAddress(const QString& encoded) {
+    opener_.open(QUrl::fromEncoded(encoded.toUtf8(), QUrl::TolerantMode));
+}
+
+}  // namespace velnora
