@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/caption_frame.h"
+
+#include <QPainter>
+
+#include "shell/form_layout.h"
+
+namespace velnora {
+
+CaptionFrame::CaptionFrame(const QString& objectName, const QString& caption,
+                           const QColor& background, const QColor& captionColour, QWidget* parent)
+    : QFrame(parent), caption_(caption) {
+    setObjectName(objectName);
+    setAccessibleName(caption);
+    SetColour(*this, QPalette::Window, background);
+    SetColour(*this, QPalette::WindowText, captionColour);
+    setAutoFillBackground(true);
+}
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int middle = metrics.height() / 2;
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(rect().adjusted(1, middle + 1, -1, -1));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, middle, -2, -2));
+    const int left = 6;
+    const QRect text(left, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignCenter, caption_);
+}
+
+}  // namespace velnora

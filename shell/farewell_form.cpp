@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/farewell_form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "forms/seams.h"
+#include "shell/app_icon.h"
+#include "shell/caption_frame.h"
+#include "shell/form_layout.h"
+#include "shell/help.h"
+#include "shell/services.h"
+
+namespace velnora {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+
+constexpr int kAppealCount = 4;
+
+QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const char* text) {
+    auto* box = new QLineEdit(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(QString::fromLatin1(text));
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
+    return button;
+}
+
+}  // namespace
+
+int AppealIndex(double r) {
+    const int k = static_cast<int>(std::floor(r * kAppealCount));
+    return std::clamp(k, 0, kAppealCount - 1);
+}
+
+QString FarewellAppeal(int k) {
+    switch (k) {
+        case 0:
+            return QStringLiteral(
+                "Programs like Velnora can only be made and kept up with your support, and the "
+                "best support you can give is to visit the Quenvale Forum regularly and take part "
+                "in its discussions and activities.");
+        case 1:
+            return QStringLiteral(
+                "Please visit the Quenvale Forum regularly and join in its discussions and "
+                "activities. Without your regular visits we cannot support and maintain programs "
+                "like this one.");
+        case 2:
+            return QStringLiteral(
+                "The Quenvale Forum is a free online discussion forum. Every regular visit you pay "
+                "it helps us develop and maintain Velnora.");
+        default:
+            return QStringLiteral(
+                "The Quenvale Forum needs your help! Visit it regularly and take part in its "
+                "discussions and activities, and you help us maintain and develop more programs.");
+    }
+}
+
+FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint |
+                           Qt::WindowStaysOnTopHint),
+      boxes_(boxes),
+      help_(help) {
+    setObjectName(QStringLiteral("frmFarewell"));
+    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFont(PointFont("MS Sans Serif", 8.25));
+    SetColour(*this, QPalette::Window, kWhite);
+    setAutoFillBackground(true);
+    SetClientTwips(*this, 11115, 4725);
+
+    cmdClose_ = MakeButton(this, "cmdClose", QStringLiteral("E&xit"));
+    PlaceTwips(*cmdClose_, 6000, 2760, 1245, 375);
+
+    Check1_ = MakeButton(this, "Check1", QStringLiteral("Visit The Quenvale Forum Now!"));
+    Check1_->setCheckable(true);
+    Check1_->setFont(PointFont("Verdana", 14.25));
+    Check1_->setCursor(Qt::PointingHandCursor);
+    PlaceTwips(*Check1_, 30, 2040, 7185, 555);
+
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    PlaceTwips(*picture1, 360, 120, 540, 540);
+    picture1->setPixmap(ProgramIcon().pixmap(picture1->size()));
+
+    Label2_ = new QLabel(this);
+    Label2_->setObjectName(QStringLiteral("Label2"));
+    Label2_->setFont(PointFont("Verdana", 9.75, true));
+    Label2_->setWordWrap(true);
+    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(*Label2_, 120, 840, 6975, 1095);
+
+    auto* label1 = new QLabel(QStringLiteral("Velnora v1.15"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(PointFont("MS Sans Serif", 18));
+    PlaceTwips(*label1, 1080, 240, 5175, 435);
+
+    auto* frame2 = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
+                                    kNavy, kWhite, this);
+    PlaceTwips(*frame2, 120, 3240, 7065, 1455);
+    txtName_ = MakeLineEdit(frame2, "txtName", kNamePlaceholder);
+    PlaceTwips(*txtName_, 85, 360, 3375, 285);
+    cmdSubmit_ = MakeButton(frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"));
+    PlaceTwips(*cmdSubmit_, 1920, 1080, 3375, 285);
+    txtEmail_ = MakeLineEdit(frame2, "txtEmail", kEmailPlaceholder);
+    PlaceTwips(*txtEmail_, 3600, 360, 3375, 285);
+    txtFriendEmail_ = MakeLineEdit(frame2, "txtFriendEmail", kFriendEmailPlaceholder);
+    PlaceTwips(*txtFriendEmail_, 3600, 720, 3375, 285);
+    txtFriendName_ = MakeLineEdit(frame2, "txtFriendName", kFriendNamePlaceholder);
+    PlaceTwips(*txtFriendName_, 85, 720, 3375, 285);
+    // Lies below the frame's visible part: it can take the focus from the keyboard only.
+    txtMessage_ = new QPlainTextEdit(frame2);
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setAccessibleName(QString::fromLatin1(kMessagePlaceholder));
+    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage_->setTabChangesFocus(true);
+    setTextOf(txtMessage_, QString::fromLatin1(kMessagePlaceholder) + QStringLiteral("\r\n"));
+    PlaceTwips(*txtMessage_, 4800, 3600, 1815, 495);
+
+    auto* frame6 =
+        new CaptionFrame(QStringLiteral("Frame6"), QStringLiteral("Download Quenvale Softwares"),
+                         kNavy, kWhite, this);
+    PlaceTwips(*frame6, 7320, 120, 3735, 4575);
+    auto* label3 = new QLabel(
+        QStringLiteral(
+            "Did you enjoy Velnora? Then try our other programs on astrology, psychic readings, "
+            "tarot, numerology and the occult. Like this one, they are simple, informative and "
+            "fun to use.\n\nDownload them today and share the experience with your friends and "
+            "family."),
+        frame6);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setFont(PointFont("Verdana", 9));
+    label3->setWordWrap(true);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetColour(*label3, QPalette::WindowText, kWhite);
+    PlaceTwips(*label3, 120, 360, 3495, 3855);
+    lblGoToHome_ = MakeLinkLabel(frame6, "lblGoToHome",
+                                 QStringLiteral("Click Here To Visit Quenvale Softwares"));
+    SetColour(*lblGoToHome_, QPalette::WindowText, kYellow);
+    PlaceTwips(*lblGoToHome_, 75, 4250, 3585, 210);
+
+    QWidget::setTabOrder(cmdClose_, Check1_);
+    QWidget::setTabOrder(Check1_, txtName_);
+    QWidget::setTabOrder(txtName_, cmdSubmit_);
+    QWidget::setTabOrder(cmdSubmit_, txtEmail_);
+    QWidget::setTabOrder(txtEmail_, txtFriendEmail_);
+    QWidget::setTabOrder(txtFriendEmail_, txtFriendName_);
+    QWidget::setTabOrder(txtFriendName_, txtMessage_);
+
+    boxes5_ = {{{txtName_, kNamePlaceholder},
+                {txtEmail_, kEmailPlaceholder},
+                {txtMessage_, kMessagePlaceholder},
+                {txtFriendName_, kFriendNamePlaceholder},
+                {txtFriendEmail_, kFriendEmailPlaceholder}}};
+    for (const TextBox& entry : boxes5_) entry.box->installEventFilter(this);
+
+    connect(cmdClose_, &QPushButton::clicked, this, &FrmFarewell::cmdClose_Click);
+    connect(Check1_, &QPushButton::toggled, this, &FrmFarewell::Check1_Click);
+    connect(lblGoToHome_, &LinkLabel::clicked, this, &FrmFarewell::lblGoToHome_Click);
+    connect(cmdSubmit_, &QPushButton::clicked, this, &FrmFarewell::cmdSubmit_Click);
+
+    random.seedFromClock();
+    Label2_->setText(FarewellAppeal(AppealIndex(random.draw())));
+    Label2_->setAccessibleName(Label2_->text());
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    cmdClose_->setFocus();
+}
+
+void FrmFarewell::cmdClose_Click() { Q_EMIT endProgramRequested(); }
+
+void FrmFarewell::Check1_Click(bool ticked) {
+    if (!ticked) return;
+    Check1_->setChecked(false);
+    help_.OpenForumHome();
+}
+
+void FrmFarewell::lblGoToHome_Click() { help_.OpenSoftwareCatalogue(); }
+
+void FrmFarewell::cmdSubmit_Click() {
+    fields_ = {TrimBlanks(textOf(txtName_)), TrimBlanks(textOf(txtEmail_)),
+               TrimBlanks(textOf(txtMessage_)), TrimBlanks(textOf(txtFriendName_)),
+               TrimBlanks(textOf(txtFriendEmail_))};
+    if (const QString refusal = AddressRefusal(fields_.email, fields_.friendEmail);
+        !refusal.isEmpty()) {
+        boxes_.show(this, refusal, Icon::Critical);
+        return;
+    }
+    SubmitReferral(fields_, boxes_, help_, this);
+}
+
+void FrmFarewell::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT endProgramRequested();
+}
+
+bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
+    const TextBox* entry = findBox(watched);
+    if (!entry) return QWidget::eventFilter(watched, event);
+    const QString placeholder = QString::fromLatin1(entry->placeholder);
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            if (TrimBlanks(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
+            break;
+        case QEvent::FocusOut:
+            if (TrimBlanks(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
+            break;
+        case QEvent::KeyPress:
+            if ((entry->box == txtEmail_ || entry->box == txtFriendEmail_) &&
+                static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
+                boxes_.show(this, QString::fromLatin1(kEmailSpaceRefusal), Icon::Critical);
+                entry->box->setFocus();
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+const FrmFarewell::TextBox* FrmFarewell::findBox(const QObject* watched) const {
+    for (const TextBox& entry : boxes5_) {
+        if (entry.box == watched) return &entry;
+    }
+    return nullptr;
+}
+
+// Line breaks read as carriage return + line feed, as the referral sends them.
+QString FrmFarewell::textOf(const QWidget* box) const {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) return line->text();
+    QString text = static_cast<const QPlainTextEdit*>(box)->toPlainText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void FrmFarewell::setTextOf(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->setText(text);
+    QString plain = text;
+    static_cast<QPlainTextEdit*>(box)->setPlainText(
+        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace velnora
