@@ -150,10 +150,8 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
         AddValue(sun, row.value, caption, bold, kMaroon, {2280, row.top, 3615, 195}, twips);
     }
 
-    QLabel* explanation =
-        AddLabel(result, QStringLiteral("Label9"), QString::fromLatin1(kExplanation), large,
-                 kPaleYellow, {120, 3240, 9615, 735}, twips);
-    explanation->setWordWrap(true);
+    AddLabel(result, QStringLiteral("Label9"), QString::fromLatin1(kExplanation), large,
+             kPaleYellow, {120, 3240, 9615, 735}, twips, true);
     AddLabel(result, QStringLiteral("Label4"), QStringLiteral("Time Period"), large, kYellow,
              {120, 4800, 1275, 240}, twips);
     AddLabel(result, QStringLiteral("Label3"), QStringLiteral("Choghadiya for given day:"), large,

@@ -278,8 +278,7 @@ void FrmMain::buildInputFrame(QWidget* frame) {
     connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
 
     QLabel* description = AddLabel(frame, QStringLiteral("Label4"), QString::fromUtf8(kDescription),
-                                   b.base, kPaleYellow, {7380, 180, 2355, 5460}, b.twips);
-    description->setWordWrap(true);
+                                   b.base, kPaleYellow, {7380, 180, 2355, 5460}, b.twips, true);
     description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     // Keystroke filters.

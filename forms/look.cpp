@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/look.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace velnora {
@@ -53,15 +55,24 @@ QString CaptionText(const QString& caption) {
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                 const QColor& colour, const QRect& twips, const Twips& scale) {
+                 const QColor& colour, const QRect& twips, const Twips& scale, bool wrap) {
     auto* label = new QLabel(text, parent);
+    label->setWordWrap(wrap);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    // A one-line caption keeps its whole text even where the fallback font runs wider
+    // or taller than the one the layout was drawn for.
+    QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
+    if (!wrap) {
+        const QFontMetrics metrics(font);
+        place.setWidth(std::max(place.width(), metrics.horizontalAdvance(text) + 2));
+        place.setHeight(std::max(place.height(), metrics.height()));
+    }
+    label->setGeometry(place);
     return label;
 }
 

@@ -47,9 +47,10 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text);
 // "Latitude && Longitude" -> "Latitude & Longitude".
 QString CaptionText(const QString& caption);
 
-// A plain-text label with the given name, font and colour, placed in twips.
+// A plain-text label with the given name, font and colour, placed in twips. A
+// one-line label grows to hold its text in the font at hand.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
-                 const QColor& colour, const QRect& twips, const Twips& scale);
+                 const QColor& colour, const QRect& twips, const Twips& scale, bool wrap = false);
 
 // A frame without caption and a frame with one, filled with `background`.
 QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background, const QRect& twips,
