@@ -19,7 +19,7 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_ENV))
-FUZZERS := evaluate key_rules
+FUZZERS := evaluate key_rules referral
 
 .PHONY: all deps configure build run test bench install package fuzz lint clean
 
@@ -66,7 +66,7 @@ package: build
 # Each fuzzer runs for FUZZ_SECONDS from a copy of its committed seed corpus.
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DVELNORA_FUZZ=ON -DVELNORA_GUI=OFF
+	  -DCMAKE_CXX_COMPILER=clang++ -DVELNORA_FUZZ=ON -DVELNORA_GUI=ON
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
 	@for f in $(FUZZERS); do \
 	  rm -rf build-fuzz/corpus/$$f && mkdir -p build-fuzz/corpus/$$f && \

@@ -1,72 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/tell_a_friend.h"
 
-#include <QUrl>
-#include <array>
-
 #include "forms/seams.h"
-#include "shell/addresses.h"
 #include "shell/help.h"
 
 namespace velnora {
-namespace {
-
-bool Missing(const QString& value, const char* placeholder) {
-    const QString trimmed = TrimBlanks(value);
-    return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
-}
-
-QString Encoded(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
-
-}  // namespace
-
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
-
-QString AddressRefusal(const QString& email, const QString& friendEmail) {
-    const QString mine = TrimBlanks(email);
-    const QString theirs = TrimBlanks(friendEmail);
-    if (mine == theirs) return QStringLiteral("Please Enter Distinct Email Addresses");
-    if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    return {};
-}
-
-QString ReferralRefusal(const ReferralFields& fields) {
-    struct Check {
-        const QString* field;
-        const char* placeholder;
-        const char* message;
-    };
-    const std::array<Check, 5> checks = {{
-        {&fields.name, kNamePlaceholder, "Please Enter Your Name"},
-        {&fields.email, kEmailPlaceholder, "Please Enter Your Email"},
-        {&fields.message, kMessagePlaceholder, "Please Enter Your Message"},
-        {&fields.friendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {&fields.friendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
-    }};
-    for (const Check& check : checks) {
-        if (Missing(*check.field, check.placeholder)) return QString::fromLatin1(check.message);
-    }
-    return {};
-}
-
-QString ReferralAddress(const ReferralFields& fields) {
-    return QString::fromLatin1(address::kReferAFriendScript) + QStringLiteral("?taf1=") +
-           Encoded(fields.name) + QStringLiteral("&taf2=") + Encoded(fields.email) +
-           QStringLiteral("&taf3=") + Encoded(fields.message) + QStringLiteral("&taf4=") +
-           Encoded(fields.friendName) + QStringLiteral("&taf5=") + Encoded(fields.friendEmail) +
-           QStringLiteral("&taf6=") + Encoded(QString::fromLatin1(address::kProgramHomePage));
-}
 
 void SubmitReferral(const ReferralFields& fields, MessageBoxes& boxes, Help& help,
                     QWidget* parent) {

@@ -26,7 +26,7 @@ bool DayMissingFromMonth(const FormValues& f) {
     }
     if (f.month == kFebruary) {
         // Divisible by 4, no century rule: the same as Gregorian over 1901..2050.
-        const auto year = static_cast<long long>(RoundHalfEven(kFirstYear + f.year));
+        const long long year = kFirstYear + static_cast<long long>(f.year);
         return f.day > (year % 4 == 0 ? 28 : 27);
     }
     return false;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "test_form.h"
 
 namespace velnora {
@@ -192,6 +194,14 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
           Field::None}},
         {"list_position_out_of_range", [](FormValues& f) { f.hour = 24; }, FailureKind::Refused,
          {"Please Enter Correct Time Of Work", Icon::Information, Field::None}},
+        {"year_position_far_outside_the_list",
+         [](FormValues& f) {
+             f.month = 1;
+             f.day = 28;
+             f.year = std::numeric_limits<int>::max();
+         },
+         FailureKind::Refused,
+         {"Please Enter Correct Date Of Work", Icon::Information, Field::None}},
     };
     for (const Row& row : rows) {
         FormValues f = Ahmedabad(2024, 3, 5, 9, 5, 0);

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The referral's checks and address as pure functions over the five fields of the
+// farewell window (Qt Core only). Each value is percent-encoded so that "&", "#",
+// "=" or "%" typed by the user cannot break or add parameters.
+#pragma once
+
+#include <QString>
+
+namespace velnora {
+
+inline constexpr char kNamePlaceholder[] = "Your Name";
+inline constexpr char kEmailPlaceholder[] = "Your Email Address";
+inline constexpr char kMessagePlaceholder[] = "Your Message";
+inline constexpr char kFriendNamePlaceholder[] = "Friend's Name";
+inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
+
+struct ReferralFields {
+    QString name;
+    QString email;
+    QString message;  // line breaks as carriage return + line feed
+    QString friendName;
+    QString friendEmail;
+};
+
+// The text without blanks at its start and end; line breaks and tabs are kept.
+QString TrimBlanks(const QString& text);
+
+// cmdSubmit_Click's checks of the two addresses, in order; an empty result passes.
+QString AddressRefusal(const QString& email, const QString& friendEmail);
+
+// SubmitReferral's checks, in order: the first field that is empty or still its
+// placeholder gives its message; an empty result passes.
+QString ReferralRefusal(const ReferralFields& fields);
+
+// The script's address with taf1..taf6, each value percent-encoded.
+QString ReferralAddress(const ReferralFields& fields);
+
+}  // namespace velnora
