@@ -45,8 +45,8 @@ double TextbookEvent(int dayOfYear, double latitude, double longitude, double zo
     const double lngHour = longitude / 15;
     const double t = dayOfYear + ((rising ? 6 : 18) - lngHour) / 24;
     const double m = 0.9856 * t - 3.289;
-    double l = std::fmod(m + 1.916 * std::sin(m * kRad) + 0.020 * std::sin(2 * m * kRad) + 282.634,
-                         360);
+    double l =
+        std::fmod(m + 1.916 * std::sin(m * kRad) + 0.020 * std::sin(2 * m * kRad) + 282.634, 360);
     if (l < 0) l += 360;
     double ra = std::fmod(std::atan(0.91764 * std::tan(l * kRad)) / kRad + 360, 360);
     ra += std::floor(l / 90) * 90 - std::floor(ra / 90) * 90;
@@ -92,17 +92,18 @@ BENCHMARK(BM_Evaluate);
 
 // velnora-cli as a whole process: start, evaluate, print, exit.
 void BM_CliProcess(benchmark::State& state) {
-    const char* argv[] = {VELNORA_CLI,  "--name",    "RAM",      "--month",   "March",   "--day",
-                          "5",          "--year",    "2024",     "--hour",    "9",       "--minute",
-                          "5",          "--lat-deg", "23",       "--lat-min", "2",       "--lon-deg",
-                          "72",         "--lon-min", "35",       "--zone-hour", "-5",    "--zone-minute",
-                          "-30",        "--json",    nullptr};
+    const char* argv[] = {VELNORA_CLI, "--name",    "RAM",  "--month",     "March", "--day",
+                          "5",         "--year",    "2024", "--hour",      "9",     "--minute",
+                          "5",         "--lat-deg", "23",   "--lat-min",   "2",     "--lon-deg",
+                          "72",        "--lon-min", "35",   "--zone-hour", "-5",    "--zone-minute",
+                          "-30",       "--json",    nullptr};
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
     for (auto _ : state) {
         pid_t pid = 0;
-        if (posix_spawn(&pid, VELNORA_CLI, &quiet, nullptr, const_cast<char**>(argv), nullptr) != 0) {
+        if (posix_spawn(&pid, VELNORA_CLI, &quiet, nullptr, const_cast<char**>(argv), nullptr) !=
+            0) {
             state.SkipWithError("cannot start velnora-cli");
             break;
         }

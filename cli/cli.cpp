@@ -69,10 +69,22 @@ constexpr std::string_view kUsageText =
 
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
-    "Name",           "Date of Work",      "Time of Work",          "Latitude",
-    "Longitude",      "City",              "State",                 "Country",
-    "Sun Rise (day before)", "Sun Set (day before)", "Sun Rise",    "Sun Set",
-    "Sun Rise (day after)",  "Sun Set (day after)",  "Time Period", "Choghadiya",
+    "Name",
+    "Date of Work",
+    "Time of Work",
+    "Latitude",
+    "Longitude",
+    "City",
+    "State",
+    "Country",
+    "Sun Rise (day before)",
+    "Sun Set (day before)",
+    "Sun Rise",
+    "Sun Set",
+    "Sun Rise (day after)",
+    "Sun Set (day after)",
+    "Time Period",
+    "Choghadiya",
 };
 
 // A whole number within [min, max] written in decimal digits.
@@ -91,7 +103,8 @@ bool ParseListNumber(std::string_view text, int min, int max, int& value) {
 bool ParseMonth(std::string_view text, int& position) {
     auto lower = [](std::string_view s) {
         std::string r(s);
-        std::transform(r.begin(), r.end(), r.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(r.begin(), r.end(), r.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         return r;
     };
     for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
@@ -172,12 +185,12 @@ void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::st
             << e.texts.*EvaluationResult::kLabels[i].text << '\n';
     }
     if (table) {
-        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e), WorkPeriod(e, false));
+        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e),
+                         WorkPeriod(e, false));
         WriteTextPeriods(out, "Night periods (sunset to next sunrise):", NightPeriods(e),
                          WorkPeriod(e, true));
     }
 }
-
 
 // Options that set one field of the form; false when the value is not accepted.
 using Setter = bool (*)(FormValues&, const std::string&);

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EvaluationResult& r = e.texts;
     for (const auto& label : EvaluationResult::kLabels) {
         const std::string& text = r.*label.text;
-        const bool copied = label.name == "lblCity" || label.name == "lblState" ||
-                            label.name == "lblCountry";
+        const bool copied =
+            label.name == "lblCity" || label.name == "lblState" || label.name == "lblCountry";
         Check(copied || !text.empty());
     }
     Check(r.lblName == f.name && r.lblCity == f.city && r.lblState == f.state &&

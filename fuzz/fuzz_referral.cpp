@@ -36,12 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QString address = AddressRefusal(f.email, f.friendEmail);
     Check(address.isEmpty() || OneOf(address, {"Please Enter Distinct Email Addresses",
-                                                "Please Enter Proper Email Address"}));
+                                               "Please Enter Proper Email Address"}));
     const QString refusal = ReferralRefusal(f);
     Check(refusal.isEmpty() ||
-          OneOf(refusal, {"Please Enter Your Name", "Please Enter Your Email",
-                          "Please Enter Your Message", "Please Enter Your Friend's Name",
-                          "Please Enter Your Friend's Email"}));
+          OneOf(refusal,
+                {"Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
+                 "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"}));
 
     // Split the query as a web server does: at "&", then at the first "=", then
     // percent-decode the value as UTF-8.

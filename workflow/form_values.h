@@ -21,13 +21,13 @@ inline constexpr int kDaysInList = 31;  // cboDate offers 1..31 for every month
 // cboDate position p is day p + 1, cboYear position p is 1901 + p, and cboHour,
 // cboMinute and cboSecond hold their own positions as numbers.
 struct FormValues {
-    std::string name;  // txtName, exactly as typed
-    int month = 0;     // cboMonth, 0 = January
-    int day = 0;       // cboDate
-    int year = 0;      // cboYear
-    int hour = 0;      // cboHour
-    int minute = 0;    // cboMinute
-    int second = 0;    // cboSecond
+    std::string name;                    // txtName, exactly as typed
+    int month = 0;                       // cboMonth, 0 = January
+    int day = 0;                         // cboDate
+    int year = 0;                        // cboYear
+    int hour = 0;                        // cboHour
+    int minute = 0;                      // cboMinute
+    int second = 0;                      // cboSecond
     std::string latDegrees, latMinutes;  // txtLatD, txtLatM
     bool south = false;                  // optLat: "North" (false) or "South"
     std::string lonDegrees, lonMinutes;  // txtLonD, txtLonM

@@ -19,7 +19,7 @@ inline constexpr int kBackspace = 8;
 inline constexpr int kEnter = 13;
 
 struct KeyDecision {
-    int code = 0;                   // the character to insert; 0 discards it
+    int code = 0;                    // the character to insert; 0 discards it
     std::optional<Message> refusal;  // shown before the character is discarded
 };
 

@@ -42,7 +42,8 @@ std::size_t NumberLength(std::string_view s) {
 double ToDouble(std::string_view number) {
     const bool negative = !number.empty() && number.front() == '-';
     std::string_view digits = number;
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
     if (digits.size() <= 15 && std::all_of(digits.begin(), digits.end(), IsDigit)) {
         std::int64_t value = 0;
         for (char c : digits) value = value * 10 + (c - '0');

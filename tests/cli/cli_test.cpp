@@ -12,10 +12,11 @@ namespace velnora::cli {
 namespace {
 
 const std::vector<std::string> kRam = {
-    "--name", "RAM", "--month", "March", "--day", "5", "--year", "2024", "--hour", "9",
-    "--minute", "5", "--second", "0", "--lat-deg", "23", "--lat-min", "2", "--lat-hemisphere",
-    "N", "--lon-deg", "72", "--lon-min", "35", "--lon-hemisphere", "E", "--zone-hour", "-5",
-    "--zone-minute", "-30"};
+    "--name",           "RAM",  "--month",     "March", "--day",         "5",
+    "--year",           "2024", "--hour",      "9",     "--minute",      "5",
+    "--second",         "0",    "--lat-deg",   "23",    "--lat-min",     "2",
+    "--lat-hemisphere", "N",    "--lon-deg",   "72",    "--lon-min",     "35",
+    "--lon-hemisphere", "E",    "--zone-hour", "-5",    "--zone-minute", "-30"};
 
 struct CliRun {
     int status;
@@ -39,7 +40,8 @@ TEST(Cli, JsonHasTheSixteenLabelsAsTheResultWindowShowsThem) {
     EXPECT_NE(r.out.find("\"lblInputDaySunRiseTime\": \"3/5/2024 6:58:00 AM\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' N\""), std::string::npos);
     int keys = 0;
-    for (std::size_t at = r.out.find("\"lbl"); at != std::string::npos; at = r.out.find("\"lbl", at + 1)) {
+    for (std::size_t at = r.out.find("\"lbl"); at != std::string::npos;
+         at = r.out.find("\"lbl", at + 1)) {
         ++keys;
     }
     EXPECT_EQ(keys, 16);
@@ -133,7 +135,7 @@ TEST(Cli, ExitStatusTellsWhatHappened) {
 
 TEST(Cli, HemispheresAndPlaceNamesReachTheResult) {
     const CliRun r = Call(kRam, {"--json", "--lat-hemisphere", "S", "--lon-hemisphere", "W",
-                              "--city", "A \"quoted\" city", "--month", "december"});
+                                 "--city", "A \"quoted\" city", "--month", "december"});
     ASSERT_EQ(r.status, kOk) << r.err;
     EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' S\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblLongitude\": \"72\u00B0 35' W\""), std::string::npos);
@@ -148,8 +150,8 @@ TEST(Cli, JsonQuoteEscapesControlCharacters) {
 
 #ifdef VELNORA_PLACES
 TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
-    const std::vector<std::string> work = {"--name", "RAM", "--month", "March", "--day", "5",
-                                           "--year", "2024", "--hour", "9", "--minute", "5"};
+    const std::vector<std::string> work = {"--name", "RAM",  "--month", "March", "--day",    "5",
+                                           "--year", "2024", "--hour",  "9",     "--minute", "5"};
     const CliRun pune = Call(work, {"--place", "Pune Maharashtra India", "--json"});
     ASSERT_EQ(pune.status, kOk) << pune.err;
     EXPECT_NE(pune.out.find("\"place\": \"Pune, Maharashtra, India"), std::string::npos);
@@ -157,9 +159,9 @@ TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
     EXPECT_NE(pune.out.find("\"lblLongitude\": \"73\u00B0 51' E\""), std::string::npos);
 
     // The same place typed out by hand gives the same sun times.
-    const CliRun typed = Call(work, {"--lat-deg", "18", "--lat-min", "31", "--lon-deg", "73",
-                                     "--lon-min", "51", "--zone-hour", "-5", "--zone-minute",
-                                     "-30", "--json"});
+    const CliRun typed =
+        Call(work, {"--lat-deg", "18", "--lat-min", "31", "--lon-deg", "73", "--lon-min", "51",
+                    "--zone-hour", "-5", "--zone-minute", "-30", "--json"});
     const auto sunrise = [](const std::string& json) {
         const auto at = json.find("\"lblInputDaySunRiseTime\"");
         return json.substr(at, json.find('\n', at) - at);

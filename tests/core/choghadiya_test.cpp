@@ -40,9 +40,7 @@ TEST(Choghadiya, NamesTheFlaggedPeriod) {
     EXPECT_EQ(Night({7}, Saturday), "Labh");
 }
 
-TEST(Choghadiya, HighestFlagWins) {
-    EXPECT_EQ(Day({1, 4}, Monday), "Udveg");
-}
+TEST(Choghadiya, HighestFlagWins) { EXPECT_EQ(Day({1, 4}, Monday), "Udveg"); }
 
 TEST(Choghadiya, NoFlagOrUnknownWeekdayKeepsThePreviousName) {
     EXPECT_EQ(Day({}, Monday), "");
@@ -55,7 +53,7 @@ TEST(Choghadiya, NoFlagOrUnknownWeekdayKeepsThePreviousName) {
 // stored tables: the day cycle from each weekday's first name, period 8 repeating
 // period 1, and the night starting five places further on in the day cycle.
 TEST(Choghadiya, TablesFollowTheirCycles) {
-    const std::array<std::string, 7> dayCycle = {"Udveg", "Chal", "Labh", "Amrut",
+    const std::array<std::string, 7> dayCycle = {"Udveg", "Chal",  "Labh", "Amrut",
                                                  "Kal",   "Shubh", "Rog"};
     const std::array<std::string, 7> nightCycle = {"Shubh", "Amrut", "Chal", "Rog",
                                                    "Kal",   "Labh",  "Udveg"};

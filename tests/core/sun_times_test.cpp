@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SunTimes, PolarDayAndNightAreFailuresNotTimes) {
-    EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, kNorthCape, {-1, 0}).has_value());  // midnight sun
+    EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, kNorthCape, {-1, 0}).has_value());   // midnight sun
     EXPECT_FALSE(SunRiseSunSet({2026, 12, 21}, kNorthCape, {-1, 0}).has_value());  // polar night
     EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, {70, 0, true, 25, 0, true}, {-1, 0}).has_value());
     EXPECT_TRUE(SunRiseSunSet({2026, 3, 21}, kNorthCape, {-1, 0}).has_value());
@@ -116,9 +116,9 @@ TEST(ClockFromHours, RoundsMinutesHalfUpAndKeepsTheDate) {
     };
     for (const Row& row : {
              Row{6.25, {6, 15, 0}},
-             Row{5.375, {5, 23, 0}},    // 22.5 minutes round up
-             Row{5.3749, {5, 22, 0}},   // just under the half
-             Row{6.999, {7, 0, 0}},     // a minute of 60 is carried into the hour
+             Row{5.375, {5, 23, 0}},   // 22.5 minutes round up
+             Row{5.3749, {5, 22, 0}},  // just under the half
+             Row{6.999, {7, 0, 0}},    // a minute of 60 is carried into the hour
              Row{0.0, {0, 0, 0}},
              Row{23.999, {23, 59, 0}},  // 24:00 is held at 23:59 of the same date
              Row{24.00001, {23, 59, 0}},

@@ -80,25 +80,72 @@ TEST_P(FifteenthOfJanuary2026, FindsSpanPeriodAndName) {
     EXPECT_EQ(e.texts.lblTimePeriod, VerdictText(row.verdict));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExample, FifteenthOfJanuary2026,
-    testing::Values(
-        SpanRow{"noon_is_daylight", {12, 0, 0}, SpanKind::Daylight, 39120, 4890, 16620, 3, "Chal",
-                Verdict::Intermediate},
-        SpanRow{"five_am_is_night_before_sunrise", {5, 0, 0}, SpanKind::NightBeforeSunrise, 47340,
-                5918, 38760, 6, "Shubh", Verdict::Favorable},
-        SpanRow{"eight_pm_is_night_after_sunset", {20, 0, 0}, SpanKind::NightAfterSunset, 47280,
-                5910, 6300, 1, "Chal", Verdict::Intermediate},
-        SpanRow{"sunset_itself_is_the_eighth_day_period", {18, 15, 0}, SpanKind::Daylight, 39120,
-                4890, 39120, 7, "Shubh", Verdict::Favorable},
-        SpanRow{"one_second_after_sunset_is_night", {18, 15, 1}, SpanKind::NightAfterSunset, 47280,
-                5910, 1, 0, "Amrut", Verdict::Favorable},
-        SpanRow{"sunrise_itself_is_the_first_day_period", {7, 23, 0}, SpanKind::Daylight, 39120,
-                4890, 0, 0, "Shubh", Verdict::Favorable},
-        SpanRow{"one_second_before_sunrise_is_the_eighth_night_period", {7, 22, 59},
-                SpanKind::NightBeforeSunrise, 47340, 5918, 47339, 7, "Amrut",
-                Verdict::Favorable}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
+                         testing::Values(SpanRow{"noon_is_daylight",
+                                                 {12, 0, 0},
+                                                 SpanKind::Daylight,
+                                                 39120,
+                                                 4890,
+                                                 16620,
+                                                 3,
+                                                 "Chal",
+                                                 Verdict::Intermediate},
+                                         SpanRow{"five_am_is_night_before_sunrise",
+                                                 {5, 0, 0},
+                                                 SpanKind::NightBeforeSunrise,
+                                                 47340,
+                                                 5918,
+                                                 38760,
+                                                 6,
+                                                 "Shubh",
+                                                 Verdict::Favorable},
+                                         SpanRow{"eight_pm_is_night_after_sunset",
+                                                 {20, 0, 0},
+                                                 SpanKind::NightAfterSunset,
+                                                 47280,
+                                                 5910,
+                                                 6300,
+                                                 1,
+                                                 "Chal",
+                                                 Verdict::Intermediate},
+                                         SpanRow{"sunset_itself_is_the_eighth_day_period",
+                                                 {18, 15, 0},
+                                                 SpanKind::Daylight,
+                                                 39120,
+                                                 4890,
+                                                 39120,
+                                                 7,
+                                                 "Shubh",
+                                                 Verdict::Favorable},
+                                         SpanRow{"one_second_after_sunset_is_night",
+                                                 {18, 15, 1},
+                                                 SpanKind::NightAfterSunset,
+                                                 47280,
+                                                 5910,
+                                                 1,
+                                                 0,
+                                                 "Amrut",
+                                                 Verdict::Favorable},
+                                         SpanRow{"sunrise_itself_is_the_first_day_period",
+                                                 {7, 23, 0},
+                                                 SpanKind::Daylight,
+                                                 39120,
+                                                 4890,
+                                                 0,
+                                                 0,
+                                                 "Shubh",
+                                                 Verdict::Favorable},
+                                         SpanRow{
+                                             "one_second_before_sunrise_is_the_eighth_night_period",
+                                             {7, 22, 59},
+                                             SpanKind::NightBeforeSunrise,
+                                             47340,
+                                             5918,
+                                             47339,
+                                             7,
+                                             "Amrut",
+                                             Verdict::Favorable}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Evaluate, NightBeforeSunriseTakesTheWeekdayOfTheDateOfWork) {
     // Monday 12 January 2026, 00:30: the night began on Sunday, the column is Monday's.
@@ -151,8 +198,8 @@ TEST(Evaluate, SunTimesUseTheGivenFormatter) {
         char text[32];
         const Date d = t.date();
         const ClockTime c = t.time();
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day,
-                      c.hour, c.minute);
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day, c.hour,
+                      c.minute);
         return std::string(text);
     };
     const Outcome outcome = Evaluate(Ahmedabad(2024, 3, 5, 9, 5, 0), iso);
@@ -169,16 +216,26 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
         Message message;
     };
     const Row rows[] = {
-        {"validation_first", [](FormValues& f) { f.name = ""; }, FailureKind::Refused,
+        {"validation_first",
+         [](FormValues& f) { f.name = ""; },
+         FailureKind::Refused,
          {"Please Enter Name", Icon::Critical, Field::txtName}},
-        {"empty_zone_hour", [](FormValues& f) { f.zoneHour = ""; }, FailureKind::Refused,
+        {"empty_zone_hour",
+         [](FormValues& f) { f.zoneHour = ""; },
+         FailureKind::Refused,
          {"Please Enter Time Zone", Icon::Critical, Field::txtZoneHour}},
-        {"non_numeric_zone_minute", [](FormValues& f) { f.zoneMinute = "3O"; },
-         FailureKind::Refused, {"Please Enter Time Zone", Icon::Critical, Field::txtZoneMinute}},
-        {"degree_text_12a", [](FormValues& f) { f.lonDegrees = "12a"; }, FailureKind::Refused,
+        {"non_numeric_zone_minute",
+         [](FormValues& f) { f.zoneMinute = "3O"; },
+         FailureKind::Refused,
+         {"Please Enter Time Zone", Icon::Critical, Field::txtZoneMinute}},
+        {"degree_text_12a",
+         [](FormValues& f) { f.lonDegrees = "12a"; },
+         FailureKind::Refused,
          {"Please Enter Value Between 0 And 179 in the Degree of Longitude", Icon::Critical,
           Field::txtLonD}},
-        {"degree_text_abc", [](FormValues& f) { f.latDegrees = "abc"; }, FailureKind::Refused,
+        {"degree_text_abc",
+         [](FormValues& f) { f.latDegrees = "abc"; },
+         FailureKind::Refused,
          {"Please Enter Value Between 0 And 89 in the Degree of Latitude", Icon::Critical,
           Field::txtLatD}},
         {"midnight_sun",
@@ -192,7 +249,9 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
          FailureKind::NoSunriseSunset,
          {"Sun Does Not Rise Or Set At This Place Around This Date", Icon::Information,
           Field::None}},
-        {"list_position_out_of_range", [](FormValues& f) { f.hour = 24; }, FailureKind::Refused,
+        {"list_position_out_of_range",
+         [](FormValues& f) { f.hour = 24; },
+         FailureKind::Refused,
          {"Please Enter Correct Time Of Work", Icon::Information, Field::None}},
         {"year_position_far_outside_the_list",
          [](FormValues& f) {
@@ -260,11 +319,10 @@ TEST(FormatUsGeneralDate, ShortDateAndLongTime) {
         ClockTime time;
         const char* text;
     };
-    for (const Row& row : {Row{{6, 12, 0}, "3/5/2024 6:12:00 AM"}, Row{{0, 0, 0}, "3/5/2024"},
-                           Row{{0, 0, 1}, "3/5/2024 12:00:01 AM"},
-                           Row{{12, 0, 0}, "3/5/2024 12:00:00 PM"},
-                           Row{{18, 45, 0}, "3/5/2024 6:45:00 PM"},
-                           Row{{23, 59, 59}, "3/5/2024 11:59:59 PM"}}) {
+    for (const Row& row :
+         {Row{{6, 12, 0}, "3/5/2024 6:12:00 AM"}, Row{{0, 0, 0}, "3/5/2024"},
+          Row{{0, 0, 1}, "3/5/2024 12:00:01 AM"}, Row{{12, 0, 0}, "3/5/2024 12:00:00 PM"},
+          Row{{18, 45, 0}, "3/5/2024 6:45:00 PM"}, Row{{23, 59, 59}, "3/5/2024 11:59:59 PM"}}) {
         EXPECT_EQ(FormatUsGeneralDate(LocalDateTime::From({2024, 3, 5}, row.time)), row.text);
     }
 }

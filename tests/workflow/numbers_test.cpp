@@ -34,11 +34,11 @@ TEST(Numbers, ToInteger16RoundsHalvesToEvenWithinRange) {
         const char* text;
         std::optional<std::int16_t> value;
     };
-    for (const Row& row : {Row{"2.5", 2}, Row{"3.5", 4}, Row{"-2.5", -2}, Row{"0.4", 0},
-                           Row{"05", 5}, Row{"32767", 32767}, Row{"32767.4", 32767},
-                           Row{"-32768.5", -32768}, Row{"32768", std::nullopt},
-                           Row{"-32769", std::nullopt}, Row{"12a", std::nullopt},
-                           Row{"", std::nullopt}, Row{"1e9", std::nullopt}}) {
+    for (const Row& row :
+         {Row{"2.5", 2}, Row{"3.5", 4}, Row{"-2.5", -2}, Row{"0.4", 0}, Row{"05", 5},
+          Row{"32767", 32767}, Row{"32767.4", 32767}, Row{"-32768.5", -32768},
+          Row{"32768", std::nullopt}, Row{"-32769", std::nullopt}, Row{"12a", std::nullopt},
+          Row{"", std::nullopt}, Row{"1e9", std::nullopt}}) {
         EXPECT_EQ(ToInteger16(row.text), row.value) << '"' << row.text << '"';
     }
 }

@@ -17,8 +17,8 @@ const Message kLonD{"Please Enter Value Between 0 And 179 in the Degree of Longi
                     Icon::Critical, Field::txtLonD};
 const Message kLonM{"Please Enter Value Between 0 And 59 in the  Minute of Longitude",
                     Icon::Critical, Field::txtLonM};
-const Message kLatD{"Please Enter Value Between 0 And 89 in the Degree of Latitude",
-                    Icon::Critical, Field::txtLatD};
+const Message kLatD{"Please Enter Value Between 0 And 89 in the Degree of Latitude", Icon::Critical,
+                    Field::txtLatD};
 const Message kLatM{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
                     Icon::Critical, Field::txtLatM};
 const Message kDate{"Please Enter Correct Date Of Work", Icon::Information, Field::None};
@@ -48,15 +48,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Row{"complete_form_passes", [](FormValues&) {}, std::nullopt},
         Row{"blank_name", [](FormValues& f) { f.name = "   "; }, kName},
-        Row{"name_with_blanks_around_passes", [](FormValues& f) { f.name = "  RAM "; }, std::nullopt},
+        Row{"name_with_blanks_around_passes", [](FormValues& f) { f.name = "  RAM "; },
+            std::nullopt},
         Row{"everything_empty_reports_name_only", [](FormValues& f) { f = FormValues{}; }, kName},
-        Row{"longitude_degrees_179_pass", [](FormValues& f) { f.lonDegrees = "179"; }, std::nullopt},
+        Row{"longitude_degrees_179_pass", [](FormValues& f) { f.lonDegrees = "179"; },
+            std::nullopt},
         Row{"longitude_degrees_180_fail", [](FormValues& f) { f.lonDegrees = "180"; }, kLonD},
         Row{"longitude_degrees_empty", [](FormValues& f) { f.lonDegrees = " "; }, kLonD},
         Row{"longitude_degrees_negative", [](FormValues& f) { f.lonDegrees = "-1"; }, kLonD},
-        Row{"longitude_degrees_12a_reads_12", [](FormValues& f) { f.lonDegrees = "12a"; }, std::nullopt},
-        Row{"longitude_degrees_abc_reads_0", [](FormValues& f) { f.lonDegrees = "abc"; }, std::nullopt},
-        Row{"longitude_degrees_fraction_in_range", [](FormValues& f) { f.lonDegrees = "178.9"; }, std::nullopt},
+        Row{"longitude_degrees_12a_reads_12", [](FormValues& f) { f.lonDegrees = "12a"; },
+            std::nullopt},
+        Row{"longitude_degrees_abc_reads_0", [](FormValues& f) { f.lonDegrees = "abc"; },
+            std::nullopt},
+        Row{"longitude_degrees_fraction_in_range", [](FormValues& f) { f.lonDegrees = "178.9"; },
+            std::nullopt},
         Row{"longitude_minutes_59_pass", [](FormValues& f) { f.lonMinutes = "59"; }, std::nullopt},
         Row{"longitude_minutes_60_fail", [](FormValues& f) { f.lonMinutes = "60"; }, kLonM},
         Row{"longitude_minutes_5x_fail", [](FormValues& f) { f.lonMinutes = "5x"; }, kLonM},
@@ -90,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValidateLookup, NeedsCityStateAndCountryInThatOrder) {
     FormValues f;
-    EXPECT_EQ(ValidateLookup(f), (Message{"Please Enter City", Icon::Information, Field::txtMCity}));
+    EXPECT_EQ(ValidateLookup(f),
+              (Message{"Please Enter City", Icon::Information, Field::txtMCity}));
     f.city = "Pune";
     EXPECT_EQ(ValidateLookup(f),
               (Message{"Please Enter State", Icon::Information, Field::txtMState}));
