@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's icon: a drawing kept as SVG, with a raster copy of the same
-// drawing for systems whose Qt cannot read SVG.
+// The program's icon. The drawing is kept as SVG (installed for the desktop's
+// menus); the windows use a 256-pixel raster copy of it, which Qt reads without
+// loading any image plugin at start-up.
 #pragma once
 
 #include <QIcon>

@@ -24,7 +24,7 @@ done
 # Run once more on a private X server of our own.
 if [ -z "${VELNORA_E2E_DISPLAY:-}" ]; then
     export VELNORA_E2E_DISPLAY=1
-    exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash "$0" "$@"
+    exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp -noreset' bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
