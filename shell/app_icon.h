@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon. The drawing is kept as SVG (installed for the desktop's
-// menus); the windows use a 256-pixel raster copy of it, which Qt reads without
+// menus); the windows use a 64-pixel raster copy of it, which Qt reads without
 // loading any image plugin at start-up.
 #pragma once
 
