@@ -51,18 +51,6 @@ constexpr char kExplanation[] =
     "Perform important tasks in the favorable period and avoid them during the unfavorable "
     "period for good results.";
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& at,
-                       const Twips& twips) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(CaptionText(caption));
-    button->setFont(Verdana(8.25, true));
-    button->setAutoDefault(true);
-    Paint(button, kFormBlue, Qt::black);
-    twips.place(button, at.x(), at.y(), at.width(), at.height());
-    return button;
-}
-
 QLabel* AddValue(QWidget* parent, const char* name, const QString& description, const QFont& font,
                  const QColor& colour, const QRect& at, const Twips& twips) {
     QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString(), font, colour, at, twips);
@@ -102,10 +90,10 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
 
     // In stacking order: later controls lie above earlier ones.
-    QPushButton* cmdExit = cmdExit_ =
-        AddButton(client, "cmdExit", QStringLiteral("&Exit"), {0, 6600, 3180, 465}, twips);
-    QPushButton* cmdOK =
-        AddButton(client, "cmdOK", QStringLiteral("&Back"), {3315, 6600, 6540, 465}, twips);
+    QPushButton* cmdExit = cmdExit_ = PlaceButton(new QPushButton(QStringLiteral("&Exit"), client),
+                                                  "cmdExit", {0, 6600, 3180, 465}, twips);
+    QPushButton* cmdOK = PlaceButton(new QPushButton(QStringLiteral("&Back"), client), "cmdOK",
+                                     {3315, 6600, 6540, 465}, twips);
     cmdExit->setDefault(true);
     AddForumBanner(client, twips, onLink);
     AddPromotions(client, 7080, UpperPromotion::Cobrand, twips, onLink);

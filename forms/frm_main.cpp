@@ -95,19 +95,6 @@ QButtonGroup* Group(QWidget* parent, const char* name, QRadioButton* first, QRad
     return group;
 }
 
-template <class Button>
-Button* AddButton(QWidget* parent, const char* name, const QString& caption, const QRect& at,
-                  const Twips& twips) {
-    auto* button = new Button(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(CaptionText(caption));
-    button->setFont(Verdana(8.25, true));
-    button->setAutoDefault(true);
-    Paint(button, kFormBlue, Qt::black);
-    twips.place(button, at.x(), at.y(), at.width(), at.height());
-    return button;
-}
-
 }  // namespace
 
 FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
@@ -267,14 +254,14 @@ void FrmMain::buildInputFrame(QWidget* frame) {
             b.textBox(frame, p.name, p.caption, {p.left, p.top + 270, 3480, kRowHeight}, b.base);
         b.caption(frame, p.caption, {p.left, p.top, 3480, kCaptionHeight}, kPaleYellow, *p.box);
     }
-    auto* cmdBrowser = AddButton<WrappingButton>(
-        frame, "cmdBrowser", QStringLiteral("Click Here To Find Latitude && Longitude"),
-        {3720, 4410, 3480, 600}, b.twips);
+    auto* cmdBrowser = PlaceButton(
+        new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame),
+        "cmdBrowser", {3720, 4410, 3480, 600}, b.twips);
     connect(cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
 
     // Row 8: the evaluation.
-    auto* cmdRashi = AddButton<QPushButton>(frame, "cmdRashi", QStringLiteral("&Proceed"),
-                                            {120, 5190, 7080, 450}, b.twips);
+    auto* cmdRashi = PlaceButton(new QPushButton(QStringLiteral("&Proceed"), frame), "cmdRashi",
+                                 {120, 5190, 7080, 450}, b.twips);
     connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
 
     QLabel* description = AddLabel(frame, QStringLiteral("Label4"), QString::fromUtf8(kDescription),

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -37,6 +38,15 @@ QFont Verdana(double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale) {
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(CaptionText(button->text()));
+    button->setFont(Verdana(8.25, true));
+    button->setAutoDefault(true);
+    Paint(button, kFormBlue, Qt::black);
+    scale.place(button, twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {

@@ -14,6 +14,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace velnora {
@@ -51,6 +52,16 @@ QString CaptionText(const QString& caption);
 // one-line label grows to hold its text in the font at hand.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  const QColor& colour, const QRect& twips, const Twips& scale, bool wrap = false);
+
+// Names, styles (bold Verdana on the form's blue) and places a new push button;
+// PlaceButton returns it.
+void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale);
+
+template <class Button>
+Button* PlaceButton(Button* button, const char* name, const QRect& twips, const Twips& scale) {
+    StyleButton(button, name, twips, scale);
+    return button;
+}
 
 // A frame without caption and a frame with one, filled with `background`.
 QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background, const QRect& twips,
