@@ -23,6 +23,10 @@ FUZZERS := evaluate key_rules referral
 
 .PHONY: all deps configure build run test bench install package fuzz lint clean
 
+# The fuzzers and clang-tidy need clang's tools as well.
+fuzz: PACKAGES += clang libclang-rt-14-dev
+lint: PACKAGES += clang-tidy
+
 all: build
 
 deps:
