@@ -59,7 +59,7 @@ struct Builder {
         auto* box = new QLineEdit(parent);
         box->setObjectName(QString::fromLatin1(name));
         box->setAccessibleName(accessible);
-        box->setFont(font);
+        UseFont(box, font);
         if (maxLength > 0) box->setMaxLength(maxLength);
         twips.place(box, at.x(), at.y(), at.width(), at.height());
         return box;
@@ -70,7 +70,7 @@ struct Builder {
         auto* box = new QComboBox(parent);
         box->setObjectName(QString::fromLatin1(name));
         box->setAccessibleName(accessible);
-        box->setFont(base);
+        UseFont(box, base);
         twips.place(box, at.x(), at.y(), at.width(), at.height());
         return box;
     }
@@ -80,7 +80,7 @@ struct Builder {
         auto* button = new QRadioButton(text, parent);
         button->setObjectName(QString::fromLatin1(name));
         button->setAccessibleName(text);
-        button->setFont(base);
+        UseFont(button, base);
         twips.place(button, at.x(), at.y(), at.width(), at.height());
         return button;
     }

@@ -40,10 +40,14 @@ QFont Verdana(double points, bool bold) {
     return font;
 }
 
+void UseFont(QWidget* widget, const QFont& font) {
+    if (widget->font() != font) widget->setFont(font);
+}
+
 void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale) {
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(CaptionText(button->text()));
-    button->setFont(Verdana(8.25, true));
+    UseFont(button, Verdana(8.25, true));
     button->setAutoDefault(true);
     Paint(button, kFormBlue, Qt::black);
     scale.place(button, twips.x(), twips.y(), twips.width(), twips.height());
@@ -75,7 +79,7 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     label->setWordWrap(wrap);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
+    UseFont(label, font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -106,7 +110,7 @@ QGroupBox* AddCaptionedFrame(QWidget* parent, const QString& name, const QString
                              const QColor& captionColour, const QRect& twips, const Twips& scale) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
-    frame->setFont(font);
+    UseFont(frame, font);
     Paint(frame, background, captionColour);
     frame->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return frame;

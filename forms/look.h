@@ -41,6 +41,10 @@ private:
 // Verdana in the given point size, or the closest sans-serif Debian has.
 QFont Verdana(double points, bool bold = false);
 
+// Gives the widget `font` unless it already inherits an equal one: an explicit
+// font costs a resolution pass per widget when the window is built.
+void UseFont(QWidget* widget, const QFont& font);
+
 // Background and text colour; the widget then fills its own background.
 void Paint(QWidget* widget, const QColor& background, const QColor& text);
 

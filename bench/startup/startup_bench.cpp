@@ -19,6 +19,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -124,10 +125,18 @@ class Xvfb {
             _exit(127);
         }
         close(channel[1]);
+        // Xvfb writes the number and the line end separately; closing the pipe
+        // before the line end arrives makes it give up.
         char number[16] = {};
-        const ssize_t got = read(channel[0], number, sizeof number - 1);
+        size_t got = 0;
+        while (got < sizeof number - 1 && (got == 0 || number[got - 1] != '\n')) {
+            const ssize_t n = read(channel[0], number + got, sizeof number - 1 - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
         close(channel[0]);
-        if (got <= 0) return;
+        if (got == 0 || number[got - 1] != '\n') return;
         display_ = ":" + std::to_string(std::atoi(number));
         setenv("DISPLAY", display_.c_str(), 1);
     }
