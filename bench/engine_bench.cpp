@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core/sun_times.h"
+#include "tests/workflow/test_form.h"
 #include "workflow/evaluation.h"
 
 namespace {
@@ -73,19 +74,7 @@ void BM_TextbookSunRiseSunSet(benchmark::State& state) {
 BENCHMARK(BM_TextbookSunRiseSunSet);
 
 void BM_Evaluate(benchmark::State& state) {
-    FormValues f;
-    f.name = "RAM";
-    f.month = 2;
-    f.day = 4;
-    f.year = 2024 - kFirstYear;
-    f.hour = 9;
-    f.minute = 5;
-    f.latDegrees = "23";
-    f.latMinutes = "2";
-    f.lonDegrees = "72";
-    f.lonMinutes = "35";
-    f.zoneHour = "-5";
-    f.zoneMinute = "-30";
+    const FormValues f = testing_support::Ahmedabad(2024, 3, 5, 9, 5, 0);
     for (auto _ : state) benchmark::DoNotOptimize(Evaluate(f));
 }
 BENCHMARK(BM_Evaluate);
