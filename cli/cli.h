@@ -26,6 +26,7 @@ struct Options {
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer
     std::string placeTaken;  // what the gazetteer found, said in the output
+    std::string placeJson;   // the same as a JSON object, for --json
 };
 
 // Parses argv[1..]; on a usage error returns false with `error` set.

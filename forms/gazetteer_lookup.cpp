@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 namespace velnora {
 
@@ -25,24 +26,26 @@ void OpenInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
 
 GazetteerLookup::GazetteerLookup(OpenUrl open, std::function<QDate()> today, Finder find)
     : open_(std::move(open)), today_(std::move(today)), find_(std::move(find)) {
-    if (!find_) find_ = [](const QString& text) { return places::FindPlaces(text); };
+    if (!find_) {
+        find_ = [](const QString& text) {
+            QString why;
+            const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
+            if (!gazetteer) throw std::runtime_error(why.toStdString());
+            return gazetteer->Search(text, kMostPlaces);
+        };
+    }
 }
 
 int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
     LookupWindow* window = ShownWindow(open_, today_());
     int shown = 0;
     try {
-        const QList<places::Place> found = find_(searchText);
-        if (found.isEmpty() && places::GazetteerSize() == 0) {
-            window->ShowFailure(searchText,
-                                QStringLiteral("The offline list of places could not be read."));
-        } else {
-            window->ShowMatches(searchText, found);
-            shown = static_cast<int>(std::min<qsizetype>(found.size(), kMostPlaces));
-        }
+        const places::SearchResult found = find_(searchText);
+        window->ShowMatches(searchText, found);
+        shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
     } catch (const std::exception& e) {
-        window->ShowFailure(searchText,
-                            QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
+        window->ShowFailure(
+            searchText, QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
     }
     window->show();
     window->raise();
@@ -50,6 +53,8 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     return shown;
 }
 
-std::unique_ptr<CoordinateLookup> GazetteerLookup::Make() { return std::make_unique<GazetteerLookup>(); }
+std::unique_ptr<CoordinateLookup> GazetteerLookup::Make() {
+    return std::make_unique<GazetteerLookup>();
+}
 
 }  // namespace velnora

@@ -21,10 +21,10 @@ void OpenInBrowser(const QUrl& address);
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
-    using Finder = std::function<QList<places::Place>(const QString& searchText)>;
+    using Finder = std::function<places::SearchResult(const QString& searchText)>;
 
     // `today` picks the year whose daylight-saving rules are shown; `find`
-    // replaces the gazetteer in tests.
+    // replaces the program's own gazetteer (opened on the first search).
     explicit GazetteerLookup(OpenUrl open = OpenInBrowser,
                              std::function<QDate()> today = &QDate::currentDate, Finder find = {});
 
