@@ -69,8 +69,8 @@ SunPlace::SunPlace(const GeoPosition& p, const ZoneOffset& zone) {
 }
 
 std::int64_t ZoneSeconds(const ZoneOffset& zone) {
-    const std::int64_t magnitude = std::int64_t{std::abs(zone.hours)} * 3600 +
-                                   std::int64_t{std::abs(zone.minutes)} * 60;
+    const std::int64_t magnitude =
+        std::int64_t{std::abs(zone.hours)} * 3600 + std::int64_t{std::abs(zone.minutes)} * 60;
     return zone.hours < 0 ? -magnitude : magnitude;
 }
 
