@@ -2,6 +2,7 @@
 #include "workflow/evaluation.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "core/sun_times.h"
@@ -30,6 +31,8 @@ const std::array<EvaluationResult::Label, 16> EvaluationResult::kLabels = {{
 }};
 
 namespace {
+
+constexpr int kFarthestZoneMinutes = 14 * 60;
 
 Failure Refused(std::string text, Field focus) {
     return {FailureKind::Refused, {std::move(text), Icon::Critical, focus}};
@@ -126,6 +129,10 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     if (!zoneHours) return Refused("Please Enter Time Zone", Field::txtZoneHour);
     const auto zoneMinutes = ToInteger16(f.zoneMinute);
     if (!zoneMinutes) return Refused("Please Enter Time Zone", Field::txtZoneMinute);
+    // No zone on Earth lies more than 14 hours from Greenwich; the hours carry the sign.
+    if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
+        return Refused("Please Enter Time Zone", Field::txtZoneHour);
+    }
 
     Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
     Evaluation& e = std::get<Evaluation>(outcome);
@@ -149,6 +156,16 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
         return Failure{FailureKind::NoSunriseSunset,
                        {"Sun Does Not Rise Or Set At This Place Around This Date",
                         Icon::Information, Field::None}};
+    }
+    // Both times are wrapped onto their own date: a sunset past local midnight, or a
+    // sunrise before it, lands on the wrong side of the other and the day would run
+    // backwards.
+    for (const SunTimes* day : {&*today, &*before, &*after}) {
+        if (!(day->sunrise < day->sunset)) {
+            return Failure{FailureKind::NoSunriseSunset,
+                           {"Sun Rise And Sun Set Do Not Fall On This Date Here", Icon::Information,
+                            Field::None}};
+        }
     }
     e.InputDaySunRise = today->sunrise;
     e.InputDaySunSet = today->sunset;

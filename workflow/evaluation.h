@@ -62,7 +62,8 @@ struct Evaluation {
 
 enum class FailureKind {
     Refused,         // the input was refused; the message says which field
-    NoSunriseSunset  // polar day or night on one of the three days
+    NoSunriseSunset  // polar day or night, or a sunset not after its sunrise, on one of
+                     // the three days
 };
 
 struct Failure {
