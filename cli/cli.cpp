@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "cli/periods.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "places/resolve.h"
@@ -144,6 +145,9 @@ constexpr std::string_view kUsageText =
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 64 usage error.\n";
 
+constexpr std::string_view kNightHeading =
+    "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";
+
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
     "Name",
@@ -193,36 +197,6 @@ bool ParseMonth(std::string_view text, int& position) {
     return false;
 }
 
-std::string_view VerdictWord(Verdict v) {
-    switch (v) {
-        case Verdict::Favorable:
-            return "favorable";
-        case Verdict::Intermediate:
-            return "intermediate";
-        case Verdict::Unfavorable:
-            break;
-    }
-    return "unfavorable";
-}
-
-// The period of `periods` that holds the time of work, 0 when none does.
-int WorkPeriod(const Evaluation& e, bool night) {
-    const bool inSpan = night ? e.span == SpanKind::NightAfterSunset : e.span == SpanKind::Daylight;
-    return inSpan ? e.periodIndex + 1 : 0;
-}
-
-void WriteJsonPeriods(std::ostream& out, const std::array<Period, 8>& periods) {
-    out << '[';
-    for (const Period& p : periods) {
-        out << (p.number == 1 ? "" : ", ") << "{\"number\": " << p.number
-            << ", \"start\": " << JsonQuote(FormatUsGeneralDate(p.start))
-            << ", \"end\": " << JsonQuote(FormatUsGeneralDate(p.end))
-            << ", \"name\": " << JsonQuote(p.name)
-            << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict)) << '}';
-    }
-    out << ']';
-}
-
 void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << JsonQuote(place) << ",\n";
@@ -241,17 +215,6 @@ void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::st
     out << "}\n";
 }
 
-void WriteTextPeriods(std::ostream& out, const char* heading, const std::array<Period, 8>& periods,
-                      int workPeriod) {
-    out << '\n' << heading << '\n';
-    for (const Period& p : periods) {
-        out << "  " << p.number << "  " << std::left << std::setw(22)
-            << FormatUsGeneralDate(p.start) << " to " << std::setw(22) << FormatUsGeneralDate(p.end)
-            << "  " << std::setw(6) << p.name << "  " << VerdictWord(p.verdict)
-            << (p.number == workPeriod ? "  <- time of work" : "") << '\n';
-    }
-}
-
 void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
@@ -262,10 +225,8 @@ void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::st
             << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
     }
     if (table) {
-        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e),
-                         WorkPeriod(e, false));
-        WriteTextPeriods(out, "Night periods (sunset to next sunrise):", NightPeriods(e),
-                         WorkPeriod(e, true));
+        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e), &e);
+        WriteTextPeriods(out, kNightHeading, NightPeriods(e), &e);
     }
 }
 
