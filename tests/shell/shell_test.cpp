@@ -80,7 +80,7 @@ class ShellTest : public ::testing::Test {
     std::unique_ptr<QSettings> settings_;
     RecordingBoxes boxes_;
     RecordingOpener opener_;
-    testing::FixedClock clock_{kToday};
+    FixedClock clock_ = testing::ClockOnDay(kToday);
     testing::ScriptedRandom random_{{0.5}};
     testing::ScriptedDialogRunner dialogs_;
     testing::RecordingProcessEnd end_;
