@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "cli/periods.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "cli/place.h"
@@ -15,36 +16,113 @@
 
 namespace velnora::cli {
 
-std::string JsonQuote(std::string_view text) {
-    std::string r = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-            case '"':
-                r += "\\\"";
-                break;
-            case '\\':
-                r += "\\\\";
-                break;
-            case '\n':
-                r += "\\n";
-                break;
-            case '\r':
-                r += "\\r";
-                break;
-            case '\t':
-                r += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    r += buf;
-                } else {
-                    r += static_cast<char>(c);
-                }
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text` (no overlong
+// forms, no surrogates, nothing above U+10FFFF), or 0 when its first byte does not
+// begin one.
+std::size_t Utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    }
+    return length;
+}
+
+// Walks `text` character by character: `valid` gets each well-formed UTF-8
+// sequence, `invalid` each byte that is not part of one.
+template <typename Valid, typename Invalid>
+void ForEachCharacter(std::string_view text, Valid valid, Invalid invalid) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8Length(text);
+        if (length == 0) {
+            invalid(static_cast<unsigned char>(text.front()));
+            text.remove_prefix(1);
+        } else {
+            valid(text.substr(0, length));
+            text.remove_prefix(length);
         }
     }
+}
+
+std::string Hex(const char* format, unsigned value) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+}  // namespace
+
+std::string JsonQuote(std::string_view text) {
+    std::string r = "\"";
+    ForEachCharacter(
+        text,
+        [&](std::string_view character) {
+            const auto c = static_cast<unsigned char>(character.front());
+            switch (c) {
+                case '"':
+                    r += "\\\"";
+                    break;
+                case '\\':
+                    r += "\\\\";
+                    break;
+                case '\n':
+                    r += "\\n";
+                    break;
+                case '\r':
+                    r += "\\r";
+                    break;
+                case '\t':
+                    r += "\\t";
+                    break;
+                default:
+                    r += c < 0x20 ? Hex("\\u%04x", c) : std::string(character);
+            }
+        },
+        [&](unsigned char) { r += "\uFFFD"; });
     return r + "\"";
+}
+
+std::string Visible(std::string_view text) {
+    std::string r;
+    ForEachCharacter(
+        text,
+        [&](std::string_view character) {
+            const auto c = static_cast<unsigned char>(character.front());
+            if (c == '\n') {
+                r += "\\n";
+            } else if (c == '\r') {
+                r += "\\r";
+            } else if (c == '\t') {
+                r += "\\t";
+            } else if (c < 0x20 || c == 0x7F) {
+                r += Hex("\\x%02x", c);
+            } else if (c == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0) {
+                r += Hex("\\u%04x", static_cast<unsigned char>(character[1]));  // U+0080..U+009F
+            } else {
+                r += character;
+            }
+        },
+        [&](unsigned char byte) { r += Hex("\\x%02x", byte); });
+    return r;
 }
 
 namespace {
@@ -66,6 +144,9 @@ constexpr std::string_view kUsageText =
     "and the zone offset in force at the time of work; options given explicitly still win.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 64 usage error.\n";
+
+constexpr std::string_view kNightHeading =
+    "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";
 
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
@@ -116,36 +197,6 @@ bool ParseMonth(std::string_view text, int& position) {
     return false;
 }
 
-std::string_view VerdictWord(Verdict v) {
-    switch (v) {
-        case Verdict::Favorable:
-            return "favorable";
-        case Verdict::Intermediate:
-            return "intermediate";
-        case Verdict::Unfavorable:
-            break;
-    }
-    return "unfavorable";
-}
-
-// The period of `periods` that holds the time of work, 0 when none does.
-int WorkPeriod(const Evaluation& e, bool night) {
-    const bool inSpan = night ? e.span == SpanKind::NightAfterSunset : e.span == SpanKind::Daylight;
-    return inSpan ? e.periodIndex + 1 : 0;
-}
-
-void WriteJsonPeriods(std::ostream& out, const std::array<Period, 8>& periods) {
-    out << '[';
-    for (const Period& p : periods) {
-        out << (p.number == 1 ? "" : ", ") << "{\"number\": " << p.number
-            << ", \"start\": " << JsonQuote(FormatUsGeneralDate(p.start))
-            << ", \"end\": " << JsonQuote(FormatUsGeneralDate(p.end))
-            << ", \"name\": " << JsonQuote(p.name)
-            << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict)) << '}';
-    }
-    out << ']';
-}
-
 void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
@@ -164,31 +215,18 @@ void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::st
     out << "}\n";
 }
 
-void WriteTextPeriods(std::ostream& out, const char* heading, const std::array<Period, 8>& periods,
-                      int workPeriod) {
-    out << '\n' << heading << '\n';
-    for (const Period& p : periods) {
-        out << "  " << p.number << "  " << std::left << std::setw(22)
-            << FormatUsGeneralDate(p.start) << " to " << std::setw(22) << FormatUsGeneralDate(p.end)
-            << "  " << std::setw(6) << p.name << "  " << VerdictWord(p.verdict)
-            << (p.number == workPeriod ? "  <- time of work" : "") << '\n';
-    }
-}
-
 void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
-    if (!place.empty()) out << "Place taken: " << place << "\n\n";
+    if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
         out << std::left << std::setw(static_cast<int>(width + 1))
             << (std::string(kCaptions[i]) + ":") << ' '
-            << e.texts.*EvaluationResult::kLabels[i].text << '\n';
+            << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
     }
     if (table) {
-        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e),
-                         WorkPeriod(e, false));
-        WriteTextPeriods(out, "Night periods (sunset to next sunrise):", NightPeriods(e),
-                         WorkPeriod(e, true));
+        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e), &e);
+        WriteTextPeriods(out, kNightHeading, NightPeriods(e), &e);
     }
 }
 
@@ -271,6 +309,10 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
                 }
                 value = args[++i];
             }
+            if (value.empty()) {
+                error = "option --place needs a value";
+                return false;
+            }
             o.place = value;
             continue;
         }
@@ -285,7 +327,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
         const auto option = std::find_if(kFieldOptions.begin(), kFieldOptions.end(),
                                          [&](const FieldOption& f) { return f.name == name; });
         if (option == kFieldOptions.end()) {
-            error = "unknown option " + name;
+            error = "unknown option " + Visible(name);
             return false;
         }
         if (!hasValue) {
@@ -296,7 +338,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
             value = args[++i];
         }
         if (!option->set(o.form, value)) {
-            error = "option " + name + " does not take \"" + value + "\"";
+            error = "option " + name + " does not take \"" + Visible(value) + "\"";
             return false;
         }
     }

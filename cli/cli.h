@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "workflow/form_values.h"
@@ -39,6 +40,13 @@ int Run(const Options& options, std::ostream& out, std::ostream& err);
 // explicitly win over what the place supplies.
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// A JSON string literal of `text`; bytes that are not UTF-8 become U+FFFD, so the
+// output is always valid UTF-8.
 std::string JsonQuote(std::string_view text);
+
+// `text` for a terminal: control characters shown as \n, \r, \t or \xNN (C1 ones
+// as \uNNNN) and bytes that are not UTF-8 as \xNN, so a user's text can neither
+// forge an output line nor reach the terminal as an escape sequence.
+std::string Visible(std::string_view text);
 
 }  // namespace velnora::cli

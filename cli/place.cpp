@@ -35,7 +35,7 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
     const FormValues& f = options.form;
     const places::PlaceResolution found = places::ResolvePlace(
         options.place, kFirstYear + f.year, f.month + 1, f.day + 1, f.hour, f.minute, f.second);
-    const std::string quoted = "\"" + options.place + "\"";
+    const std::string quoted = "\"" + Visible(options.place) + "\"";
     switch (found.outcome) {
         case places::Resolution::Found:
             break;

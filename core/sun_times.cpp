@@ -7,6 +7,7 @@
 #include "core/sun_times.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace velnora {
 namespace {
@@ -65,6 +66,12 @@ SunPlace::SunPlace(const GeoPosition& p, const ZoneOffset& zone) {
     const double sign = zone.hours < 0 ? -1.0 : 1.0;
     const double z = sign * (std::abs(zone.hours) + std::abs(zone.minutes) / 60.0);
     tau_ = -z * kHourAngle;
+}
+
+std::int64_t ZoneSeconds(const ZoneOffset& zone) {
+    const std::int64_t magnitude =
+        std::int64_t{std::abs(zone.hours)} * 3600 + std::int64_t{std::abs(zone.minutes)} * 60;
+    return zone.hours < 0 ? -magnitude : magnitude;
 }
 
 std::optional<SunTimes> SunPlace::On(const Date& date) const {

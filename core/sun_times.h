@@ -11,6 +11,7 @@
 //   The sign of the whole zone comes from the hours alone.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "core/date_time.h"
@@ -30,6 +31,9 @@ struct ZoneOffset {
     int hours = 0;    // west of Greenwich positive
     int minutes = 0;  // its sign plays no part
 };
+
+// The seconds to add to the local clock to get Greenwich time (India: -19800).
+std::int64_t ZoneSeconds(const ZoneOffset& zone);
 
 // The two results of one computation; both lie on the requested calendar date,
 // in whole minutes.

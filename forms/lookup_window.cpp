@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "forms/web_search_lookup.h"
+#include "ui/link_opener.h"
 
 namespace velnora {
 
@@ -27,6 +27,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 QString Quoted(const QString& text) { return u'\u201C' + text + u'\u201D'; }
 
+// A wrapped label whose text can be selected and copied.
 QLabel* Note(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -62,20 +63,13 @@ QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>
 
 }  // namespace
 
-LookupWindow::LookupWindow(OpenUrl open, QDate year, QWidget* parent)
-    : QWidget(parent, Qt::Window), open_(std::move(open)), year_(year) {
+LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
+    : QWidget(parent, Qt::Window), links_(links), year_(year) {
     setObjectName(QStringLiteral("frmLookup"));
     setWindowTitle(QStringLiteral("Find Latitude & Longitude"));
 
-    lblSearch_ = new QLabel(this);
-    lblSearch_->setObjectName(QStringLiteral("lblSearch"));
-    lblSearch_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblSearch_->setWordWrap(true);
-
-    lblNoMatch_ = new QLabel(this);
-    lblNoMatch_->setObjectName(QStringLiteral("lblNoMatch"));
-    lblNoMatch_->setWordWrap(true);
-    lblNoMatch_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSearch_ = Note("lblSearch", QString(), this);
+    lblNoMatch_ = Note("lblNoMatch", QString(), this);
     lblNoMatch_->hide();
 
     lblConvention_ =
@@ -237,9 +231,7 @@ void LookupWindow::ShowFailure(const QString& searchText, const QString& reason)
     cmdSearchWeb_->setFocus();
 }
 
-void LookupWindow::cmdSearchWeb_Click() {
-    if (open_) open_(WebSearchUrl(searchText_));
-}
+void LookupWindow::cmdSearchWeb_Click() { links_.open(WebSearchAddress(searchText_)); }
 
 void LookupWindow::CopySelection() {
     QModelIndexList cells = lstPlaces_->selectionModel()->selectedIndexes();

@@ -7,8 +7,8 @@
 // country typed, and which name was meant when one was misspelt. The user reads
 // or copies the values (Enter or a double-click copies a row's values as the
 // form takes them) and types them into the main form; this window has no access
-// to it. "Search the Web" hands the same web search as the plain lookup
-// (WebSearchUrl) to the link opener.
+// to it. "Search the Web" hands the web search for the same text to the link
+// opener.
 #pragma once
 
 #include <QDate>
@@ -30,8 +30,7 @@ namespace velnora {
 // The window lists at most this many places.
 inline constexpr int kMostPlaces = 20;
 
-// Opens a web address in the default browser; tests record the address instead.
-using OpenUrl = std::function<void(const QUrl&)>;
+class LinkOpener;
 
 class LookupWindow : public QWidget {
     Q_OBJECT
@@ -51,7 +50,8 @@ public:
     };
 
     // `year` picks the daylight-saving rules shown for each zone.
-    LookupWindow(OpenUrl open, QDate year, QWidget* parent = nullptr);
+    LookupWindow(LinkOpener& links, QDate year, QWidget* parent = nullptr);
+    void setYear(QDate year) { year_ = year; }
 
     // Lists the places found (the first kMostPlaces) with what the search
     // decided, or says that nothing matched.
@@ -65,7 +65,7 @@ private:
     void CopySelection();
     void CopyRow(int row);
 
-    OpenUrl open_;
+    LinkOpener& links_;
     QDate year_;
     QString searchText_;
     QList<places::Place> shown_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Validation and evaluation over arbitrary texts in every field and arbitrary list
 // positions. A refusal must carry one of the program's messages; a result must be
-// complete and consistent with itself.
+// complete and consistent with itself, its days running forwards.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -28,6 +28,7 @@ const std::set<std::string> kMessages = {
     "Please Enter Correct Time Of Work",
     "Please Enter Time Zone",
     "Sun Does Not Rise Or Set At This Place Around This Date",
+    "Sun Rise And Sun Set Do Not Fall On This Date Here",
 };
 
 const std::set<std::string> kNames = {"Amrut", "Shubh", "Labh", "Chal", "Udveg", "Rog", "Kal"};
@@ -75,6 +76,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(e.periodIndex >= 0 && e.periodIndex < 8);
     Check(e.SpanSeconds > 0 && e.ElapsedSeconds >= 0 && e.ElapsedSeconds <= e.SpanSeconds);
     Check(e.spanStart <= e.WorkTime && e.WorkTime <= e.spanEnd);
+    // Every day runs forwards, and the time of work lies in the span the result names.
+    Check(e.PreviousDaySunRise < e.PreviousDaySunSet && e.InputDaySunRise < e.InputDaySunSet &&
+          e.NextDaySunRise < e.NextDaySunSet);
+    switch (e.span) {
+        case SpanKind::Daylight:
+            Check(e.spanStart == e.InputDaySunRise && e.spanEnd == e.InputDaySunSet);
+            break;
+        case SpanKind::NightBeforeSunrise:
+            Check(e.spanStart == e.PreviousDaySunSet && e.spanEnd == e.InputDaySunRise &&
+                  e.WorkTime < e.spanEnd);
+            break;
+        case SpanKind::NightAfterSunset:
+            Check(e.spanStart == e.InputDaySunSet && e.spanEnd == e.NextDaySunRise &&
+                  e.spanStart < e.WorkTime);
+            break;
+    }
     Check(e.WorkWeekday >= 1 && e.WorkWeekday <= 7);
     return 0;
 }

@@ -7,7 +7,9 @@
 
 namespace velnora {
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate Today(const Clock& clock) {
+    return QDateTime::fromSecsSinceEpoch(clock.now().time_since_epoch().count()).date();
+}
 
 void ClockSeededRandom::seedFromClock() {
     state_ =

@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shell's small collaborators that tests replace: the calendar, the random
+// The shell's small collaborators that tests replace: the clock (in core), the random
 // generator, the modal run of a dialog and the last step of the program.
 #pragma once
 
 #include <QDate>
 #include <cstdint>
 
+#include "core/clock.h"
+
 class QDialog;
 
 namespace velnora {
 
-class Clock {
-  public:
-    virtual ~Clock() = default;
-    virtual QDate today() const = 0;
-};
-
-class SystemClock final : public Clock {
-  public:
-    QDate today() const override;
-};
+// Today's date on this computer's own calendar, from the clock's present moment.
+QDate Today(const Clock& clock);
 
 // Uniform draws r with 0 <= r < 1.
 class Random {

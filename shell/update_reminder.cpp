@@ -27,7 +27,7 @@ bool UpdateQuestionDue(qint64 days) {
 }
 
 void UpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& boxes, Help& help) {
-    const QDate today = clock.today();
+    const QDate today = Today(clock);
     const auto store = [&] {
         settings.setValue(kLastReminderDateKey, today.toString(Qt::ISODate));
         settings.sync();

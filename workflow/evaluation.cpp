@@ -2,6 +2,7 @@
 #include "workflow/evaluation.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "core/sun_times.h"
@@ -30,6 +31,8 @@ const std::array<EvaluationResult::Label, 16> EvaluationResult::kLabels = {{
 }};
 
 namespace {
+
+constexpr int kFarthestZoneMinutes = 14 * 60;
 
 Failure Refused(std::string text, Field focus) {
     return {FailureKind::Refused, {std::move(text), Icon::Critical, focus}};
@@ -126,6 +129,10 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     if (!zoneHours) return Refused("Please Enter Time Zone", Field::txtZoneHour);
     const auto zoneMinutes = ToInteger16(f.zoneMinute);
     if (!zoneMinutes) return Refused("Please Enter Time Zone", Field::txtZoneMinute);
+    // No zone on Earth lies more than 14 hours from Greenwich; the hours carry the sign.
+    if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
+        return Refused("Please Enter Time Zone", Field::txtZoneHour);
+    }
 
     Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
     Evaluation& e = std::get<Evaluation>(outcome);
@@ -149,6 +156,16 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
         return Failure{FailureKind::NoSunriseSunset,
                        {"Sun Does Not Rise Or Set At This Place Around This Date",
                         Icon::Information, Field::None}};
+    }
+    // Both times are wrapped onto their own date: a sunset past local midnight, or a
+    // sunrise before it, lands on the wrong side of the other and the day would run
+    // backwards.
+    for (const SunTimes* day : {&*today, &*before, &*after}) {
+        if (!(day->sunrise < day->sunset)) {
+            return Failure{FailureKind::NoSunriseSunset,
+                           {"Sun Rise And Sun Set Do Not Fall On This Date Here", Icon::Information,
+                            Field::None}};
+        }
     }
     e.InputDaySunRise = today->sunrise;
     e.InputDaySunSet = today->sunset;
@@ -184,6 +201,7 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     e.PeriodSeconds = PeriodLength(e.SpanSeconds);
     e.ElapsedSeconds = e.WorkTime - e.spanStart;
     e.periodIndex = FindPeriod(e.PeriodSeconds, e.ElapsedSeconds);
+    e.zone = {*zoneHours, *zoneMinutes};
 
     ChoghadiyaState state;
     state.PeriodFlags[e.periodIndex] = true;
@@ -210,10 +228,20 @@ std::array<Period, 8> Periods(LocalDateTime start, LocalDateTime end, int weekda
         p.number = k + 1;
         p.start = start + std::int64_t{k} * length;
         p.end = k == 7 ? end : start + std::int64_t{k + 1} * length;
+        p.night = night;
+        p.weekday = weekday;
         p.name = night ? NightPeriodName(k + 1, weekday) : DayPeriodName(k + 1, weekday);
         p.verdict = VerdictOf(p.name);
     }
     return periods;
+}
+
+// The same period named from another weekday's column.
+Period InColumn(Period p, int weekday) {
+    p.weekday = weekday;
+    p.name = NightPeriodName(p.number, weekday);
+    p.verdict = VerdictOf(p.name);
+    return p;
 }
 
 }  // namespace
@@ -222,8 +250,33 @@ std::array<Period, 8> DayPeriods(const Evaluation& e) {
     return Periods(e.InputDaySunRise, e.InputDaySunSet, e.WorkWeekday, false);
 }
 
-std::array<Period, 8> NightPeriods(const Evaluation& e) {
-    return Periods(e.InputDaySunSet, e.NextDaySunRise, e.WorkWeekday, true);
+std::vector<Period> NightPeriods(const Evaluation& e) {
+    const Date next = AddDays(e.InputDaySunSet.date(), 1);
+    const LocalDateTime midnight = LocalDateTime::From(next, {});
+    const int nextWeekday = WeekdayOf(next);
+    std::vector<Period> listed;
+    listed.reserve(kPeriodsPerSpan + 1);
+    for (const Period& p : Periods(e.InputDaySunSet, e.NextDaySunRise, e.WorkWeekday, true)) {
+        if (p.end <= midnight) {
+            listed.push_back(p);
+        } else if (p.start >= midnight) {
+            listed.push_back(InColumn(p, nextWeekday));
+        } else {
+            Period before = p;
+            before.end = midnight;
+            listed.push_back(before);
+            Period after = InColumn(p, nextWeekday);
+            after.start = midnight;
+            listed.push_back(after);
+        }
+    }
+    return listed;
+}
+
+bool HoldsTimeOfWork(const Evaluation& e, const Period& p, std::int64_t shift) {
+    const LocalDateTime t = e.WorkTime + shift;
+    return p.night == (e.span != SpanKind::Daylight) && p.number == e.periodIndex + 1 &&
+           p.weekday == e.WorkWeekday && p.start <= t && t <= p.end;
 }
 
 }  // namespace velnora

@@ -14,9 +14,11 @@
 #include <functional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "core/choghadiya.h"
 #include "core/date_time.h"
+#include "core/sun_times.h"
 #include "workflow/form_values.h"
 
 namespace velnora {
@@ -52,6 +54,7 @@ struct Evaluation {
     std::int64_t SpanSeconds = 0;
     std::int32_t PeriodSeconds = 0;
     std::int64_t ElapsedSeconds = 0;
+    ZoneOffset zone;      // the zone the sun times are in
     int periodIndex = 0;  // 0..7, the flagged entry of PeriodFlags
     std::string PeriodName;
     Verdict verdict = Verdict::Unfavorable;
@@ -59,7 +62,8 @@ struct Evaluation {
 
 enum class FailureKind {
     Refused,         // the input was refused; the message says which field
-    NoSunriseSunset  // polar day or night on one of the three days
+    NoSunriseSunset  // polar day or night, or a sunset not after its sunrise, on one of
+                     // the three days
 };
 
 struct Failure {
@@ -83,6 +87,8 @@ Outcome Evaluate(const FormValues& form, const DateTimeFormatter& format = Forma
 struct Period {
     int number = 0;  // 1..8
     LocalDateTime start, end;
+    bool night = false;
+    int weekday = 0;  // the table column that names it, 1 = Sunday ... 7 = Saturday
     std::string_view name;
     Verdict verdict = Verdict::Unfavorable;
 };
@@ -91,7 +97,17 @@ std::int32_t PeriodLength(std::int64_t spanSeconds);  // span / 8, halves to eve
 // The period index 0..7 that holds `elapsed` seconds into a span; a time on a
 // boundary belongs to the earlier period.
 int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds);
-std::array<Period, 8> DayPeriods(const Evaluation& e);    // sunrise to sunset of the date
-std::array<Period, 8> NightPeriods(const Evaluation& e);  // its sunset to the next sunrise
+
+// The periods of the date of work as the evaluation names each moment inside
+// them. A time takes its own date's weekday column, so the night after sunset
+// changes column at midnight: its periods after midnight take the next date's
+// column, and the period that spans midnight is listed twice with the same
+// number, the first entry ending and the second starting at midnight.
+std::array<Period, 8> DayPeriods(const Evaluation& e);  // sunrise to sunset of the date
+std::vector<Period> NightPeriods(const Evaluation& e);  // its sunset to the next sunrise
+
+// Whether `p` is the entry that holds the evaluation's time of work; `shift` is
+// added to the time of work when `p` is in another zone's clock.
+bool HoldsTimeOfWork(const Evaluation& e, const Period& p, std::int64_t shift = 0);
 
 }  // namespace velnora

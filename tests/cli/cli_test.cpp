@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sstream>
@@ -112,6 +113,13 @@ TEST(Cli, ExitStatusTellsWhatHappened) {
         {"polar_day",
          with({"--lat-deg", "70", "--lon-deg", "25", "--month", "June", "--day", "21"}),
          kNoSunriseSunset, "Sun Does Not Rise Or Set At This Place Around This Date\n"},
+        {"sunset_after_midnight",
+         with({"--lat-deg", "64", "--lat-min", "8", "--lon-deg", "21", "--lon-min", "54",
+               "--lon-hemisphere", "W", "--zone-hour", "0", "--zone-minute", "0", "--month", "June",
+               "--day", "21"}),
+         kNoSunriseSunset, "Sun Rise And Sun Set Do Not Fall On This Date Here\n"},
+        {"empty_place_after_equals", with({"--place="}), kUsage, nullptr},
+        {"empty_place", with({"--place", ""}), kUsage, nullptr},
         {"unknown_option", with({"--colour", "red"}), kUsage, nullptr},
         {"day_outside_list", with({"--day", "32"}), kUsage, nullptr},
         {"year_outside_list", with({"--year", "1900"}), kUsage, nullptr},
@@ -134,8 +142,9 @@ TEST(Cli, ExitStatusTellsWhatHappened) {
 }
 
 TEST(Cli, HemispheresAndPlaceNamesReachTheResult) {
-    const CliRun r = Call(kRam, {"--json", "--lat-hemisphere", "S", "--lon-hemisphere", "W",
-                                 "--city", "A \"quoted\" city", "--month", "december"});
+    const CliRun r =
+        Call(kRam, {"--json", "--lat-hemisphere", "S", "--lon-hemisphere", "W", "--zone-hour", "5",
+                    "--zone-minute", "0", "--city", "A \"quoted\" city", "--month", "december"});
     ASSERT_EQ(r.status, kOk) << r.err;
     EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' S\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblLongitude\": \"72\u00B0 35' W\""), std::string::npos);
@@ -146,6 +155,50 @@ TEST(Cli, HemispheresAndPlaceNamesReachTheResult) {
 TEST(Cli, JsonQuoteEscapesControlCharacters) {
     EXPECT_EQ(JsonQuote("a\\b\"c\n\r\t\x01"), "\"a\\\\b\\\"c\\n\\r\\t\\u0001\"");
     EXPECT_EQ(JsonQuote("23\u00B0"), "\"23\u00B0\"");
+}
+
+// Each byte that is not part of well-formed UTF-8 becomes U+FFFD; well-formed
+// characters of every length pass unchanged.
+TEST(Cli, JsonQuoteKeepsTheOutputValidUtf8) {
+    struct Row {
+        const char* name;
+        std::string text;
+        std::string quoted;
+    };
+    const std::string r = "\uFFFD";
+    const Row rows[] = {
+        {"lone_ff", "\xff", "\"" + r + "\""},
+        {"cut_short", "A\xE2\x82", "\"A" + r + r + "\""},
+        {"overlong_slash", "\xC0\xAF", "\"" + r + r + "\""},
+        {"surrogate", "\xED\xA0\x80", "\"" + r + r + r + "\""},
+        {"beyond_10ffff", "\xF4\x90\x80\x80", "\"" + r + r + r + r + "\""},
+        {"stray_continuation", "R\x80M", "\"R" + r + "M\""},
+        {"every_length", "A\u00E9\u20AC\U0001F600", "\"A\u00E9\u20AC\U0001F600\""},
+    };
+    for (const Row& row : rows) EXPECT_EQ(JsonQuote(row.text), row.quoted) << row.name;
+}
+
+TEST(Cli, UserTextsCannotForgeLinesOrReachTheTerminal) {
+    const CliRun text = Call(kRam, {"--name", "RAM\nChoghadiya:            Amrut", "--city",
+                                    "\x1b[31mRed\tTown\r", "--state",
+                                    "\xC2\x9B"
+                                    "2J\xff"});
+    ASSERT_EQ(text.status, kOk) << text.err;
+    EXPECT_NE(text.out.find("RAM\\nChoghadiya:            Amrut\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\\x1b[31mRed\\tTown\\r\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\\u009b2J\\xff\n"), std::string::npos);
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 16);
+    EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(text.out.rfind("\nChoghadiya:"), text.out.find("\nChoghadiya:"));
+
+    const CliRun json = Call(kRam, {"--json", "--name", "\xff"});
+    ASSERT_EQ(json.status, kOk) << json.err;
+    EXPECT_NE(json.out.find("\"lblName\": \"\uFFFD\""), std::string::npos);
+    EXPECT_EQ(json.out.find('\xff'), std::string::npos);
+
+    const CliRun usage = Call(kRam, {"--day", "1\x1b[2J"});
+    EXPECT_EQ(usage.status, kUsage);
+    EXPECT_NE(usage.err.find("\"1\\x1b[2J\""), std::string::npos);
 }
 
 #ifdef VELNORA_PLACES
@@ -178,6 +231,13 @@ TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
                                      "--zone-minute", "0", "--json"});
     ASSERT_EQ(zoned.status, kOk);
     EXPECT_NE(sunrise(zoned.out), sunrise(pune.out));
+
+    // Where midsummer's sunset falls after midnight the day is refused.
+    const CliRun reykjavik = Call({"--name", "RAM", "--month", "June", "--day", "21", "--year",
+                                   "2024", "--hour", "12", "--place", "Reykjavik", "--table"});
+    EXPECT_EQ(reykjavik.status, kNoSunriseSunset);
+    EXPECT_EQ(reykjavik.err, "Sun Rise And Sun Set Do Not Fall On This Date Here\n");
+    EXPECT_EQ(reykjavik.out, "");
 
     const CliRun nowhere = Call(work, {"--place", "Qwxyzzy Nowhere Land"});
     EXPECT_EQ(nowhere.status, kRefused);

@@ -17,7 +17,7 @@
 
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
-#include "forms/web_search_lookup.h"
+#include "ui/link_opener.h"
 
 namespace velnora {
 namespace {
@@ -50,6 +50,12 @@ places::SearchResult SearchExcerpt(const QString& text) {
     return g->Search(text, kMostPlaces);
 }
 
+class RecordingOpener final : public LinkOpener {
+public:
+    void open(const QUrl& address) override { opened.append(address); }
+    QList<QUrl> opened;
+};
+
 class LookupWindowTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -59,11 +65,13 @@ protected:
     }
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
-        return GazetteerLookup([this](const QUrl& url) { opened.append(url); },
-                               [] { return QDate(2026, 3, 1); }, std::move(find));
+        return GazetteerLookup(
+            links, window, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
-    QList<QUrl> opened;
+    RecordingOpener links;
+    LookupWindowSlot window;
+    QList<QUrl>& opened = links.opened;
 };
 
 QString Cell(QTableWidget* table, int row, int column) {
@@ -172,7 +180,7 @@ TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
     QTest::mouseClick(child<QPushButton>(ShownLookupWindow(), "cmdSearchWeb"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(),
-              WebSearchUrl(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
+              WebSearchAddress(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
     EXPECT_TRUE(opened.front().toEncoded().endsWith(
         "q=S%C3%A3o%20Paulo%20SP%20Brasil%20Latitude%20Longitude"));
 }
@@ -238,8 +246,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
         boxes,
         [this] {
             return std::make_unique<GazetteerLookup>(
-                [this](const QUrl& url) { opened.append(url); }, [] { return QDate(2026, 3, 1); },
-                SearchExcerpt);
+                links, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
         },
         FormatUsGeneralDate);
     main->show();

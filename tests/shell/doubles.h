@@ -2,6 +2,7 @@
 // Recording stand-ins for the shell's collaborators, and the widget finder.
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -72,15 +73,11 @@ class RecordingOpener final : public LinkOpener {
     QStringList opened;
 };
 
-class FixedClock final : public Clock {
-  public:
-    explicit FixedClock(QDate day) : day_(day) {}
-    QDate today() const override { return day_; }
-    void set(QDate day) { day_ = day; }
-
-  private:
-    QDate day_;
-};
+// The core's still clock at local noon of `day`, so that Today() gives `day`.
+inline FixedClock ClockOnDay(QDate day) {
+    return FixedClock(std::chrono::sys_seconds{
+        std::chrono::seconds{QDateTime(day, QTime(12, 0)).toSecsSinceEpoch()}});
+}
 
 // Hands out the given draws in order, then repeats the last one.
 class ScriptedRandom final : public Random {

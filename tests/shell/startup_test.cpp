@@ -8,14 +8,13 @@
 #include <memory>
 
 #include "doubles.h"
-#include "shell/addresses.h"
 #include "shell/cobrand.h"
 #include "shell/update_reminder.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {
 
-using testing::FixedClock;
 using testing::RecordingBoxes;
 using testing::RecordingOpener;
 
@@ -34,7 +33,7 @@ class UpdateReminderTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     std::unique_ptr<QSettings> settings_;
-    FixedClock clock_{kToday};
+    FixedClock clock_ = testing::ClockOnDay(kToday);
     RecordingBoxes boxes_;
     RecordingOpener opener_;
     Help help_{opener_};

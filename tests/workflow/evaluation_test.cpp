@@ -11,6 +11,7 @@ namespace velnora {
 namespace {
 
 using testing_support::Ahmedabad;
+using testing_support::Reykjavik;
 
 Evaluation MustEvaluate(const FormValues& f) {
     Outcome outcome = Evaluate(f);
@@ -271,6 +272,87 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
     }
 }
 
+// Sunset after local midnight on any of the three days, or a zone no place on Earth
+// keeps: refused, never a day that runs backwards.
+TEST(Evaluate, RefusesADayThatRunsBackwards) {
+    const Message backwards{"Sun Rise And Sun Set Do Not Fall On This Date Here", Icon::Information,
+                            Field::None};
+    const Message zone{"Please Enter Time Zone", Icon::Critical, Field::txtZoneHour};
+    struct Row {
+        const char* name;
+        FormValues form;
+        FailureKind kind;
+        Message message;
+    };
+    const auto zoned = [](const char* hours, const char* minutes) {
+        FormValues f = Ahmedabad(2026, 1, 15, 12, 0, 0);
+        f.zoneHour = hours;
+        f.zoneMinute = minutes;
+        return f;
+    };
+    const Row rows[] = {
+        {"reykjavik_midsummer", Reykjavik(2024, 6, 21, 12, 0, 0), FailureKind::NoSunriseSunset,
+         backwards},
+        {"only_the_day_after", Reykjavik(2024, 6, 15, 12, 0, 0), FailureKind::NoSunriseSunset,
+         backwards},
+        {"only_the_day_before", Reykjavik(2024, 6, 29, 12, 0, 0), FailureKind::NoSunriseSunset,
+         backwards},
+        {"zone_far_east_of_the_place", zoned("-14", "0"), FailureKind::NoSunriseSunset, backwards},
+        {"zone_of_99_hours", zoned("99", "0"), FailureKind::Refused, zone},
+        {"zone_of_15_hours_east", zoned("-15", "0"), FailureKind::Refused, zone},
+        {"minutes_carry_the_zone_past_14_hours", zoned("14", "-1"), FailureKind::Refused, zone},
+        {"minutes_alone_past_14_hours", zoned("0", "900"), FailureKind::Refused, zone},
+    };
+    for (const Row& row : rows) {
+        const Failure failure = MustFail(row.form);
+        EXPECT_EQ(failure.kind, row.kind) << row.name;
+        EXPECT_EQ(failure.message, row.message) << row.name;
+    }
+}
+
+// Days that end just before midnight, and the farthest zone there is, keep the
+// result they always had.
+TEST(Evaluate, DaysInOrderNearMidnightKeepTheirResult) {
+    struct Row {
+        const char* name;
+        FormValues form;
+        std::array<const char*, 6> sunTimes;  // day before, the day, day after
+        SpanKind span;
+        const char* periodName;
+    };
+    const Row rows[] = {
+        {"reykjavik_sunset_at_11_58_pm",
+         Reykjavik(2024, 6, 14, 23, 59, 0),
+         {"6/13/2024 3:00:00 AM", "6/13/2024 11:56:00 PM", "6/14/2024 2:59:00 AM",
+          "6/14/2024 11:58:00 PM", "6/15/2024 2:58:00 AM", "6/15/2024 11:59:00 PM"},
+         SpanKind::NightAfterSunset,
+         "Rog"},
+        {"zone_14_hours_west",
+         [] {
+             FormValues f = Ahmedabad(2026, 1, 15, 12, 0, 0);
+             f.zoneHour = "14";
+             f.zoneMinute = "0";
+             return f;
+         }(),
+         {"1/14/2026 11:53:00 AM", "1/14/2026 10:44:00 PM", "1/15/2026 11:53:00 AM",
+          "1/15/2026 10:45:00 PM", "1/16/2026 11:53:00 AM", "1/16/2026 10:45:00 PM"},
+         SpanKind::Daylight,
+         "Shubh"},
+    };
+    for (const Row& row : rows) {
+        const Evaluation e = MustEvaluate(row.form);
+        const EvaluationResult& r = e.texts;
+        const std::array<std::string, 6> shown{
+            r.lblPreviousDaySunRiseTime, r.lblPreviousDaySunSetTime, r.lblInputDaySunRiseTime,
+            r.lblInputDaySunSetTime,     r.lblNextDaySunRiseTime,    r.lblNextDaySunSetTime};
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_EQ(shown[i], row.sunTimes[i]) << row.name << " sun time " << i;
+        }
+        EXPECT_EQ(e.span, row.span) << row.name;
+        EXPECT_EQ(r.lblChaghodiya, row.periodName) << row.name;
+    }
+}
+
 TEST(Periods, LengthRoundsHalvesToEven) {
     EXPECT_EQ(PeriodLength(43260), 5408);  // 721 minutes
     EXPECT_EQ(PeriodLength(43140), 5392);  // 719 minutes: 5392.5 goes down
@@ -289,7 +371,7 @@ TEST(Periods, BoundaryBelongsToTheEarlierPeriod) {
     }
 }
 
-TEST(Periods, DayAndNightTablesCoverTheirSpans) {
+TEST(Periods, DayTableCoversTheDaylight) {
     const Evaluation e = MustEvaluate(Ahmedabad(2024, 3, 5, 9, 5, 0));
     const auto check = [](const std::array<Period, 8>& periods, LocalDateTime start,
                           LocalDateTime end, auto name) {
@@ -306,7 +388,6 @@ TEST(Periods, DayAndNightTablesCoverTheirSpans) {
         }
     };
     check(DayPeriods(e), e.InputDaySunRise, e.InputDaySunSet, DayPeriodName);
-    check(NightPeriods(e), e.InputDaySunSet, e.NextDaySunRise, NightPeriodName);
     // The time of work lies in the day period the evaluation named.
     const auto day = DayPeriods(e);
     const Period& second = day[1];

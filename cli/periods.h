@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lists of periods as velnora-cli writes them, in text and in JSON, shared by
+// --table, --days and --next.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+#include "workflow/evaluation.h"
+
+namespace velnora::cli {
+
+std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
+std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"
+
+// One period as a JSON object on one line.
+void WriteJsonPeriod(std::ostream& out, const Period& period);
+void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods);
+
+// A heading and one line per period; with `work`, the period that holds its time
+// of work is marked.
+void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<const Period> periods,
+                      const Evaluation* work);
+
+}  // namespace velnora::cli

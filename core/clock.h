@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The present moment, behind a seam so that tests fix it: the desktop program
+// takes today's date from it, velnora-cli the time of work for --now.
+#pragma once
+
+#include <chrono>
+
+namespace velnora {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::chrono::sys_seconds now() const = 0;  // Greenwich time
+};
+
+class SystemClock final : public Clock {
+public:
+    std::chrono::sys_seconds now() const override {
+        return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    }
+};
+
+// A clock that stands still, for tests and for repeatable runs.
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(std::chrono::sys_seconds at) : at_(at) {}
+    std::chrono::sys_seconds now() const override { return at_; }
+    void set(std::chrono::sys_seconds at) { at_ = at; }
+
+private:
+    std::chrono::sys_seconds at_;
+};
+
+}  // namespace velnora

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workflow/listing.h"
+
+#include <algorithm>
+
+namespace velnora {
+
+Date DateOfWork(const FormValues& f) { return {kFirstYear + f.year, f.month + 1, f.day + 1}; }
+
+FormValues OnDate(FormValues form, const Date& date) {
+    form.year = date.year - kFirstYear;
+    form.month = date.month - 1;
+    form.day = date.day - 1;
+    return form;
+}
+
+DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& zoneFor) {
+    DayListing listing;
+    listing.date = date;
+    FormValues dated = OnDate(form, date);
+    if (zoneFor) zoneFor(date, dated);
+    Outcome outcome = Evaluate(dated);
+    if (auto* failure = std::get_if<Failure>(&outcome)) {
+        listing.failure = std::move(failure->message);
+        return listing;
+    }
+    listing.evaluation = std::get<Evaluation>(std::move(outcome));
+    listing.day = DayPeriods(listing.evaluation);
+    listing.night = NightPeriods(listing.evaluation);
+    return listing;
+}
+
+std::vector<DayListing> ListDays(const FormValues& form, int count, const ZoneForDate& zoneFor) {
+    std::vector<DayListing> days;
+    days.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    const Date first = DateOfWork(form);
+    for (int i = 0; i < count; ++i) days.push_back(ListDay(form, AddDays(first, i), zoneFor));
+    return days;
+}
+
+bool PeriodWanted::Matches(const Period& p) const {
+    return verdict ? p.verdict == *verdict : p.name == name;
+}
+
+std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& wanted,
+                                   const ZoneForDate& zoneFor) {
+    const Date date = DateOfWork(form);
+    FormValues atWork = form;
+    if (zoneFor) zoneFor(date, atWork);
+    const Outcome outcome = Evaluate(atWork);
+    const Evaluation* work = std::get_if<Evaluation>(&outcome);
+
+    // The night before the date's sunrise is listed under the day before.
+    std::vector<DayListing> days;
+    for (int i = -1; i <= kNextSearchDays; ++i) {
+        days.push_back(ListDay(form, AddDays(date, i), zoneFor));
+    }
+    // Times are compared in Greenwich time: a place's zone may change between dates.
+    std::optional<std::int64_t> workUtc;
+    if (work) workUtc = work->WorkTime.seconds + ZoneSeconds(work->zone);
+    for (const DayListing& d : days) {
+        if (!workUtc && !d.failure) {
+            workUtc = LocalDateTime::From(date, {form.hour, form.minute, form.second}).seconds +
+                      ZoneSeconds(d.evaluation.zone);
+        }
+    }
+    if (!workUtc) return std::nullopt;
+
+    for (const DayListing& d : days) {
+        if (d.failure) continue;
+        const std::int64_t shift = ZoneSeconds(d.evaluation.zone);
+        const auto consider = [&](const Period& p) -> std::optional<NextPeriod> {
+            if (!wanted.Matches(p)) return std::nullopt;
+            const std::int64_t start = p.start.seconds + shift, end = p.end.seconds + shift;
+            if (work && HoldsTimeOfWork(*work, p, ZoneSeconds(work->zone) - shift)) {
+                return NextPeriod{p, d.evaluation.zone, true, end - *workUtc};
+            }
+            if (start >= *workUtc) return NextPeriod{p, d.evaluation.zone, false, 0};
+            return std::nullopt;
+        };
+        for (const Period& p : d.day) {
+            if (auto found = consider(p)) return found;
+        }
+        for (const Period& p : d.night) {
+            if (auto found = consider(p)) return found;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace velnora
