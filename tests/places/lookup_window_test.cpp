@@ -17,6 +17,7 @@
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
 #include "ui/link_opener.h"
+#include "ui/load_order.h"
 
 namespace velnora {
 namespace {
@@ -57,10 +58,11 @@ protected:
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = {}) {
         return GazetteerLookup(
-            links, window, [] { return QDate(2026, 3, 1); }, std::move(find));
+            links, loaded, window, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
     RecordingOpener links;
+    LoadOrder loaded;
     LookupWindowSlot window;
     QList<QUrl>& opened = links.opened;
 };
@@ -190,7 +192,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     auto* main = new FrmMain(
         boxes,
         [this] {
-            return std::make_unique<GazetteerLookup>(links, window,
+            return std::make_unique<GazetteerLookup>(links, loaded, window,
                                                      [] { return QDate(2026, 3, 1); });
         },
         FormatUsGeneralDate);
