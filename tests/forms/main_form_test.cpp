@@ -2,12 +2,14 @@
 // The input window on its own: initial contents, keystroke filters, the checks
 // of "&Proceed" and of the coordinate lookup, menus and accessible names.
 #include <QButtonGroup>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
 
 #include "forms_test_support.h"
+#include "ui/addresses.h"
 
 namespace velnora::test {
 namespace {
@@ -90,6 +92,64 @@ TEST_F(MainForm, KeystrokeFiltersActBeforeEachCharacterIsInserted) {
                 QTest::keyClicks(target, QString(c));
         }
         EXPECT_EQ(target->text(), row.expected) << row.row;
+        EXPECT_EQ(boxes.shown, row.messages) << row.row;
+    }
+}
+
+// A dead key or an input method composes first and then commits its text in one
+// input-method event; each committed character meets the box's rule as if typed.
+TEST_F(MainForm, ComposedTextMeetsTheSameFilters) {
+    struct Composing {
+        const char* row;
+        const char* box;
+        const char* typed;  // typed before the composition
+        QString committed;
+        const char* expected;
+        std::vector<Shown> messages;
+    };
+    const std::vector<Composing> rows = {
+        {"dead-acute-e-in-name", "txtName", "ra", QStringLiteral("\u00e9"), "RA", {kOnlyLetters}},
+        {"dead-acute-e-in-digit-box",
+         "txtLatD",
+         "2",
+         QStringLiteral("\u00e9"),
+         "2",
+         {kOnlyNumbers}},
+        {"letters-committed-at-once-become-capitals", "txtName", "", "ram k", "RAM K", {}},
+        {"each-refused-character-has-its-message",
+         "txtName",
+         "",
+         "a1.b",
+         "AB",
+         {kOnlyLetters, kOnlyLetters}},
+        {"digits-from-another-script",
+         "txtLonD",
+         "",
+         QStringLiteral("\u0661\u0662"),
+         "",
+         {kOnlyNumbers, kOnlyNumbers}},
+        {"zone-hour-takes-minus", "txtZoneHour", "", "-5", "-5", {}},
+        {"zone-minute-refuses-minus", "txtZoneMinute", "", "-30", "30", {kOnlyNumbers}},
+        {"length-limit-still-holds", "txtLatD", "1", "234", "12", {}},
+        {"place-boxes-are-not-filtered",
+         "txtMCity",
+         "",
+         QStringLiteral("S\u00e3o"),
+         "S\u00e3o",
+         {}},
+    };
+    for (const Composing& row : rows) {
+        QLineEdit* target = box(row.box);
+        target->clear();
+        type(row.box, QString::fromUtf8(row.typed));
+        boxes.shown.clear();
+        QInputMethodEvent composing(QStringLiteral("\u00b4"), {});
+        QCoreApplication::sendEvent(target, &composing);
+        EXPECT_TRUE(boxes.shown.empty()) << row.row << ": the composition is not yet text";
+        QInputMethodEvent commit;
+        commit.setCommitString(row.committed);
+        QCoreApplication::sendEvent(target, &commit);
+        EXPECT_EQ(target->text(), QString::fromUtf8(row.expected)) << row.row;
         EXPECT_EQ(boxes.shown, row.messages) << row.row;
     }
 }
@@ -235,7 +295,7 @@ TEST_F(MainForm, LookupChecksThePlaceThenSearchesForIt) {
     click(main(), "cmdBrowser");
     ASSERT_EQ(lookups.size(), 1u);
     EXPECT_EQ(lookups[0].searchText, "Pune Maharashtra India Latitude Longitude");
-    EXPECT_EQ(lookups[0].siteAddress, kHomePageAddress);
+    EXPECT_EQ(lookups[0].siteAddress, address::kProgramHomePage);
     EXPECT_EQ(box("txtLatD")->text(), "");
     EXPECT_EQ(box("txtLonD")->text(), "");
 }
@@ -290,11 +350,13 @@ TEST_F(MainForm, InputsCarryTheirAccessibleNames) {
 }
 
 TEST_F(MainForm, TabWalksTheRowsInOrder) {
-    const char* order[] = {"txtName",    "cboMonth",  "cboDate",     "cboYear",       "cboHour",
-                           "cboMinute",  "cboSecond", "txtZoneHour", "txtZoneMinute", "txtLatD",
-                           "txtLatM",    "optLat_0",  "optLat_1",    "txtLonD",       "txtLonM",
-                           "optLong_0",  "optLong_1", "txtMCity",    "txtMState",     "txtMCountry",
-                           "cmdBrowser", "cmdRashi"};
+    // The rows first, "TZ Help" after the zone it fills, the banners' links last.
+    const char* order[] = {
+        "txtName",      "cboMonth",    "cboDate",       "cboYear",    "cboHour",   "cboMinute",
+        "cboSecond",    "txtZoneHour", "txtZoneMinute", "lblTZHelp",  "txtLatD",   "txtLatM",
+        "optLat_0",     "optLat_1",    "txtLonD",       "txtLonM",    "optLong_0", "optLong_1",
+        "txtMCity",     "txtMState",   "txtMCountry",   "cmdBrowser", "cmdRashi",  "Label61",
+        "lblFullBrand", "lblCobrand"};
     QStringList expected;
     for (const char* name : order) expected << name;
     const QStringList walked = TabStops(box("txtName"), expected.size());

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "doubles.h"
-#include "shell/addresses.h"
 #include "shell/cobrand.h"
 #include "shell/update_reminder.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {
