@@ -77,6 +77,7 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
     ParseArguments(args, placed, ignored);  // parsed once already: explicit options win
     placed.placeTaken = p.Describe();
     placed.placeJson = PlaceJson(p);
+    placed.placeZone = p.zoneId;
     return kOk;
 }
 

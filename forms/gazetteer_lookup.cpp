@@ -5,11 +5,17 @@
 #include <exception>
 #include <stdexcept>
 
+#include "ui/load_order.h"
+
 namespace velnora {
 
-GazetteerLookup::GazetteerLookup(LinkOpener& links, LookupWindowSlot& window,
+GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
                                  std::function<QDate()> today, Finder find)
-    : links_(links), window_(window), today_(std::move(today)), find_(std::move(find)) {
+    : links_(links),
+      loaded_(loaded),
+      window_(window),
+      today_(std::move(today)),
+      find_(std::move(find)) {
     if (!find_) {
         find_ = [](const QString& text) {
             QString why;
@@ -24,6 +30,7 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     if (!window_) {
         window_ = new LookupWindow(links_, today_());
         window_->setAttribute(Qt::WA_DeleteOnClose);
+        loaded_.record(window_);
     } else {
         window_->setYear(today_());
     }
@@ -43,9 +50,11 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     return shown;
 }
 
-CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links) {
+CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links, LoadOrder& loaded) {
     auto window = std::make_shared<LookupWindowSlot>();
-    return [&links, window] { return std::make_unique<GazetteerLookup>(links, *window); };
+    return [&links, &loaded, window] {
+        return std::make_unique<GazetteerLookup>(links, loaded, *window);
+    };
 }
 
 }  // namespace velnora

@@ -18,6 +18,7 @@
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
 #include "ui/link_opener.h"
+#include "ui/load_order.h"
 
 namespace velnora {
 namespace {
@@ -66,10 +67,11 @@ protected:
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
         return GazetteerLookup(
-            links, window, [] { return QDate(2026, 3, 1); }, std::move(find));
+            links, loaded, window, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
     RecordingOpener links;
+    LoadOrder loaded;
     LookupWindowSlot window;
     QList<QUrl>& opened = links.opened;
 };
@@ -246,7 +248,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
         boxes,
         [this] {
             return std::make_unique<GazetteerLookup>(
-                links, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
+                links, loaded, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
         },
         FormatUsGeneralDate);
     main->show();
