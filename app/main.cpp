@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
 
     velnora::QtMessageBoxes boxes;
     velnora::DesktopLinkOpener links;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links),
+    velnora::LoadOrder loaded;
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
                              velnora::LocaleDateTimeFormatter(QLocale::system()));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;
     velnora::Shell shell(windows, {boxes, links, clock, random, settings, dialogs, processEnd,
-                                   velnora::InstanceLock::DefaultPath()});
+                                   loaded, velnora::InstanceLock::DefaultPath()});
     if (!shell.start()) return 0;
     return app.exec();
 }

@@ -53,7 +53,7 @@ class ShellTest : public ::testing::Test {
             boxes_, [] { return std::unique_ptr<CoordinateLookup>(); }, FormatUsGeneralDate);
         shell_ = std::make_unique<Shell>(
             *windows_, ShellServices{boxes_, opener_, clock_, random_, *settings_, dialogs_, end_,
-                                     dir_.filePath(QStringLiteral("velnora.lock"))});
+                                     loaded_, dir_.filePath(QStringLiteral("velnora.lock"))});
     }
     void TearDown() override {
         shell_.reset();
@@ -84,6 +84,7 @@ class ShellTest : public ::testing::Test {
     testing::ScriptedRandom random_{{0.5}};
     testing::ScriptedDialogRunner dialogs_;
     testing::RecordingProcessEnd end_;
+    LoadOrder loaded_;
     std::unique_ptr<Windows> windows_;
     std::unique_ptr<Shell> shell_;
 };
