@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "ui/load_order.h"
 
@@ -15,7 +16,14 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
       window_(window),
       today_(std::move(today)),
       find_(std::move(find)) {
-    if (!find_) find_ = [](const QString& text) { return places::FindPlaces(text); };
+    if (!find_) {
+        find_ = [](const QString& text) {
+            QString why;
+            const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
+            if (!gazetteer) throw std::runtime_error(why.toStdString());
+            return gazetteer->Search(text, kMostPlaces);
+        };
+    }
 }
 
 int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
@@ -29,17 +37,12 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     LookupWindow* window = window_;
     int shown = 0;
     try {
-        const QList<places::Place> found = find_(searchText);
-        if (found.isEmpty() && places::GazetteerSize() == 0) {
-            window->ShowFailure(searchText,
-                                QStringLiteral("The offline list of places could not be read."));
-        } else {
-            window->ShowMatches(searchText, found);
-            shown = static_cast<int>(std::min<qsizetype>(found.size(), kMostPlaces));
-        }
+        const places::SearchResult found = find_(searchText);
+        window->ShowMatches(searchText, found);
+        shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
     } catch (const std::exception& e) {
-        window->ShowFailure(searchText,
-                            QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
+        window->ShowFailure(
+            searchText, QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
     }
     window->show();
     window->raise();

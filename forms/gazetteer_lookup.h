@@ -26,11 +26,12 @@ using LookupWindowSlot = QPointer<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
-    using Finder = std::function<QList<places::Place>(const QString& searchText)>;
+    using Finder = std::function<places::SearchResult(const QString& searchText)>;
 
     // `links` opens the web search; the window is made in `window` (and recorded
     // in `loaded`) or reused from it. `today` picks the year whose daylight-saving
-    // rules are shown; `find` replaces the gazetteer in tests.
+    // rules are shown; `find` replaces the program's
+    // own gazetteer (opened on the first search).
     GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
                     std::function<QDate()> today = &QDate::currentDate, Finder find = {});
 
