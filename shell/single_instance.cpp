@@ -33,7 +33,7 @@ bool InstanceLock::tryAcquire() {
 
 bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes) {
     if (lock.tryAcquire()) return true;
-    boxes.show(nullptr, QString::fromLatin1(kAlreadyRunning), Icon::Information);
+    ShowMessage(boxes, nullptr, MessageId::AlreadyRunning);
     return false;
 }
 

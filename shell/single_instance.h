@@ -15,8 +15,6 @@ namespace velnora {
 
 class MessageBoxes;
 
-inline constexpr char kAlreadyRunning[] = "Application is already running";
-
 class InstanceLock {
   public:
     // The lock file in the user's runtime folder, or a user-named file in the

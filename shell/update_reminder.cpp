@@ -10,11 +10,6 @@
 
 namespace velnora {
 
-QString UpdateQuestion() {
-    return QStringLiteral("There maybe an update to this software available") + QChar('\r') +
-           QStringLiteral("Do you want to check for an update?");
-}
-
 std::optional<QDate> ReadReminderDate(const QVariant& stored) {
     if (!stored.isValid()) return std::nullopt;
     const QDate date = QDate::fromString(stored.toString().trimmed(), Qt::ISODate);
@@ -39,7 +34,7 @@ void UpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& boxes
         return;
     }
     if (!UpdateQuestionDue(today.daysTo(*last))) return;
-    const bool yes = boxes.ask(nullptr, UpdateQuestion(), Icon::Information);
+    const bool yes = AskMessage(boxes, nullptr, MessageId::UpdateQuestion);
     store();
     if (yes) help.OpenDownloadPage();
 }
