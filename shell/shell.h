@@ -16,7 +16,6 @@
 #include "shell/help.h"
 #include "shell/single_instance.h"
 
-class QSettings;
 class QWidget;
 
 namespace velnora {
@@ -34,30 +33,31 @@ struct ShellServices {
     LinkOpener& links;
     Clock& clock;
     Random& random;
-    QSettings& settings;  // holds LastReminderDate
+    QString settingsPath;  // holds LastReminderDate: SettingsPath() in the running program
     DialogRunner& dialogs;
     ProcessEnd& processEnd;
-    QString lockPath;  // InstanceLock::DefaultPath() in the running program
+    QString lockPath;          // InstanceLock::DefaultPath() in the running program
+    QString lockFallbackPath;  // InstanceLock::FallbackPath()
 };
 
 // Top-level windows in the order they came into being. A window counts as loaded
 // from the first event it receives, which is while it is being built.
 class LoadedWindows : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit LoadedWindows(QObject* parent = nullptr);
     std::vector<QPointer<QWidget>> windows() const;  // still existing, load order
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     std::vector<QPointer<QWidget>> windows_;
 };
 
 class Shell : public QObject {
     Q_OBJECT
-  public:
+public:
     Shell(Windows& windows, const ShellServices& services, QObject* parent = nullptr);
     ~Shell() override;
 
@@ -71,7 +71,7 @@ class Shell : public QObject {
     FrmFarewell* farewell();  // loads it on first use
     FrmFarewell* loadedFarewell() const { return farewell_.get(); }
 
-  private:
+private:
     void showFarewell();
     void hideFarewell();
     void showAbout(QWidget* parent);
