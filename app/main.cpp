@@ -19,9 +19,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     velnora::QtMessageBoxes boxes;
-    velnora::Windows windows(boxes, &velnora::GazetteerLookup::Make,
-                             velnora::LocaleDateTimeFormatter(QLocale::system()));
     velnora::DesktopLinkOpener links;
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links),
+                             velnora::LocaleDateTimeFormatter(QLocale::system()));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;

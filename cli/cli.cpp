@@ -12,6 +12,7 @@
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "places/resolve.h"
+#include "places/zone_clock.h"
 #endif
 
 namespace velnora::cli {
@@ -135,6 +136,9 @@ constexpr std::string_view kUsageText =
     "                   --zone-hour TEXT --zone-minute TEXT\n"
     "                   [--city TEXT --state TEXT --country TEXT] [--json] [--table]\n"
     "       velnora-cli --place \"CITY STATE COUNTRY\" [other options as above]\n"
+    "       velnora-cli [place options] --now [--next [favorable|intermediate|NAME]] [--json]\n"
+    "       velnora-cli [place, date options] --days 1..366 [--table] [--json]\n"
+    "                   [--ics FILE|- [--ics-all]]\n"
     "\n"
     "Tells whether the time of work falls in a favorable Choghadiya period.\n"
     "The time zone is the hours to add to local time to get Greenwich time:\n"
@@ -142,11 +146,17 @@ constexpr std::string_view kUsageText =
     "A missing option is taken as the main window leaves it: empty text, first list entry.\n"
     "--place looks the place up in the offline gazetteer and takes its latitude, longitude\n"
     "and the zone offset in force at the time of work; options given explicitly still win.\n"
+    "--now takes the date and time of work from the clock: the place's own zone with --place\n"
+    "(daylight saving included), otherwise Greenwich time shifted by the zone options.\n"
+    "--next gives the next favorable (intermediate, or so named) period from the time of work\n"
+    "within eight days, or the one that holds it and how long it still runs.\n"
+    "--days N with --table lists N days of periods from the date of work; with --ics FILE\n"
+    "it writes their favorable periods (--ics-all: every period) as an iCalendar file,\n"
+    "- for standard output. With these options --name may be left out.\n"
+    "A night's periods after midnight take the next date's weekday, as the evaluation does.\n"
     "\n"
-    "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 64 usage error.\n";
-
-constexpr std::string_view kNightHeading =
-    "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";
+    "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
+    "within eight days (--next), 64 usage error, 74 calendar file not written.\n";
 
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
@@ -225,8 +235,8 @@ void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::st
             << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
     }
     if (table) {
-        WriteTextPeriods(out, "Day periods (sunrise to sunset):", DayPeriods(e), &e);
-        WriteTextPeriods(out, kNightHeading, NightPeriods(e), &e);
+        WriteTextPeriods(out, kDayPeriodsHeading, DayPeriods(e), &e);
+        WriteTextPeriods(out, kNightPeriodsHeading, NightPeriods(e), &e);
     }
 }
 
@@ -289,6 +299,31 @@ bool* FlagOption(Options& o, std::string_view name) {
     return nullptr;
 }
 
+#ifdef VELNORA_PLACES
+// The place's own zone on each date, daylight saving included, unless the zone
+// was given explicitly; with --now, the present moment on the place's clock.
+ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock) {
+    if (o.plan.zoneGiven) {
+        if (o.plan.now) TakeTimeOfWorkFromClock(o.form, clock.now());
+        return [](const Date&, FormValues&) {};
+    }
+    if (o.plan.now) {
+        if (const auto m = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count())) {
+            SetTimeOfWork(o.form, {m->year, m->month, m->day}, {m->hour, m->minute, m->second});
+            o.form.zoneHour = m->zone.zoneHour;
+            o.form.zoneMinute = m->zone.zoneMinute;
+        }
+    }
+    return [zoneId](const Date& d, FormValues& f) {
+        if (const auto z =
+                places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
+            f.zoneHour = z->zoneHour;
+            f.zoneMinute = z->zoneMinute;
+        }
+    };
+}
+#endif
+
 }  // namespace
 
 bool ParseArguments(const std::vector<std::string>& args, Options& o, std::string& error) {
@@ -316,6 +351,14 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
             o.place = value;
             continue;
         }
+        switch (ParsePlanOption(args, i, name, hasValue, value, o.plan, error)) {
+            case Taken::Yes:
+                continue;
+            case Taken::Error:
+                return false;
+            case Taken::No:
+                break;
+        }
         if (bool* flag = FlagOption(o, name)) {
             if (hasValue) {
                 error = "option " + name + " takes no value";
@@ -341,17 +384,19 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
             error = "option " + name + " does not take \"" + Visible(value) + "\"";
             return false;
         }
+        NoteFieldOption(name, o.plan);
     }
-    return true;
+    return CheckPlanOptions(o, error);
 }
 
 int Run(const Options& o, std::ostream& out, std::ostream& err) {
-    const Outcome outcome = Evaluate(o.form);
+    Outcome outcome = Evaluate(PlanForm(o));
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         err << failure->message.text << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
-    const auto& e = std::get<Evaluation>(outcome);
+    auto& e = std::get<Evaluation>(outcome);
+    e.texts.lblName = o.form.name;  // a plan may leave the name out
     if (o.json) {
         WriteJson(out, e, o.table, o.placeTaken);
     } else {
@@ -360,7 +405,12 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     return kOk;
 }
 
-int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+         const Clock& clock) {
+    const auto run = [&](Options& o, const ZoneForDate& zoneFor) {
+        if (o.plan.now && !zoneFor) TakeTimeOfWorkFromClock(o.form, clock.now());
+        return o.plan.Lists() ? RunPlan(o, clock, zoneFor, out, err) : Run(o, out, err);
+    };
     Options options;
     std::string error;
     if (!ParseArguments(args, options, error)) {
@@ -400,13 +450,13 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         p.country = found->country;
         ParseArguments(args, placed, error);  // parsed once already: explicit options win
         placed.placeTaken = found->Describe();
-        return Run(placed, out, err);
+        return run(placed, PlaceZone(placed, found->zoneId, clock));
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";
         return kUsage;
 #endif
     }
-    return Run(options, out, err);
+    return run(options, {});
 }
 
 }  // namespace velnora::cli

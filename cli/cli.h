@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/plan.h"
+#include "core/clock.h"
 #include "workflow/form_values.h"
 
 namespace velnora::cli {
@@ -16,8 +18,12 @@ enum ExitStatus : int {
     kOk = 0,
     kRefused = 2,          // validation or time-zone message
     kNoSunriseSunset = 3,  // polar day or night on one of the three days
+    kNoneWithinDays = 4,   // --next: no such period within eight days
     kUsage = 64,
+    kCannotWrite = 74,  // --ics: the file cannot be written
 };
+
+inline constexpr int kMaxDays = 366;  // --days
 
 struct Options {
     FormValues form;  // a missing option leaves the field as the form starts
@@ -27,6 +33,7 @@ struct Options {
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer
     std::string placeTaken;  // what the gazetteer found, said in the output
+    PlanOptions plan;        // --now, --next, --days, --ics
 };
 
 // Parses argv[1..]; on a usage error returns false with `error` set.
@@ -37,7 +44,9 @@ int Run(const Options& options, std::ostream& out, std::ostream& err);
 
 // Everything main() does: parse, resolve --place, run, report. Options given
 // explicitly win over what the place supplies.
-int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The clock gives the time of work for --now and the stamp of a calendar file.
+int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+         const Clock& clock = SystemClock{});
 
 // A JSON string literal of `text`; bytes that are not UTF-8 become U+FFFD, so the
 // output is always valid UTF-8.

@@ -11,6 +11,10 @@
 
 namespace velnora::cli {
 
+inline constexpr std::string_view kDayPeriodsHeading = "Day periods (sunrise to sunset):";
+inline constexpr std::string_view kNightPeriodsHeading =
+    "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";
+
 std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
 std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"
 

@@ -15,6 +15,7 @@ namespace velnora {
 
 class Twips;
 
+// Captions: "&&" shows one ampersand.
 inline constexpr char kForumBannerText[] =
     "Got a question about good times? Ask it in our online discussion forum. Click here to "
     "visit now!";
@@ -23,7 +24,7 @@ inline constexpr char kFullBrandText[] =
     "this software fully branded for your website. Click here for more details.";
 inline constexpr char kCobrandText[] =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-    "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+    "your site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
     "co-branding.";
 
 enum class UpperPromotion { FullBrand, Cobrand };

@@ -3,16 +3,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 
 #include "forms/banners.h"
-#include "forms/link_label.h"
-#include "forms/look.h"
 #include "forms/menus.h"
+#include "ui/caption_frame.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
 
 namespace velnora {
 
@@ -98,11 +98,11 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     AddForumBanner(client, twips, onLink);
     AddPromotions(client, 7080, UpperPromotion::Cobrand, twips, onLink);
 
-    QGroupBox* result = AddCaptionedFrame(client, QStringLiteral("Frame1"),
-                                          QStringLiteral("Velnora Result"), Verdana(11.25, true),
-                                          kFormBlue, kPaleYellow, {0, 600, 9855, 5895}, twips);
+    CaptionFrame* result = AddCaptionedFrame(client, QStringLiteral("Frame1"),
+                                             QStringLiteral("Velnora Result"), Verdana(11.25, true),
+                                             kFormBlue, kPaleYellow, {0, 600, 9855, 5895}, twips);
 
-    QGroupBox* details =
+    CaptionFrame* details =
         AddCaptionedFrame(result, QStringLiteral("fraDetails"), QStringLiteral("Your Details"),
                           bold, kFrameGreen, kMaroon, {6240, 360, 3490, 2775}, twips);
     AddValue(details, "lblName", QStringLiteral("Your Details"), large, kMaroon,
@@ -114,7 +114,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
         AddValue(details, row.value, caption, bold, kMaroon, {1440, row.top, 2055, 195}, twips);
     }
 
-    QGroupBox* sun =
+    CaptionFrame* sun =
         AddCaptionedFrame(result, QStringLiteral("Frame3"), QStringLiteral("Sun Rise Details"),
                           large, kFrameGreen, kMaroon, {120, 360, 6015, 2775}, twips);
     for (const Row& row : kSunTimes) {
@@ -122,14 +122,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
         const QString name = QString::fromLatin1(row.caption);
         if (name == QLatin1String("Label1")) {
             // The date of work's sunrise caption is a link without the hand pointer.
-            auto* label = new LinkLabel(caption, sun);
-            label->setObjectName(name);
-            label->setTextFormat(Qt::PlainText);
-            label->setFont(bold);
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, kMaroon);
-            label->setPalette(palette);
-            twips.place(label, 120, row.top, 2100, 195);
+            LinkLabel* label =
+                AddLink(sun, row.caption, caption, bold, kMaroon, {120, row.top, 2100, 195}, twips);
+            label->unsetCursor();
             connect(label, &LinkLabel::clicked, this,
                     [this] { Q_EMIT linkRequested(Link::FullBrandPage); });
         } else {

@@ -13,10 +13,11 @@
 #include "forms/banners.h"
 #include "forms/frm_time_zone.h"
 #include "forms/key_filter.h"
-#include "forms/link_label.h"
-#include "forms/look.h"
 #include "forms/menus.h"
-#include "forms/wrapping_button.h"
+#include "ui/addresses.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
+#include "ui/wrapping_button.h"
 #include "workflow/validation.h"
 
 namespace velnora {
@@ -128,6 +129,13 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFo
                              {0, kInputTop, 9855, kInputHeight}, twips);
     buildInputFrame(input);
     AddPromotions(client, kPromotionTop, UpperPromotion::FullBrand, twips, onLink);
+    // The banners' links come after the form's own stops.
+    QWidget* previous = client->findChild<QWidget*>(QStringLiteral("cmdRashi"));
+    for (const char* name : {"Label61", "lblFullBrand", "lblCobrand"}) {
+        QWidget* link = client->findChild<QWidget*>(QString::fromLatin1(name));
+        setTabOrder(previous, link);
+        previous = link;
+    }
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -177,17 +185,10 @@ void FrmMain::buildInputFrame(QWidget* frame) {
               Qt::AlignHCenter);
     b.caption(fraZone_, QStringLiteral("Min"), {4560, 450, 780, kCaptionHeight}, kMaroon, nullptr,
               Qt::AlignHCenter);
-    lblTZHelp_ = new LinkLabel(QStringLiteral("TZ Help"), fraZone_);
-    lblTZHelp_->setObjectName(QStringLiteral("lblTZHelp"));
-    lblTZHelp_->setAccessibleName(QStringLiteral("TZ Help"));
     QFont link = b.bold;
     link.setUnderline(true);
-    lblTZHelp_->setFont(link);
-    lblTZHelp_->setCursor(Qt::PointingHandCursor);
-    QPalette linkPalette = lblTZHelp_->palette();
-    linkPalette.setColor(QPalette::WindowText, kMaroon);
-    lblTZHelp_->setPalette(linkPalette);
-    b.twips.place(lblTZHelp_, 5580, 120, 1200, kCaptionHeight);
+    lblTZHelp_ = AddLink(fraZone_, "lblTZHelp", QStringLiteral("TZ Help"), link, kMaroon,
+                         {5580, 120, 1200, kCaptionHeight}, b.twips);
     connect(lblTZHelp_, &LinkLabel::clicked, this, &FrmMain::lblTZHelp_Click);
 
     // Row 5: latitude and longitude with their hemispheres.
@@ -276,10 +277,10 @@ void FrmMain::buildInputFrame(QWidget* frame) {
     }
 
     const QList<QWidget*> order = {
-        txtName_,   cboMonth_,    cboDate_,       cboYear_,    cboHour_,    cboMinute_,
-        cboSecond_, txtZoneHour_, txtZoneMinute_, txtLatD_,    txtLatM_,    optLat_[0],
-        optLat_[1], txtLonD_,     txtLonM_,       optLong_[0], optLong_[1], txtMCity_,
-        txtMState_, txtMCountry_, cmdBrowser,     cmdRashi};
+        txtName_,   cboMonth_,    cboDate_,       cboYear_,   cboHour_,    cboMinute_,
+        cboSecond_, txtZoneHour_, txtZoneMinute_, lblTZHelp_, txtLatD_,    txtLatM_,
+        optLat_[0], optLat_[1],   txtLonD_,       txtLonM_,   optLong_[0], optLong_[1],
+        txtMCity_,  txtMState_,   txtMCountry_,   cmdBrowser, cmdRashi};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -341,7 +342,7 @@ void FrmMain::cmdBrowser_Click() {
     if (!lookup_) return;
     if (const std::unique_ptr<CoordinateLookup> lookup = lookup_()) {
         lookup->Lookup(QString::fromStdString(LookupSearchText(form)),
-                       QString::fromLatin1(kHomePageAddress));
+                       QString::fromLatin1(address::kProgramHomePage));
     }
 }
 

@@ -21,9 +21,6 @@ namespace velnora {
 
 class LinkLabel;
 
-// Handed to the coordinate lookup as the maker's site.
-inline constexpr char kHomePageAddress[] = "https://velnora.example/";
-
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:

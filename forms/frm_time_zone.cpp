@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "forms/look.h"
 #include "forms/time_zones.h"
+#include "ui/look.h"
 
 namespace velnora {
 

@@ -1,35 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/gazetteer_lookup.h"
 
-#include <QApplication>
-#include <QDesktopServices>
 #include <algorithm>
 #include <exception>
 
 namespace velnora {
 
-namespace {
-
-LookupWindow* ShownWindow(const OpenUrl& open, QDate year) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<LookupWindow*>(w)) return window;
-    }
-    auto* window = new LookupWindow(open, year);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    return window;
-}
-
-}  // namespace
-
-void OpenInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
-
-GazetteerLookup::GazetteerLookup(OpenUrl open, std::function<QDate()> today, Finder find)
-    : open_(std::move(open)), today_(std::move(today)), find_(std::move(find)) {
+GazetteerLookup::GazetteerLookup(LinkOpener& links, LookupWindowSlot& window,
+                                 std::function<QDate()> today, Finder find)
+    : links_(links), window_(window), today_(std::move(today)), find_(std::move(find)) {
     if (!find_) find_ = [](const QString& text) { return places::FindPlaces(text); };
 }
 
 int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
-    LookupWindow* window = ShownWindow(open_, today_());
+    if (!window_) {
+        window_ = new LookupWindow(links_, today_());
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        window_->setYear(today_());
+    }
+    LookupWindow* window = window_;
     int shown = 0;
     try {
         const QList<places::Place> found = find_(searchText);
@@ -50,6 +40,9 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     return shown;
 }
 
-std::unique_ptr<CoordinateLookup> GazetteerLookup::Make() { return std::make_unique<GazetteerLookup>(); }
+CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links) {
+    auto window = std::make_shared<LookupWindowSlot>();
+    return [&links, window] { return std::make_unique<GazetteerLookup>(links, *window); };
+}
 
 }  // namespace velnora

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate lookup behind "Click Here To Find Latitude && Longitude": finds
 // the search text in the offline gazetteer and shows the matches in the one
-// "Find Latitude & Longitude" window (made on the first click, reused after).
+// "Find Latitude & Longitude" window (made on the first click, reused after
+// until the user closes it).
 // It is given only the two texts, so it cannot change the main form.
 #pragma once
 
 #include <QDate>
 #include <QList>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -16,28 +18,32 @@
 
 namespace velnora {
 
-// QDesktopServices: the default browser.
-void OpenInBrowser(const QUrl& address);
+class LinkOpener;
+
+// Where the lookups that made the window keep it; empty once it is closed.
+using LookupWindowSlot = QPointer<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
     using Finder = std::function<QList<places::Place>(const QString& searchText)>;
 
-    // `today` picks the year whose daylight-saving rules are shown; `find`
+    // `links` opens the web search; the window is made in `window` or reused from
+    // it. `today` picks the year whose daylight-saving rules are shown; `find`
     // replaces the gazetteer in tests.
-    explicit GazetteerLookup(OpenUrl open = OpenInBrowser,
-                             std::function<QDate()> today = &QDate::currentDate, Finder find = {});
+    GazetteerLookup(LinkOpener& links, LookupWindowSlot& window,
+                    std::function<QDate()> today = &QDate::currentDate, Finder find = {});
 
     // Shows the places found for `searchText` and returns how many. The site
     // address is not needed: the gazetteer is on this computer. A failure is
     // shown in the window and gives 0.
     int Lookup(const QString& searchText, const QString& siteAddress) override;
 
-    // For the main form's CoordinateLookupFactory.
-    static std::unique_ptr<CoordinateLookup> Make();
+    // The main form's lookups: one for each click, all sharing one window.
+    static CoordinateLookupFactory Factory(LinkOpener& links);
 
 private:
-    OpenUrl open_;
+    LinkOpener& links_;
+    LookupWindowSlot& window_;
     std::function<QDate()> today_;
     Finder find_;
 };

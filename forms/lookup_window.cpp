@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "forms/web_search_lookup.h"
+#include "ui/link_opener.h"
 
 namespace velnora {
 
@@ -29,8 +29,8 @@ QString Quoted(const QString& text) { return u'\u201C' + text + u'\u201D'; }
 
 }  // namespace
 
-LookupWindow::LookupWindow(OpenUrl open, QDate year, QWidget* parent)
-    : QWidget(parent, Qt::Window), open_(std::move(open)), year_(year) {
+LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
+    : QWidget(parent, Qt::Window), links_(links), year_(year) {
     setObjectName(QStringLiteral("frmLookup"));
     setWindowTitle(QStringLiteral("Find Latitude & Longitude"));
 
@@ -145,9 +145,7 @@ void LookupWindow::ShowFailure(const QString& searchText, const QString& reason)
     cmdSearchWeb_->setFocus();
 }
 
-void LookupWindow::cmdSearchWeb_Click() {
-    if (open_) open_(WebSearchUrl(searchText_));
-}
+void LookupWindow::cmdSearchWeb_Click() { links_.open(WebSearchAddress(searchText_)); }
 
 void LookupWindow::CopySelection() {
     QModelIndexList cells = lstPlaces_->selectionModel()->selectedIndexes();

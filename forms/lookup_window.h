@@ -4,7 +4,7 @@
 // position in the form's degrees, minutes and hemisphere and its time zone in the
 // form's hours and minutes. The user reads or copies the values and types them
 // into the main form; this window has no access to it. "Search the Web" hands the
-// same web search as the plain lookup (WebSearchUrl) to the link opener.
+// web search for the same text to the link opener.
 #pragma once
 
 #include <QDate>
@@ -26,8 +26,7 @@ namespace velnora {
 // The window lists at most this many places.
 inline constexpr int kMostPlaces = 20;
 
-// Opens a web address in the default browser; tests record the address instead.
-using OpenUrl = std::function<void(const QUrl&)>;
+class LinkOpener;
 
 class LookupWindow : public QWidget {
     Q_OBJECT
@@ -36,7 +35,8 @@ public:
     enum Column { kCity, kState, kCountry, kLatitude, kLongitude, kZone, kOffset, kDaylight, kColumns };
 
     // `year` picks the daylight-saving rules shown for each zone.
-    LookupWindow(OpenUrl open, QDate year, QWidget* parent = nullptr);
+    LookupWindow(LinkOpener& links, QDate year, QWidget* parent = nullptr);
+    void setYear(QDate year) { year_ = year; }
 
     // Lists `found` (the first kMostPlaces), or says that nothing matched.
     void ShowMatches(const QString& searchText, const QList<places::Place>& found);
@@ -48,7 +48,7 @@ private:
     void cmdSearchWeb_Click();
     void CopySelection();
 
-    OpenUrl open_;
+    LinkOpener& links_;
     QDate year_;
     QString searchText_;
     QLabel* lblSearch_ = nullptr;

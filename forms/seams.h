@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows' collaborators that tests replace: message boxes, the coordinate
-// lookup, and the web links (which the windows only request; the shell opens them).
+// The windows' collaborators that tests replace: the coordinate lookup, and the
+// web links (which the windows only request; the shell opens them). The message
+// boxes come from the window toolkit.
 #pragma once
 
 #include <QString>
 #include <functional>
 #include <memory>
 
-#include "workflow/form_values.h"
-
-class QWidget;
+#include "ui/message_boxes.h"
 
 namespace velnora {
 
@@ -22,21 +21,6 @@ enum class Link {
     DonationPage,
     CoBrandPage,
     FullBrandPage,
-};
-
-// Modal message boxes titled "Velnora" with an OK button (show) or Yes and No (ask).
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    virtual void show(QWidget* parent, const QString& text, Icon icon) = 0;
-    virtual bool ask(QWidget* parent, const QString& text, Icon icon) = 0;  // true on Yes
-};
-
-// The real thing: QMessageBox.
-class QtMessageBoxes final : public MessageBoxes {
-public:
-    void show(QWidget* parent, const QString& text, Icon icon) override;
-    bool ask(QWidget* parent, const QString& text, Icon icon) override;
 };
 
 // Looks up a place's coordinates for the user. Takes the search text and the

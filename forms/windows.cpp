@@ -3,7 +3,7 @@
 
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
-#include "forms/look.h"
+#include "ui/look.h"
 
 namespace velnora {
 

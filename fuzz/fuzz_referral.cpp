@@ -7,8 +7,8 @@
 #include <QUrl>
 #include <cstdlib>
 
-#include "shell/addresses.h"
 #include "shell/referral.h"
+#include "ui/addresses.h"
 
 namespace {
 

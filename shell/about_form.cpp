@@ -1,28 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/about_form.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
-#include "shell/addresses.h"
 #include "shell/app_icon.h"
-#include "shell/form_layout.h"
 #include "shell/help.h"
+#include "ui/addresses.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
 
 namespace velnora {
 namespace {
 
-const QColor kBackground(68, 136, 249);
-const QColor kYellow(255, 255, 0);
-const QColor kPaleYellow(255, 255, 192);
+constexpr char kDescription[] =
+    "Velnora helps you find a favorable period during which you can start an important task. "
+    "Perform important tasks in the favorable period and avoid them during the unfavorable "
+    "period for good results.";
+constexpr char kFullBrandOffer[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website.";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    label->setWordWrap(true);
+QLabel* AddParagraph(QWidget* parent, const char* name, const char* text, const QFont& font,
+                     const QColor& colour, const QRect& at, const Twips& twips) {
+    QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), font,
+                             colour, at, twips, true);
+    label->setAccessibleName(label->text());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -36,64 +39,49 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Velnora v1.15"));
     setModal(true);
-    setFont(PointFont("Verdana", 8.25));
-    SetColour(*this, QPalette::Window, kBackground);
-    setAutoFillBackground(true);
-    SetClientTwips(*this, 6015, 4095);
+    const QFont regular = Verdana(8.25);
+    setFont(regular);
+    Paint(this, kFormBlue, Qt::black);
+    const Twips twips = Twips::For(this);
+    twips.fixSize(this, 6015, 4095);
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    PlaceTwips(*picIcon, 120, 120, 540, 540);
+    twips.place(picIcon, 120, 120, 540, 540);
     picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-    QLabel* label2 = MakeLabel(this, "Label2", QStringLiteral("Velnora v1.15"));
-    label2->setFont(PointFont("Verdana", 9.75, true));
-    SetColour(*label2, QPalette::WindowText, kYellow);
-    PlaceTwips(*label2, 780, 285, 3480, 240);
-
-    QLabel* label1 = MakeLabel(
-        this, "Label1",
-        QStringLiteral("Velnora helps you find a favorable period during which you can start an "
-                       "important task. Perform important tasks in the favorable period and avoid "
-                       "them during the unfavorable period for good results."));
-    PlaceTwips(*label1, 120, 960, 5715, 975);
-
-    lblHomePage_ = MakeLinkLabel(
-        this, "lblHomePage",
-        QStringLiteral("Click here to visit ") + QString::fromLatin1(address::kForumHome));
-    PlaceTwips(*lblHomePage_, 1320, 2160, 4650, 195);
-
-    QLabel* label3 = MakeLabel(
-        this, "Label3",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website."));
-    SetColour(*label3, QPalette::WindowText, kYellow);
-    PlaceTwips(*label3, 120, 2520, 5685, 675);
-
-    lblCoBrand_ = MakeLinkLabel(this, "lblCoBrand", QStringLiteral("Click here for more details"));
-    PlaceTwips(*lblCoBrand_, 3360, 3240, 2610, 195);
+    QLabel* label2 = AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Velnora v1.15"),
+                              Verdana(9.75, true), kYellow, {780, 285, 3480, 240}, twips);
+    label2->setAccessibleName(label2->text());
+    AddParagraph(this, "Label1", kDescription, regular, Qt::black, {120, 960, 5715, 975}, twips);
+    lblHomePage_ =
+        AddLink(this, "lblHomePage",
+                QStringLiteral("Click here to visit ") + QString::fromLatin1(address::kForumHome),
+                regular, Qt::black, {1320, 2160, 4650, 195}, twips);
+    AddParagraph(this, "Label3", kFullBrandOffer, regular, kYellow, {120, 2520, 5685, 675}, twips);
+    lblCoBrand_ = AddLink(this, "lblCoBrand", QStringLiteral("Click here for more details"),
+                          regular, Qt::black, {3360, 3240, 2610, 195}, twips);
 
     auto* line2 = new QWidget(this);
     line2->setObjectName(QStringLiteral("Line2"));
-    SetColour(*line2, QPalette::Window, kPaleYellow);
-    line2->setAutoFillBackground(true);
-    PlaceTwips(*line2, 0, 3480, 6150, 15);
+    Paint(line2, kLightYellow, Qt::black);
+    twips.place(line2, 0, 3480, 6150, 15);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setAccessibleName(QStringLiteral("OK"));
+    cmdOK_->setAccessibleName(CaptionText(cmdOK_->text()));
+    twips.place(cmdOK_, 4680, 3615, 1260, 345);
     cmdOK_->setDefault(true);  // Enter; Escape is the dialog's own reject
-    PlaceTwips(*cmdOK_, 4680, 3615, 1260, 345);
+
+    // OK first, as the dialog opens on it; the links after it.
+    setTabOrder(cmdOK_, lblHomePage_);
+    setTabOrder(lblHomePage_, lblCoBrand_);
+    cmdOK_->setFocus();
 
     connect(lblHomePage_, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
     connect(lblCoBrand_, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void FrmAbout::lblHomePage_Click() { help_.OpenForumHome(); }

@@ -2,29 +2,24 @@
 #include "shell/farewell_form.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/seams.h"
 #include "shell/app_icon.h"
-#include "shell/caption_frame.h"
-#include "shell/form_layout.h"
 #include "shell/help.h"
 #include "shell/services.h"
+#include "ui/caption_frame.h"
+#include "ui/link_label.h"
+#include "ui/look.h"
 
 namespace velnora {
 namespace {
-
-const QColor kNavy(0, 0, 128);
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
 
 constexpr int kAppealCount = 4;
 
@@ -38,7 +33,7 @@ QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const char* text) {
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAccessibleName(CaptionText(caption));
     button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
@@ -82,50 +77,50 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     setObjectName(QStringLiteral("frmFarewell"));
     setWindowTitle(QStringLiteral("Velnora v1.15"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFont(PointFont("MS Sans Serif", 8.25));
-    SetColour(*this, QPalette::Window, kWhite);
-    setAutoFillBackground(true);
-    SetClientTwips(*this, 11115, 4725);
+    setFont(MsSansSerif(8.25));
+    Paint(this, Qt::white, Qt::black);
+    const Twips twips = Twips::For(this);
+    twips.fixSize(this, 11115, 4725);
 
     cmdClose_ = MakeButton(this, "cmdClose", QStringLiteral("E&xit"));
-    PlaceTwips(*cmdClose_, 6000, 2760, 1245, 375);
+    twips.place(cmdClose_, 6000, 2760, 1245, 375);
 
     Check1_ = MakeButton(this, "Check1", QStringLiteral("Visit The Quenvale Forum Now!"));
     Check1_->setCheckable(true);
-    Check1_->setFont(PointFont("Verdana", 14.25));
+    Check1_->setFont(Verdana(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
-    PlaceTwips(*Check1_, 30, 2040, 7185, 555);
+    twips.place(Check1_, 30, 2040, 7185, 555);
 
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
-    PlaceTwips(*picture1, 360, 120, 540, 540);
+    twips.place(picture1, 360, 120, 540, 540);
     picture1->setPixmap(ProgramIcon().pixmap(picture1->size()));
 
     Label2_ = new QLabel(this);
     Label2_->setObjectName(QStringLiteral("Label2"));
-    Label2_->setFont(PointFont("Verdana", 9.75, true));
+    Label2_->setFont(Verdana(9.75, true));
     Label2_->setWordWrap(true);
     Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(*Label2_, 120, 840, 6975, 1095);
+    twips.place(Label2_, 120, 840, 6975, 1095);
 
     auto* label1 = new QLabel(QStringLiteral("Velnora v1.15"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(PointFont("MS Sans Serif", 18));
-    PlaceTwips(*label1, 1080, 240, 5175, 435);
+    label1->setFont(MsSansSerif(18));
+    twips.place(label1, 1080, 240, 5175, 435);
 
-    auto* frame2 = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"),
-                                    kNavy, kWhite, this);
-    PlaceTwips(*frame2, 120, 3240, 7065, 1455);
+    CaptionFrame* frame2 =
+        AddCaptionedFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), font(),
+                          kNavy, Qt::white, {120, 3240, 7065, 1455}, twips);
     txtName_ = MakeLineEdit(frame2, "txtName", kNamePlaceholder);
-    PlaceTwips(*txtName_, 85, 360, 3375, 285);
+    twips.place(txtName_, 85, 360, 3375, 285);
     cmdSubmit_ = MakeButton(frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"));
-    PlaceTwips(*cmdSubmit_, 1920, 1080, 3375, 285);
+    twips.place(cmdSubmit_, 1920, 1080, 3375, 285);
     txtEmail_ = MakeLineEdit(frame2, "txtEmail", kEmailPlaceholder);
-    PlaceTwips(*txtEmail_, 3600, 360, 3375, 285);
+    twips.place(txtEmail_, 3600, 360, 3375, 285);
     txtFriendEmail_ = MakeLineEdit(frame2, "txtFriendEmail", kFriendEmailPlaceholder);
-    PlaceTwips(*txtFriendEmail_, 3600, 720, 3375, 285);
+    twips.place(txtFriendEmail_, 3600, 720, 3375, 285);
     txtFriendName_ = MakeLineEdit(frame2, "txtFriendName", kFriendNamePlaceholder);
-    PlaceTwips(*txtFriendName_, 85, 720, 3375, 285);
+    twips.place(txtFriendName_, 85, 720, 3375, 285);
     // Lies below the frame's visible part: it can take the focus from the keyboard only.
     txtMessage_ = new QPlainTextEdit(frame2);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
@@ -133,12 +128,11 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setTabChangesFocus(true);
     setTextOf(txtMessage_, QString::fromLatin1(kMessagePlaceholder) + QStringLiteral("\r\n"));
-    PlaceTwips(*txtMessage_, 4800, 3600, 1815, 495);
+    twips.place(txtMessage_, 4800, 3600, 1815, 495);
 
-    auto* frame6 =
-        new CaptionFrame(QStringLiteral("Frame6"), QStringLiteral("Download Quenvale Softwares"),
-                         kNavy, kWhite, this);
-    PlaceTwips(*frame6, 7320, 120, 3735, 4575);
+    CaptionFrame* frame6 = AddCaptionedFrame(this, QStringLiteral("Frame6"),
+                                             QStringLiteral("Download Quenvale Softwares"), font(),
+                                             kNavy, Qt::white, {7320, 120, 3735, 4575}, twips);
     auto* label3 = new QLabel(
         QStringLiteral(
             "Did you enjoy Velnora? Then try our other programs on astrology, psychic readings, "
@@ -147,15 +141,14 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
             "family."),
         frame6);
     label3->setObjectName(QStringLiteral("Label3"));
-    label3->setFont(PointFont("Verdana", 9));
+    label3->setFont(Verdana(9));
     label3->setWordWrap(true);
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetColour(*label3, QPalette::WindowText, kWhite);
-    PlaceTwips(*label3, 120, 360, 3495, 3855);
-    lblGoToHome_ = MakeLinkLabel(frame6, "lblGoToHome",
-                                 QStringLiteral("Click Here To Visit Quenvale Softwares"));
-    SetColour(*lblGoToHome_, QPalette::WindowText, kYellow);
-    PlaceTwips(*lblGoToHome_, 75, 4250, 3585, 210);
+    SetTextColour(label3, Qt::white);
+    twips.place(label3, 120, 360, 3495, 3855);
+    lblGoToHome_ =
+        AddLink(frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Quenvale Softwares"),
+                frame6->font(), kYellow, {75, 4250, 3585, 210}, twips);
 
     QWidget::setTabOrder(cmdClose_, Check1_);
     QWidget::setTabOrder(Check1_, txtName_);
@@ -164,6 +157,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     QWidget::setTabOrder(txtEmail_, txtFriendEmail_);
     QWidget::setTabOrder(txtFriendEmail_, txtFriendName_);
     QWidget::setTabOrder(txtFriendName_, txtMessage_);
+    QWidget::setTabOrder(txtMessage_, lblGoToHome_);
 
     boxes5_ = {{{txtName_, kNamePlaceholder},
                 {txtEmail_, kEmailPlaceholder},
@@ -181,11 +175,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     Label2_->setText(FarewellAppeal(AppealIndex(random.draw())));
     Label2_->setAccessibleName(Label2_->text());
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
     cmdClose_->setFocus();
 }
 

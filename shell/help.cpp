@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/help.h"
 
-#include <QDesktopServices>
-
-#include "shell/addresses.h"
+#include "ui/addresses.h"
 
 namespace velnora {
-
-void DesktopLinkOpener::open(const QUrl& address) { QDesktopServices::openUrl(address); }
 
 void Help::OpenForumHome() { OpenAddress(address::kForumHome); }
 void Help::OpenSoftwareCatalogue() { OpenAddress(address::kSoftwareCatalogue); }

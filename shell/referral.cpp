@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <array>
 
-#include "shell/addresses.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {

@@ -6,37 +6,33 @@
 #   flow.sh <velnora> flow | second-copy
 source "$(dirname "$0")/lib.sh"
 
-# The catalogue link's place in frmMain's client area, in twips; the client area
-# fills the window below the menu bar.
-readonly TZ_HELP_X=6000 TZ_HELP_Y=2370 CLIENT_HEIGHT=7155
-px() { echo $(( ($1 + 7) / 15 )); }
-
+# "TZ Help" from the keyboard: Tab to it from txtName and press Enter. The
+# catalogue offers its zones to a double-click only: from the end of the list,
+# typing the zone's first word scrolls it to the top row, where the double-click
+# lands. The focus comes back to "TZ Help", and Shift+Tab reads the zone fields.
 pick_indian_time() {
-    local height menu
-    height=$(xdotool getwindowgeometry --shell "$MAIN" | sed -n 's/^HEIGHT=//p')
-    menu=$((height - $(px $CLIENT_HEIGHT)))
-    xdotool mousemove --window "$MAIN" "$(px $TZ_HELP_X)" $((menu + $(px $TZ_HELP_Y))) click 1
+    tabs $TAB_TZ_HELP
+    keys Return
     local catalogue
     catalogue=$(new_window "$CATALOGUE_TITLE")
     focus "$catalogue"
-    # From the end of the list, typing the zone's first word scrolls it to the top
-    # row, where the double-click lands.
     keys End
     typed Indian
     xdotool mousemove --window "$catalogue" 40 6 click --repeat 2 --delay 60 1
     wait_hidden "$catalogue"
     focus "$MAIN"
+    keys shift+Tab
+    expect_field -30 txtZoneMinute
+    keys shift+Tab
+    expect_field -5 txtZoneHour
+    local i
+    for ((i = 0; i < TAB_ZONE_HOUR; i++)); do keys shift+Tab; done
 }
 
 flow() {
     start_main
     pick_indian_time
     enter_example catalogue
-    # The catalogue wrote the zone as -5 and -30.
-    keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-    expect_field -30 txtZoneMinute
-    keys shift+Tab
-    expect_field -5 txtZoneHour
     keys alt+p
     local result
     result=$(new_window "$MAIN_TITLE" "$MAIN")

@@ -152,9 +152,9 @@ paste() {
 
 # --- the main window ----------------------------------------------------------
 
-# Tab stops of frmMain counted from txtName.
+# Tab stops of frmMain counted from txtName; "TZ Help" follows the zone minute.
 # An option group is one stop: the selected button.
-readonly TAB_ZONE_HOUR=7 TAB_LAT_DEGREES=9 TAB_LON_MINUTES=13
+readonly TAB_ZONE_HOUR=7 TAB_TZ_HELP=9 TAB_LAT_DEGREES=10 TAB_LON_MINUTES=14
 
 tabs() { local i; for ((i = 0; i < $1; i++)); do keys Tab; done; }
 
@@ -173,9 +173,9 @@ enter_example() {
     keys Tab; typed March; keys Tab; typed 5; keys Tab; typed 2024
     keys Tab; typed 9; keys Tab; typed 5; keys Tab
     if [ "${1:-}" = catalogue ]; then
-        keys Tab Tab
+        keys Tab Tab Tab
     else
-        keys Tab; typed -5; keys Tab; typed 30
+        keys Tab; typed -5; keys Tab; typed 30; keys Tab
     fi
     keys Tab; typed 23; keys Tab; typed 2
     keys Tab Tab; typed 72; keys Tab; typed 35

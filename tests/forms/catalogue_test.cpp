@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time zone catalogue: its table, the window on its own, and its use from
 // the main form.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <cmath>
 
 #include "forms/frm_time_zone.h"
-#include "forms/link_label.h"
 #include "forms/time_zones.h"
 #include "forms_test_support.h"
 
@@ -149,6 +150,42 @@ TEST_F(CatalogueFromMainForm, QuitLeavesZoneAndReopeningShowsTheFullList) {
     FrmTimeZone* second = open();
     EXPECT_EQ(child<QListWidget>(second, "lstTimeZone")->count(), 71);
     EXPECT_TRUE(child<QListWidget>(second, "lstTimeZone")->selectedItems().isEmpty());
+}
+
+// A keyboard user reaches "TZ Help" with Tab from the zone it fills and opens it
+// with Enter or Space; a screen reader finds it by its caption and can press it.
+TEST_F(CatalogueFromMainForm, KeyboardAndScreenReaderOpenTheCatalogue) {
+    auto* link = child<QWidget>(main(), "lblTZHelp");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        box("txtZoneMinute")->setFocus();
+        QTest::keyClick(main()->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(main()->focusWidget(), link) << "Tab from the zone minute";
+        QTest::keyClick(link, key);
+        auto* catalogue = main()->findChild<FrmTimeZone*>();
+        ASSERT_NE(catalogue, nullptr) << "key " << key;
+        EXPECT_TRUE(catalogue->isVisible());
+        catalogue->reject();
+        FinishUnloading();
+    }
+
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(link);
+    ASSERT_NE(access, nullptr);
+    EXPECT_EQ(access->text(QAccessible::Name), "TZ Help");
+    EXPECT_TRUE(access->state().focusable);
+    QAccessibleActionInterface* actions = access->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());  // clicks after a moment
+    for (int i = 0; i < 100 && !main()->findChild<FrmTimeZone*>(); ++i) QTest::qWait(10);
+    EXPECT_NE(main()->findChild<FrmTimeZone*>(), nullptr) << "the press action opens it";
+}
+
+// A click opens the catalogue without taking the focus from the field in use.
+TEST_F(CatalogueFromMainForm, ClickLeavesTheFocusInTheField) {
+    box("txtZoneHour")->setFocus();
+    open()->reject();
+    FinishUnloading();
+    EXPECT_EQ(main()->focusWidget(), box("txtZoneHour"));
 }
 
 TEST_F(CatalogueFromMainForm, OpensBesideAndBelowTheLink) {

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 
 #include "forms_test_support.h"
+#include "ui/addresses.h"
 
 namespace velnora::test {
 namespace {
@@ -294,7 +295,7 @@ TEST_F(MainForm, LookupChecksThePlaceThenSearchesForIt) {
     click(main(), "cmdBrowser");
     ASSERT_EQ(lookups.size(), 1u);
     EXPECT_EQ(lookups[0].searchText, "Pune Maharashtra India Latitude Longitude");
-    EXPECT_EQ(lookups[0].siteAddress, kHomePageAddress);
+    EXPECT_EQ(lookups[0].siteAddress, address::kProgramHomePage);
     EXPECT_EQ(box("txtLatD")->text(), "");
     EXPECT_EQ(box("txtLonD")->text(), "");
 }
@@ -349,11 +350,13 @@ TEST_F(MainForm, InputsCarryTheirAccessibleNames) {
 }
 
 TEST_F(MainForm, TabWalksTheRowsInOrder) {
-    const char* order[] = {"txtName",    "cboMonth",  "cboDate",     "cboYear",       "cboHour",
-                           "cboMinute",  "cboSecond", "txtZoneHour", "txtZoneMinute", "txtLatD",
-                           "txtLatM",    "optLat_0",  "optLat_1",    "txtLonD",       "txtLonM",
-                           "optLong_0",  "optLong_1", "txtMCity",    "txtMState",     "txtMCountry",
-                           "cmdBrowser", "cmdRashi"};
+    // The rows first, "TZ Help" after the zone it fills, the banners' links last.
+    const char* order[] = {
+        "txtName",      "cboMonth",    "cboDate",       "cboYear",    "cboHour",   "cboMinute",
+        "cboSecond",    "txtZoneHour", "txtZoneMinute", "lblTZHelp",  "txtLatD",   "txtLatM",
+        "optLat_0",     "optLat_1",    "txtLonD",       "txtLonM",    "optLong_0", "optLong_1",
+        "txtMCity",     "txtMState",   "txtMCountry",   "cmdBrowser", "cmdRashi",  "Label61",
+        "lblFullBrand", "lblCobrand"};
     QStringList expected;
     for (const char* name : order) expected << name;
     const QStringList walked = TabStops(box("txtName"), expected.size());

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own collaborators: the locale's sun-time texts and the web
-// search behind the coordinate lookup.
+// search address of the place lookup.
 #include <QUrl>
 
 #include "forms/sun_time_format.h"
-#include "forms/web_search_lookup.h"
 #include "forms_test_support.h"
+#include "ui/link_opener.h"
 
 namespace velnora::test {
 namespace {
@@ -48,22 +48,11 @@ TEST(WebSearch, SearchTextIsPercentEncodedIntoOneQueryValue) {
               "q=Pune%20Maharashtra%20India%20Latitude%20Longitude"},
           Row{"A&B =C+D #1 Latitude Longitude", "q=A%26B%20%3DC%2BD%20%231%20Latitude%20Longitude"},
           Row{"S\xc3\xa3o Paulo", "q=S%C3%A3o%20Paulo"}}) {
-        const QUrl url = WebSearchUrl(QString::fromUtf8(row.text));
+        const QUrl url = WebSearchAddress(QString::fromUtf8(row.text));
         EXPECT_TRUE(url.isValid()) << row.text;
         EXPECT_EQ(url.scheme(), "https");
         EXPECT_EQ(url.query(QUrl::FullyEncoded).toStdString(), row.query);
     }
-}
-
-TEST(WebSearch, LookupOpensTheSearchForTheText) {
-    std::vector<QUrl> opened;
-    WebSearchLookup lookup([&](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
-    EXPECT_EQ(lookup.Lookup("Pune Maharashtra India Latitude Longitude", kHomePageAddress), 1);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], WebSearchUrl("Pune Maharashtra India Latitude Longitude"));
 }
 
 }  // namespace

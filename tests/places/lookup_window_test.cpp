@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/lookup_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <stdexcept>
 
-#include "forms/gazetteer_lookup.h"
 #include "forms/frm_main.h"
-#include "forms/lookup_window.h"
-#include "forms/web_search_lookup.h"
+#include "forms/gazetteer_lookup.h"
+#include "ui/link_opener.h"
 
 namespace velnora {
 namespace {
@@ -40,6 +41,12 @@ LookupWindow* ShownLookupWindow() {
     return found;
 }
 
+class RecordingOpener final : public LinkOpener {
+public:
+    void open(const QUrl& address) override { opened.append(address); }
+    QList<QUrl> opened;
+};
+
 class LookupWindowTest : public testing::Test {
 protected:
     void TearDown() override {
@@ -49,11 +56,13 @@ protected:
     }
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = {}) {
-        return GazetteerLookup([this](const QUrl& url) { opened.append(url); },
-                               [] { return QDate(2026, 3, 1); }, std::move(find));
+        return GazetteerLookup(
+            links, window, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
-    QList<QUrl> opened;
+    RecordingOpener links;
+    LookupWindowSlot window;
+    QList<QUrl>& opened = links.opened;
 };
 
 QString Cell(QTableWidget* table, int row, int column) {
@@ -116,7 +125,8 @@ TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
     lookup.Lookup(QStringLiteral("São Paulo SP Brasil Latitude Longitude"), QString());
     QTest::mouseClick(child<QPushButton>(ShownLookupWindow(), "cmdSearchWeb"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.front(), WebSearchUrl(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
+    EXPECT_EQ(opened.front(),
+              WebSearchAddress(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
     EXPECT_TRUE(opened.front().toEncoded().endsWith(
         "q=S%C3%A3o%20Paulo%20SP%20Brasil%20Latitude%20Longitude"));
 }
@@ -180,7 +190,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     auto* main = new FrmMain(
         boxes,
         [this] {
-            return std::make_unique<GazetteerLookup>([this](const QUrl& url) { opened.append(url); },
+            return std::make_unique<GazetteerLookup>(links, window,
                                                      [] { return QDate(2026, 3, 1); });
         },
         FormatUsGeneralDate);

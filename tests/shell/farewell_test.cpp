@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "doubles.h"
-#include "shell/addresses.h"
 #include "shell/farewell_form.h"
 #include "shell/tell_a_friend.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {

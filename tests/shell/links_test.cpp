@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "doubles.h"
-#include "shell/addresses.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {

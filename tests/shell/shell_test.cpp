@@ -21,9 +21,9 @@
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
 #include "forms/windows.h"
-#include "shell/addresses.h"
 #include "shell/farewell_form.h"
 #include "shell/update_reminder.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {
@@ -170,7 +170,7 @@ void Trigger(QWidget* window, const TriggerRow& row) {
     if (row.menu) {
         child<QAction>(window, row.control)->trigger();
     } else {
-        QTest::mouseClick(child<QLabel>(window, row.control), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(window, row.control), Qt::LeftButton);
     }
 }
 
@@ -230,7 +230,7 @@ TEST_F(ShellTest, AboutBoxIsModalOverTheWindowThatOpenedItAndItsLinksWork) {
         dialogs_.scene = [&](QDialog& about) {
             seen.parent = about.parentWidget();
             seen.modal = about.isModal() && about.isVisible();
-            QTest::mouseClick(child<QLabel>(&about, link), Qt::LeftButton);
+            QTest::mouseClick(child<QWidget>(&about, link), Qt::LeftButton);
             QTest::keyClick(&about, closeKey);
             seen.closed = !about.isVisible();
         };

@@ -16,9 +16,9 @@
 #include <thread>
 
 #include "doubles.h"
-#include "shell/addresses.h"
 #include "shell/cobrand.h"
 #include "shell/update_reminder.h"
+#include "ui/addresses.h"
 
 namespace velnora {
 namespace {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows' common look: positions in twips, the Verdana fonts, the colours,
-// and small builders for the labels and frames every window is made of.
+// The window toolkit every window is built with: positions in twips, the fonts
+// with their fallback, the colours, captions with access keys, and small
+// builders for the labels, link labels, buttons and frames windows are made of.
 //
 // Layouts are written in twips (1/1440 inch) and turned into pixels here:
 // 15 twips to a pixel at 96 dots per inch, scaled with the screen's logical DPI.
@@ -12,18 +13,22 @@
 #include <QString>
 
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace velnora {
 
+class CaptionFrame;
+class LinkLabel;
+
 inline const QColor kFormBlue(68, 136, 249);
 inline const QColor kFrameGreen(162, 198, 15);
 inline const QColor kMaroon(128, 0, 0);
 inline const QColor kPaleYellow(255, 255, 128);
 inline const QColor kYellow(255, 255, 0);
+inline const QColor kLightYellow(255, 255, 192);
+inline const QColor kNavy(0, 0, 128);
 
 class Twips {
 public:
@@ -33,6 +38,8 @@ public:
     int px(int twips) const;
     QRect rect(int left, int top, int width, int height) const;
     void place(QWidget* widget, int left, int top, int width, int height) const;
+    // A window whose client area is fixed at this size.
+    void fixSize(QWidget* window, int width, int height) const;
 
 private:
     double scale_;
@@ -40,6 +47,8 @@ private:
 
 // Verdana in the given point size, or the closest sans-serif Debian has.
 QFont Verdana(double points, bool bold = false);
+// MS Sans Serif, or the same fallback as Verdana.
+QFont MsSansSerif(double points, bool bold = false);
 
 // Gives the widget `font` unless it already inherits an equal one: an explicit
 // font costs a resolution pass per widget when the window is built.
@@ -57,6 +66,14 @@ QString CaptionText(const QString& caption);
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  const QColor& colour, const QRect& twips, const Twips& scale, bool wrap = false);
 
+// Text colour only; the widget keeps its parent's background.
+void SetTextColour(QWidget* widget, const QColor& text);
+
+// A link label with the given name, font and text colour on its parent's
+// background, placed in twips.
+LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+                   const QColor& colour, const QRect& twips, const Twips& scale);
+
 // Names, styles (bold Verdana on the form's blue) and places a new push button;
 // PlaceButton returns it.
 void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale);
@@ -70,9 +87,10 @@ Button* PlaceButton(Button* button, const char* name, const QRect& twips, const 
 // A frame without caption and a frame with one, filled with `background`.
 QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background, const QRect& twips,
                  const Twips& scale);
-QGroupBox* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
-                             const QFont& font, const QColor& background,
-                             const QColor& captionColour, const QRect& twips, const Twips& scale);
+CaptionFrame* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
+                                const QFont& font, const QColor& background,
+                                const QColor& captionColour, const QRect& twips,
+                                const Twips& scale);
 
 // Places a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/caption_frame.h"
+#include "ui/caption_frame.h"
 
 #include <QPainter>
 
-#include "shell/form_layout.h"
+#include "ui/look.h"
 
 namespace velnora {
 
@@ -12,9 +12,7 @@ CaptionFrame::CaptionFrame(const QString& objectName, const QString& caption,
     : QFrame(parent), caption_(caption) {
     setObjectName(objectName);
     setAccessibleName(caption);
-    SetColour(*this, QPalette::Window, background);
-    SetColour(*this, QPalette::WindowText, captionColour);
-    setAutoFillBackground(true);
+    Paint(this, background, captionColour);
 }
 
 void CaptionFrame::paintEvent(QPaintEvent*) {

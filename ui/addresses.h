@@ -13,6 +13,9 @@ inline constexpr char kDonationPage[] = "https://velnora.example/donate/";
 inline constexpr char kCoBrandPage[] = "https://velnora.example/co-brand/";
 inline constexpr char kFullBrandPage[] = "https://velnora.example/full-brand/";
 inline constexpr char kReferAFriendScript[] = "https://velnora.example/refer-a-friend";
+// Sent as taf6 of the referral and handed to the coordinate lookup as the maker's site.
 inline constexpr char kProgramHomePage[] = "https://velnora.example/";
+// The web search the place lookup offers when the offline list has no answer.
+inline constexpr char kWebSearch[] = "https://duckduckgo.com/";
 
 }  // namespace velnora::address

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/wrapping_button.h"
+#include "ui/wrapping_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

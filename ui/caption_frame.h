@@ -9,16 +9,16 @@ namespace velnora {
 
 class CaptionFrame : public QFrame {
     Q_OBJECT
-  public:
+public:
     CaptionFrame(const QString& objectName, const QString& caption, const QColor& background,
                  const QColor& captionColour, QWidget* parent);
 
     QString caption() const { return caption_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QString caption_;
 };
 

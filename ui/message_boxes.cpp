@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/seams.h"
+#include "ui/message_boxes.h"
 
 #include <QMessageBox>
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/look.h"
+#include "ui/look.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -12,6 +11,9 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/caption_frame.h"
+#include "ui/link_label.h"
 
 namespace velnora {
 
@@ -27,17 +29,36 @@ void Twips::place(QWidget* widget, int left, int top, int width, int height) con
     widget->setGeometry(rect(left, top, width, height));
 }
 
-QFont Verdana(double points, bool bold) {
-    // Decided once: asking for a missing family makes every font match search
-    // the fallbacks again.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
+void Twips::fixSize(QWidget* window, int width, int height) const {
+    window->setFixedSize(px(width), px(height));
+}
+
+namespace {
+
+QFont Font(const QString& family, double points, bool bold) {
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+// Decided once per family: asking for a missing family makes every font match
+// search the fallbacks again.
+QString FamilyOrFallback(const QString& family) {
+    return QFontDatabase::hasFamily(family) ? family : QStringLiteral("DejaVu Sans");
+}
+
+}  // namespace
+
+QFont Verdana(double points, bool bold) {
+    static const QString family = FamilyOrFallback(QStringLiteral("Verdana"));
+    return Font(family, points, bold);
+}
+
+QFont MsSansSerif(double points, bool bold) {
+    static const QString family = FamilyOrFallback(QStringLiteral("MS Sans Serif"));
+    return Font(family, points, bold);
 }
 
 void UseFont(QWidget* widget, const QFont& font) {
@@ -63,6 +84,22 @@ void Paint(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setAutoFillBackground(true);
 }
 
+void SetTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, const QFont& font,
+                   const QColor& colour, const QRect& twips, const Twips& scale) {
+    auto* link = new LinkLabel(caption, parent);
+    link->setObjectName(QString::fromLatin1(name));
+    UseFont(link, font);
+    SetTextColour(link, colour);
+    scale.place(link, twips.x(), twips.y(), twips.width(), twips.height());
+    return link;
+}
+
 QString CaptionText(const QString& caption) {
     QString text;
     text.reserve(caption.size());
@@ -80,9 +117,7 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     UseFont(label, font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     // A one-line caption keeps its whole text even where the fallback font runs wider
     // or taller than the one the layout was drawn for.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
@@ -105,13 +140,12 @@ QFrame* AddFrame(QWidget* parent, const QString& name, const QColor& background,
     return frame;
 }
 
-QGroupBox* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
-                             const QFont& font, const QColor& background,
-                             const QColor& captionColour, const QRect& twips, const Twips& scale) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
+CaptionFrame* AddCaptionedFrame(QWidget* parent, const QString& name, const QString& caption,
+                                const QFont& font, const QColor& background,
+                                const QColor& captionColour, const QRect& twips,
+                                const Twips& scale) {
+    auto* frame = new CaptionFrame(name, caption, background, captionColour, parent);
     UseFont(frame, font);
-    Paint(frame, background, captionColour);
     frame->setGeometry(scale.rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return frame;
 }

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ics.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "cli/periods.h"
+
+namespace velnora::cli {
+namespace {
+
+std::string UtcStamp(std::int64_t utcSeconds) {
+    const LocalDateTime t{utcSeconds};
+    const Date d = t.date();
+    const ClockTime c = t.time();
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", d.year, d.month, d.day, c.hour,
+                  c.minute, c.second);
+    return text;
+}
+
+// 64-bit FNV-1a: a short, stable name for the place in the UID.
+std::string PlaceHash(std::string_view key) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (unsigned char c : key) {
+        h ^= c;
+        h *= 0x100000001b3ull;
+    }
+    char text[20];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+std::string PlaceOf(const EvaluationResult& r) {
+    std::string place;
+    for (const std::string* part : {&r.lblCity, &r.lblState, &r.lblCountry}) {
+        if (part->empty()) continue;
+        place += (place.empty() ? "" : ", ") + *part;
+    }
+    const std::string position = r.lblLatitude + ", " + r.lblLongitude;
+    return place.empty() ? position : place + " (" + position + ")";
+}
+
+}  // namespace
+
+std::string FoldLine(std::string_view line) {
+    std::string folded;
+    std::size_t width = 0, limit = 75;
+    for (std::size_t i = 0; i < line.size();) {
+        std::size_t length = 1;  // one UTF-8 character
+        while (i + length < line.size() &&
+               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        if (width + length > limit) {
+            folded += "\r\n ";
+            width = 1;
+        }
+        folded.append(line.substr(i, length));
+        width += length;
+        i += length;
+    }
+    return folded + "\r\n";
+}
+
+std::string CalendarText(std::string_view text) {
+    std::string r;
+    for (char c : text) {
+        switch (c) {
+            case '\\':
+            case ';':
+            case ',':
+                r += '\\';
+                r += c;
+                break;
+            case '\n':
+                r += "\\n";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) r += c;
+        }
+    }
+    return r;
+}
+
+int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
+    const auto line = [&](std::string_view text) { out << FoldLine(text); };
+    line("BEGIN:VCALENDAR");
+    line("VERSION:2.0");
+    line("PRODID:-//Velnora//velnora-cli " VELNORA_VERSION "//EN");
+    line("CALSCALE:GREGORIAN");
+    line("METHOD:PUBLISH");
+    const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
+    int events = 0;
+    for (const DayListing& d : request.days) {
+        if (d.failure) continue;
+        const EvaluationResult& r = d.evaluation.texts;
+        const std::string place = request.place.empty() ? PlaceOf(r) : request.place;
+        const std::string placeKey = PlaceHash(r.lblLatitude + '|' + r.lblLongitude + '|' +
+                                               r.lblCity + '|' + r.lblState + '|' + r.lblCountry);
+        const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone);
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
+        const auto event = [&](const Period& p, bool afterMidnight) {
+            if (!request.everyPeriod && p.verdict != Verdict::Favorable) return;
+            const std::string span = p.night ? "night" : "day";
+            line("BEGIN:VEVENT");
+            line("UID:" + std::string(date) + "-" + span + "-" + std::to_string(p.number) +
+                 (afterMidnight ? "b" : "") + "-" + placeKey + "@velnora-cli");
+            line("DTSTAMP:" + stamp);
+            line("DTSTART:" + UtcStamp(p.start.seconds + toUtc));
+            line("DTEND:" + UtcStamp(p.end.seconds + toUtc));
+            line("SUMMARY:" +
+                 CalendarText(std::string(p.name) + ": " + std::string(VerdictWord(p.verdict))));
+            line("DESCRIPTION:" + CalendarText(place + "\nChoghadiya " + span + " period " +
+                                               std::to_string(p.number) + " by " +
+                                               std::string(WeekdayName(p.weekday)) +
+                                               "'s column.\nvelnora-cli " + VELNORA_VERSION));
+            line("TRANSP:TRANSPARENT");
+            line("END:VEVENT");
+            ++events;
+        };
+        for (const Period& p : d.day) event(p, false);
+        for (std::size_t k = 0; k < d.night.size(); ++k) {
+            event(d.night[k], k > 0 && d.night[k].number == d.night[k - 1].number);
+        }
+    }
+    line("END:VCALENDAR");
+    return events;
+}
+
+}  // namespace velnora::cli

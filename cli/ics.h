@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An iCalendar file (RFC 5545) of listed periods: one event per period, times in
+// Greenwich time from the offset each date was computed in, and a UID made of
+// the place, the date and the period, so that importing the same days again
+// updates the events instead of doubling them.
+#pragma once
+
+#include <chrono>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "workflow/listing.h"
+
+namespace velnora::cli {
+
+struct CalendarRequest {
+    std::span<const DayListing> days;
+    bool everyPeriod = false;        // false: the favorable periods only
+    std::string place;               // the place's description; empty: from the form's texts
+    std::chrono::sys_seconds stamp;  // DTSTAMP, the moment the file is written
+};
+
+// Writes the calendar; returns the number of events.
+int WriteCalendar(std::ostream& out, const CalendarRequest& request);
+
+// One content line with its CRLF, folded so that no line is longer than 75 octets
+// (never inside a UTF-8 character).
+std::string FoldLine(std::string_view line);
+
+// A TEXT value: backslash, semicolon, comma and line breaks escaped, other
+// control characters left out.
+std::string CalendarText(std::string_view text);
+
+}  // namespace velnora::cli

@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/plan.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/ics.h"
+#include "cli/periods.h"
+#include "workflow/numbers.h"
+
+namespace velnora::cli {
+namespace {
+
+constexpr std::array<std::string_view, 7> kPeriodNames = {"Amrut", "Shubh", "Labh", "Chal",
+                                                          "Udveg", "Rog",   "Kal"};
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// "favorable", "intermediate" or a period name, any case, as written canonically.
+std::optional<std::string> WantedWord(std::string_view text) {
+    for (std::string_view word :
+         {std::string_view("favorable"), std::string_view("intermediate")}) {
+        if (SameLetters(text, word)) return std::string(word);
+    }
+    for (std::string_view name : kPeriodNames) {
+        if (SameLetters(text, name)) return std::string(name);
+    }
+    return std::nullopt;
+}
+
+PeriodWanted Wanted(const std::string& word) {
+    if (word == "favorable") return {Verdict::Favorable, {}};
+    if (word == "intermediate") return {Verdict::Intermediate, {}};
+    return {std::nullopt, word};
+}
+
+std::string Duration(std::int64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+void WritePlace(std::ostream& out, const Options& o) {
+    if (o.placeTaken.empty()) return;
+    if (o.json) {
+        out << "  \"place\": " << JsonQuote(o.placeTaken) << ",\n";
+    } else {
+        out << "Place taken: " << Visible(o.placeTaken) << "\n\n";
+    }
+}
+
+int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneFor,
+              std::ostream& out, std::ostream& err) {
+    const auto next = FindNext(form, Wanted(o.plan.wanted), zoneFor);
+    if (!next) {
+        err << "No " << o.plan.wanted
+            << " period within eight days after the time of work: the sun does not rise or set "
+               "there\n";
+        return kNoneWithinDays;
+    }
+    const Period& p = next->period;
+    const std::string work = FormatUsGeneralDate(
+        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second}));
+    if (o.json) {
+        out << "{\n";
+        WritePlace(out, o);
+        out << "  \"timeOfWork\": " << JsonQuote(work)
+            << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
+        if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
+        out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
+        WriteJsonPeriod(out, p);
+        out << "}\n}\n";
+        return kOk;
+    }
+    WritePlace(out, o);
+    out << "Time of work: " << work << '\n'
+        << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << p.name << ", " << VerdictWord(p.verdict)
+        << ", " << FormatUsGeneralDate(p.start) << " to " << FormatUsGeneralDate(p.end) << " ("
+        << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
+        << "'s column)\n";
+    if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
+    return kOk;
+}
+
+std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+
+void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostream& out) {
+    if (o.json) {
+        out << "{\n";
+        WritePlace(out, o);
+        out << "  \"days\": [";
+        for (std::size_t i = 0; i < days.size(); ++i) {
+            const DayListing& d = days[i];
+            out << (i ? ",\n" : "\n") << "    {\"date\": " << JsonQuote(DateText(d.date))
+                << ", \"weekday\": " << JsonQuote(WeekdayName(WeekdayOf(d.date)));
+            if (d.failure) {
+                out << ", \"error\": " << JsonQuote(d.failure->text) << '}';
+                continue;
+            }
+            out << ",\n     \"day\": ";
+            WriteJsonPeriods(out, d.day);
+            out << ",\n     \"night\": ";
+            WriteJsonPeriods(out, d.night);
+            out << '}';
+        }
+        out << "\n  ]\n}\n";
+        return;
+    }
+    WritePlace(out, o);
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const DayListing& d = days[i];
+        out << (i ? "\n" : "") << WeekdayName(WeekdayOf(d.date)) << ' ' << DateText(d.date);
+        if (d.failure) {
+            out << ": " << d.failure->text << '\n';
+            continue;
+        }
+        out << '\n';
+        WriteTextPeriods(out, kDayPeriodsHeading, d.day, nullptr);
+        WriteTextPeriods(out, kNightPeriodsHeading, d.night, nullptr);
+    }
+}
+
+}  // namespace
+
+Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                      bool hasValue, const std::string& value, PlanOptions& plan,
+                      std::string& error) {
+    const auto needValue = [&](std::string& v) {
+        v = value;
+        if (!hasValue) {
+            if (i + 1 >= args.size()) return false;
+            v = args[++i];
+        }
+        return !v.empty();
+    };
+    if (name == "--now" || name == "--ics-all") {
+        if (hasValue) {
+            error = "option " + name + " takes no value";
+            return Taken::Error;
+        }
+        (name == "--now" ? plan.now : plan.icsAll) = true;
+        return Taken::Yes;
+    }
+    if (name == "--next") {
+        plan.next = true;
+        std::string word = value;
+        if (!hasValue && i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0) word = args[++i];
+        if (!hasValue && word.empty()) return Taken::Yes;
+        const auto canonical = WantedWord(word);
+        if (!canonical) {
+            error =
+                "option --next takes favorable, intermediate or a period name (Amrut, Shubh, "
+                "Labh, Chal, Udveg, Rog, Kal), not \"" +
+                Visible(word) + "\"";
+            return Taken::Error;
+        }
+        plan.wanted = *canonical;
+        return Taken::Yes;
+    }
+    if (name == "--days") {
+        std::string v;
+        int n = 0;
+        const bool digits =
+            needValue(v) && v.size() <= 3 &&
+            std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (digits) n = std::stoi(v);
+        if (!digits || n < 1 || n > kMaxDays) {
+            error = "option --days takes a whole number of days from 1 to 366, not \"" +
+                    Visible(v) + "\"";
+            return Taken::Error;
+        }
+        plan.days = n;
+        return Taken::Yes;
+    }
+    if (name == "--ics") {
+        if (!needValue(plan.ics)) {
+            error = "option --ics needs a file name (- for standard output)";
+            return Taken::Error;
+        }
+        return Taken::Yes;
+    }
+    return Taken::No;
+}
+
+void NoteFieldOption(std::string_view name, PlanOptions& plan) {
+    for (std::string_view n : {"--month", "--day", "--year", "--hour", "--minute", "--second"}) {
+        if (name == n) plan.dateOrTimeGiven = true;
+    }
+    if (name == "--zone-hour" || name == "--zone-minute") plan.zoneGiven = true;
+}
+
+bool CheckPlanOptions(const Options& o, std::string& error) {
+    const PlanOptions& p = o.plan;
+    if (p.now && p.dateOrTimeGiven) {
+        error =
+            "--now takes the date and time of work from the clock: leave out --month, --day, "
+            "--year, --hour, --minute and --second";
+    } else if (p.next && (o.table || p.days > 0 || !p.ics.empty())) {
+        error = "--next gives one period: it cannot be combined with --table, --days or --ics";
+    } else if (p.days > 0 && !o.table && p.ics.empty()) {
+        error = "--days needs --table or --ics FILE";
+    } else if (!p.ics.empty() && p.days == 0) {
+        error = "--ics needs --days N";
+    } else if (p.icsAll && p.ics.empty()) {
+        error = "--ics-all needs --ics FILE";
+    } else if (p.ics == "-" && (o.table || o.json)) {
+        error = "--ics - writes the calendar to standard output: leave out --table and --json";
+    } else {
+        return true;
+    }
+    return false;
+}
+
+void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time) {
+    form = OnDate(std::move(form), date);
+    form.hour = time.hour;
+    form.minute = time.minute;
+    form.second = time.second;
+}
+
+void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now) {
+    const auto hours = ToInteger16(form.zoneHour);
+    const auto minutes = ToInteger16(form.zoneMinute);
+    if (!hours || !minutes) return;
+    const LocalDateTime local{now.time_since_epoch().count() - ZoneSeconds({*hours, *minutes})};
+    SetTimeOfWork(form, local.date(), local.time());
+}
+
+FormValues PlanForm(const Options& o) {
+    FormValues form = o.form;
+    if (o.plan.Any() && Trim(form.name).empty()) form.name = "velnora-cli";
+    return form;
+}
+
+int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, std::ostream& out,
+            std::ostream& err) {
+    const FormValues form = PlanForm(o);
+    FormValues atWork = form;
+    if (zoneFor) zoneFor(DateOfWork(form), atWork);
+    if (const Outcome outcome = Evaluate(atWork);
+        const auto* failure = std::get_if<Failure>(&outcome)) {
+        if (failure->kind ==
+            FailureKind::Refused) {  // no sunrise or sunset: other days may have one
+            err << failure->message.text << '\n';
+            return kRefused;
+        }
+    }
+    if (o.plan.next) return WriteNext(o, form, zoneFor, out, err);
+
+    const std::vector<DayListing> days = ListDays(form, o.plan.days, zoneFor);
+    if (o.table) WriteDays(o, days, out);
+    if (o.plan.ics.empty()) return kOk;
+    const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now()};
+    if (o.plan.ics == "-") {
+        WriteCalendar(out, request);
+        return kOk;
+    }
+    std::ofstream file(o.plan.ics, std::ios::binary);
+    const int events = file ? WriteCalendar(file, request) : 0;
+    file.close();
+    if (!file) {
+        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << '\n';
+        return kCannotWrite;
+    }
+    if (!o.table) {
+        out << Visible(o.plan.ics) << ": " << events << (o.plan.icsAll ? "" : " favorable")
+            << " periods of " << o.plan.days << (o.plan.days == 1 ? " day\n" : " days\n");
+    }
+    return kOk;
+}
+
+}  // namespace velnora::cli

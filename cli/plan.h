@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The planning options of velnora-cli: --now, --next, --days and --ics. They run
+// on the same validation and evaluation as a single result.
+#pragma once
+
+#include <chrono>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "workflow/listing.h"
+
+namespace velnora::cli {
+
+struct Options;
+
+struct PlanOptions {
+    bool now = false;
+    bool next = false;
+    std::string wanted = "favorable";  // --next: favorable, intermediate or a period name
+    int days = 0;                      // --days; 0 when not given
+    std::string ics;                   // --ics FILE, "-" for standard output
+    bool icsAll = false;
+    bool dateOrTimeGiven = false;  // one of --month, --day, --year, --hour, --minute, --second
+    bool zoneGiven = false;        // --zone-hour or --zone-minute
+    bool Lists() const { return next || days > 0; }              // RunPlan's work
+    bool Any() const { return now || Lists() || !ics.empty(); }  // the name may be left out
+};
+
+enum class Taken { No, Yes, Error };
+
+// Takes a planning option at args[i] (`name` and an `=value` already split off);
+// a value given as the next argument moves `i` on.
+Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                      bool hasValue, const std::string& value, PlanOptions& plan,
+                      std::string& error);
+// Notes a form option given on the command line.
+void NoteFieldOption(std::string_view name, PlanOptions& plan);
+// Refuses combinations that make no sense; false with `error` set.
+bool CheckPlanOptions(const Options& options, std::string& error);
+
+// --now with a fixed zone: the present Greenwich time shifted by the form's zone
+// fields becomes the date and time of work. Fields that are not a zone leave the
+// form as it is, for the evaluation to refuse.
+void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now);
+void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time);
+
+// The form as the evaluation is to see it: a plan needs no name.
+FormValues PlanForm(const Options& options);
+
+// Runs --next or --days with --table and/or --ics.
+int RunPlan(const Options& options, const Clock& clock, const ZoneForDate& zoneFor,
+            std::ostream& out, std::ostream& err);
+
+}  // namespace velnora::cli

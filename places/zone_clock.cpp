@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "places/zone_clock.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include "places/places.h"
+
+namespace velnora::places {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+ZoneFields Fields(const ZoneOffset& offset) {
+    return {HoursText(offset).toStdString(), MinutesText(offset).toStdString()};
+}
+
+}  // namespace
+
+std::optional<ZoneFields> ZoneFieldsAt(std::string_view zoneId, int year, int month, int day,
+                                       int hour, int minute, int second) {
+    const auto offset =
+        OffsetAt(FromUtf8(zoneId), QDate(year, month, day), QTime(hour, minute, second));
+    if (!offset) return std::nullopt;
+    return Fields(*offset);
+}
+
+std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds) {
+    const QTimeZone zone(FromUtf8(zoneId).toUtf8());
+    if (!zone.isValid()) return std::nullopt;
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
+    const QDate d = local.date();
+    const QTime t = local.time();
+    return LocalMoment{d.year(),
+                       d.month(),
+                       d.day(),
+                       t.hour(),
+                       t.minute(),
+                       t.second(),
+                       Fields(FromSecondsEast(local.offsetFromUtc()))};
+}
+
+}  // namespace velnora::places

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The planning options as the command line gives them: what they refuse, the
+// clock behind --now, and what --next, --days and --ics write.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "cli/ics.h"
+
+namespace velnora::cli {
+namespace {
+
+using std::chrono::sys_days;
+using namespace std::chrono_literals;
+
+// Ahmedabad without a date, a time or a name.
+const std::vector<std::string> kPlace = {
+    "--lat-deg", "23", "--lat-min",        "2", "--lat-hemisphere", "N",  "--lon-deg",     "72",
+    "--lon-min", "35", "--lon-hemisphere", "E", "--zone-hour",      "-5", "--zone-minute", "-30"};
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Call(std::vector<std::string> args, std::initializer_list<std::string> extra,
+            std::chrono::sys_seconds now = sys_days{2024y / 3 / 5} + 3h + 35min) {
+    args.insert(args.end(), extra);
+    std::ostringstream out, err;
+    const FixedClock clock(now);
+    const int status = Main(args, out, err, clock);
+    return {status, out.str(), err.str()};
+}
+
+std::size_t Count(const std::string& text, std::string_view what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(Plan, OptionsThatDoNotGoTogetherAreUsageErrors) {
+    struct Row {
+        std::vector<std::string> extra;
+        int status;
+        const char* says;
+    };
+    const Row rows[] = {
+        {{"--now", "--day", "5"}, kUsage, "--now takes the date and time of work from the clock"},
+        {{"--now", "--hour=9"}, kUsage, "--now takes the date and time"},
+        {{"--now=yes"}, kUsage, "takes no value"},
+        {{"--days", "0", "--table"}, kUsage, "from 1 to 366"},
+        {{"--days", "367", "--table"}, kUsage, "from 1 to 366"},
+        {{"--days", "1e2", "--table"}, kUsage, "from 1 to 366"},
+        {{"--days"}, kUsage, "from 1 to 366"},
+        {{"--days", "3"}, kUsage, "--days needs --table or --ics FILE"},
+        {{"--ics", "x.ics"}, kUsage, "--ics needs --days N"},
+        {{"--ics"}, kUsage, "--ics needs a file name"},
+        {{"--table", "--ics-all"}, kUsage, "--ics-all needs --ics FILE"},
+        {{"--days", "2", "--ics", "-", "--table"}, kUsage, "leave out --table and --json"},
+        {{"--next", "--table"}, kUsage, "cannot be combined with --table"},
+        {{"--next", "--days", "2", "--ics", "-"}, kUsage, "cannot be combined"},
+        {{"--next", "lucky"}, kUsage, "not \"lucky\""},
+        {{"--next=unfavorable"}, kUsage, "favorable, intermediate or a period name"},
+        // Accepted, without a name.
+        {{"--next", "chal"}, kOk, nullptr},
+        {{"--next=Intermediate", "--json"}, kOk, nullptr},
+        {{"--next", "--json"}, kOk, nullptr},
+        {{"--days=2", "--table"}, kOk, nullptr},
+        {{"--days", "366", "--ics", "-", "--ics-all"}, kOk, nullptr},
+        {{"--now"}, kOk, nullptr},
+    };
+    for (const Row& row : rows) {
+        std::string line;
+        for (const auto& a : row.extra) line += a + " ";
+        SCOPED_TRACE(line);
+        std::vector<std::string> args = kPlace;
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        const CliRun run = Call(args, {});
+        EXPECT_EQ(run.status, row.status) << run.err;
+        if (row.says) {
+            EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+        }
+    }
+}
+
+// The fixed clock stands at 3:35 Greenwich time on 5 March 2024: 9:05 in India.
+TEST(Plan, NowIsTheClockShiftedByTheGivenZone) {
+    const CliRun r = Call(kPlace, {"--now", "--json"});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_NE(r.out.find("\"lblDOB\": \"March/5/2024\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblTOB\": \"9:5\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblChaghodiya\": \"Udveg\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblName\": \"\""), std::string::npos);
+    // Half an hour before Greenwich midnight is already the next date in India.
+    const CliRun late = Call(kPlace, {"--now", "--json"}, sys_days{2024y / 3 / 5} + 23h + 59min);
+    EXPECT_NE(late.out.find("\"lblDOB\": \"March/6/2024\""), std::string::npos);
+    EXPECT_NE(late.out.find("\"lblTOB\": \"5:29\""), std::string::npos);
+}
+
+TEST(Plan, NextIsWrittenWithStartEndNameAndVerdict) {
+    const CliRun text = Call(kPlace, {"--now", "--next"});
+    ASSERT_EQ(text.status, kOk) << text.err;
+    EXPECT_NE(text.out.find("Time of work: 3/5/2024 9:05:00 AM\n"), std::string::npos);
+    EXPECT_NE(text.out.find("Next: Labh, favorable, 3/5/2024 11:23:06 AM to 3/5/2024 12:51:28 PM "
+                            "(day period 4, Tuesday's column)\n"),
+              std::string::npos)
+        << text.out;
+
+    const CliRun inside = Call(kPlace, {"--now", "--next", "--json"}, sys_days{2024y / 3 / 5} + 7h);
+    ASSERT_EQ(inside.status, kOk) << inside.err;
+    EXPECT_NE(inside.out.find("\"next\": {\"now\": true, \"remainingSeconds\": 1288, \"span\": "
+                              "\"day\", \"period\": {\"number\": 4"),
+              std::string::npos)
+        << inside.out;
+
+    std::vector<std::string> svalbard = kPlace;
+    svalbard[1] = "78";
+    svalbard[7] = "15";
+    svalbard[13] = "-1";
+    svalbard[15] = "0";
+    const CliRun polar = Call(svalbard, {"--now", "--next"}, sys_days{2024y / 12 / 10});
+    EXPECT_EQ(polar.status, kNoneWithinDays);
+    EXPECT_EQ(polar.err,
+              "No favorable period within eight days after the time of work: the sun does not rise "
+              "or set there\n");
+    EXPECT_EQ(polar.out, "");
+}
+
+TEST(Plan, DaysRunAcrossTheYearEndAndKeepGoingPastADayWithoutSunrise) {
+    const CliRun r = Call(kPlace, {"--month", "December", "--day", "30", "--year", "2024", "--days",
+                                   "3", "--table", "--json"});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_EQ(Count(r.out, "{\"date\": "), 3u);
+    EXPECT_NE(r.out.find("{\"date\": \"12/31/2024\", \"weekday\": \"Tuesday\""), std::string::npos);
+    EXPECT_NE(r.out.find("{\"date\": \"1/1/2025\", \"weekday\": \"Wednesday\""), std::string::npos);
+    EXPECT_EQ(Count(r.out, "\"night\": ["), 3u);
+    EXPECT_EQ(r.out.find("\"lbl"), std::string::npos);  // the days, not one result
+
+    // 70 N: the midnight sun ends in late July; the days before it give their reason.
+    std::vector<std::string> north = kPlace;
+    north[1] = "70";
+    north[7] = "25";
+    north[13] = "-1";
+    north[15] = "0";
+    const CliRun polar = Call(
+        north, {"--month", "July", "--day", "20", "--year", "2024", "--days", "20", "--table"});
+    ASSERT_EQ(polar.status, kOk) << polar.err;
+    EXPECT_NE(polar.out.find("Saturday 7/20/2024: Sun Does Not Rise Or Set At This Place Around "
+                             "This Date\n"),
+              std::string::npos);
+    EXPECT_NE(polar.out.find("Thursday 8/8/2024\n\nDay periods"), std::string::npos) << polar.out;
+
+    // The last date of the year list has no next day.
+    const CliRun end = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
+                                     "--days", "2", "--table", "--json"});
+    ASSERT_EQ(end.status, kOk) << end.err;
+    EXPECT_NE(end.out.find("\"error\": \"Please Enter Correct Date Of Work\""), std::string::npos);
+}
+
+TEST(Plan, CalendarLinesAreFoldedAt75OctetsWithoutSplittingACharacter) {
+    const std::string text =
+        "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b');
+    const std::string folded = FoldLine(text);
+    std::string unfolded;
+    std::istringstream lines(folded);
+    std::string line;
+    bool first = true;
+    while (std::getline(lines, line)) {
+        ASSERT_FALSE(line.empty());
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        EXPECT_LE(line.size(), 75u);
+        if (!first) {
+            ASSERT_EQ(line.front(), ' ');
+            line.erase(0, 1);
+        }
+        EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80) << "split character";
+        unfolded += line;
+        first = false;
+    }
+    EXPECT_EQ(unfolded, text);
+    EXPECT_EQ(CalendarText("a,b;c\\d\ne\x01"), "a\\,b\\;c\\\\d\\ne");
+}
+
+TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
+    const std::vector<std::string> days = {"--month", "March", "--day",  "5",
+                                           "--year",  "2024",  "--days", "1"};
+    const CliRun all = Call(kPlace, {"--month", "March", "--day", "5", "--year", "2024", "--days",
+                                     "1", "--ics", "-", "--ics-all"});
+    ASSERT_EQ(all.status, kOk) << all.err;
+    EXPECT_EQ(Count(all.out, "BEGIN:VEVENT"), 17u);  // the night's fourth period is split
+    // 6:58 India time is 1:28 Greenwich time.
+    EXPECT_NE(all.out.find("UID:20240305-day-1-"), std::string::npos);
+    EXPECT_NE(all.out.find("DTSTART:20240305T012800Z\r\n"), std::string::npos);
+    EXPECT_NE(all.out.find("UID:20240305-night-4b-"), std::string::npos);
+    EXPECT_NE(all.out.find("DTSTAMP:20240305T033500Z\r\n"), std::string::npos);
+    EXPECT_NE(all.out.find("SUMMARY:Udveg: unfavorable\r\n"), std::string::npos);
+
+    const CliRun favorable = Call(
+        kPlace, {"--month", "March", "--day", "5", "--year", "2024", "--days", "1", "--ics", "-"});
+    EXPECT_EQ(Count(favorable.out, "BEGIN:VEVENT"), Count(all.out, "SUMMARY:Amrut") +
+                                                        Count(all.out, "SUMMARY:Shubh") +
+                                                        Count(all.out, "SUMMARY:Labh"));
+    EXPECT_EQ(Count(favorable.out, ": unfavorable"), 0u);
+}
+
+#ifdef VELNORA_PLACES
+// New York moves its clocks from 2:00 to 3:00 on 10 March 2024.
+TEST(Plan, NowAtAPlaceFollowsItsDaylightSavingOnTheDayItChanges) {
+    const std::vector<std::string> place = {"--place", "New York New York United States", "--now",
+                                            "--json"};
+    const auto sunrise = [](const std::string& json) {
+        const auto at = json.find("\"lblInputDaySunRiseTime\"");
+        return at == std::string::npos ? json : json.substr(at, json.find('\n', at) - at);
+    };
+    struct Row {
+        std::chrono::sys_seconds now;
+        const char* timeOfWork;
+        const char* zoneHour;
+    };
+    for (const Row& row : {Row{sys_days{2024y / 3 / 10} + 6h + 30min, "1:30", "5"},
+                           Row{sys_days{2024y / 3 / 10} + 7h + 30min, "3:30", "4"}}) {
+        SCOPED_TRACE(row.timeOfWork);
+        const CliRun r = Call(place, {}, row.now);
+        ASSERT_EQ(r.status, kOk) << r.err;
+        EXPECT_NE(r.out.find("\"lblDOB\": \"March/10/2024\""), std::string::npos);
+        EXPECT_NE(r.out.find(std::string("\"lblTOB\": \"") + row.timeOfWork + "\""),
+                  std::string::npos)
+            << r.out;
+        const CliRun typed = Call({"--lat-deg", "40", "--lat-min", "43", "--lon-deg", "74",
+                                   "--lon-min", "0", "--lon-hemisphere", "W", "--zone-hour",
+                                   row.zoneHour, "--zone-minute", "0", "--now", "--json"},
+                                  {}, row.now);
+        EXPECT_EQ(sunrise(r.out), sunrise(typed.out));
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace velnora::cli
