@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Front door: every target first installs the Debian packages that are missing,
-# then configures and builds incrementally into build/.
+# then configures and builds incrementally into build/. npm (Debian's, unless the
+# machine has one) fetches the gazetteer data once into the build folder.
 
 SANITIZE ?= 0
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-asan,build)
@@ -8,7 +9,7 @@ WERROR   ?= 0
 FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev libgl-dev libgeonames-dev fonts-dejavu-core xvfb xauth \
+            qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
@@ -34,6 +35,7 @@ deps:
 	for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
+	command -v npm >/dev/null || missing="$$missing npm"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && \

@@ -20,14 +20,15 @@ int main(int argc, char* argv[]) {
 
     velnora::QtMessageBoxes boxes;
     velnora::DesktopLinkOpener links;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links),
+    velnora::LoadOrder loaded;
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
                              velnora::LocaleDateTimeFormatter(QLocale::system()));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;
     velnora::Shell shell(
-        windows, {boxes, links, clock, random, velnora::SettingsPath(), dialogs, processEnd,
+        windows, {boxes, links, clock, random, velnora::SettingsPath(), dialogs, processEnd, loaded,
                   velnora::InstanceLock::DefaultPath(), velnora::InstanceLock::FallbackPath()});
     if (!shell.start()) return 0;
     return app.exec();

@@ -11,7 +11,7 @@
 #include "cli/periods.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
-#include "places/resolve.h"
+#include "cli/place.h"
 #include "places/zone_clock.h"
 #endif
 
@@ -209,7 +209,7 @@ bool ParseMonth(std::string_view text, int& position) {
 
 void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     out << "{\n";
-    if (!place.empty()) out << "  \"place\": " << JsonQuote(place) << ",\n";
+    if (!place.empty()) out << "  \"place\": " << place << ",\n";
     for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
         const auto& label = EvaluationResult::kLabels[i];
         out << "  " << JsonQuote(label.name) << ": " << JsonQuote(e.texts.*label.text)
@@ -398,7 +398,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     auto& e = std::get<Evaluation>(outcome);
     e.texts.lblName = o.form.name;  // a plan may leave the name out
     if (o.json) {
-        WriteJson(out, e, o.table, o.placeTaken);
+        WriteJson(out, e, o.table, o.placeJson);
     } else {
         WriteText(out, e, o.table, o.placeTaken);
     }
@@ -427,30 +427,10 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     if (!options.place.empty()) {
 #ifdef VELNORA_PLACES
-        const FormValues& f = options.form;
-        const auto found = places::ResolvePlace(options.place, kFirstYear + f.year, f.month + 1,
-                                                f.day + 1, f.hour, f.minute, f.second);
-        if (!found) {
-            err << "No place matches \"" << Visible(options.place)
-                << "\" in the offline gazetteer\n";
-            return kRefused;
-        }
         Options placed;
-        FormValues& p = placed.form;
-        p.latDegrees = found->latDegrees;
-        p.latMinutes = found->latMinutes;
-        p.south = found->south;
-        p.lonDegrees = found->lonDegrees;
-        p.lonMinutes = found->lonMinutes;
-        p.east = found->east;
-        p.zoneHour = found->zoneHour;
-        p.zoneMinute = found->zoneMinute;
-        p.city = found->city;
-        p.state = found->state;
-        p.country = found->country;
-        ParseArguments(args, placed, error);  // parsed once already: explicit options win
-        placed.placeTaken = found->Describe();
-        return run(placed, PlaceZone(placed, found->zoneId, clock));
+        if (const int status = ResolvePlaceOption(args, options, placed, err); status != kOk)
+            return status;
+        return run(placed, PlaceZone(placed, placed.placeZone, clock));
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";
         return kUsage;

@@ -33,6 +33,8 @@ struct Options {
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer
     std::string placeTaken;  // what the gazetteer found, said in the output
+    std::string placeJson;   // the same as a JSON object, for --json
+    std::string placeZone;   // its IANA zone, for the offsets of other dates
     PlanOptions plan;        // --now, --next, --days, --ics
 };
 

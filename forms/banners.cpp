@@ -35,21 +35,21 @@ void AddPromotions(QWidget* form, int top, UpperPromotion upper, const Twips& tw
     QFrame* frame =
         AddFrame(form, QStringLiteral("Frame5"), kFrameGreen, {-120, top, 10215, 735}, twips);
     const QRect place{240, 120, 9555, 615};
-    auto fullBrand = [&] {
-        AddBannerLink(frame, "lblFullBrand", kFullBrandText, Link::FullBrandPage, place, twips,
-                      onLink);
-    };
-    auto cobrand = [&] {
-        AddBannerLink(frame, "lblCobrand", kCobrandText, Link::CoBrandPage, place, twips, onLink);
-    };
-    // Siblings made later lie above those made earlier.
-    if (upper == UpperPromotion::FullBrand) {
-        cobrand();
-        fullBrand();
-    } else {
-        fullBrand();
-        cobrand();
-    }
+    AddBannerLink(frame, "lblFullBrand", kFullBrandText, Link::FullBrandPage, place, twips, onLink);
+    AddBannerLink(frame, "lblCobrand", kCobrandText, Link::CoBrandPage, place, twips, onLink);
+    BringPromotionToFront(form, upper);
+}
+
+// Only the link in front is seen, so only that one takes the focus.
+void BringPromotionToFront(QWidget* form, UpperPromotion upper) {
+    auto* fullBrand = form->findChild<LinkLabel*>(QStringLiteral("lblFullBrand"));
+    auto* cobrand = form->findChild<LinkLabel*>(QStringLiteral("lblCobrand"));
+    if (!fullBrand || !cobrand) return;
+    LinkLabel* front = upper == UpperPromotion::FullBrand ? fullBrand : cobrand;
+    LinkLabel* behind = front == fullBrand ? cobrand : fullBrand;
+    front->raise();
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }
 
 }  // namespace velnora

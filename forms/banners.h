@@ -36,4 +36,8 @@ void AddForumBanner(QWidget* form, const Twips& twips, const std::function<void(
 void AddPromotions(QWidget* form, int top, UpperPromotion upper, const Twips& twips,
                    const std::function<void(Link)>& onLink);
 
+// Lays `upper` above the other promotional link of `form`; only the one in front
+// takes the focus.
+void BringPromotionToFront(QWidget* form, UpperPromotion upper);
+
 }  // namespace velnora

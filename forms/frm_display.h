@@ -5,13 +5,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
 
 #include "forms/seams.h"
 #include "workflow/evaluation.h"
 
+class QLabel;
 class QPushButton;
 
 namespace velnora {
+
+class Twips;
 
 class FrmDisplay : public QMainWindow {
     Q_OBJECT
@@ -28,10 +32,20 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;  // Escape presses Exit
+    void keyPressEvent(QKeyEvent* event) override;  // Escape, and an unused Enter, press Exit
 
 private:
+    // A label that shows one text of the result, and which.
+    struct Value {
+        std::string EvaluationResult::*text;
+        QLabel* label;
+    };
+    QLabel* AddValue(QWidget* parent, const char* name, std::string EvaluationResult::*text,
+                     const QString& description, const QFont& font, const QColor& colour,
+                     const QRect& at, const Twips& twips);
+
     QPushButton* cmdExit_ = nullptr;
+    std::vector<Value> values_;
 };
 
 }  // namespace velnora

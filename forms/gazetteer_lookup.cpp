@@ -3,36 +3,46 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
+
+#include "ui/load_order.h"
 
 namespace velnora {
 
-GazetteerLookup::GazetteerLookup(LinkOpener& links, LookupWindowSlot& window,
+GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
                                  std::function<QDate()> today, Finder find)
-    : links_(links), window_(window), today_(std::move(today)), find_(std::move(find)) {
-    if (!find_) find_ = [](const QString& text) { return places::FindPlaces(text); };
+    : links_(links),
+      loaded_(loaded),
+      window_(window),
+      today_(std::move(today)),
+      find_(std::move(find)) {
+    if (!find_) {
+        find_ = [](const QString& text) {
+            QString why;
+            const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
+            if (!gazetteer) throw std::runtime_error(why.toStdString());
+            return gazetteer->Search(text, kMostPlaces);
+        };
+    }
 }
 
 int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
     if (!window_) {
         window_ = new LookupWindow(links_, today_());
         window_->setAttribute(Qt::WA_DeleteOnClose);
+        loaded_.record(window_);
     } else {
         window_->setYear(today_());
     }
     LookupWindow* window = window_;
     int shown = 0;
     try {
-        const QList<places::Place> found = find_(searchText);
-        if (found.isEmpty() && places::GazetteerSize() == 0) {
-            window->ShowFailure(searchText,
-                                QStringLiteral("The offline list of places could not be read."));
-        } else {
-            window->ShowMatches(searchText, found);
-            shown = static_cast<int>(std::min<qsizetype>(found.size(), kMostPlaces));
-        }
+        const places::SearchResult found = find_(searchText);
+        window->ShowMatches(searchText, found);
+        shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
     } catch (const std::exception& e) {
-        window->ShowFailure(searchText,
-                            QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
+        window->ShowFailure(
+            searchText, QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
     }
     window->show();
     window->raise();
@@ -40,9 +50,11 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     return shown;
 }
 
-CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links) {
+CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links, LoadOrder& loaded) {
     auto window = std::make_shared<LookupWindowSlot>();
-    return [&links, window] { return std::make_unique<GazetteerLookup>(links, *window); };
+    return [&links, &loaded, window] {
+        return std::make_unique<GazetteerLookup>(links, loaded, *window);
+    };
 }
 
 }  // namespace velnora

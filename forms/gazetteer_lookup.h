@@ -19,18 +19,20 @@
 namespace velnora {
 
 class LinkOpener;
+class LoadOrder;
 
 // Where the lookups that made the window keep it; empty once it is closed.
 using LookupWindowSlot = QPointer<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
-    using Finder = std::function<QList<places::Place>(const QString& searchText)>;
+    using Finder = std::function<places::SearchResult(const QString& searchText)>;
 
-    // `links` opens the web search; the window is made in `window` or reused from
-    // it. `today` picks the year whose daylight-saving rules are shown; `find`
-    // replaces the gazetteer in tests.
-    GazetteerLookup(LinkOpener& links, LookupWindowSlot& window,
+    // `links` opens the web search; the window is made in `window` (and recorded
+    // in `loaded`) or reused from it. `today` picks the year whose daylight-saving
+    // rules are shown; `find` replaces the program's
+    // own gazetteer (opened on the first search).
+    GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
                     std::function<QDate()> today = &QDate::currentDate, Finder find = {});
 
     // Shows the places found for `searchText` and returns how many. The site
@@ -39,10 +41,11 @@ public:
     int Lookup(const QString& searchText, const QString& siteAddress) override;
 
     // The main form's lookups: one for each click, all sharing one window.
-    static CoordinateLookupFactory Factory(LinkOpener& links);
+    static CoordinateLookupFactory Factory(LinkOpener& links, LoadOrder& loaded);
 
 private:
     LinkOpener& links_;
+    LoadOrder& loaded_;
     LookupWindowSlot& window_;
     std::function<QDate()> today_;
     Finder find_;

@@ -11,13 +11,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "ui/link_opener.h"
 
 namespace velnora {
 
 namespace {
-
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -27,6 +27,40 @@ QTableWidgetItem* Cell(const QString& text) {
 
 QString Quoted(const QString& text) { return u'\u201C' + text + u'\u201D'; }
 
+// A wrapped label whose text can be selected and copied.
+QLabel* Note(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// A position and zone as the main form's boxes and buttons take them:
+// "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes -30".
+QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>& zone) {
+    const places::DegreesMinutes lat = places::ToDegreesMinutes(p.latitude, true);
+    const places::DegreesMinutes lon = places::ToDegreesMinutes(p.longitude, false);
+    QString text =
+        QStringLiteral("Latitude %1 %2 %3, Longitude %4 %5 %6")
+            .arg(lat.degrees)
+            .arg(lat.minutes)
+            .arg(lat.hemisphere == u'S' ? QStringLiteral("South") : QStringLiteral("North"))
+            .arg(lon.degrees)
+            .arg(lon.minutes)
+            .arg(lon.hemisphere == u'W' ? QStringLiteral("West") : QStringLiteral("East"));
+    const auto offset = [](const places::ZoneOffset& o) {
+        return QStringLiteral("hours %1 minutes %2")
+            .arg(places::HoursText(o), places::MinutesText(o));
+    };
+    if (zone) {
+        text += QStringLiteral(", Zone ") + offset(zone->standard);
+        if (zone->daylight)
+            text += QStringLiteral(" (daylight saving time: %1)").arg(offset(*zone->daylight));
+    }
+    return text;
+}
+
 }  // namespace
 
 LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
@@ -34,25 +68,33 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     setObjectName(QStringLiteral("frmLookup"));
     setWindowTitle(QStringLiteral("Find Latitude & Longitude"));
 
-    lblSearch_ = new QLabel(this);
-    lblSearch_->setObjectName(QStringLiteral("lblSearch"));
-    lblSearch_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblSearch_->setWordWrap(true);
-
-    lblNoMatch_ = new QLabel(this);
-    lblNoMatch_->setObjectName(QStringLiteral("lblNoMatch"));
-    lblNoMatch_->setWordWrap(true);
-    lblNoMatch_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSearch_ = Note("lblSearch", QString(), this);
+    lblNoMatch_ = Note("lblNoMatch", QString(), this);
     lblNoMatch_->hide();
+
+    lblConvention_ =
+        Note("lblConvention",
+             QStringLiteral("Zone offsets are given as the main form takes them, the time to add "
+                            "to the local clock to get Greenwich time: hours -5, minutes -30: "
+                            "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
+                            "Enter or a double-click copies a place's values."),
+             this);
+    lblCopied_ = Note("lblCopied", QString(), this);
+    lblCopied_->hide();
+    lblCredit_ =
+        Note("lblCredit",
+             QStringLiteral("Places from GeoNames (geonames.org), licensed under Creative Commons "
+                            "Attribution 4.0 (CC BY 4.0)."),
+             this);
 
     lstPlaces_ = new QTableWidget(0, kColumns, this);
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces_->setAccessibleName(QStringLiteral("Places found"));
-    lstPlaces_->setHorizontalHeaderLabels({QStringLiteral("City"), QStringLiteral("State"),
-                                           QStringLiteral("Country"), QStringLiteral("Latitude"),
-                                           QStringLiteral("Longitude"), QStringLiteral("Time Zone"),
-                                           QStringLiteral("Zone Offset"),
-                                           QStringLiteral("Daylight Saving Offset")});
+    lstPlaces_->setHorizontalHeaderLabels(
+        {QStringLiteral("City"), QStringLiteral("State"), QStringLiteral("Country"),
+         QStringLiteral("Latitude"), QStringLiteral("Longitude"), QStringLiteral("Time Zone"),
+         QStringLiteral("Zone Offset"), QStringLiteral("Daylight Saving Offset"),
+         QStringLiteral("Daylight Saving Time")});
     lstPlaces_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstPlaces_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPlaces_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -67,6 +109,9 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     mnuCopy_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     lstPlaces_->addAction(mnuCopy_);
     connect(mnuCopy_, &QAction::triggered, this, &LookupWindow::CopySelection);
+    // Enter and a double-click.
+    connect(lstPlaces_, &QTableWidget::activated, this,
+            [this](const QModelIndex& at) { CopyRow(at.row()); });
 
     cmdSearchWeb_ = new QPushButton(QStringLiteral("Search the &Web"), this);
     cmdSearchWeb_->setObjectName(QStringLiteral("cmdSearchWeb"));
@@ -87,6 +132,9 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     layout->addWidget(lblSearch_);
     layout->addWidget(lblNoMatch_, 1, Qt::AlignTop);
     layout->addWidget(lstPlaces_, 1);
+    layout->addWidget(lblConvention_);
+    layout->addWidget(lblCopied_);
+    layout->addWidget(lblCredit_);
     layout->addLayout(buttons);
     resize(960, 420);
 }
@@ -97,27 +145,63 @@ void LookupWindow::StartSearch(const QString& searchText) {
                             .arg(Quoted(places::StripCoordinateSuffix(searchText).trimmed())));
     lstPlaces_->clearContents();
     lstPlaces_->setRowCount(0);
+    shown_.clear();
+    lblCopied_->hide();
 }
 
-void LookupWindow::ShowMatches(const QString& searchText, const QList<places::Place>& found) {
+void LookupWindow::ShowMatches(const QString& searchText, const places::SearchResult& found) {
     StartSearch(searchText);
-    const int rows = static_cast<int>(std::min<qsizetype>(found.size(), kMostPlaces));
+    const QString typed = Quoted(places::StripCoordinateSuffix(searchText).trimmed());
+    using places::SearchOutcome;
+    switch (found.outcome) {
+        case SearchOutcome::Found:
+            lblSearch_->setText(QStringLiteral("Places matching %1:").arg(typed));
+            break;
+        case SearchOutcome::Ambiguous:
+            lblSearch_->setText(
+                QStringLiteral("%1 names more than one place; the first %2 match equally, "
+                               "the most populous first:")
+                    .arg(typed)
+                    .arg(found.equallyGood));
+            break;
+        case SearchOutcome::Contradicted:
+            lblSearch_->setText(
+                QStringLiteral("There are places named %1, but none of them matched the "
+                               "state or country typed:")
+                    .arg(typed));
+            break;
+        case SearchOutcome::NearMiss:
+            lblSearch_->setText(
+                QStringLiteral("No place in the offline list matches %1; did you mean %2?")
+                    .arg(typed, places::DescribePlace(found.places.front())));
+            break;
+        case SearchOutcome::NoMatch:
+            break;
+    }
+    shown_ = found.places.first(std::min<qsizetype>(found.places.size(), kMostPlaces));
+    const int rows = static_cast<int>(shown_.size());
     lstPlaces_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
-        const places::Place& p = found[row];
-        lstPlaces_->setItem(row, kCity, Cell(p.city));
+        const places::Place& p = shown_[row];
+        lstPlaces_->setItem(row, kCity, Cell(places::NameAsFound(p)));
         lstPlaces_->setItem(row, kState, Cell(p.state));
         lstPlaces_->setItem(row, kCountry, Cell(p.country));
-        lstPlaces_->setItem(row, kLatitude,
-                            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.latitude, true))));
-        lstPlaces_->setItem(row, kLongitude,
-                            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.longitude, false))));
+        lstPlaces_->setItem(
+            row, kLatitude,
+            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.latitude, true))));
+        lstPlaces_->setItem(
+            row, kLongitude,
+            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.longitude, false))));
         lstPlaces_->setItem(row, kZone, Cell(p.timeZoneId));
         const auto zone = places::ZoneTextsFor(p.timeZoneId, year_);
-        lstPlaces_->setItem(row, kOffset, Cell(zone ? places::OffsetText(zone->standard) : QString()));
-        lstPlaces_->setItem(row, kDaylight, Cell(zone && zone->daylight
-                                                     ? places::OffsetText(*zone->daylight)
-                                                     : QStringLiteral("none")));
+        lstPlaces_->setItem(row, kOffset,
+                            Cell(zone ? places::OffsetText(zone->standard) : QString()));
+        lstPlaces_->setItem(row, kDaylight,
+                            Cell(zone && zone->daylight ? places::OffsetText(*zone->daylight)
+                                                        : QStringLiteral("none")));
+        lstPlaces_->setItem(row, kDaylightPeriod,
+                            Cell(zone && zone->daylight ? places::DaylightPeriodText(*zone)
+                                                        : QStringLiteral("none")));
     }
     lstPlaces_->resizeColumnsToContents();
     lstPlaces_->setVisible(rows > 0);
@@ -126,7 +210,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const QList<places::Pl
     if (rows == 0) {
         lblNoMatch_->setText(QStringLiteral("No place in the offline list matches %1. "
                                             "Search the Web to find its latitude and longitude.")
-                                 .arg(Quoted(places::StripCoordinateSuffix(searchText).trimmed())));
+                                 .arg(typed));
         cmdSearchWeb_->setDefault(true);
         cmdSearchWeb_->setFocus();
     } else {
@@ -137,9 +221,11 @@ void LookupWindow::ShowMatches(const QString& searchText, const QList<places::Pl
 
 void LookupWindow::ShowFailure(const QString& searchText, const QString& reason) {
     StartSearch(searchText);
+    lstPlaces_->setRowCount(0);
     lstPlaces_->hide();
     lblSearch_->hide();
-    lblNoMatch_->setText(reason + QStringLiteral(" Search the Web to find the latitude and longitude."));
+    lblNoMatch_->setText(reason +
+                         QStringLiteral(" Search the Web to find the latitude and longitude."));
     lblNoMatch_->show();
     cmdSearchWeb_->setDefault(true);
     cmdSearchWeb_->setFocus();
@@ -159,6 +245,15 @@ void LookupWindow::CopySelection() {
         text += cells[i].data().toString();
     }
     QGuiApplication::clipboard()->setText(text);
+}
+
+void LookupWindow::CopyRow(int row) {
+    if (row < 0 || row >= shown_.size()) return;
+    const places::Place& p = shown_[row];
+    const QString text = FormTexts(p, places::ZoneTextsFor(p.timeZoneId, year_));
+    QGuiApplication::clipboard()->setText(text);
+    lblCopied_->setText(QStringLiteral("Copied to the clipboard: %1").arg(text));
+    lblCopied_->show();
 }
 
 }  // namespace velnora

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmLookup, "Find Latitude & Longitude": the places the offline gazetteer
 // found for the main form's city, state and country, best first, each with its
-// position in the form's degrees, minutes and hemisphere and its time zone in the
-// form's hours and minutes. The user reads or copies the values and types them
-// into the main form; this window has no access to it. "Search the Web" hands the
-// web search for the same text to the link opener.
+// position in the form's degrees, minutes and hemisphere, its time zone in the
+// form's hours and minutes and the dates of daylight saving time. It says when
+// the text named several places equally, when none of them is in the state or
+// country typed, and which name was meant when one was misspelt. The user reads
+// or copies the values (Enter or a double-click copies a row's values as the
+// form takes them) and types them into the main form; this window has no access
+// to it. "Search the Web" hands the web search for the same text to the link
+// opener.
 #pragma once
 
 #include <QDate>
@@ -32,14 +36,26 @@ class LookupWindow : public QWidget {
     Q_OBJECT
 public:
     // Columns of lstPlaces.
-    enum Column { kCity, kState, kCountry, kLatitude, kLongitude, kZone, kOffset, kDaylight, kColumns };
+    enum Column {
+        kCity,
+        kState,
+        kCountry,
+        kLatitude,
+        kLongitude,
+        kZone,
+        kOffset,
+        kDaylight,
+        kDaylightPeriod,
+        kColumns
+    };
 
     // `year` picks the daylight-saving rules shown for each zone.
     LookupWindow(LinkOpener& links, QDate year, QWidget* parent = nullptr);
     void setYear(QDate year) { year_ = year; }
 
-    // Lists `found` (the first kMostPlaces), or says that nothing matched.
-    void ShowMatches(const QString& searchText, const QList<places::Place>& found);
+    // Lists the places found (the first kMostPlaces) with what the search
+    // decided, or says that nothing matched.
+    void ShowMatches(const QString& searchText, const places::SearchResult& found);
     // Says that the lookup failed; only the web search is left.
     void ShowFailure(const QString& searchText, const QString& reason);
 
@@ -47,11 +63,16 @@ private:
     void StartSearch(const QString& searchText);
     void cmdSearchWeb_Click();
     void CopySelection();
+    void CopyRow(int row);
 
     LinkOpener& links_;
     QDate year_;
     QString searchText_;
+    QList<places::Place> shown_;
     QLabel* lblSearch_ = nullptr;
+    QLabel* lblConvention_ = nullptr;
+    QLabel* lblCopied_ = nullptr;
+    QLabel* lblCredit_ = nullptr;
     QLabel* lblNoMatch_ = nullptr;
     QTableWidget* lstPlaces_ = nullptr;
     QAction* mnuCopy_ = nullptr;

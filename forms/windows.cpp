@@ -32,6 +32,7 @@ void Windows::showMain() {
             Q_EMIT unloaded(window);
         });
         CentreOnScreen(main_);
+        Q_EMIT loaded(main_);
     }
     main_->show();
 }
@@ -50,6 +51,7 @@ void Windows::showResult(const EvaluationResult& result) {
             Q_EMIT unloaded(window);
         });
         CentreOnScreen(display_);
+        Q_EMIT loaded(display_);
     }
     display_->setResult(result);
     display_->show();

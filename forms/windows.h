@@ -30,6 +30,7 @@ public:
     void showMain();              // loads frmMain if needed and shows it modeless
 
 Q_SIGNALS:
+    void loaded(QWidget* window);    // frmMain or frmDisplay has just been made
     void unloaded(QWidget* window);  // frmMain or frmDisplay is unloading
     void farewellHideRequested();    // the evaluation and Back hide the farewell window
     void linkRequested(velnora::Link link);

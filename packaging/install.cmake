@@ -2,7 +2,8 @@
 # What `cmake --install` puts where, the way a Linux desktop expects it: both
 # programs in bin, the desktop entry and AppStream metainfo under share, the icon
 # in the hicolor theme (the SVG as drawn plus PNGs rendered from it at build
-# time), the manual page and the Debian copyright file. Files that carry the
+# time), the manual page, the Debian copyright file and the gazetteer index
+# (share/velnora/gazetteer.idx, where the programs look for it). Files that carry the
 # version are configured from PROJECT_VERSION, so the version stays in one place.
 include(GNUInstallDirs)
 
@@ -59,3 +60,6 @@ install(FILES ${_pkg_out}/${VELNORA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_pkg_out}/velnora-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_pkg_src}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(TARGET velnora_gazetteer)  # the places behind the lookup and --place
+  install(FILES ${VELNORA_GAZETTEER_INDEX} DESTINATION ${CMAKE_INSTALL_DATADIR}/velnora)
+endif()

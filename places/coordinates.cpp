@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLocale>
 #include <QTimeZone>
 #include <cmath>
 #include <cstdlib>
@@ -44,13 +45,35 @@ std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
     ZoneTexts texts;
     texts.standard = FromSecondsEast(zone.standardTimeOffset(yearStart));
     for (const QTimeZone::OffsetData& d : zone.transitions(yearStart, yearEnd)) {
-        if (d.daylightTimeOffset != 0) {
-            texts.standard = FromSecondsEast(d.standardTimeOffset);
-            texts.daylight = FromSecondsEast(d.offsetFromUtc);
-            break;
+        const QDate local = d.atUtc.toTimeZone(zone).date();
+        if (d.daylightTimeOffset != 0) {  // daylight saving time begins
+            if (!texts.daylight) {
+                texts.standard = FromSecondsEast(d.standardTimeOffset);
+                texts.daylight = FromSecondsEast(d.offsetFromUtc);
+                texts.daylightStart = local;
+            }
+        } else if (!texts.daylightEnd.isValid()) {  // and ends
+            texts.daylightEnd = local;
         }
     }
+    if (!texts.daylight) texts.daylightEnd = QDate();
     return texts;
+}
+
+QString DaylightPeriodText(const ZoneTexts& texts) {
+    if (!texts.daylight || !texts.daylightStart.isValid() || !texts.daylightEnd.isValid())
+        return {};
+    const QLocale english(QLocale::English);
+    const auto day = [&](QDate d) { return english.toString(d, QStringLiteral("d MMMM")); };
+    const int year = texts.daylightStart.year();
+    if (texts.daylightStart < texts.daylightEnd) {
+        return QStringLiteral("%1 to %2 %3")
+            .arg(day(texts.daylightStart), day(texts.daylightEnd))
+            .arg(year);
+    }
+    return QStringLiteral("until %1 and from %2 %3")
+        .arg(day(texts.daylightEnd), day(texts.daylightStart))
+        .arg(year);
 }
 
 std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time) {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "forms/banners.h"
 #include "shell/services.h"
 #include "workflow/numbers.h"
 
@@ -17,18 +18,14 @@ CoBrandFront CoBrandFrontFor(int number) {
 
 void CoBrand_Randomize(QWidget& frmMain, Random& random) {
     const int intCoBrandRandomNumber = CoBrandNumber(random.draw());
-    const char* name = nullptr;
     switch (CoBrandFrontFor(intCoBrandRandomNumber)) {
         case CoBrandFront::CoBrand:
-            name = "lblCobrand";
-            break;
+            return BringPromotionToFront(&frmMain, UpperPromotion::Cobrand);
         case CoBrandFront::FullBrand:
-            name = "lblFullBrand";
-            break;
+            return BringPromotionToFront(&frmMain, UpperPromotion::FullBrand);
         case CoBrandFront::DesignOrder:
             return;
     }
-    if (auto* label = frmMain.findChild<QWidget*>(name)) label->raise();
 }
 
 }  // namespace velnora

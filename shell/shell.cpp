@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <algorithm>
 
 #include "forms/frm_main.h"
 #include "forms/windows.h"
@@ -16,38 +15,13 @@
 
 namespace velnora {
 
-LoadedWindows::LoadedWindows(QObject* parent) : QObject(parent) {
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-std::vector<QPointer<QWidget>> LoadedWindows::windows() const {
-    std::vector<QPointer<QWidget>> alive;
-    for (const QPointer<QWidget>& window : windows_) {
-        if (window) alive.push_back(window);
-    }
-    return alive;
-}
-
-bool LoadedWindows::eventFilter(QObject* watched, QEvent* event) {
-    if (watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = widget->windowType();
-        if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
-            std::find(windows_.begin(), windows_.end(), widget) == windows_.end()) {
-            std::erase_if(windows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
-            windows_.emplace_back(widget);
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 Shell::Shell(Windows& windows, const ShellServices& services, QObject* parent)
     : QObject(parent),
       windows_(windows),
       services_(services),
       help_(services.links),
-      instanceLock_(services.lockPath, services.lockFallbackPath),
-      loaded_(new LoadedWindows(this)) {
+      instanceLock_(services.lockPath, services.lockFallbackPath) {
+    connect(&windows_, &Windows::loaded, this, [this](QWidget* w) { services_.loaded.record(w); });
     connect(&windows_, &Windows::unloaded, this, &Shell::showFarewell);
     connect(&windows_, &Windows::farewellHideRequested, this, &Shell::hideFarewell);
     connect(&windows_, &Windows::linkRequested, this, [this](Link link) { help_.Open(link); });
@@ -72,6 +46,7 @@ bool Shell::start() {
 FrmFarewell* Shell::farewell() {
     if (!farewell_) {
         farewell_ = std::make_unique<FrmFarewell>(services_.boxes, services_.random, help_);
+        services_.loaded.record(farewell_.get());
         connect(farewell_.get(), &FrmFarewell::endProgramRequested, this, &Shell::EndProgram);
     }
     return farewell_.get();
@@ -86,6 +61,7 @@ void Shell::hideFarewell() { farewell()->hide(); }
 
 void Shell::showAbout(QWidget* parent) {
     FrmAbout about(help_, parent);
+    services_.loaded.record(&about);
     services_.dialogs.run(about);
 }
 
@@ -94,7 +70,7 @@ void Shell::showAbout(QWidget* parent) {
 void Shell::EndProgram() {
     if (ending_) return finish();
     ending_ = true;
-    for (const QPointer<QWidget>& window : loaded_->windows()) {
+    for (const QPointer<QWidget>& window : services_.loaded.windows()) {
         if (ended_) break;
         if (window) window->close();
     }
@@ -104,7 +80,7 @@ void Shell::EndProgram() {
 void Shell::finish() {
     if (ended_) return;
     ended_ = true;
-    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    for (const QPointer<QWidget>& window : services_.loaded.windows()) window->hide();
     services_.processEnd.end(0);
 }
 

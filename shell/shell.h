@@ -9,12 +9,11 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <memory>
-#include <vector>
 
 #include "shell/help.h"
 #include "shell/single_instance.h"
+#include "ui/load_order.h"
 
 class QWidget;
 
@@ -36,23 +35,9 @@ struct ShellServices {
     QString settingsPath;  // holds LastReminderDate: SettingsPath() in the running program
     DialogRunner& dialogs;
     ProcessEnd& processEnd;
+    LoadOrder& loaded;         // every window, recorded by the code that makes it
     QString lockPath;          // InstanceLock::DefaultPath() in the running program
     QString lockFallbackPath;  // InstanceLock::FallbackPath()
-};
-
-// Top-level windows in the order they came into being. A window counts as loaded
-// from the first event it receives, which is while it is being built.
-class LoadedWindows : public QObject {
-    Q_OBJECT
-public:
-    explicit LoadedWindows(QObject* parent = nullptr);
-    std::vector<QPointer<QWidget>> windows() const;  // still existing, load order
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    std::vector<QPointer<QWidget>> windows_;
 };
 
 class Shell : public QObject {
@@ -81,7 +66,6 @@ private:
     ShellServices services_;
     Help help_;
     InstanceLock instanceLock_;
-    LoadedWindows* loaded_;
     std::unique_ptr<FrmFarewell> farewell_;
     bool ending_ = false;
     bool ended_ = false;

@@ -207,7 +207,12 @@ TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
                                            "--year", "2024", "--hour",  "9",     "--minute", "5"};
     const CliRun pune = Call(work, {"--place", "Pune Maharashtra India", "--json"});
     ASSERT_EQ(pune.status, kOk) << pune.err;
-    EXPECT_NE(pune.out.find("\"place\": \"Pune, Maharashtra, India"), std::string::npos);
+    EXPECT_NE(
+        pune.out.find("\"place\": {\"name\": \"Pune\", \"division\": \"Maharashtra\", \"country\": "
+                      "\"India\", \"latitude\": 18.51957, \"longitude\": 73.85535, \"zone\": "
+                      "\"Asia/Kolkata\", \"zoneHour\": \"-5\", \"zoneMinute\": \"-30\"}"),
+        std::string::npos)
+        << pune.out;
     EXPECT_NE(pune.out.find("\"lblLatitude\": \"18\u00B0 31' N\""), std::string::npos);
     EXPECT_NE(pune.out.find("\"lblLongitude\": \"73\u00B0 51' E\""), std::string::npos);
 
@@ -237,6 +242,55 @@ TEST(Cli, PlaceTakesPositionAndZoneFromTheGazetteer) {
     const CliRun nowhere = Call(work, {"--place", "Qwxyzzy Nowhere Land"});
     EXPECT_EQ(nowhere.status, kRefused);
     EXPECT_NE(nowhere.err.find("No place matches"), std::string::npos);
+}
+
+// The places people type, on the whole gazetteer: what is taken, and what is said.
+TEST(Cli, PlaceOnTheWholeGazetteer) {
+    const std::vector<std::string> work = {"--name", "RAM",  "--month", "March", "--day", "5",
+                                           "--year", "2024", "--hour",  "9",     "--json"};
+    const struct {
+        const char* place;
+        const char* taken;
+    } rows[] = {
+        {"Bombay Maharashtra India", "{\"name\": \"Mumbai\", \"division\": \"Maharashtra\""},
+        {"Poona Maharashtra India", "{\"name\": \"Pune\", \"division\": \"Maharashtra\""},
+        {"Navi Mumbai Maharashtra India",
+         "{\"name\": \"Navi Mumbai\", \"division\": \"Maharashtra\""},
+        {"Washington DC USA", "{\"name\": \"Washington\", \"division\": \"District of Columbia\""},
+        {"Santa Clara Cuba", "\"country\": \"Cuba\""},
+        {"Santa Clara CA", "\"division\": \"California\""},
+        {"Singapore", "\"zone\": \"Asia/Singapore\", \"zoneHour\": \"-8\", \"zoneMinute\": \"0\"}"},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = Call(work, {"--place", row.place});
+        EXPECT_EQ(r.status, kOk) << row.place << ": " << r.err;
+        const std::string taken = r.out.substr(0, r.out.find('\n', r.out.find("\"place\": ")));
+        EXPECT_NE(taken.find(row.taken), std::string::npos) << row.place << taken;
+        EXPECT_EQ(r.err, "") << row.place;
+    }
+
+    const CliRun springfield = Call(work, {"--place", "Springfield"});
+    EXPECT_EQ(springfield.status, kOk);
+    EXPECT_NE(
+        springfield.err.find("\"Springfield\" names more than one place; took the most populous, "
+                             "Springfield, Missouri"),
+        std::string::npos)
+        << springfield.err;
+    EXPECT_NE(springfield.err.find("Springfield, Illinois, United States"), std::string::npos);
+
+    const CliRun banglore = Call(work, {"--place", "Banglore Karnataka India"});
+    EXPECT_EQ(banglore.status, kRefused);
+    EXPECT_NE(banglore.err.find("did you mean Bangalore (Bengaluru), Karnataka, India?"),
+              std::string::npos)
+        << banglore.err;
+
+    const CliRun bavaria = Call(work, {"--place", "Pune Bavaria Germany"});
+    EXPECT_EQ(bavaria.status, kRefused);
+    EXPECT_NE(
+        bavaria.err.find(
+            "lies in the state or country typed; places of that name: Pune, Maharashtra, India"),
+        std::string::npos)
+        << bavaria.err;
 }
 #endif
 

@@ -70,13 +70,30 @@ TEST_F(Flow, ResultWindowStartsOnBackAndEscapeExits) {
     FrmDisplay* display = proceed();
     ASSERT_NE(display, nullptr);
     EXPECT_EQ(display->focusWidget(), child<QPushButton>(display, "cmdOK"));
-    EXPECT_EQ(TabStops(child<QPushButton>(display, "cmdOK"), 2), QStringList({"cmdOK", "cmdExit"}));
+    EXPECT_EQ(TabStops(child<QPushButton>(display, "cmdOK"), 6),
+              QStringList({"cmdOK", "cmdExit", "Label61", "Label1", "lblCobrand"}));
     for (const char* name : {"Label61", "lblCobrand", "lblFullBrand"}) {
         EXPECT_EQ(child<QWidget>(display, name)->cursor().shape(), Qt::PointingHandCursor) << name;
     }
     EXPECT_EQ(child<QLabel>(display, "lblInputDaySunRiseTime")->accessibleDescription(),
               "Sun Rise Time On");
     EXPECT_EQ(child<QLabel>(display, "lblDOB")->accessibleDescription(), "Date of Work :");
+
+    // Enter runs the focused button, and Exit when no control takes it.
+    QTest::keyClick(display, Qt::Key_Return);
+    FinishUnloading();
+    EXPECT_EQ(windows.display(), nullptr) << "Enter the window itself receives runs Exit";
+}
+
+// A value reads as its text, and an empty one as empty, not as its caption.
+TEST_F(Flow, ResultValuesAreAnnouncedByTheirText) {
+    enterExample();
+    box("txtMState")->clear();
+    FrmDisplay* display = proceed();
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(child<QLabel>(display, "lblState")->accessibleName(), "empty");
+    EXPECT_EQ(child<QLabel>(display, "lblCity")->accessibleName(), "Ahmedabad");
+    EXPECT_EQ(child<QLabel>(display, "lblChaghodiya")->accessibleName(), "Udveg");
 }
 
 TEST_F(Flow, BackReturnsToTheInputWithEveryValueIntact) {

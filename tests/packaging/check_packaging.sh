@@ -136,7 +136,7 @@ deb)
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
     depends=$(dpkg-deb -f "$deb" Depends)
     libs="libc6 libstdc\\+\\+6"
-    [ "$gui" = 0 ] || libs="$libs libqt6widgets6 libgeonames0"
+    [ "$gui" = 0 ] || libs="$libs libqt6widgets6"
     for lib in $libs; do
         echo "$depends" | grep -Eq "(^|, )$lib( |,|$)" ||
             fail "Depends lacks $lib (dpkg-shlibdeps not run?): $depends"

@@ -12,11 +12,13 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <memory>
 #include <stdexcept>
 
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
 #include "ui/link_opener.h"
+#include "ui/load_order.h"
 
 namespace velnora {
 namespace {
@@ -41,6 +43,14 @@ LookupWindow* ShownLookupWindow() {
     return found;
 }
 
+// The index built from the committed excerpt of the dump.
+places::SearchResult SearchExcerpt(const QString& text) {
+    static const std::unique_ptr<places::Gazetteer> g =
+        places::Gazetteer::Open(QStringLiteral(VELNORA_EXCERPT_INDEX));
+    if (!g) throw std::runtime_error("no excerpt index");
+    return g->Search(text, kMostPlaces);
+}
+
 class RecordingOpener final : public LinkOpener {
 public:
     void open(const QUrl& address) override { opened.append(address); }
@@ -55,12 +65,13 @@ protected:
         for (const QPointer<QWidget>& w : windows) delete w.data();
     }
 
-    GazetteerLookup Lookup(GazetteerLookup::Finder find = {}) {
+    GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
         return GazetteerLookup(
-            links, window, [] { return QDate(2026, 3, 1); }, std::move(find));
+            links, loaded, window, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
     RecordingOpener links;
+    LoadOrder loaded;
     LookupWindowSlot window;
     QList<QUrl>& opened = links.opened;
 };
@@ -90,22 +101,67 @@ TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
     EXPECT_EQ(Cell(list, 0, LookupWindow::kZone), u"Asia/Kolkata");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours -5, minutes -30");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylight), u"none");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylightPeriod), u"none");
     EXPECT_FALSE(child<QLabel>(window, "lblNoMatch")->isVisible());
+    EXPECT_TRUE(child<QLabel>(window, "lblConvention")
+                    ->text()
+                    .contains(u"hours -5, minutes -30: 5 h 30 min ahead of Greenwich"));
+    EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"GeoNames"));
+    EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"CC BY 4.0"));
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndNoMoreThanTwentyRows) {
+TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndTheirDatesAndNoMoreThanTwentyRows) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("San Latitude Longitude"), QString());
-    auto* list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");
-    EXPECT_EQ(list->rowCount(), kMostPlaces);
-
     lookup.Lookup(QStringLiteral("New York New York United States Latitude Longitude"), QString());
-    list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");  // the same window, refilled
+    auto* list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kCity), u"New York (New York City)");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"40° 43' N");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kLongitude), u"74° 0' W");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours 5, minutes 0");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylight), u"hours 4, minutes 0");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylightPeriod), u"8 March to 1 November 2026");
+
+    GazetteerLookup many = Lookup([](const QString& text) {
+        places::SearchResult r = SearchExcerpt(text);
+        while (r.places.size() < kMostPlaces + 5) r.places.append(r.places.front());
+        return r;
+    });
+    many.Lookup(QStringLiteral("Pune"), QString());
+    list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");  // the same window, refilled
+    EXPECT_EQ(list->rowCount(), kMostPlaces);
+}
+
+TEST_F(LookupWindowTest, EnterOnARowCopiesItsValuesAsTheFormTakesThem) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("Washington DC USA Latitude Longitude"), QString());
+    LookupWindow* window = ShownLookupWindow();
+    auto* list = child<QTableWidget>(window, "lstPlaces");
+    list->setCurrentCell(0, LookupWindow::kZone);
+    QTest::keyClick(list, Qt::Key_Return);
+    const QString copied = QStringLiteral(
+        "Latitude 38 54 North, Longitude 77 2 West, Zone hours 5 minutes 0 (daylight saving time: "
+        "hours 4 "
+        "minutes 0)");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+    auto* said = child<QLabel>(window, "lblCopied");
+    EXPECT_TRUE(said->isVisible());
+    EXPECT_TRUE(said->text().contains(copied));
+}
+
+TEST_F(LookupWindowTest, SaysWhenTheStateOrCountryFitsNoneAndOffersANearName) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("Pune Bavaria Germany Latitude Longitude"), QString());
+    LookupWindow* window = ShownLookupWindow();
+    EXPECT_TRUE(child<QLabel>(window, "lblSearch")
+                    ->text()
+                    .contains(u"none of them matched the state or country"));
+    EXPECT_EQ(Cell(child<QTableWidget>(window, "lstPlaces"), 0, LookupWindow::kCity), u"Pune");
+
+    lookup.Lookup(QStringLiteral("Banglore Karnataka India Latitude Longitude"), QString());
+    EXPECT_TRUE(child<QLabel>(window, "lblSearch")
+                    ->text()
+                    .contains(u"did you mean Bangalore (Bengaluru), Karnataka, India?"));
 }
 
 TEST_F(LookupWindowTest, SelectedValuesCanBeCopied) {
@@ -114,8 +170,8 @@ TEST_F(LookupWindowTest, SelectedValuesCanBeCopied) {
     LookupWindow* window = ShownLookupWindow();
     auto* list = child<QTableWidget>(window, "lstPlaces");
     list->clearSelection();
-    list->setRangeSelected(QTableWidgetSelectionRange(0, LookupWindow::kLatitude, 0, LookupWindow::kLongitude),
-                           true);
+    list->setRangeSelected(
+        QTableWidgetSelectionRange(0, LookupWindow::kLatitude, 0, LookupWindow::kLongitude), true);
     child<QAction>(window, "mnuCopy")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"18° 31' N\t73° 51' E");
 }
@@ -133,7 +189,8 @@ TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
 
 TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
     GazetteerLookup lookup = Lookup();
-    EXPECT_EQ(lookup.Lookup(QStringLiteral("Xqzvbnt Nowhere Atlantis Latitude Longitude"), QString()), 0);
+    EXPECT_EQ(
+        lookup.Lookup(QStringLiteral("Xqzvbnt Nowhere Atlantis Latitude Longitude"), QString()), 0);
     LookupWindow* window = ShownLookupWindow();
     auto* message = child<QLabel>(window, "lblNoMatch");
     EXPECT_TRUE(message->isVisible());
@@ -146,12 +203,12 @@ TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
 }
 
 TEST_F(LookupWindowTest, AFailingLookupIsShownNotThrown) {
-    GazetteerLookup lookup = Lookup([](const QString&) -> QList<places::Place> {
+    GazetteerLookup lookup = Lookup([](const QString&) -> places::SearchResult {
         throw std::runtime_error("gazetteer damaged");
     });
     int shown = -1;
-    EXPECT_NO_THROW(shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
-                                          QString()));
+    EXPECT_NO_THROW(shown = lookup.Lookup(
+                        QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString()));
     EXPECT_EQ(shown, 0);
     auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
     EXPECT_TRUE(message->isVisible());
@@ -190,8 +247,8 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     auto* main = new FrmMain(
         boxes,
         [this] {
-            return std::make_unique<GazetteerLookup>(links, window,
-                                                     [] { return QDate(2026, 3, 1); });
+            return std::make_unique<GazetteerLookup>(
+                links, loaded, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
         },
         FormatUsGeneralDate);
     main->show();
@@ -205,8 +262,9 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
 
     QTest::mouseClick(child<QPushButton>(main, "cmdBrowser"), Qt::LeftButton);
 
-    EXPECT_EQ(Cell(child<QTableWidget>(ShownLookupWindow(), "lstPlaces"), 0, LookupWindow::kLatitude),
-              u"18° 31' N");
+    EXPECT_EQ(
+        Cell(child<QTableWidget>(ShownLookupWindow(), "lstPlaces"), 0, LookupWindow::kLatitude),
+        u"18° 31' N");
     EXPECT_TRUE(Fields(main->values()) == Fields(before));
     EXPECT_EQ(child<QLineEdit>(main, "txtLatD")->text(), u"12");
     EXPECT_EQ(child<QLineEdit>(main, "txtLonD")->text(), u"");

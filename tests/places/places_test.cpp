@@ -1,131 +1,167 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "places/places.h"
+
 #include <gtest/gtest.h>
 
-#include "places/place_index.h"
-#include "places/places.h"
-#include "places/resolve.h"
+#include <QTemporaryFile>
+#include <memory>
+#include <stdexcept>
+
+#include "places/fold.h"
 
 // Readable failure messages for Qt strings.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace velnora::places {
 namespace {
 
-// --- Finding places in the real gazetteer -----------------------------------
+// --- Searching the index built from the committed excerpt of the dump --------
 
-struct FindRow {
+const Gazetteer& Excerpt() {
+    static const std::unique_ptr<Gazetteer> g =
+        Gazetteer::Open(QStringLiteral(VELNORA_EXCERPT_INDEX));
+    if (!g) throw std::runtime_error("no excerpt index at " VELNORA_EXCERPT_INDEX);
+    return *g;
+}
+
+struct TakeRow {
     const char* name;
     const char* text;
-    const char* city, *state, *country;
+    const char *city, *state, *country;
 };
 
-class FindFirst : public testing::TestWithParam<FindRow> {};
+class Takes : public testing::TestWithParam<TakeRow> {};
 
-TEST_P(FindFirst, BestMatchComesFirst) {
-    const FindRow& row = GetParam();
-    const QList<Place> found = FindPlaces(QString::fromUtf8(row.text));
-    ASSERT_FALSE(found.isEmpty()) << row.text;
-    EXPECT_EQ(found.front().city, QString::fromUtf8(row.city));
-    EXPECT_EQ(found.front().state, QString::fromUtf8(row.state));
-    EXPECT_EQ(found.front().country, QString::fromUtf8(row.country));
+TEST_P(Takes, TheOnePlaceTheTextNames) {
+    const TakeRow& row = GetParam();
+    const SearchResult found = Excerpt().Search(QString::fromUtf8(row.text));
+    EXPECT_EQ(found.outcome, SearchOutcome::Found) << row.text;
+    ASSERT_FALSE(found.places.isEmpty()) << row.text;
+    EXPECT_EQ(found.places.front().city, QString::fromUtf8(row.city));
+    EXPECT_EQ(found.places.front().state, QString::fromUtf8(row.state));
+    EXPECT_EQ(found.places.front().country, QString::fromUtf8(row.country));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Gazetteer, FindFirst,
+    Excerpt, Takes,
     testing::Values(
-        FindRow{"pune_from_the_form", "Pune Maharashtra India Latitude Longitude", "Pune",
+        TakeRow{"from_the_form", "Pune Maharashtra India Latitude Longitude", "Pune", "Maharashtra",
+                "India"},
+        TakeRow{"old_name_is_a_whole_word_not_a_prefix", "Poona Maharashtra India", "Pune",
                 "Maharashtra", "India"},
-        FindRow{"state_picks_among_namesakes", "Springfield Illinois United States", "Springfield",
-                "Illinois", "United States of America"},
-        FindRow{"other_namesake_by_other_state", "Springfield Oregon USA", "Springfield", "Oregon",
-                "United States of America"},
-        FindRow{"city_with_a_blank", "New York New York United States Latitude Longitude",
-                "New York", "New York", "United States of America"},
-        FindRow{"accents_typed_without", "Sao Paulo Sao Paulo Brazil", "São Paulo", "São Paulo",
+        TakeRow{"old_name", "Bombay Maharashtra India", "Mumbai", "Maharashtra", "India"},
+        TakeRow{"city_with_a_blank", "Navi Mumbai Maharashtra India", "Navi Mumbai", "Maharashtra",
+                "India"},
+        TakeRow{"state_code_and_typed_country", "Washington DC USA", "Washington",
+                "District of Columbia", "United States"},
+        TakeRow{"state_code_picks_namesake", "Santa Clara CA", "Santa Clara", "California",
+                "United States"},
+        TakeRow{"country_picks_namesake", "Santa Clara Cuba", "Santa Clara", "Villa Clara Province",
+                "Cuba"},
+        TakeRow{"state_picks_namesake", "Springfield Illinois United States", "Springfield",
+                "Illinois", "United States"},
+        TakeRow{"country_picks_namesake_uk", "Perth UK", "Perth", "Scotland", "United Kingdom"},
+        TakeRow{"city_state_typed_three_times", "Singapore Singapore Singapore", "Singapore", "",
+                "Singapore"},
+        TakeRow{"city_state_alone", "Singapore", "Singapore", "", "Singapore"},
+        TakeRow{"accents_typed_without", "Sao Paulo Sao Paulo Brazil", "São Paulo", "São Paulo",
                 "Brazil"},
-        FindRow{"accents_typed_where_gazetteer_has_none", "Zürich Zürich Switzerland", "Zurich",
-                "Canton of Zurich", "Switzerland"},
-        FindRow{"case_ignored", "pUNE mAHARASHTRA iNDIA", "Pune", "Maharashtra", "India"},
-        FindRow{"whole_name_beats_name_inside_another", "York England United Kingdom", "York",
-                "England", "United Kingdom"},
-        FindRow{"country_picks_san_jose", "San Jose San Jose Costa Rica", "San José", "San José",
-                "Costa Rica"},
-        FindRow{"population_decides_without_region", "Springfield", "Springfield", "Missouri",
-                "United States of America"},
-        FindRow{"saint_written_short", "St. Louis Missouri United States", "St Louis", "Missouri",
-                "United States of America"}),
-    [](const testing::TestParamInfo<FindRow>& info) { return std::string(info.param.name); });
+        TakeRow{"accents_typed_without_in_the_name", "Zurich Switzerland", "Zürich", "Zurich",
+                "Switzerland"},
+        TakeRow{"case_ignored", "pUNE mAHARASHTRA iNDIA", "Pune", "Maharashtra", "India"}),
+    [](const testing::TestParamInfo<TakeRow>& info) { return std::string(info.param.name); });
 
-TEST(FindPlaces, PuneCarriesItsPositionAndZone) {
-    const QList<Place> found = FindPlaces(QStringLiteral("Pune Maharashtra India Latitude Longitude"));
-    ASSERT_FALSE(found.isEmpty());
-    EXPECT_EQ(found.front().timeZoneId, QStringLiteral("Asia/Kolkata"));
-    EXPECT_NEAR(found.front().latitude, 18.52, 0.01);
-    EXPECT_NEAR(found.front().longitude, 73.86, 0.01);
-}
-
-TEST(FindPlaces, NothingForAnUnknownPlaceOrEmptyText) {
-    EXPECT_TRUE(FindPlaces(QStringLiteral("Xqzvbnt Nowhere Land Latitude Longitude")).isEmpty());
-    EXPECT_TRUE(FindPlaces(QStringLiteral(" Latitude Longitude")).isEmpty());
-    EXPECT_TRUE(FindPlaces(QStringLiteral("   ")).isEmpty());
-}
-
-TEST(FindPlaces, KeepsAtMostTheAskedNumber) {
-    EXPECT_EQ(FindPlaces(QStringLiteral("San"), 20).size(), 20);
-    EXPECT_EQ(FindPlaces(QStringLiteral("Springfield"), 3).size(), 3);
-    EXPECT_GT(GazetteerSize(), 20000);
-}
-
-// --- The ranking rules on a small table ---------------------------------------
-
-Place P(const char* city, const char* state, const char* country, const char* code, qint64 pop) {
-    Place p;
-    p.city = QString::fromUtf8(city);
-    p.state = QString::fromUtf8(state);
-    p.country = QString::fromUtf8(country);
-    p.countryCode = QString::fromUtf8(code);
-    p.population = pop;
-    return p;
-}
-
-QStringList Cities(const QList<Place>& places) {
+QStringList Described(const QList<Place>& places) {
     QStringList r;
-    for (const Place& p : places) r << p.city + u'/' + p.state;
+    for (const Place& p : places) r << DescribePlace(p);
     return r;
 }
 
-TEST(PlaceIndex, RanksRegionThenHowTheNameMatchesThenPopulation) {
-    const PlaceIndex index({
-        P("Newtown", "Wales", "United Kingdom", "GB", 900000),
-        P("Paris", "Texas", "United States of America", "US", 25000),
-        P("Paris", "Île-de-France", "France", "FR", 2100000),
-        P("Paris Hill", "Texas", "United States of America", "US", 1000),
-        P("New Paris", "Ohio", "United States of America", "US", 500000),
-        P("Parish", "Texas", "United States of America", "US", 3000000),
-    });
-    // Region first: every Texas or US place outranks Paris, France.
-    EXPECT_EQ(Cities(index.Find(QStringLiteral("Paris Texas USA"), 10)),
-              (QStringList{"Paris/Texas", "Paris Hill/Texas", "Parish/Texas", "New Paris/Ohio",
-                           "Paris/Île-de-France"}));
-    // No region words: whole name, leading words, inner words, part of a word.
-    EXPECT_EQ(Cities(index.Find(QStringLiteral("paris"), 10)),
-              (QStringList{"Paris/Île-de-France", "Paris/Texas", "Paris Hill/Texas",
-                           "New Paris/Ohio", "Parish/Texas"}));
-    // "Ile de France" typed without the accent or the hyphens; the ISO code counts.
-    EXPECT_EQ(index.Find(QStringLiteral("Paris Ile de France FR"), 1).front().country, u"France");
-    // The longest run wins: "New Paris" is a city, so "Ohio" is the only region word.
-    EXPECT_EQ(Cities(index.Find(QStringLiteral("New Paris Ohio"), 10)),
-              QStringList{"New Paris/Ohio"});
+TEST(Search, EqualMatchesAreAmbiguousMostPopulousFirst) {
+    const SearchResult springfield = Excerpt().Search(QStringLiteral("Springfield"));
+    EXPECT_EQ(springfield.outcome, SearchOutcome::Ambiguous);
+    EXPECT_EQ(springfield.equallyGood, 4);
+    EXPECT_EQ(
+        Described(springfield.places),
+        (QStringList{
+            "Springfield, Missouri, United States", "Springfield, Massachusetts, United States",
+            "Springfield, Illinois, United States", "Springfield, Oregon, United States"}));
+    // An old name and a village of that name match equally; the city comes first.
+    const SearchResult poona = Excerpt().Search(QStringLiteral("Poona"));
+    EXPECT_EQ(poona.outcome, SearchOutcome::Ambiguous);
+    EXPECT_EQ(Described(poona.places),
+              (QStringList{"Poona (Pune), Maharashtra, India", "Poona, Queensland, Australia"}));
+}
+
+TEST(Search, TypedWordsThatFitNoCandidateRefuse) {
+    const SearchResult found = Excerpt().Search(QStringLiteral("Pune Bavaria Germany"));
+    EXPECT_EQ(found.outcome, SearchOutcome::Contradicted);
+    EXPECT_EQ(Described(found.places), QStringList{"Pune, Maharashtra, India"});
+}
+
+TEST(Search, ANameALetterOrTwoOffIsOfferedNotTaken) {
+    const SearchResult bangalore = Excerpt().Search(QStringLiteral("Banglore Karnataka India"));
+    EXPECT_EQ(bangalore.outcome, SearchOutcome::NearMiss);
+    ASSERT_FALSE(bangalore.places.isEmpty());
+    EXPECT_EQ(DescribePlace(bangalore.places.front()), u"Bangalore (Bengaluru), Karnataka, India");
+    const SearchResult kolkata = Excerpt().Search(QStringLiteral("Kolkatta"));
+    EXPECT_EQ(kolkata.outcome, SearchOutcome::NearMiss);
+    ASSERT_FALSE(kolkata.places.isEmpty());
+    EXPECT_EQ(DescribePlace(kolkata.places.front()), u"Kolkata, West Bengal, India");
+}
+
+TEST(Search, ACountryAloneIsNoPlaceAndNothingMatchesNothing) {
+    // Not Indianapolis, nor Inđija or the Gambian village whose other name is India.
+    EXPECT_EQ(Excerpt().Search(QStringLiteral("India")).outcome, SearchOutcome::NoMatch);
+    EXPECT_EQ(Excerpt().Search(QStringLiteral("Xqzvbnt Nowhere Land Latitude Longitude")).outcome,
+              SearchOutcome::NoMatch);
+    EXPECT_TRUE(Excerpt().Search(QStringLiteral(" Latitude Longitude")).places.isEmpty());
+    EXPECT_TRUE(Excerpt().Search(QStringLiteral("   ")).places.isEmpty());
+    EXPECT_EQ(Excerpt().Search(QStringLiteral("Springfield"), 2).places.size(), 2);
+}
+
+TEST(Search, CarriesPositionZoneAndPopulation) {
+    const SearchResult found = Excerpt().Search(QStringLiteral("Pune Maharashtra India"));
+    ASSERT_FALSE(found.places.isEmpty());
+    const Place& pune = found.places.front();
+    EXPECT_EQ(pune.timeZoneId, u"Asia/Kolkata");
+    EXPECT_EQ(pune.countryCode, u"IN");
+    EXPECT_NEAR(pune.latitude, 18.51957, 1e-5);
+    EXPECT_NEAR(pune.longitude, 73.85535, 1e-5);
+    EXPECT_EQ(pune.population, 3124458);
+    EXPECT_EQ(Excerpt().size(), 30);  // every row of the excerpt
+}
+
+TEST(Gazetteer, AMissingOrDamagedIndexIsRefusedWithTheReason) {
+    QString why;
+    EXPECT_EQ(Gazetteer::Open(QStringLiteral("/nonexistent/gazetteer.idx"), &why), nullptr);
+    EXPECT_TRUE(why.contains(u"cannot be read")) << why.toStdString();
+
+    QTemporaryFile damaged;
+    ASSERT_TRUE(damaged.open());
+    QFile whole(QStringLiteral(VELNORA_EXCERPT_INDEX));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    damaged.write(whole.read(200));  // cut short: the tables lie past the end
+    damaged.flush();
+    EXPECT_EQ(Gazetteer::Open(damaged.fileName(), &why), nullptr);
+    EXPECT_TRUE(why.contains(u"is damaged")) << why.toStdString();
 }
 
 TEST(Fold, DropsCaseAccentsAndPunctuation) {
     EXPECT_EQ(Fold(QStringLiteral("São Paulo")), u"sao paulo");
     EXPECT_EQ(Fold(QStringLiteral("  Winston-Salem ")), u"winston salem");
     EXPECT_EQ(Fold(QStringLiteral("St. Louis")), u"saint louis");
+    EXPECT_EQ(Fold(QStringLiteral("Washington, D.C.")), u"washington dc");
     EXPECT_EQ(Fold(QStringLiteral("Straße Łódź Ærø")), u"strasse lodz aero");
     EXPECT_EQ(Fold(QStringLiteral("Côte d'Azur")), u"cote dazur");
+    EXPECT_TRUE(IsLatinTypeable(QStringLiteral("Hyderābād")));
+    EXPECT_TRUE(IsLatinTypeable(QStringLiteral("Thành phố Hồ Chí Minh")));
+    EXPECT_FALSE(IsLatinTypeable(QStringLiteral("पुणे")));
+    EXPECT_FALSE(IsLatinTypeable(QStringLiteral("Пуна")));
 }
 
 TEST(StripCoordinateSuffix, OnlyAtTheEnd) {
@@ -178,12 +214,12 @@ TEST(FormatDegreesMinutes, AsTheFormShowsIt) {
 // --- Zone offsets in the program's convention -----------------------------------
 
 TEST(FromSecondsEast, WestPositiveMinutesCarryTheSign) {
-    EXPECT_EQ(FromSecondsEast(19800), (ZoneOffset{-5, -30}));   // India
-    EXPECT_EQ(FromSecondsEast(-12600), (ZoneOffset{3, 30}));    // Newfoundland
-    EXPECT_EQ(FromSecondsEast(20700), (ZoneOffset{-5, -45}));   // Nepal
+    EXPECT_EQ(FromSecondsEast(19800), (ZoneOffset{-5, -30}));  // India
+    EXPECT_EQ(FromSecondsEast(-12600), (ZoneOffset{3, 30}));   // Newfoundland
+    EXPECT_EQ(FromSecondsEast(20700), (ZoneOffset{-5, -45}));  // Nepal
     EXPECT_EQ(FromSecondsEast(-18000), (ZoneOffset{5, 0}));
     EXPECT_EQ(FromSecondsEast(0), (ZoneOffset{0, 0}));
-    EXPECT_EQ(FromSecondsEast(19770), (ZoneOffset{-5, -30}));   // seconds round to minutes
+    EXPECT_EQ(FromSecondsEast(19770), (ZoneOffset{-5, -30}));  // seconds round to minutes
     EXPECT_EQ(OffsetText({-5, -30}), u"hours -5, minutes -30");
     EXPECT_EQ(HoursText({-5, -30}), u"-5");
     EXPECT_EQ(MinutesText({-5, -30}), u"-30");
@@ -208,15 +244,26 @@ TEST_P(Zones, StandardAndDaylightOffsets) {
 
 INSTANTIATE_TEST_SUITE_P(
     ByZone, Zones,
-    testing::Values(ZoneRow{"half_hour_east", "Asia/Kolkata", {-5, -30}, std::nullopt},
-                    ZoneRow{"west_without_daylight", "America/Phoenix", {7, 0}, std::nullopt},
-                    ZoneRow{"west_with_daylight", "America/New_York", {5, 0}, ZoneOffset{4, 0}},
-                    ZoneRow{"east_with_daylight", "Europe/Berlin", {-1, 0}, ZoneOffset{-2, 0}},
-                    ZoneRow{"south_with_daylight_half_hour", "Australia/Adelaide", {-9, -30},
-                            ZoneOffset{-10, -30}},
-                    ZoneRow{"half_hour_west_with_daylight", "America/St_Johns", {3, 30},
-                            ZoneOffset{2, 30}}),
+    testing::Values(
+        ZoneRow{"half_hour_east", "Asia/Kolkata", {-5, -30}, std::nullopt},
+        ZoneRow{"west_without_daylight", "America/Phoenix", {7, 0}, std::nullopt},
+        ZoneRow{"west_with_daylight", "America/New_York", {5, 0}, ZoneOffset{4, 0}},
+        ZoneRow{"east_with_daylight", "Europe/Berlin", {-1, 0}, ZoneOffset{-2, 0}},
+        ZoneRow{
+            "south_with_daylight_half_hour", "Australia/Adelaide", {-9, -30}, ZoneOffset{-10, -30}},
+        ZoneRow{"half_hour_west_with_daylight", "America/St_Johns", {3, 30}, ZoneOffset{2, 30}}),
     [](const testing::TestParamInfo<ZoneRow>& info) { return std::string(info.param.name); });
+
+TEST(DaylightPeriodText, NorthAndSouthOfTheEquator) {
+    EXPECT_EQ(
+        DaylightPeriodText(*ZoneTextsFor(QStringLiteral("America/New_York"), QDate(2026, 5, 1))),
+        u"8 March to 1 November 2026");
+    EXPECT_EQ(
+        DaylightPeriodText(*ZoneTextsFor(QStringLiteral("Australia/Adelaide"), QDate(2026, 5, 1))),
+        u"until 5 April and from 4 October 2026");
+    EXPECT_EQ(DaylightPeriodText(*ZoneTextsFor(QStringLiteral("Asia/Kolkata"), QDate(2026, 5, 1))),
+              u"");
+}
 
 TEST(ZoneTextsFor, UnknownZone) {
     EXPECT_FALSE(ZoneTextsFor(QStringLiteral("Nowhere/Atlantis"), QDate(2026, 1, 1)).has_value());
@@ -231,33 +278,6 @@ TEST(OffsetAt, FollowsDaylightSavingAtTheLocalTime) {
     EXPECT_EQ(OffsetAt(QStringLiteral("Asia/Kolkata"), QDate(2024, 3, 5), QTime(9, 5)),
               (ZoneOffset{-5, -30}));
     EXPECT_FALSE(OffsetAt(ny, QDate(2026, 2, 31), QTime(12, 0)).has_value());
-}
-
-// --- The command-line view --------------------------------------------------------
-
-TEST(ResolvePlace, GivesTheFormsTextsAtTheTimeOfWork) {
-    const auto pune = ResolvePlace("Pune Maharashtra India", 2024, 3, 5, 9, 5, 0);
-    ASSERT_TRUE(pune.has_value());
-    EXPECT_EQ(pune->latDegrees, "18");
-    EXPECT_EQ(pune->latMinutes, "31");
-    EXPECT_FALSE(pune->south);
-    EXPECT_EQ(pune->lonDegrees, "73");
-    EXPECT_EQ(pune->lonMinutes, "51");
-    EXPECT_TRUE(pune->east);
-    EXPECT_EQ(pune->zoneHour, "-5");
-    EXPECT_EQ(pune->zoneMinute, "-30");
-    EXPECT_EQ(pune->Describe(), "Pune, Maharashtra, India (18° 31' N, 73° 51' E, Asia/Kolkata)");
-
-    const auto summer = ResolvePlace("New York New York United States", 2026, 7, 4, 12, 0, 0);
-    const auto winter = ResolvePlace("New York New York United States", 2026, 2, 31, 12, 0, 0);
-    ASSERT_TRUE(summer && winter);
-    EXPECT_EQ(summer->zoneHour, "4");
-    EXPECT_EQ(winter->zoneHour, "5");  // no 31 February: the first of the month
-    EXPECT_EQ(summer->lonMinutes, "0");
-    EXPECT_FALSE(summer->east);
-    EXPECT_EQ(summer->latDegrees + "/" + summer->lonDegrees, "40/74");
-
-    EXPECT_FALSE(ResolvePlace("Xqzvbnt Nowhere", 2026, 1, 1, 0, 0, 0).has_value());
 }
 
 }  // namespace

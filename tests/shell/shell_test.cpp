@@ -51,7 +51,7 @@ public:  // the table rows below drive the fixture from lambdas
             boxes_, [] { return std::unique_ptr<CoordinateLookup>(); }, FormatUsGeneralDate);
         shell_ = std::make_unique<Shell>(
             *windows_, ShellServices{boxes_, opener_, clock_, random_, SettingsPath(), dialogs_,
-                                     end_, dir_.filePath(QStringLiteral("velnora.lock")),
+                                     end_, loaded_, dir_.filePath(QStringLiteral("velnora.lock")),
                                      dir_.filePath(QStringLiteral("fallback.lock"))});
     }
     void TearDown() override {
@@ -84,6 +84,7 @@ public:  // the table rows below drive the fixture from lambdas
     testing::ScriptedRandom random_{{0.5}};
     testing::ScriptedDialogRunner dialogs_;
     testing::RecordingProcessEnd end_;
+    LoadOrder loaded_;
     std::unique_ptr<Windows> windows_;
     std::unique_ptr<Shell> shell_;
 };

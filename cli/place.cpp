@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/place.h"
+
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+
+#include "places/resolve.h"
+
+namespace velnora::cli {
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string r;
+    for (const std::string& t : texts) r += (r.empty() ? "" : "; ") + t;
+    return r;
+}
+
+// The JSON object of the place taken, for the "place" member of --json.
+std::string PlaceJson(const places::ResolvedPlace& p) {
+    std::ostringstream out;
+    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.city)
+        << ", \"division\": " << JsonQuote(p.state) << ", \"country\": " << JsonQuote(p.country)
+        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
+        << ", \"zone\": " << JsonQuote(p.zoneId) << ", \"zoneHour\": " << JsonQuote(p.zoneHour)
+        << ", \"zoneMinute\": " << JsonQuote(p.zoneMinute) << '}';
+    return out.str();
+}
+
+}  // namespace
+
+int ResolvePlaceOption(const std::vector<std::string>& args, const Options& options,
+                       Options& placed, std::ostream& err) {
+    const FormValues& f = options.form;
+    const places::PlaceResolution found = places::ResolvePlace(
+        options.place, kFirstYear + f.year, f.month + 1, f.day + 1, f.hour, f.minute, f.second);
+    const std::string quoted = "\"" + Visible(options.place) + "\"";
+    switch (found.outcome) {
+        case places::Resolution::Found:
+            break;
+        case places::Resolution::Ambiguous:
+            err << "velnora-cli: " << quoted
+                << " names more than one place; took the most populous, " << found.taken->Describe()
+                << ", over: " << Joined(found.others) << '\n';
+            break;
+        case places::Resolution::Contradicted:
+            err << "No place named " << quoted
+                << " lies in the state or country typed; places of that name: "
+                << Joined(found.others) << '\n';
+            return kRefused;
+        case places::Resolution::NearMiss:
+            err << "No place matches " << quoted << " in the offline gazetteer; did you mean "
+                << found.others.front() << "?\n";
+            return kRefused;
+        case places::Resolution::NoMatch:
+            err << "No place matches " << quoted << " in the offline gazetteer\n";
+            return kRefused;
+        case places::Resolution::NoGazetteer:
+            err << "velnora-cli: " << Joined(found.others) << '\n';
+            return kRefused;
+    }
+    const places::ResolvedPlace& p = *found.taken;
+    FormValues& v = placed.form;
+    v.latDegrees = p.latDegrees;
+    v.latMinutes = p.latMinutes;
+    v.south = p.south;
+    v.lonDegrees = p.lonDegrees;
+    v.lonMinutes = p.lonMinutes;
+    v.east = p.east;
+    v.zoneHour = p.zoneHour;
+    v.zoneMinute = p.zoneMinute;
+    v.city = p.city;
+    v.state = p.state;
+    v.country = p.country;
+    std::string ignored;
+    ParseArguments(args, placed, ignored);  // parsed once already: explicit options win
+    placed.placeTaken = p.Describe();
+    placed.placeJson = PlaceJson(p);
+    placed.placeZone = p.zoneId;
+    return kOk;
+}
+
+}  // namespace velnora::cli

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The gazetteer index file, written once by velnora-gazetteer-index at build time
+// and mapped read-only by the program. All numbers are little-endian and every
+// table is 4-byte aligned, so the program reads the records in place.
+//
+//   Header
+//   PlaceRecord[placeCount]       in the dump's order
+//   KeyRecord[keyCount]           sorted by the folded text they point at, then
+//                                 by falling population
+//   DivisionRecord[divisionCount]
+//   CountryRecord[countryCount]
+//   uint32 zone[zoneCount]        string offsets of IANA zone ids
+//   strings                       NUL-terminated UTF-8; the whole-name keys come
+//                                 first, in sorted order, so a scan over the keys
+//                                 reads them front to back
+#pragma once
+
+#include <cstdint>
+
+namespace velnora::places::index {
+
+inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '1'};
+
+struct Header {
+    char magic[8];
+    uint32_t placeCount, keyCount, divisionCount, countryCount, zoneCount;
+    uint32_t placesAt, keysAt, divisionsAt, countriesAt, zonesAt, stringsAt, stringsSize;
+};
+
+inline constexpr uint16_t kNoDivision = 0xFFFF;
+
+struct PlaceRecord {
+    float latitude, longitude;  // degrees, north and east positive
+    uint32_t population;
+    uint32_t name;      // the place's own name, as GeoNames spells it
+    uint16_t division;  // DivisionRecord index or kNoDivision
+    uint16_t country;   // CountryRecord index
+    uint16_t zone;      // zone table index
+    uint16_t reserved;
+};
+
+// One folded name of a place (its own, its ASCII spelling or an alternate), or
+// the tail of such a name from one of its later words on ("york" of "new york"),
+// so that a run of whole words is found by one binary search.
+struct KeyRecord {
+    uint32_t key;    // string offset of the folded text from this word on
+    uint32_t place;  // low 24 bits: PlaceRecord index; high 8: bytes the name starts before `key`
+};
+inline constexpr uint32_t kPlaceBits = 24;
+inline constexpr uint32_t kPlaceMask = (1u << kPlaceBits) - 1;
+
+struct DivisionRecord {
+    uint32_t name;   // "Maharashtra"
+    uint32_t words;  // folded words of the name and the code, blank-separated: "new jersey nj"
+};
+
+struct CountryRecord {
+    uint32_t name;  // "India", from the system's locale data
+    uint32_t code;  // "IN"
+    uint32_t
+        words;  // folded words of its names, typed forms and code: "united states usa us america"
+};
+
+}  // namespace velnora::places::index

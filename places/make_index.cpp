@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// velnora-gazetteer-index DUMP ADMIN1 OUT: turns the GeoNames cities dump (its
+// tab-separated format) and the first-level division names (a JSON list of
+// {"code": "IN.16", "name": "Maharashtra"}) into the index file that the program
+// maps (see index_format.h). Run by the build once per data version.
+//
+// Every place gets the folded forms of its name, its ASCII name and those of its
+// alternate names that a person can type on a Latin keyboard; names written in
+// small letters only are left out, as GeoNames gives machine transliterations so.
+// Country names come from the system's locale data plus the forms people type.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QSet>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "places/fold.h"
+#include "places/index_format.h"
+
+namespace {
+
+using namespace velnora::places;
+
+// The forms of a country's name that people type beside the one the locale data gives.
+struct TypedForms {
+    const char* code;
+    const char* forms;  // separated by '|'
+};
+constexpr TypedForms kTypedForms[] = {
+    {"US", "USA|US|America|United States of America"},
+    {"GB", "UK|Great Britain|Britain"},
+    {"AE", "UAE|Emirates"},
+    {"NL", "Holland"},
+    {"KR", "South Korea|Korea"},
+    {"KP", "North Korea"},
+    {"RU", "Russia|Russian Federation"},
+    {"CZ", "Czech Republic"},
+    {"CI", "Ivory Coast|Cote d'Ivoire"},
+    {"MM", "Burma"},
+    {"TR", "Turkey|Turkiye"},
+    {"MK", "Macedonia"},
+    {"SZ", "Swaziland"},
+    {"CV", "Cape Verde"},
+    {"TL", "East Timor"},
+    {"VA", "Vatican"},
+    {"LA", "Laos"},
+    {"SY", "Syria"},
+    {"IR", "Iran"},
+    {"TW", "Taiwan"},
+    {"PS", "Palestine"},
+    {"VN", "Vietnam|Viet Nam"},
+    {"BA", "Bosnia"},
+    {"SA", "KSA|Saudi"},
+    {"CD", "DRC|DR Congo"},
+    {"CN", "PRC"},
+};
+
+// Folded words of `texts`, each once, blank-separated.
+std::string Words(const QStringList& texts) {
+    QStringList words;
+    for (const QString& t : texts) {
+        for (const QString& w : Fold(t).split(u' ', Qt::SkipEmptyParts)) {
+            if (!words.contains(w)) words.append(w);
+        }
+    }
+    return words.join(u' ').toStdString();
+}
+
+class Writer {
+public:
+    // Offset of `text` in the string pool, each text stored once.
+    uint32_t String(const std::string& text) {
+        auto [it, inserted] = strings_.try_emplace(text, static_cast<uint32_t>(pool_.size()));
+        if (inserted) {
+            pool_ += text;
+            pool_ += '\0';
+        }
+        return it->second;
+    }
+    std::string& pool() { return pool_; }
+
+private:
+    std::unordered_map<std::string, uint32_t> strings_;
+    std::string pool_;
+};
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> f;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        f.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos) return f;
+        start = tab + 1;
+    }
+}
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool HasCapital(const QString& name) {
+    return std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.isUpper(); });
+}
+
+struct Key {
+    uint32_t name;  // index into the whole-name keys
+    uint8_t start;  // byte where this key's text begins in the name
+    uint32_t place;
+};
+
+template <class T>
+void Put(std::string& out, const T& value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
+    QFile admin1(QString::fromLocal8Bit(admin1Path));
+    if (!admin1.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", admin1Path);
+        return 1;
+    }
+    QHash<QString, QString> divisionNames;  // "IN.16" -> "Maharashtra"
+    for (const QJsonValue& v : QJsonDocument::fromJson(admin1.readAll()).array()) {
+        divisionNames.insert(v[QLatin1String("code")].toString(),
+                             v[QLatin1String("name")].toString());
+    }
+
+    std::ifstream dump(dumpPath);
+    if (!dump) {
+        std::fprintf(stderr, "cannot read %s\n", dumpPath);
+        return 1;
+    }
+
+    Writer w;
+    std::vector<index::PlaceRecord> places;
+    std::vector<std::string> names;  // whole folded names, by index
+    std::unordered_map<std::string, uint32_t> nameIds;
+    std::vector<Key> keys;
+    std::map<std::string, uint16_t> divisionIds, countryIds, zoneIds;
+    std::vector<index::DivisionRecord> divisions;
+    std::vector<index::CountryRecord> countries;
+    std::vector<uint32_t> zones;
+    std::vector<uint32_t> displayNames;  // pool offsets, set after the keys
+
+    std::vector<QString> placeNames;
+    std::string line;
+    while (std::getline(dump, line)) {
+        const std::vector<std::string_view> f = Fields(line);
+        if (f.size() < 18 || f[1].empty()) continue;
+        const uint32_t placeIndex = static_cast<uint32_t>(places.size());
+        if (placeIndex > index::kPlaceMask) break;
+
+        const std::string countryCode(f[8]);
+        auto country = countryIds.find(countryCode);
+        if (country == countryIds.end()) {
+            const QLocale::Territory t = QLocale::codeToTerritory(Q(f[8]));
+            const QString name =
+                t == QLocale::AnyTerritory ? Q(f[8]) : QLocale::territoryToString(t);
+            QStringList forms{name, Q(f[8])};
+            for (const TypedForms& typed : kTypedForms) {
+                if (countryCode == typed.code) forms += QString::fromUtf8(typed.forms).split(u'|');
+            }
+            countries.push_back(
+                {w.String(name.toStdString()), w.String(countryCode), w.String(Words(forms))});
+            country =
+                countryIds.emplace(countryCode, static_cast<uint16_t>(countries.size() - 1)).first;
+        }
+
+        uint16_t division = index::kNoDivision;
+        const std::string divisionCode = countryCode + '.' + std::string(f[10]);
+        if (const auto named = divisionNames.constFind(QString::fromStdString(divisionCode));
+            named != divisionNames.cend()) {
+            auto known = divisionIds.find(divisionCode);
+            if (known == divisionIds.end()) {
+                QStringList forms{*named};
+                const QString code = Q(f[10]);
+                if (std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isLetter(); })) {
+                    forms.append(code);  // "NJ", "ENG"; numbers are no use to a person
+                }
+                divisions.push_back({w.String(named->toStdString()), w.String(Words(forms))});
+                known =
+                    divisionIds.emplace(divisionCode, static_cast<uint16_t>(divisions.size() - 1))
+                        .first;
+            }
+            division = known->second;
+        }
+
+        const std::string zoneId(f[17]);
+        auto zone = zoneIds.find(zoneId);
+        if (zone == zoneIds.end()) {
+            zones.push_back(w.String(zoneId));
+            zone = zoneIds.emplace(zoneId, static_cast<uint16_t>(zones.size() - 1)).first;
+        }
+
+        index::PlaceRecord p{};
+        p.latitude = std::stof(std::string(f[4]));
+        p.longitude = std::stof(std::string(f[5]));
+        const long long population = f[14].empty() ? 0 : std::stoll(std::string(f[14]));
+        p.population = static_cast<uint32_t>(std::clamp<long long>(population, 0, UINT32_MAX));
+        p.division = division;
+        p.country = country->second;
+        p.zone = zone->second;
+        places.push_back(p);
+        placeNames.push_back(Q(f[1]));
+
+        QSet<QString> folded;
+        const auto add = [&](const QString& name) {
+            if (!IsLatinTypeable(name)) return;
+            const QString key = Fold(name);
+            if (!key.isEmpty() && key.size() < 250) folded.insert(key);
+        };
+        add(Q(f[1]));
+        add(Q(f[2]));
+        for (const QString& alt : Q(f[3]).split(u',', Qt::SkipEmptyParts)) {
+            if (HasCapital(alt)) add(alt);
+        }
+        for (const QString& key : folded) {
+            const std::string text = key.toStdString();
+            auto [it, inserted] = nameIds.try_emplace(text, static_cast<uint32_t>(names.size()));
+            if (inserted) names.push_back(text);
+            keys.push_back({it->second, 0, placeIndex});
+            for (std::size_t at = text.find(' '); at != std::string::npos;
+                 at = text.find(' ', at + 1)) {
+                keys.push_back({it->second, static_cast<uint8_t>(at + 1), placeIndex});
+            }
+        }
+    }
+    if (places.empty()) {
+        std::fprintf(stderr, "no places in %s\n", dumpPath);
+        return 1;
+    }
+
+    // Whole names first and sorted, so that their scan reads the pool in order.
+    std::string pool;
+    std::vector<uint32_t> order(names.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](uint32_t a, uint32_t b) { return names[a] < names[b]; });
+    std::vector<uint32_t> nameAt(names.size());
+    for (uint32_t i : order) {
+        nameAt[i] = static_cast<uint32_t>(pool.size());
+        pool += names[i];
+        pool += '\0';
+    }
+    const uint32_t rest = static_cast<uint32_t>(pool.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        places[i].name = rest + w.String(placeNames[i].toStdString());
+    }
+    for (auto& d : divisions) d = {rest + d.name, rest + d.words};
+    for (auto& c : countries) c = {rest + c.name, rest + c.code, rest + c.words};
+    for (auto& z : zones) z += rest;
+    pool += w.pool();
+
+    const auto text = [&](const Key& k) { return std::string_view(names[k.name]).substr(k.start); };
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (const int c = text(a).compare(text(b)); c != 0) return c < 0;
+        return places[a.place].population > places[b.place].population;
+    });
+
+    index::Header h{};
+    std::copy(std::begin(index::kMagic), std::end(index::kMagic), h.magic);
+    h.placeCount = static_cast<uint32_t>(places.size());
+    h.keyCount = static_cast<uint32_t>(keys.size());
+    h.divisionCount = static_cast<uint32_t>(divisions.size());
+    h.countryCount = static_cast<uint32_t>(countries.size());
+    h.zoneCount = static_cast<uint32_t>(zones.size());
+    h.placesAt = sizeof h;
+    h.keysAt = h.placesAt + h.placeCount * sizeof(index::PlaceRecord);
+    h.divisionsAt = h.keysAt + h.keyCount * sizeof(index::KeyRecord);
+    h.countriesAt = h.divisionsAt + h.divisionCount * sizeof(index::DivisionRecord);
+    h.zonesAt = h.countriesAt + h.countryCount * sizeof(index::CountryRecord);
+    h.stringsAt = h.zonesAt + h.zoneCount * sizeof(uint32_t);
+    h.stringsSize = static_cast<uint32_t>(pool.size());
+
+    std::string out;
+    out.reserve(h.stringsAt + pool.size());
+    Put(out, h);
+    for (const auto& p : places) Put(out, p);
+    for (const Key& k : keys) {
+        Put(out, index::KeyRecord{nameAt[k.name] + k.start,
+                                  k.place | (static_cast<uint32_t>(k.start) << index::kPlaceBits)});
+    }
+    for (const auto& d : divisions) Put(out, d);
+    for (const auto& c : countries) Put(out, c);
+    for (uint32_t z : zones) Put(out, z);
+    out += pool;
+
+    const std::string tmp = std::string(outPath) + ".tmp";
+    std::ofstream file(tmp, std::ios::binary | std::ios::trunc);
+    file.write(out.data(), static_cast<std::streamsize>(out.size()));
+    file.close();
+    if (!file || std::rename(tmp.c_str(), outPath) != 0) {
+        std::fprintf(stderr, "cannot write %s\n", outPath);
+        return 1;
+    }
+    std::printf("gazetteer index: %u places, %u keys, %zu bytes\n", h.placeCount, h.keyCount,
+                out.size());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: velnora-gazetteer-index DUMP ADMIN1_JSON OUT\n");
+        return 64;
+    }
+    try {
+        return Build(argv[1], argv[2], argv[3]);
+    } catch (const std::exception& e) {  // a malformed number in the dump
+        std::fprintf(stderr, "velnora-gazetteer-index: %s\n", e.what());
+        return 1;
+    }
+}
