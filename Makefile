@@ -10,7 +10,8 @@ FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth \
-            librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip
+            librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip \
+            python3-icalendar
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

@@ -79,13 +79,8 @@ void BM_Evaluate(benchmark::State& state) {
 }
 BENCHMARK(BM_Evaluate);
 
-// velnora-cli as a whole process: start, evaluate, print, exit.
-void BM_CliProcess(benchmark::State& state) {
-    const char* argv[] = {VELNORA_CLI, "--name",    "RAM",  "--month",     "March", "--day",
-                          "5",         "--year",    "2024", "--hour",      "9",     "--minute",
-                          "5",         "--lat-deg", "23",   "--lat-min",   "2",     "--lon-deg",
-                          "72",        "--lon-min", "35",   "--zone-hour", "-5",    "--zone-minute",
-                          "-30",       "--json",    nullptr};
+// Starts velnora-cli with `argv` (standard output to /dev/null) once per iteration.
+void RunCli(benchmark::State& state, const char* const* argv) {
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
@@ -105,7 +100,28 @@ void BM_CliProcess(benchmark::State& state) {
     }
     posix_spawn_file_actions_destroy(&quiet);
 }
+
+// velnora-cli as a whole process: start, evaluate, print, exit.
+void BM_CliProcess(benchmark::State& state) {
+    const char* argv[] = {VELNORA_CLI, "--name",    "RAM",  "--month",     "March", "--day",
+                          "5",         "--year",    "2024", "--hour",      "9",     "--minute",
+                          "5",         "--lat-deg", "23",   "--lat-min",   "2",     "--lon-deg",
+                          "72",        "--lon-min", "35",   "--zone-hour", "-5",    "--zone-minute",
+                          "-30",       "--json",    nullptr};
+    RunCli(state, argv);
+}
 BENCHMARK(BM_CliProcess)->Unit(benchmark::kMillisecond);
+
+// A year of periods for one place as a whole process: 366 evaluations, 6,000 lines of JSON.
+void BM_CliYearOfDays(benchmark::State& state) {
+    const char* argv[] = {
+        VELNORA_CLI, "--month",   "March", "--day",       "5",      "--year",
+        "2024",      "--lat-deg", "23",    "--lat-min",   "2",      "--lon-deg",
+        "72",        "--lon-min", "35",    "--zone-hour", "-5",     "--zone-minute",
+        "-30",       "--days",    "366",   "--table",     "--json", nullptr};
+    RunCli(state, argv);
+}
+BENCHMARK(BM_CliYearOfDays)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -392,7 +392,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
 int Run(const Options& o, std::ostream& out, std::ostream& err) {
     Outcome outcome = Evaluate(PlanForm(o));
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        err << failure->message.text << '\n';
+        err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);

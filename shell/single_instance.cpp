@@ -90,10 +90,10 @@ bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes) {
         case LockState::Held:
             return true;
         case LockState::Running:
-            boxes.show(nullptr, QString::fromLatin1(kAlreadyRunning), Icon::Information);
+            ShowMessage(boxes, nullptr, MessageId::AlreadyRunning);
             break;
         case LockState::Unavailable:
-            boxes.show(nullptr, QString::fromLatin1(kCannotCheckRunning), Icon::Information);
+            ShowMessage(boxes, nullptr, MessageId::CannotCheckRunning);
             break;
     }
     return false;

@@ -17,10 +17,6 @@ namespace velnora {
 
 class MessageBoxes;
 
-inline constexpr char kAlreadyRunning[] = "Application is already running";
-inline constexpr char kCannotCheckRunning[] =
-    "Application cannot check whether it is already running";
-
 enum class LockState {
     Held,        // this process holds the lock
     Running,     // another running copy holds it

@@ -12,11 +12,6 @@
 
 namespace velnora {
 
-QString UpdateQuestion() {
-    return QStringLiteral("There maybe an update to this software available") + QChar('\r') +
-           QStringLiteral("Do you want to check for an update?");
-}
-
 std::optional<QDate> ReadReminderDate(const QVariant& stored) {
     if (!stored.isValid()) return std::nullopt;
     const QDate date = QDate::fromString(stored.toString().trimmed(), Qt::ISODate);
@@ -52,7 +47,7 @@ void UpdateReminder(const QString& settingsPath, const Clock& clock, MessageBoxe
         return;
     }
     if (!UpdateQuestionDue(today.daysTo(*last))) return;
-    const bool yes = boxes.ask(nullptr, UpdateQuestion(), Icon::Information);
+    const bool yes = AskMessage(boxes, nullptr, MessageId::UpdateQuestion);
     store();
     if (yes) help.OpenDownloadPage();
 }

@@ -20,9 +20,6 @@ class MessageBoxes;
 inline constexpr char kLastReminderDateKey[] = "LastReminderDate";
 inline constexpr int kReminderQuietDays = 14;
 
-// The update question: two lines separated by a single carriage return.
-QString UpdateQuestion();
-
 // The stored value as a date; absent, empty or unreadable values give nullopt.
 std::optional<QDate> ReadReminderDate(const QVariant& stored);
 
