@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iomanip>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 #include <variant>
 
@@ -131,6 +132,17 @@ std::string Visible(std::string_view text) {
         },
         [&](unsigned char byte) { r += Hex("\\x%02x", byte); });
     return r;
+}
+
+std::string PlaceJson(const Options& o) {
+    const TakenPlace& p = o.taken;
+    std::ostringstream out;
+    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.name)
+        << ", \"division\": " << JsonQuote(p.division) << ", \"country\": " << JsonQuote(p.country)
+        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
+        << ", \"zone\": " << JsonQuote(p.zone) << ", \"zoneHour\": " << JsonQuote(o.form.zoneHour)
+        << ", \"zoneMinute\": " << JsonQuote(o.form.zoneMinute) << '}';
+    return out.str();
 }
 
 namespace {
@@ -399,13 +411,13 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
 int Run(const Options& o, std::ostream& out, std::ostream& err) {
     Outcome outcome = Evaluate(PlanForm(o));
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        err << failure->message.text << '\n';
+        err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);
     e.texts.lblName = o.form.name;  // a plan may leave the name out
     if (o.json) {
-        WriteJson(out, e, o.table, o.placeJson);
+        WriteJson(out, e, o.table, o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
         WriteText(out, e, o.table, o.placeTaken);
     }
@@ -437,7 +449,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         Options placed;
         if (const int status = ResolvePlaceOption(args, options, placed, err); status != kOk)
             return status;
-        return run(placed, PlaceZone(placed, placed.placeZone, clock));
+        return run(placed, PlaceZone(placed, placed.taken.zone, clock));
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";
         return kUsage;

@@ -51,7 +51,7 @@ std::string Duration(std::int64_t seconds) {
 void WritePlace(std::ostream& out, const Options& o) {
     if (o.placeTaken.empty()) return;
     if (o.json) {
-        out << "  \"place\": " << o.placeJson << ",\n";
+        out << "  \"place\": " << PlaceJson(o) << ",\n";
     } else {
         out << "Place taken: " << Visible(o.placeTaken) << "\n\n";
     }
@@ -102,7 +102,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostre
             out << (i ? ",\n" : "\n") << "    {\"date\": " << JsonQuote(DateText(d.date))
                 << ", \"weekday\": " << JsonQuote(WeekdayName(WeekdayOf(d.date)));
             if (d.failure) {
-                out << ", \"error\": " << JsonQuote(d.failure->text) << '}';
+                out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
                 continue;
             }
             out << ",\n     \"day\": ";
@@ -119,7 +119,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostre
         const DayListing& d = days[i];
         out << (i ? "\n" : "") << WeekdayName(WeekdayOf(d.date)) << ' ' << DateText(d.date);
         if (d.failure) {
-            out << ": " << d.failure->text << '\n';
+            out << ": " << d.failure->text() << '\n';
             continue;
         }
         out << '\n';
@@ -249,7 +249,7 @@ int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, st
         const auto* failure = std::get_if<Failure>(&outcome)) {
         if (failure->kind ==
             FailureKind::Refused) {  // no sunrise or sunset: other days may have one
-            err << failure->message.text << '\n';
+            err << failure->message.text() << '\n';
             return kRefused;
         }
     }

@@ -366,7 +366,7 @@ void FrmMain::lblTZHelp_Click() {
 }
 
 void FrmMain::report(const Message& message) {
-    boxes_.show(this, QString::fromStdString(message.text), message.icon);
+    ShowMessage(boxes_, this, message.id);
     if (QWidget* target = field(message.focus)) target->setFocus(Qt::OtherFocusReason);
 }
 

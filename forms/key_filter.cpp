@@ -57,8 +57,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 std::optional<int> KeyFilter::decide(int code) {
     const KeyDecision decision = ApplyKeyRule(rule_, code);
     if (decision.refusal) {
-        boxes_.show(box_->window(), QString::fromStdString(decision.refusal->text),
-                    decision.refusal->icon);
+        ShowMessage(boxes_, box_->window(), decision.refusal->id);
         return std::nullopt;
     }
     return decision.code;

@@ -35,14 +35,14 @@ bool Allowed(KeyRule rule, int c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const auto rule = static_cast<KeyRule>(in.ConsumeIntegralInRange(0, 2));
-    const char* refusal =
-        rule == KeyRule::Name ? "Please Enter only Letters" : "Only Numbers Are Accepted";
+    const MessageId refusal =
+        rule == KeyRule::Name ? MessageId::OnlyLetters : MessageId::OnlyNumbers;
     std::string box;
     while (in.remaining_bytes() > 0) {
         const int code = in.ConsumeIntegralInRange(0, 0x2FFF);
         const KeyDecision d = ApplyKeyRule(rule, code);
         if (d.refusal) {
-            Check(d.code == 0 && d.refusal->text == refusal);
+            Check(d.code == 0 && d.refusal->id == refusal && d.refusal->focus == Field::None);
             continue;
         }
         Check(d.code != 0);

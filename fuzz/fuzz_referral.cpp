@@ -18,9 +18,9 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-bool OneOf(const QString& text, std::initializer_list<const char*> messages) {
-    for (const char* m : messages) {
-        if (text == QLatin1String(m)) return true;
+bool OneOf(std::optional<MessageId> refusal, std::initializer_list<MessageId> messages) {
+    for (const MessageId m : messages) {
+        if (refusal == m) return true;
     }
     return false;
 }
@@ -34,14 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         *field = QString::fromStdString(in.ConsumeRandomLengthString(40));
     }
 
-    const QString address = AddressRefusal(f.email, f.friendEmail);
-    Check(address.isEmpty() || OneOf(address, {"Please Enter Distinct Email Addresses",
-                                               "Please Enter Proper Email Address"}));
-    const QString refusal = ReferralRefusal(f);
-    Check(refusal.isEmpty() ||
-          OneOf(refusal,
-                {"Please Enter Your Name", "Please Enter Your Email", "Please Enter Your Message",
-                 "Please Enter Your Friend's Name", "Please Enter Your Friend's Email"}));
+    const std::optional<MessageId> address = AddressRefusal(f.email, f.friendEmail);
+    Check(!address ||
+          OneOf(address, {MessageId::DistinctEmailAddresses, MessageId::ProperEmailAddress}));
+    const std::optional<MessageId> refusal = ReferralRefusal(f);
+    Check(!refusal || OneOf(refusal, {MessageId::EnterYourName, MessageId::EnterYourEmail,
+                                      MessageId::EnterYourMessage, MessageId::EnterFriendsName,
+                                      MessageId::EnterFriendsEmail}));
 
     // Split the query as a web server does: at "&", then at the first "=", then
     // percent-decode the value as UTF-8.

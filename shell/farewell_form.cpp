@@ -193,9 +193,9 @@ void FrmFarewell::cmdSubmit_Click() {
     fields_ = {TrimBlanks(textOf(txtName_)), TrimBlanks(textOf(txtEmail_)),
                TrimBlanks(textOf(txtMessage_)), TrimBlanks(textOf(txtFriendName_)),
                TrimBlanks(textOf(txtFriendEmail_))};
-    if (const QString refusal = AddressRefusal(fields_.email, fields_.friendEmail);
-        !refusal.isEmpty()) {
-        boxes_.show(this, refusal, Icon::Critical);
+    if (const std::optional<MessageId> refusal =
+            AddressRefusal(fields_.email, fields_.friendEmail)) {
+        ShowMessage(boxes_, this, *refusal);
         return;
     }
     SubmitReferral(fields_, boxes_, help_, this);
@@ -220,7 +220,7 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if ((entry->box == txtEmail_ || entry->box == txtFriendEmail_) &&
                 static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
-                boxes_.show(this, QString::fromLatin1(kEmailSpaceRefusal), Icon::Critical);
+                ShowMessage(boxes_, this, MessageId::EmailCannotContainSpace);
                 entry->box->setFocus();
                 return true;
             }

@@ -23,8 +23,6 @@ class LinkLabel;
 class MessageBoxes;
 class Random;
 
-inline constexpr char kEmailSpaceRefusal[] = "Email Address Cannot Contain Space";
-
 // k = whole part of r * 4, for r in [0, 1).
 int AppealIndex(double r);
 QString FarewellAppeal(int k);

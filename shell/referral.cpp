@@ -28,34 +28,34 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString AddressRefusal(const QString& email, const QString& friendEmail) {
+std::optional<MessageId> AddressRefusal(const QString& email, const QString& friendEmail) {
     const QString mine = TrimBlanks(email);
     const QString theirs = TrimBlanks(friendEmail);
-    if (mine == theirs) return QStringLiteral("Please Enter Distinct Email Addresses");
+    if (mine == theirs) return MessageId::DistinctEmailAddresses;
     if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return MessageId::ProperEmailAddress;
     if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
-    return {};
+        return MessageId::ProperEmailAddress;
+    return std::nullopt;
 }
 
-QString ReferralRefusal(const ReferralFields& fields) {
+std::optional<MessageId> ReferralRefusal(const ReferralFields& fields) {
     struct Check {
         const QString* field;
         const char* placeholder;
-        const char* message;
+        MessageId message;
     };
     const std::array<Check, 5> checks = {{
-        {&fields.name, kNamePlaceholder, "Please Enter Your Name"},
-        {&fields.email, kEmailPlaceholder, "Please Enter Your Email"},
-        {&fields.message, kMessagePlaceholder, "Please Enter Your Message"},
-        {&fields.friendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {&fields.friendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {&fields.name, kNamePlaceholder, MessageId::EnterYourName},
+        {&fields.email, kEmailPlaceholder, MessageId::EnterYourEmail},
+        {&fields.message, kMessagePlaceholder, MessageId::EnterYourMessage},
+        {&fields.friendName, kFriendNamePlaceholder, MessageId::EnterFriendsName},
+        {&fields.friendEmail, kFriendEmailPlaceholder, MessageId::EnterFriendsEmail},
     }};
     for (const Check& check : checks) {
-        if (Missing(*check.field, check.placeholder)) return QString::fromLatin1(check.message);
+        if (Missing(*check.field, check.placeholder)) return check.message;
     }
-    return {};
+    return std::nullopt;
 }
 
 QString ReferralAddress(const ReferralFields& fields) {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "workflow/messages.h"
 
 namespace velnora {
 
@@ -25,12 +28,12 @@ struct ReferralFields {
 // The text without blanks at its start and end; line breaks and tabs are kept.
 QString TrimBlanks(const QString& text);
 
-// cmdSubmit_Click's checks of the two addresses, in order; an empty result passes.
-QString AddressRefusal(const QString& email, const QString& friendEmail);
+// cmdSubmit_Click's checks of the two addresses, in order; nullopt passes.
+std::optional<MessageId> AddressRefusal(const QString& email, const QString& friendEmail);
 
 // SubmitReferral's checks, in order: the first field that is empty or still its
-// placeholder gives its message; an empty result passes.
-QString ReferralRefusal(const ReferralFields& fields);
+// placeholder gives its message; nullopt passes.
+std::optional<MessageId> ReferralRefusal(const ReferralFields& fields);
 
 // The script's address with taf1..taf6, each value percent-encoded.
 QString ReferralAddress(const ReferralFields& fields);

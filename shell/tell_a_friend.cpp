@@ -8,8 +8,8 @@ namespace velnora {
 
 void SubmitReferral(const ReferralFields& fields, MessageBoxes& boxes, Help& help,
                     QWidget* parent) {
-    if (const QString refusal = ReferralRefusal(fields); !refusal.isEmpty()) {
-        boxes.show(parent, refusal, Icon::Critical);
+    if (const std::optional<MessageId> refusal = ReferralRefusal(fields)) {
+        ShowMessage(boxes, parent, *refusal);
         return;
     }
     help.OpenAddress(ReferralAddress(fields));

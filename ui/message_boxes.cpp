@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace velnora {
@@ -12,6 +13,18 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 }
 
 }  // namespace
+
+QString MessageTr(MessageId id) {
+    return QCoreApplication::translate("velnora::Message", MessageText(id).data());
+}
+
+void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
+    boxes.show(parent, MessageTr(id), MessageIcon(id));
+}
+
+bool AskMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
+    return boxes.ask(parent, MessageTr(id), MessageIcon(id));
+}
 
 void QtMessageBoxes::show(QWidget* parent, const QString& text, Icon icon) {
     QMessageBox box(BoxIcon(icon), QStringLiteral("Velnora"), text, QMessageBox::Ok, parent);

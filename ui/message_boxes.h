@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message boxes: titled "Velnora", with an OK button (show) or Yes
-// and No (ask) and the critical or information icon. Windows talk to the
-// interface; tests record what would have been shown.
+// and No (ask) and the critical or information icon. Windows show the messages
+// of the table through tr(); tests record what would have been shown.
 #pragma once
 
 #include <QString>
 
-#include "workflow/form_values.h"
+#include "workflow/messages.h"
 
 class QWidget;
 
@@ -18,6 +18,11 @@ public:
     virtual void show(QWidget* parent, const QString& text, Icon icon) = 0;
     virtual bool ask(QWidget* parent, const QString& text, Icon icon) = 0;  // true on Yes
 };
+
+// A message of the table in the user's language, with its icon.
+QString MessageTr(MessageId id);
+void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id);
+bool AskMessage(MessageBoxes& boxes, QWidget* parent, MessageId id);  // true on Yes
 
 // The real thing: QMessageBox.
 class QtMessageBoxes final : public MessageBoxes {

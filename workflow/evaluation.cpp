@@ -34,9 +34,7 @@ namespace {
 
 constexpr int kFarthestZoneMinutes = 14 * 60;
 
-Failure Refused(std::string text, Field focus) {
-    return {FailureKind::Refused, {std::move(text), Icon::Critical, focus}};
-}
+Failure Refused(MessageId id, Field focus) { return {FailureKind::Refused, {id, focus}}; }
 
 std::string Coordinate(int degrees, int minutes, const char* hemisphere) {
     return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " + hemisphere;
@@ -100,13 +98,11 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     // The lists make these impossible from the window; other callers may not.
     if (f.month < 0 || f.month > 11 || f.day < 0 || f.day >= kDaysInList || f.year < 0 ||
         f.year > kLastYear - kFirstYear) {
-        return Failure{FailureKind::Refused,
-                       {"Please Enter Correct Date Of Work", Icon::Information, Field::None}};
+        return Failure{FailureKind::Refused, {MessageId::CorrectDateOfWork, Field::None}};
     }
     if (f.hour < 0 || f.hour > 23 || f.minute < 0 || f.minute > 59 || f.second < 0 ||
         f.second > 59) {
-        return Failure{FailureKind::Refused,
-                       {"Please Enter Correct Time Of Work", Icon::Information, Field::None}};
+        return Failure{FailureKind::Refused, {MessageId::CorrectTimeOfWork, Field::None}};
     }
     const Date date{kFirstYear + f.year, f.month + 1, f.day + 1};
     const ClockTime clock{f.hour, f.minute, f.second};
@@ -115,23 +111,21 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     // whole number can be used.
     const auto lonDegrees = ToInteger16(f.lonDegrees);
     if (!lonDegrees) {
-        return Refused("Please Enter Value Between 0 And 179 in the Degree of Longitude",
-                       Field::txtLonD);
+        return Refused(MessageId::LongitudeDegrees, Field::txtLonD);
     }
     const auto lonMinutes = ToInteger16(f.lonMinutes);
     const auto latDegrees = ToInteger16(f.latDegrees);
     if (!latDegrees) {
-        return Refused("Please Enter Value Between 0 And 89 in the Degree of Latitude",
-                       Field::txtLatD);
+        return Refused(MessageId::LatitudeDegrees, Field::txtLatD);
     }
     const auto latMinutes = ToInteger16(f.latMinutes);
     const auto zoneHours = ToInteger16(f.zoneHour);
-    if (!zoneHours) return Refused("Please Enter Time Zone", Field::txtZoneHour);
+    if (!zoneHours) return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
     const auto zoneMinutes = ToInteger16(f.zoneMinute);
-    if (!zoneMinutes) return Refused("Please Enter Time Zone", Field::txtZoneMinute);
+    if (!zoneMinutes) return Refused(MessageId::EnterTimeZone, Field::txtZoneMinute);
     // No zone on Earth lies more than 14 hours from Greenwich; the hours carry the sign.
     if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
-        return Refused("Please Enter Time Zone", Field::txtZoneHour);
+        return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
     }
 
     Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
@@ -153,9 +147,7 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     const auto before = place.On(AddDays(date, -1));
     const auto after = place.On(AddDays(date, 1));
     if (!today || !before || !after) {
-        return Failure{FailureKind::NoSunriseSunset,
-                       {"Sun Does Not Rise Or Set At This Place Around This Date",
-                        Icon::Information, Field::None}};
+        return Failure{FailureKind::NoSunriseSunset, {MessageId::SunDoesNotRiseOrSet, Field::None}};
     }
     // Both times are wrapped onto their own date: a sunset past local midnight, or a
     // sunrise before it, lands on the wrong side of the other and the day would run
@@ -163,8 +155,7 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     for (const SunTimes* day : {&*today, &*before, &*after}) {
         if (!(day->sunrise < day->sunset)) {
             return Failure{FailureKind::NoSunriseSunset,
-                           {"Sun Rise And Sun Set Do Not Fall On This Date Here", Icon::Information,
-                            Field::None}};
+                           {MessageId::SunTimesNotOnThisDate, Field::None}};
         }
     }
     e.InputDaySunRise = today->sunrise;

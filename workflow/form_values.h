@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "workflow/messages.h"
+
 namespace velnora {
 
 inline constexpr std::array<std::string_view, 12> kMonthNames = {
@@ -36,8 +38,6 @@ struct FormValues {
     std::string city, state, country;    // txtMCity, txtMState, txtMCountry
 };
 
-enum class Icon { Critical, Information };
-
 // Where the input focus goes after a message; None leaves it where it is.
 enum class Field {
     None,
@@ -53,10 +53,12 @@ enum class Field {
     txtMCountry,
 };
 
+// A message of the table and where the focus goes after it.
 struct Message {
-    std::string text;
-    Icon icon = Icon::Information;
+    MessageId id;
     Field focus = Field::None;
+    std::string_view text() const { return MessageText(id); }
+    Icon icon() const { return MessageIcon(id); }
     friend bool operator==(const Message&, const Message&) = default;
 };
 

@@ -11,7 +11,7 @@ KeyDecision ApplyKeyRule(KeyRule rule, int code) {
             if (digit || code == kBackspace || (rule == KeyRule::ZoneHour && code == '-')) {
                 return {code, std::nullopt};
             }
-            return {0, Message{"Only Numbers Are Accepted", Icon::Critical, Field::None}};
+            return {0, Message{MessageId::OnlyNumbers, Field::None}};
         case KeyRule::Name:
             if ((code >= 'A' && code <= 'Z') || code == ' ' || code == kEnter ||
                 code == kBackspace) {
@@ -20,7 +20,7 @@ KeyDecision ApplyKeyRule(KeyRule rule, int code) {
             if (code >= 'a' && code <= 'z') return {code - 32, std::nullopt};
             break;
     }
-    return {0, Message{"Please Enter only Letters", Icon::Information, Field::None}};
+    return {0, Message{MessageId::OnlyLetters, Field::None}};
 }
 
 }  // namespace velnora

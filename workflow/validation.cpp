@@ -35,34 +35,30 @@ bool DayMissingFromMonth(const FormValues& f) {
 }  // namespace
 
 std::optional<Message> ValidateInput(const FormValues& f) {
-    if (Trim(f.name).empty()) return Message{"Please Enter Name", Icon::Critical, Field::txtName};
+    if (Trim(f.name).empty()) return Message{MessageId::EnterName, Field::txtName};
     if (DegreesOutOfRange(f.lonDegrees, 179)) {
-        return Message{"Please Enter Value Between 0 And 179 in the Degree of Longitude",
-                       Icon::Critical, Field::txtLonD};
+        return Message{MessageId::LongitudeDegrees, Field::txtLonD};
     }
     if (MinutesOutOfRange(f.lonMinutes)) {
-        return Message{"Please Enter Value Between 0 And 59 in the  Minute of Longitude",
-                       Icon::Critical, Field::txtLonM};
+        return Message{MessageId::LongitudeMinutes, Field::txtLonM};
     }
     if (DegreesOutOfRange(f.latDegrees, 89)) {
-        return Message{"Please Enter Value Between 0 And 89 in the Degree of Latitude",
-                       Icon::Critical, Field::txtLatD};
+        return Message{MessageId::LatitudeDegrees, Field::txtLatD};
     }
     if (MinutesOutOfRange(f.latMinutes)) {
-        return Message{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
-                       Icon::Critical, Field::txtLatM};
+        return Message{MessageId::LatitudeMinutes, Field::txtLatM};
     }
     if (DayMissingFromMonth(f)) {
-        return Message{"Please Enter Correct Date Of Work", Icon::Information, Field::None};
+        return Message{MessageId::CorrectDateOfWork, Field::None};
     }
     return std::nullopt;
 }
 
 std::optional<Message> ValidateLookup(const FormValues& f) {
-    if (f.city.empty()) return Message{"Please Enter City", Icon::Information, Field::txtMCity};
-    if (f.state.empty()) return Message{"Please Enter State", Icon::Information, Field::txtMState};
+    if (f.city.empty()) return Message{MessageId::EnterCity, Field::txtMCity};
+    if (f.state.empty()) return Message{MessageId::EnterState, Field::txtMState};
     if (f.country.empty()) {
-        return Message{"Please Enter Country", Icon::Information, Field::txtMCountry};
+        return Message{MessageId::EnterCountry, Field::txtMCountry};
     }
     return std::nullopt;
 }

@@ -227,27 +227,27 @@ TEST(SubmitReferral, EachFieldIsCheckedInOrder) {
         const char* name;
         QString ReferralFields::*field;
         const char* value;
-        const char* message;
+        MessageId message;
     };
     const Row rows[] = {
-        {"name-empty", &ReferralFields::name, "", "Please Enter Your Name"},
+        {"name-empty", &ReferralFields::name, "", MessageId::EnterYourName},
         {"email-placeholder", &ReferralFields::email, "Your Email Address",
-         "Please Enter Your Email"},
+         MessageId::EnterYourEmail},
         {"message-placeholder", &ReferralFields::message, "Your Message",
-         "Please Enter Your Message"},
-        {"message-blanks", &ReferralFields::message, "   ", "Please Enter Your Message"},
-        {"friend-name-empty", &ReferralFields::friendName, "", "Please Enter Your Friend's Name"},
+         MessageId::EnterYourMessage},
+        {"message-blanks", &ReferralFields::message, "   ", MessageId::EnterYourMessage},
+        {"friend-name-empty", &ReferralFields::friendName, "", MessageId::EnterFriendsName},
         {"friend-email-placeholder", &ReferralFields::friendEmail, "Friend's Email Address",
-         "Please Enter Your Friend's Email"},
+         MessageId::EnterFriendsEmail},
     };
-    EXPECT_EQ(ReferralRefusal(complete), QString());
+    EXPECT_EQ(ReferralRefusal(complete), std::nullopt);
     for (const Row& row : rows) {
         ReferralFields fields = complete;
         fields.*row.field = QString::fromUtf8(row.value);
-        EXPECT_EQ(ReferralRefusal(fields), QString::fromUtf8(row.message)) << row.name;
+        EXPECT_EQ(ReferralRefusal(fields), row.message) << row.name;
     }
     // With every field missing, the name is reported first.
-    EXPECT_EQ(ReferralRefusal({}), QStringLiteral("Please Enter Your Name"));
+    EXPECT_EQ(ReferralRefusal({}), MessageId::EnterYourName);
 
     RecordingBoxes boxes;
     RecordingOpener opener;

@@ -16,7 +16,7 @@ using testing_support::Reykjavik;
 Evaluation MustEvaluate(const FormValues& f) {
     Outcome outcome = Evaluate(f);
     if (auto* failure = std::get_if<Failure>(&outcome)) {
-        ADD_FAILURE() << "refused: " << failure->message.text;
+        ADD_FAILURE() << "refused: " << failure->message.text();
         return {};
     }
     return std::get<Evaluation>(std::move(outcome));
@@ -220,25 +220,23 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
         {"validation_first",
          [](FormValues& f) { f.name = ""; },
          FailureKind::Refused,
-         {"Please Enter Name", Icon::Critical, Field::txtName}},
+         {MessageId::EnterName, Field::txtName}},
         {"empty_zone_hour",
          [](FormValues& f) { f.zoneHour = ""; },
          FailureKind::Refused,
-         {"Please Enter Time Zone", Icon::Critical, Field::txtZoneHour}},
+         {MessageId::EnterTimeZone, Field::txtZoneHour}},
         {"non_numeric_zone_minute",
          [](FormValues& f) { f.zoneMinute = "3O"; },
          FailureKind::Refused,
-         {"Please Enter Time Zone", Icon::Critical, Field::txtZoneMinute}},
+         {MessageId::EnterTimeZone, Field::txtZoneMinute}},
         {"degree_text_12a",
          [](FormValues& f) { f.lonDegrees = "12a"; },
          FailureKind::Refused,
-         {"Please Enter Value Between 0 And 179 in the Degree of Longitude", Icon::Critical,
-          Field::txtLonD}},
+         {MessageId::LongitudeDegrees, Field::txtLonD}},
         {"degree_text_abc",
          [](FormValues& f) { f.latDegrees = "abc"; },
          FailureKind::Refused,
-         {"Please Enter Value Between 0 And 89 in the Degree of Latitude", Icon::Critical,
-          Field::txtLatD}},
+         {MessageId::LatitudeDegrees, Field::txtLatD}},
         {"midnight_sun",
          [](FormValues& f) {
              f.latDegrees = "70";
@@ -248,12 +246,11 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
              f.year = 2026 - kFirstYear;
          },
          FailureKind::NoSunriseSunset,
-         {"Sun Does Not Rise Or Set At This Place Around This Date", Icon::Information,
-          Field::None}},
+         {MessageId::SunDoesNotRiseOrSet, Field::None}},
         {"list_position_out_of_range",
          [](FormValues& f) { f.hour = 24; },
          FailureKind::Refused,
-         {"Please Enter Correct Time Of Work", Icon::Information, Field::None}},
+         {MessageId::CorrectTimeOfWork, Field::None}},
         {"year_position_far_outside_the_list",
          [](FormValues& f) {
              f.month = 1;
@@ -261,7 +258,7 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
              f.year = std::numeric_limits<int>::max();
          },
          FailureKind::Refused,
-         {"Please Enter Correct Date Of Work", Icon::Information, Field::None}},
+         {MessageId::CorrectDateOfWork, Field::None}},
     };
     for (const Row& row : rows) {
         FormValues f = Ahmedabad(2024, 3, 5, 9, 5, 0);
@@ -275,9 +272,8 @@ TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
 // Sunset after local midnight on any of the three days, or a zone no place on Earth
 // keeps: refused, never a day that runs backwards.
 TEST(Evaluate, RefusesADayThatRunsBackwards) {
-    const Message backwards{"Sun Rise And Sun Set Do Not Fall On This Date Here", Icon::Information,
-                            Field::None};
-    const Message zone{"Please Enter Time Zone", Icon::Critical, Field::txtZoneHour};
+    const Message backwards{MessageId::SunTimesNotOnThisDate, Field::None};
+    const Message zone{MessageId::EnterTimeZone, Field::txtZoneHour};
     struct Row {
         const char* name;
         FormValues form;

@@ -55,7 +55,7 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
         ASSERT_EQ(days.size(), 40u);
         for (std::size_t i = 0; i < days.size(); ++i) {
             const DayListing& d = days[i];
-            ASSERT_FALSE(d.failure) << d.failure->text;
+            ASSERT_FALSE(d.failure) << d.failure->text();
             EXPECT_EQ(d.date, AddDays({2024, 12, 10}, static_cast<int>(i)));
             EXPECT_EQ(d.day.front().start, d.evaluation.InputDaySunRise);
             EXPECT_EQ(d.night.front().start, d.evaluation.InputDaySunSet);
@@ -119,7 +119,7 @@ TEST(Listing, ADayWithoutSunriseIsListedWithItsReasonAndTheOthersStillCome) {
     const auto days = ListDays(f, 20);
     ASSERT_EQ(days.size(), 20u);
     EXPECT_TRUE(days.front().failure);
-    EXPECT_EQ(days.front().failure->text,
+    EXPECT_EQ(days.front().failure->text(),
               "Sun Does Not Rise Or Set At This Place Around This Date");
     EXPECT_TRUE(days.front().night.empty());
     EXPECT_FALSE(days.back().failure);

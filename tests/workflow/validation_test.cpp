@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "test_form.h"
 
@@ -12,16 +13,12 @@ namespace {
 
 using testing_support::Ahmedabad;
 
-const Message kName{"Please Enter Name", Icon::Critical, Field::txtName};
-const Message kLonD{"Please Enter Value Between 0 And 179 in the Degree of Longitude",
-                    Icon::Critical, Field::txtLonD};
-const Message kLonM{"Please Enter Value Between 0 And 59 in the  Minute of Longitude",
-                    Icon::Critical, Field::txtLonM};
-const Message kLatD{"Please Enter Value Between 0 And 89 in the Degree of Latitude", Icon::Critical,
-                    Field::txtLatD};
-const Message kLatM{"Please Enter Value Between 0 And 59 in the  Minute of Latitude",
-                    Icon::Critical, Field::txtLatM};
-const Message kDate{"Please Enter Correct Date Of Work", Icon::Information, Field::None};
+const Message kName{MessageId::EnterName, Field::txtName};
+const Message kLonD{MessageId::LongitudeDegrees, Field::txtLonD};
+const Message kLonM{MessageId::LongitudeMinutes, Field::txtLonM};
+const Message kLatD{MessageId::LatitudeDegrees, Field::txtLatD};
+const Message kLatM{MessageId::LatitudeMinutes, Field::txtLatM};
+const Message kDate{MessageId::CorrectDateOfWork, Field::None};
 
 struct Row {
     const char* name;
@@ -95,14 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValidateLookup, NeedsCityStateAndCountryInThatOrder) {
     FormValues f;
-    EXPECT_EQ(ValidateLookup(f),
-              (Message{"Please Enter City", Icon::Information, Field::txtMCity}));
+    EXPECT_EQ(ValidateLookup(f), (Message{MessageId::EnterCity, Field::txtMCity}));
     f.city = "Pune";
-    EXPECT_EQ(ValidateLookup(f),
-              (Message{"Please Enter State", Icon::Information, Field::txtMState}));
+    EXPECT_EQ(ValidateLookup(f), (Message{MessageId::EnterState, Field::txtMState}));
     f.state = "Maharashtra";
-    EXPECT_EQ(ValidateLookup(f),
-              (Message{"Please Enter Country", Icon::Information, Field::txtMCountry}));
+    EXPECT_EQ(ValidateLookup(f), (Message{MessageId::EnterCountry, Field::txtMCountry}));
     f.country = "India";
     EXPECT_EQ(ValidateLookup(f), std::nullopt);
     EXPECT_EQ(LookupSearchText(f), "Pune Maharashtra India Latitude Longitude");
@@ -115,6 +109,19 @@ TEST(ValidateLookup, ABlankCountsAsFilledAndTextsAreUsedAsTyped) {
     f.country = "India";
     EXPECT_EQ(ValidateLookup(f), std::nullopt);
     EXPECT_EQ(LookupSearchText(f), "  Gujarat  India Latitude Longitude");
+}
+
+// MessageText looks a message up by its position: a row out of order would show
+// another message's text, and a text written twice would be two messages.
+TEST(Messages, EachRowSitsAtItsIdAndEachTextIsWrittenOnce) {
+    std::set<std::string_view> texts;
+    for (std::size_t i = 0; i < kMessages.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kMessages[i].id), i) << kMessages[i].text;
+        EXPECT_FALSE(kMessages[i].text.empty()) << i;
+        EXPECT_TRUE(texts.insert(kMessages[i].text).second) << kMessages[i].text;
+    }
+    EXPECT_EQ(MessageText(MessageId::EnterName), "Please Enter Name");
+    EXPECT_EQ(MessageIcon(MessageId::EnterName), Icon::Critical);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every message the program shows, each written once with its icon. The workflow
+// and the shell's checks return a MessageId; the windows show the text through
+// tr() in a box with the icon; velnora-cli prints the English text.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace velnora {
+
+enum class Icon { Critical, Information };
+
+enum class MessageId {
+    // ValidateInput and the evaluation
+    EnterName,
+    LongitudeDegrees,
+    LongitudeMinutes,
+    LatitudeDegrees,
+    LatitudeMinutes,
+    CorrectDateOfWork,
+    CorrectTimeOfWork,
+    EnterTimeZone,
+    SunDoesNotRiseOrSet,
+    SunTimesNotOnThisDate,
+    // keystroke rules
+    OnlyNumbers,
+    OnlyLetters,
+    // the coordinate lookup
+    EnterCity,
+    EnterState,
+    EnterCountry,
+    // start-up
+    AlreadyRunning,
+    CannotCheckRunning,
+    UpdateQuestion,
+    // refer a friend
+    EmailCannotContainSpace,
+    DistinctEmailAddresses,
+    ProperEmailAddress,
+    EnterYourName,
+    EnterYourEmail,
+    EnterYourMessage,
+    EnterFriendsName,
+    EnterFriendsEmail,
+};
+
+struct MessageEntry {
+    MessageId id;
+    Icon icon;
+    std::string_view text;  // English; a string literal, so text.data() ends in a NUL
+};
+
+inline constexpr std::size_t kMessageCount = 26;
+
+// In the order of MessageId.
+extern const std::array<MessageEntry, kMessageCount> kMessages;
+
+std::string_view MessageText(MessageId id);
+Icon MessageIcon(MessageId id);
+
+}  // namespace velnora
