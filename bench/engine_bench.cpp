@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "bench/spawn.h"
+#include "bench/run_cli.h"
 #include "core/sun_times.h"
 #include "tests/workflow/test_form.h"
 #include "workflow/evaluation.h"
@@ -85,7 +85,7 @@ void BM_CliProcess(benchmark::State& state) {
                           "5",         "--lat-deg", "23",   "--lat-min",   "2",     "--lon-deg",
                           "72",        "--lon-min", "35",   "--zone-hour", "-5",    "--zone-minute",
                           "-30",       "--json",    nullptr};
-    velnora::bench::TimeProcess(state, argv);
+    bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliProcess)->Unit(benchmark::kMillisecond);
 
@@ -96,7 +96,7 @@ void BM_CliYearOfDays(benchmark::State& state) {
         "2024",      "--lat-deg", "23",    "--lat-min",   "2",      "--lon-deg",
         "72",        "--lon-min", "35",    "--zone-hour", "-5",     "--zone-minute",
         "-30",       "--days",    "366",   "--table",     "--json", nullptr};
-    velnora::bench::TimeProcess(state, argv);
+    bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliYearOfDays)->Unit(benchmark::kMillisecond);
 

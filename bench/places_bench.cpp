@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/spawn.h"
+#include "bench/run_cli.h"
 #include "places/places.h"
 
 namespace {
@@ -95,7 +95,7 @@ void BM_CliPlaceProcess(benchmark::State& state) {
                           "Bombay Maharashtra India",
                           "--json",
                           nullptr};
-    velnora::bench::TimeProcess(state, argv);
+    velnora::bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliPlaceProcess)->Unit(benchmark::kMillisecond);
 

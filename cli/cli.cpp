@@ -74,7 +74,9 @@ std::string Hex(const char* format, unsigned value) {
 }  // namespace
 
 std::string JsonQuote(std::string_view text) {
-    std::string r = "\"";
+    std::string r;
+    r.reserve(text.size() + 2);
+    r += '"';
     ForEachCharacter(
         text,
         [&](std::string_view character) {
@@ -96,11 +98,16 @@ std::string JsonQuote(std::string_view text) {
                     r += "\\t";
                     break;
                 default:
-                    r += c < 0x20 ? Hex("\\u%04x", c) : std::string(character);
+                    if (c < 0x20) {
+                        r += Hex("\\u%04x", c);
+                    } else {
+                        r += character;
+                    }
             }
         },
         [&](unsigned char) { r += "\uFFFD"; });
-    return r + "\"";
+    r += '"';
+    return r;
 }
 
 std::string Visible(std::string_view text) {
