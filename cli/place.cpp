@@ -27,9 +27,8 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
         case places::Resolution::Found:
             break;
         case places::Resolution::Ambiguous:
-            err << "velnora-cli: " << quoted
-                << " names more than one place; took the most populous, " << found.taken->Describe()
-                << ", over: " << Joined(found.others) << '\n';
+            err << "velnora-cli: " << quoted << " names more than one place; took "
+                << found.taken->Describe() << " and passed over: " << Joined(found.others) << '\n';
             break;
         case places::Resolution::Contradicted:
             err << "No place named " << quoted

@@ -160,7 +160,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
         case SearchOutcome::Ambiguous:
             lblSearch_->setText(
                 QStringLiteral("%1 names more than one place; the first %2 match equally, "
-                               "the most populous first:")
+                               "the likeliest first:")
                     .arg(typed)
                     .arg(found.equallyGood));
             break;

@@ -117,7 +117,13 @@ struct Candidate {
     NameMatch match;
     int score = 0;  // typed division and country words the place has
     int distance = 0;
+    bool ownName = false;  // found by its own name, not an alternate one
 };
+
+// A place found by its own name outweighs one found by an alternate name unless
+// that one is a hundred times larger: "New Delhi" is New Delhi, not Delhi, whose
+// other names include it; "Bombay" is still Mumbai, not the village of that name.
+constexpr uint64_t kOwnNameWeight = 100;
 
 }  // namespace
 
@@ -136,7 +142,10 @@ struct Gazetteer::Data {
     }
     std::string_view KeyText(const index::KeyRecord& k) const { return Str(k.key); }
     static uint32_t PlaceOf(const index::KeyRecord& k) { return k.place & index::kPlaceMask; }
-    static uint32_t NameStart(const index::KeyRecord& k) { return k.place >> index::kPlaceBits; }
+    static uint32_t NameStart(const index::KeyRecord& k) {
+        return (k.place >> index::kPlaceBits) & index::kStartMask;
+    }
+    static bool OwnName(const index::KeyRecord& k) { return (k.place & index::kOwnName) != 0; }
 
     // The first key not sorted before `text`.
     std::size_t LowerBound(std::string_view text) const {
@@ -167,9 +176,10 @@ void Rank(std::vector<Candidate>& found, const std::span<const index::PlaceRecor
         if (a.score != b.score) return a.score > b.score;
         if (a.distance != b.distance) return a.distance < b.distance;
         if (a.match != b.match) return a.match > b.match;
-        if (places[a.place].population != places[b.place].population) {
-            return places[a.place].population > places[b.place].population;
-        }
+        const auto weight = [&](const Candidate& c) {
+            return uint64_t{places[c.place].population} * (c.ownName ? kOwnNameWeight : 1);
+        };
+        if (weight(a) != weight(b)) return weight(a) > weight(b);
         return a.place < b.place;
     });
 }
@@ -183,12 +193,14 @@ std::vector<Candidate> Gazetteer::Data::Collect(const std::string& run, bool ins
         const uint32_t place = PlaceOf(k);
         if (place >= places.size()) return;
         const uint32_t whole = k.key - NameStart(k);
+        const bool own = match == NameMatch::Whole && OwnName(k);
         const auto [it, inserted] = seen.try_emplace(place, found.size());
         if (inserted) {
-            found.push_back({place, whole, match});
-        } else if (match > found[it->second].match) {
-            found[it->second].match = match;
-            found[it->second].key = whole;
+            found.push_back({place, whole, match, 0, 0, own});
+        } else if (Candidate& c = found[it->second]; match > c.match || (match == c.match && own)) {
+            c.match = match;
+            c.key = whole;
+            c.ownName = c.ownName || own;
         }
     };
     std::size_t i = LowerBound(run);
@@ -309,8 +321,8 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
             const std::string_view text = KeyText(keys[h.first]);
             for (std::size_t i = h.first; i < keys.size() && KeyText(keys[i]) == text; ++i) {
                 if (NameStart(keys[i]) == 0 && PlaceOf(keys[i]) < places.size()) {
-                    named.push_back(
-                        {PlaceOf(keys[i]), keys[i].key, NameMatch::Whole, 0, h.distance});
+                    named.push_back({PlaceOf(keys[i]), keys[i].key, NameMatch::Whole, 0, h.distance,
+                                     OwnName(keys[i])});
                 }
             }
         }

@@ -19,7 +19,7 @@
 
 namespace velnora::places::index {
 
-inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '1'};
+inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '2'};
 
 struct Header {
     char magic[8];
@@ -43,11 +43,17 @@ struct PlaceRecord {
 // the tail of such a name from one of its later words on ("york" of "new york"),
 // so that a run of whole words is found by one binary search.
 struct KeyRecord {
-    uint32_t key;    // string offset of the folded text from this word on
-    uint32_t place;  // low 24 bits: PlaceRecord index; high 8: bytes the name starts before `key`
+    uint32_t key;  // string offset of the folded text from this word on
+    // Low 24 bits: PlaceRecord index; the next 7: bytes the name starts before
+    // `key`; the top bit: the name is the place's own (or its ASCII spelling),
+    // not an alternate one.
+    uint32_t place;
 };
 inline constexpr uint32_t kPlaceBits = 24;
 inline constexpr uint32_t kPlaceMask = (1u << kPlaceBits) - 1;
+inline constexpr uint32_t kStartMask = 0x7F;
+inline constexpr uint32_t kOwnName = 1u << 31;
+inline constexpr int kLongestKey = 127;  // bytes; longer names are left out
 
 struct DivisionRecord {
     uint32_t name;   // "Maharashtra"

@@ -12,11 +12,11 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
@@ -118,6 +118,7 @@ bool HasCapital(const QString& name) {
 struct Key {
     uint32_t name;  // index into the whole-name keys
     uint8_t start;  // byte where this key's text begins in the name
+    bool own;       // the place's own name or its ASCII spelling
     uint32_t place;
 };
 
@@ -217,25 +218,28 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
         places.push_back(p);
         placeNames.push_back(Q(f[1]));
 
-        QSet<QString> folded;
-        const auto add = [&](const QString& name) {
+        QHash<QString, bool> folded;  // key -> whether it is the place's own name
+        const auto add = [&](const QString& name, bool own) {
             if (!IsLatinTypeable(name)) return;
             const QString key = Fold(name);
-            if (!key.isEmpty() && key.size() < 250) folded.insert(key);
+            if (!key.isEmpty() && key.size() <= index::kLongestKey) {
+                folded[key] = folded.value(key) || own;
+            }
         };
-        add(Q(f[1]));
-        add(Q(f[2]));
+        add(Q(f[1]), true);
+        add(Q(f[2]), true);
         for (const QString& alt : Q(f[3]).split(u',', Qt::SkipEmptyParts)) {
-            if (HasCapital(alt)) add(alt);
+            if (HasCapital(alt)) add(alt, false);
         }
-        for (const QString& key : folded) {
-            const std::string text = key.toStdString();
+        for (auto entry = folded.cbegin(); entry != folded.cend(); ++entry) {
+            const std::string text = entry.key().toStdString();
             auto [it, inserted] = nameIds.try_emplace(text, static_cast<uint32_t>(names.size()));
             if (inserted) names.push_back(text);
-            keys.push_back({it->second, 0, placeIndex});
+            keys.push_back({it->second, 0, entry.value(), placeIndex});
             for (std::size_t at = text.find(' '); at != std::string::npos;
                  at = text.find(' ', at + 1)) {
-                keys.push_back({it->second, static_cast<uint8_t>(at + 1), placeIndex});
+                keys.push_back(
+                    {it->second, static_cast<uint8_t>(at + 1), entry.value(), placeIndex});
             }
         }
     }
@@ -291,8 +295,9 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     Put(out, h);
     for (const auto& p : places) Put(out, p);
     for (const Key& k : keys) {
+        const uint32_t start = static_cast<uint32_t>(k.start) << index::kPlaceBits;
         Put(out, index::KeyRecord{nameAt[k.name] + k.start,
-                                  k.place | (static_cast<uint32_t>(k.start) << index::kPlaceBits)});
+                                  k.place | start | (k.own ? index::kOwnName : 0)});
     }
     for (const auto& d : divisions) Put(out, d);
     for (const auto& c : countries) Put(out, c);

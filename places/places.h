@@ -36,7 +36,7 @@ QString DescribePlace(const Place& place);
 
 enum class SearchOutcome {
     Found,         // places.front() is the one place the text names
-    Ambiguous,     // places[0, equallyGood) match equally well; the first is the most populous
+    Ambiguous,     // places[0, equallyGood) match equally well; the first is the likeliest
     Contradicted,  // places named so exist, but none in the state or country typed
     NearMiss,      // nothing named so; places are the names one or two letters off
     NoMatch,
@@ -62,7 +62,8 @@ public:
     // count. The city is the longest leading run of whole words that is a name or
     // an alternate name of places ("Poona" is Pune, never the start of
     // "Poonamalle"); the words after it pick among those places by their division
-    // and country. Ties go to the larger population.
+    // and country. Ties go to the larger population, a place found by its own
+    // name counting a hundred times its size against one found by another name.
     SearchResult Search(const QString& searchText, int max = 20) const;
 
     int size() const;  // number of places

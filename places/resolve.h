@@ -25,7 +25,7 @@ struct ResolvedPlace {
 
 enum class Resolution {
     Found,
-    Ambiguous,     // taken: the most populous of several that match equally
+    Ambiguous,     // taken: the likeliest of several that match equally (see Gazetteer::Search)
     Contradicted,  // nothing taken: none of the places so named is in the state or country typed
     NearMiss,      // nothing taken: `others` are names a letter or two off
     NoMatch,

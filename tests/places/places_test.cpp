@@ -97,6 +97,14 @@ TEST(Search, EqualMatchesAreAmbiguousMostPopulousFirst) {
               (QStringList{"Poona (Pune), Maharashtra, India", "Poona, Queensland, Australia"}));
 }
 
+TEST(Search, APlaceFoundByItsOwnNameOutweighsALargerOneFoundByAnAlternate) {
+    // Delhi, 34 times larger, lists "New Delhi" among its other names.
+    const SearchResult found = Excerpt().Search(QStringLiteral("New Delhi India"));
+    EXPECT_EQ(found.outcome, SearchOutcome::Ambiguous);
+    EXPECT_EQ(Described(found.places),
+              (QStringList{"New Delhi, Delhi, India", "New Delhi (Delhi), Delhi, India"}));
+}
+
 TEST(Search, TypedWordsThatFitNoCandidateRefuse) {
     const SearchResult found = Excerpt().Search(QStringLiteral("Pune Bavaria Germany"));
     EXPECT_EQ(found.outcome, SearchOutcome::Contradicted);
@@ -133,7 +141,7 @@ TEST(Search, CarriesPositionZoneAndPopulation) {
     EXPECT_NEAR(pune.latitude, 18.51957, 1e-5);
     EXPECT_NEAR(pune.longitude, 73.85535, 1e-5);
     EXPECT_EQ(pune.population, 3124458);
-    EXPECT_EQ(Excerpt().size(), 30);  // every row of the excerpt
+    EXPECT_EQ(Excerpt().size(), 32);  // every row of the excerpt
 }
 
 TEST(Gazetteer, AMissingOrDamagedIndexIsRefusedWithTheReason) {
