@@ -133,6 +133,7 @@ struct Gazetteer::Data {
     std::span<const index::DivisionRecord> divisions;
     std::span<const index::CountryRecord> countries;
     std::span<const uint32_t> zones;
+    std::span<const index::DirectoryEntry> directory;
     const char* strings = nullptr;
     uint32_t stringsSize = 0;
 
@@ -148,9 +149,29 @@ struct Gazetteer::Data {
     static bool OwnName(const index::KeyRecord& k) { return (k.place & index::kOwnName) != 0; }
 
     // The first key not sorted before `text`.
+    // The first key not sorted before `text`. The directory narrows the search to
+    // the keys between the last entry whose prefix sorts before the text's prefix
+    // and the first one whose prefix sorts after it.
     std::size_t LowerBound(std::string_view text) const {
-        const auto it = std::partition_point(
-            keys.begin(), keys.end(), [&](const index::KeyRecord& k) { return KeyText(k) < text; });
+        constexpr std::size_t kPrefix = sizeof(index::DirectoryEntry::prefix);
+        const std::string_view cut = text.substr(0, std::min(text.size(), kPrefix));
+        const auto prefix = [](const index::DirectoryEntry& e) {
+            return std::string_view(e.prefix, strnlen(e.prefix, kPrefix));
+        };
+        const auto after =
+            std::partition_point(directory.begin(), directory.end(),
+                                 [&](const index::DirectoryEntry& e) { return prefix(e) <= cut; });
+        const auto before =
+            std::partition_point(directory.begin(), after,
+                                 [&](const index::DirectoryEntry& e) { return prefix(e) < cut; });
+        const std::size_t stride = index::kDirectoryStride;
+        const std::size_t from =
+            before == directory.begin() ? 0 : (before - directory.begin() - 1) * stride;
+        const std::size_t to =
+            std::min(keys.size(), static_cast<std::size_t>(after - directory.begin()) * stride);
+        const auto it =
+            std::partition_point(keys.begin() + from, keys.begin() + std::max(from, to),
+                                 [&](const index::KeyRecord& k) { return KeyText(k) < text; });
         return static_cast<std::size_t>(it - keys.begin());
     }
 
@@ -367,6 +388,8 @@ Gazetteer::Gazetteer(std::unique_ptr<QFile> file, const uchar* data, qint64 size
     d->countries = {reinterpret_cast<const index::CountryRecord*>(data + h->countriesAt),
                     h->countryCount};
     d->zones = {reinterpret_cast<const uint32_t*>(data + h->zonesAt), h->zoneCount};
+    d->directory = {reinterpret_cast<const index::DirectoryEntry*>(data + h->directoryAt),
+                    h->directoryCount};
     d->strings = reinterpret_cast<const char*>(data + h->stringsAt);
     d->stringsSize = h->stringsSize;
     (void)size;
@@ -398,14 +421,17 @@ std::unique_ptr<Gazetteer> Gazetteer::Open(const QString& path, QString* error) 
     const auto fits = [&](uint64_t at, uint64_t count, uint64_t each) {
         return at % 4 == 0 && at + count * each <= static_cast<uint64_t>(size);
     };
-    const bool sound = std::equal(std::begin(index::kMagic), std::end(index::kMagic), h.magic) &&
-                       fits(h.placesAt, h.placeCount, sizeof(index::PlaceRecord)) &&
-                       fits(h.keysAt, h.keyCount, sizeof(index::KeyRecord)) &&
-                       fits(h.divisionsAt, h.divisionCount, sizeof(index::DivisionRecord)) &&
-                       fits(h.countriesAt, h.countryCount, sizeof(index::CountryRecord)) &&
-                       fits(h.zonesAt, h.zoneCount, sizeof(uint32_t)) && h.stringsSize > 0 &&
-                       fits(h.stringsAt, h.stringsSize, 1) &&
-                       data[h.stringsAt + h.stringsSize - 1] == 0;
+    const bool sound =
+        std::equal(std::begin(index::kMagic), std::end(index::kMagic), h.magic) &&
+        fits(h.placesAt, h.placeCount, sizeof(index::PlaceRecord)) &&
+        fits(h.keysAt, h.keyCount, sizeof(index::KeyRecord)) &&
+        fits(h.divisionsAt, h.divisionCount, sizeof(index::DivisionRecord)) &&
+        fits(h.countriesAt, h.countryCount, sizeof(index::CountryRecord)) &&
+        fits(h.zonesAt, h.zoneCount, sizeof(uint32_t)) &&
+        fits(h.directoryAt, h.directoryCount, sizeof(index::DirectoryEntry)) &&
+        h.directoryCount == (h.keyCount + index::kDirectoryStride - 1) / index::kDirectoryStride &&
+        h.stringsSize > 0 && fits(h.stringsAt, h.stringsSize, 1) &&
+        data[h.stringsAt + h.stringsSize - 1] == 0;
     if (!sound) return fail(QStringLiteral("is damaged"));
     return std::unique_ptr<Gazetteer>(new Gazetteer(std::move(file), data, size));
 }

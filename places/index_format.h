@@ -10,6 +10,7 @@
 //   DivisionRecord[divisionCount]
 //   CountryRecord[countryCount]
 //   uint32 zone[zoneCount]        string offsets of IANA zone ids
+//   DirectoryEntry[directoryCount]
 //   strings                       NUL-terminated UTF-8; the whole-name keys come
 //                                 first, in sorted order, so a scan over the keys
 //                                 reads them front to back
@@ -19,12 +20,20 @@
 
 namespace velnora::places::index {
 
-inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '2'};
+inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '3'};
 
 struct Header {
     char magic[8];
     uint32_t placeCount, keyCount, divisionCount, countryCount, zoneCount;
     uint32_t placesAt, keysAt, divisionsAt, countriesAt, zonesAt, stringsAt, stringsSize;
+    uint32_t directoryCount, directoryAt;
+};
+
+// The first bytes of the text of every kDirectoryStride-th key, NUL-padded: a
+// search finds its block of keys here, in a few pages, before it reads any key.
+inline constexpr uint32_t kDirectoryStride = 64;
+struct DirectoryEntry {
+    char prefix[24];
 };
 
 inline constexpr uint16_t kNoDivision = 0xFFFF;

@@ -287,7 +287,9 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     h.divisionsAt = h.keysAt + h.keyCount * sizeof(index::KeyRecord);
     h.countriesAt = h.divisionsAt + h.divisionCount * sizeof(index::DivisionRecord);
     h.zonesAt = h.countriesAt + h.countryCount * sizeof(index::CountryRecord);
-    h.stringsAt = h.zonesAt + h.zoneCount * sizeof(uint32_t);
+    h.directoryCount = (h.keyCount + index::kDirectoryStride - 1) / index::kDirectoryStride;
+    h.directoryAt = h.zonesAt + h.zoneCount * sizeof(uint32_t);
+    h.stringsAt = h.directoryAt + h.directoryCount * sizeof(index::DirectoryEntry);
     h.stringsSize = static_cast<uint32_t>(pool.size());
 
     std::string out;
@@ -302,6 +304,12 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     for (const auto& d : divisions) Put(out, d);
     for (const auto& c : countries) Put(out, c);
     for (uint32_t z : zones) Put(out, z);
+    for (std::size_t i = 0; i < keys.size(); i += index::kDirectoryStride) {
+        index::DirectoryEntry e{};
+        const std::string_view t = text(keys[i]);
+        std::copy_n(t.begin(), std::min(t.size(), sizeof e.prefix), e.prefix);
+        Put(out, e);
+    }
     out += pool;
 
     const std::string tmp = std::string(outPath) + ".tmp";
