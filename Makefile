@@ -43,12 +43,19 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
-	  -DVELNORA_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+# The options of the build: a change to any of them reconfigures the build tree,
+# which remembers the last set in its stamp.
+OPTIONS := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+           -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
+           -DVELNORA_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+STAMP := $(BUILD)/.options-werror$(WERROR)-sanitize$(SANITIZE)
 
-configure: deps $(BUILD)/build.ninja
+$(STAMP): | deps
+	cmake -S . -B $(BUILD) -G Ninja $(OPTIONS)
+	rm -f $(BUILD)/.options-*
+	touch $@
+
+configure: deps $(STAMP)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

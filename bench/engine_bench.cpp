@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "core/sun_times.h"
-#include "tests/workflow/test_form.h"
+#include "test_form.h"
 #include "workflow/evaluation.h"
 
 namespace {

@@ -67,12 +67,12 @@ protected:
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
         return GazetteerLookup(
-            links, loaded, window, [] { return QDate(2026, 3, 1); }, std::move(find));
+            links, loaded, slot, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
     RecordingOpener links;
     LoadOrder loaded;
-    LookupWindowSlot window;
+    LookupWindowSlot slot;
     QList<QUrl>& opened = links.opened;
 };
 
@@ -248,7 +248,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
         boxes,
         [this] {
             return std::make_unique<GazetteerLookup>(
-                links, loaded, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
+                links, loaded, slot, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
         },
         FormatUsGeneralDate);
     main->show();

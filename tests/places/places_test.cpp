@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         TakeRow{"accents_typed_without_in_the_name", "Zurich Switzerland", "Zürich", "Zurich",
                 "Switzerland"},
         TakeRow{"case_ignored", "pUNE mAHARASHTRA iNDIA", "Pune", "Maharashtra", "India"}),
-    [](const testing::TestParamInfo<TakeRow>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TakeRow>& test) { return std::string(test.param.name); });
 
 QStringList Described(const QList<Place>& places) {
     QStringList r;
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AngleRow{"rounds_to_zero_south_is_north", -0.004, true, 0, 0, u'N'},
                     AngleRow{"rounds_to_zero_west_is_east", -0.004, false, 0, 0, u'E'},
                     AngleRow{"far_west", -179.99, false, 179, 59, u'W'}),
-    [](const testing::TestParamInfo<AngleRow>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<AngleRow>& test) { return std::string(test.param.name); });
 
 TEST(FormatDegreesMinutes, AsTheFormShowsIt) {
     EXPECT_EQ(FormatDegreesMinutes(ToDegreesMinutes(18.5196, true)), u"18° 31' N");
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneRow{
             "south_with_daylight_half_hour", "Australia/Adelaide", {-9, -30}, ZoneOffset{-10, -30}},
         ZoneRow{"half_hour_west_with_daylight", "America/St_Johns", {3, 30}, ZoneOffset{2, 30}}),
-    [](const testing::TestParamInfo<ZoneRow>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ZoneRow>& test) { return std::string(test.param.name); });
 
 TEST(DaylightPeriodText, NorthAndSouthOfTheEquator) {
     EXPECT_EQ(

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "forms/seams.h"
+#include "shell/metadata.h"
 #include "shell/single_instance.h"
 
 namespace {
@@ -29,7 +30,7 @@ class PrintingBoxes final : public velnora::MessageBoxes {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Velnora"));
+    velnora::SetApplicationMetadata();
     if (argc != 3) return 2;
     velnora::InstanceLock lock(QString::fromLocal8Bit(argv[1]));
     const QByteArray mode(argv[2]);

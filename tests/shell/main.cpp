@@ -5,11 +5,12 @@
 
 #include <QApplication>
 
+#include "shell/metadata.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Velnora"));
-    QApplication::setApplicationName(QStringLiteral("Velnora"));
+    velnora::SetApplicationMetadata();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
