@@ -4,7 +4,6 @@
 // afterwards EndProgram is the only way out, so closing the last window does not
 // end the program by itself.
 #include <QApplication>
-#include <QSettings>
 
 #include "forms/gazetteer_lookup.h"
 #include "forms/sun_time_format.h"
@@ -12,6 +11,7 @@
 #include "shell/metadata.h"
 #include "shell/services.h"
 #include "shell/shell.h"
+#include "shell/update_reminder.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -25,11 +25,11 @@ int main(int argc, char* argv[]) {
                              velnora::LocaleDateTimeFormatter(QLocale::system()));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
-    QSettings settings;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;
-    velnora::Shell shell(windows, {boxes, links, clock, random, settings, dialogs, processEnd,
-                                   loaded, velnora::InstanceLock::DefaultPath()});
+    velnora::Shell shell(
+        windows, {boxes, links, clock, random, velnora::SettingsPath(), dialogs, processEnd, loaded,
+                  velnora::InstanceLock::DefaultPath(), velnora::InstanceLock::FallbackPath()});
     if (!shell.start()) return 0;
     return app.exec();
 }

@@ -2,11 +2,10 @@
 // Engine figures: one sunrise/sunset computation, and one whole evaluation (three
 // days of sun times, the span, the period and the sixteen texts).
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cmath>
 
+#include "bench/run_cli.h"
 #include "core/sun_times.h"
 #include "test_form.h"
 #include "workflow/evaluation.h"
@@ -79,28 +78,6 @@ void BM_Evaluate(benchmark::State& state) {
 }
 BENCHMARK(BM_Evaluate);
 
-// Starts velnora-cli with `argv` (standard output to /dev/null) once per iteration.
-void RunCli(benchmark::State& state, const char* const* argv) {
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, VELNORA_CLI, &quiet, nullptr, const_cast<char**>(argv), nullptr) !=
-            0) {
-            state.SkipWithError("cannot start velnora-cli");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("velnora-cli failed");
-            break;
-        }
-    }
-    posix_spawn_file_actions_destroy(&quiet);
-}
-
 // velnora-cli as a whole process: start, evaluate, print, exit.
 void BM_CliProcess(benchmark::State& state) {
     const char* argv[] = {VELNORA_CLI, "--name",    "RAM",  "--month",     "March", "--day",
@@ -108,7 +85,7 @@ void BM_CliProcess(benchmark::State& state) {
                           "5",         "--lat-deg", "23",   "--lat-min",   "2",     "--lon-deg",
                           "72",        "--lon-min", "35",   "--zone-hour", "-5",    "--zone-minute",
                           "-30",       "--json",    nullptr};
-    RunCli(state, argv);
+    bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliProcess)->Unit(benchmark::kMillisecond);
 
@@ -119,7 +96,7 @@ void BM_CliYearOfDays(benchmark::State& state) {
         "2024",      "--lat-deg", "23",    "--lat-min",   "2",      "--lon-deg",
         "72",        "--lon-min", "35",    "--zone-hour", "-5",     "--zone-minute",
         "-30",       "--days",    "366",   "--table",     "--json", nullptr};
-    RunCli(state, argv);
+    bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliYearOfDays)->Unit(benchmark::kMillisecond);
 

@@ -6,12 +6,11 @@
 // others time one search on an open index, and velnora-cli --place as a whole
 // process.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <fstream>
 #include <string>
 
+#include "bench/run_cli.h"
 #include "places/places.h"
 
 namespace {
@@ -96,24 +95,7 @@ void BM_CliPlaceProcess(benchmark::State& state) {
                           "Bombay Maharashtra India",
                           "--json",
                           nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", 0x1 /* O_WRONLY */, 0);
-    for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, VELNORA_CLI, &quiet, nullptr, const_cast<char**>(argv), nullptr) !=
-            0) {
-            state.SkipWithError("cannot start velnora-cli");
-            break;
-        }
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("velnora-cli --place failed");
-            break;
-        }
-    }
-    posix_spawn_file_actions_destroy(&quiet);
+    velnora::bench::RunCli(state, argv);
 }
 BENCHMARK(BM_CliPlaceProcess)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iomanip>
 #include <ostream>
+#include <sstream>
 #include <string_view>
 #include <variant>
 
@@ -73,7 +74,9 @@ std::string Hex(const char* format, unsigned value) {
 }  // namespace
 
 std::string JsonQuote(std::string_view text) {
-    std::string r = "\"";
+    std::string r;
+    r.reserve(text.size() + 2);
+    r += '"';
     ForEachCharacter(
         text,
         [&](std::string_view character) {
@@ -95,11 +98,16 @@ std::string JsonQuote(std::string_view text) {
                     r += "\\t";
                     break;
                 default:
-                    r += c < 0x20 ? Hex("\\u%04x", c) : std::string(character);
+                    if (c < 0x20) {
+                        r += Hex("\\u%04x", c);
+                    } else {
+                        r += character;
+                    }
             }
         },
         [&](unsigned char) { r += "\uFFFD"; });
-    return r + "\"";
+    r += '"';
+    return r;
 }
 
 std::string Visible(std::string_view text) {
@@ -124,6 +132,17 @@ std::string Visible(std::string_view text) {
         },
         [&](unsigned char byte) { r += Hex("\\x%02x", byte); });
     return r;
+}
+
+std::string PlaceJson(const Options& o) {
+    const TakenPlace& p = o.taken;
+    std::ostringstream out;
+    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.name)
+        << ", \"division\": " << JsonQuote(p.division) << ", \"country\": " << JsonQuote(p.country)
+        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
+        << ", \"zone\": " << JsonQuote(p.zone) << ", \"zoneHour\": " << JsonQuote(o.form.zoneHour)
+        << ", \"zoneMinute\": " << JsonQuote(o.form.zoneMinute) << '}';
+    return out.str();
 }
 
 namespace {
@@ -398,7 +417,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
     auto& e = std::get<Evaluation>(outcome);
     e.texts.lblName = o.form.name;  // a plan may leave the name out
     if (o.json) {
-        WriteJson(out, e, o.table, o.placeJson);
+        WriteJson(out, e, o.table, o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
         WriteText(out, e, o.table, o.placeTaken);
     }
@@ -430,7 +449,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         Options placed;
         if (const int status = ResolvePlaceOption(args, options, placed, err); status != kOk)
             return status;
-        return run(placed, PlaceZone(placed, placed.placeZone, clock));
+        return run(placed, PlaceZone(placed, placed.taken.zone, clock));
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";
         return kUsage;

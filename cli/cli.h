@@ -25,6 +25,12 @@ enum ExitStatus : int {
 
 inline constexpr int kMaxDays = 366;  // --days
 
+// The place --place took, as --json reports it with the zone texts the form used.
+struct TakenPlace {
+    std::string name, division, country, zone;  // zone: IANA id
+    double latitude = 0, longitude = 0;         // degrees, north and east positive
+};
+
 struct Options {
     FormValues form;  // a missing option leaves the field as the form starts
     bool json = false;
@@ -33,8 +39,7 @@ struct Options {
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer
     std::string placeTaken;  // what the gazetteer found, said in the output
-    std::string placeJson;   // the same as a JSON object, for --json
-    std::string placeZone;   // its IANA zone, for the offsets of other dates
+    TakenPlace taken;        // the same in parts, for --json
     PlanOptions plan;        // --now, --next, --days, --ics
 };
 
@@ -53,6 +58,9 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 // A JSON string literal of `text`; bytes that are not UTF-8 become U+FFFD, so the
 // output is always valid UTF-8.
 std::string JsonQuote(std::string_view text);
+
+// The "place" object of --json: the place taken and the zone texts of `options.form`.
+std::string PlaceJson(const Options& options);
 
 // `text` for a terminal: control characters shown as \n, \r, \t or \xNN (C1 ones
 // as \uNNNN) and bytes that are not UTF-8 as \xNN, so a user's text can neither

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/place.h"
 
-#include <iomanip>
 #include <ostream>
-#include <sstream>
 
 #include "places/resolve.h"
 
@@ -15,17 +13,6 @@ std::string Joined(const std::vector<std::string>& texts) {
     std::string r;
     for (const std::string& t : texts) r += (r.empty() ? "" : "; ") + t;
     return r;
-}
-
-// The JSON object of the place taken, for the "place" member of --json.
-std::string PlaceJson(const places::ResolvedPlace& p) {
-    std::ostringstream out;
-    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.city)
-        << ", \"division\": " << JsonQuote(p.state) << ", \"country\": " << JsonQuote(p.country)
-        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
-        << ", \"zone\": " << JsonQuote(p.zoneId) << ", \"zoneHour\": " << JsonQuote(p.zoneHour)
-        << ", \"zoneMinute\": " << JsonQuote(p.zoneMinute) << '}';
-    return out.str();
 }
 
 }  // namespace
@@ -76,8 +63,7 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
     std::string ignored;
     ParseArguments(args, placed, ignored);  // parsed once already: explicit options win
     placed.placeTaken = p.Describe();
-    placed.placeJson = PlaceJson(p);
-    placed.placeZone = p.zoneId;
+    placed.taken = {p.city, p.state, p.country, p.zoneId, p.latitude, p.longitude};
     return kOk;
 }
 

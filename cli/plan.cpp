@@ -51,7 +51,7 @@ std::string Duration(std::int64_t seconds) {
 void WritePlace(std::ostream& out, const Options& o) {
     if (o.placeTaken.empty()) return;
     if (o.json) {
-        out << "  \"place\": " << o.placeJson << ",\n";
+        out << "  \"place\": " << PlaceJson(o) << ",\n";
     } else {
         out << "Place taken: " << Visible(o.placeTaken) << "\n\n";
     }

@@ -8,10 +8,14 @@
 // tried; when none agrees the search refuses instead of guessing. When no run
 // names anything, the whole names that start with the same letter are scanned
 // for ones a letter or two off.
+#include <sys/mman.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <span>
@@ -62,8 +66,13 @@ bool HasWord(std::string_view words, std::string_view word) {
 // Optimal string alignment distance (a swap of two neighbours is one step), or
 // `limit` + 1 when it is larger than `limit`.
 int Distance(std::string_view a, std::string_view b, int limit) {
+    constexpr std::size_t kLongest = 255;  // keys are shorter; longer runs are cut
+    if (b.size() > kLongest) b = b.substr(0, kLongest);
     const int n = static_cast<int>(b.size());
-    std::vector<int> before(n + 1), row(n + 1), next(n + 1);
+    std::array<int, kLongest + 1> rows[3];
+    int* before = rows[0].data();
+    int* row = rows[1].data();
+    int* next = rows[2].data();
     for (int j = 0; j <= n; ++j) row[j] = j;
     for (int i = 1; i <= static_cast<int>(a.size()); ++i) {
         next[0] = i;
@@ -249,6 +258,22 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
         runs.push_back(k == 1 ? words[0] : runs.back() + ' ' + words[k - 1]);
     }
     const auto limit = [](const std::string& run) { return run.size() <= 4 ? 1 : 2; };
+    // Letter counts: a change of one letter alters them by at most two, so a name
+    // whose counts differ more cannot be close; most names are ruled out so.
+    using Counts = std::array<int8_t, 37>;
+    const auto count = [](std::string_view text) {
+        Counts c{};
+        for (const char ch : text) {
+            const int slot = ch >= 'a' && ch <= 'z'   ? ch - 'a'
+                             : ch >= '0' && ch <= '9' ? 26 + ch - '0'
+                                                      : 36;
+            ++c[static_cast<std::size_t>(slot)];
+        }
+        return c;
+    };
+    std::vector<Counts> runCounts;
+    runCounts.reserve(runs.size());
+    for (const std::string& run : runs) runCounts.push_back(count(run));
     const std::string letter = words[0].substr(0, 1);
     std::vector<Hit> hits;
     uint32_t previous = UINT32_MAX;
@@ -258,24 +283,38 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
         previous = k.key;
         const std::string_view text = KeyText(k);
         if (!text.starts_with(letter)) break;
+        Counts counts{};
+        bool counted = false;
         for (std::size_t r = 0; r < runs.size(); ++r) {
             const int most = limit(runs[r]);
             const auto gap = static_cast<long>(text.size()) - static_cast<long>(runs[r].size());
             if (gap > most || gap < -most) continue;
+            if (!counted) {
+                counts = count(text);
+                counted = true;
+            }
+            int apart = 0;
+            for (std::size_t s = 0; s < counts.size(); ++s)
+                apart += std::abs(counts[s] - runCounts[r][s]);
+            if (apart > 2 * most) continue;
             if (const int d = Distance(text, runs[r], most); d > 0 && d <= most)
                 hits.push_back({r, d, i});
         }
     }
     std::vector<Candidate> found;
-    for (const Hit& h : hits) {
-        const std::vector<std::string> after = RegionWords(words, h.run + 1);
-        const std::string_view text = KeyText(keys[h.first]);
+    for (std::size_t r = 0; r < runs.size(); ++r) {  // the places named so, scored once a run
         std::vector<Candidate> named;
-        for (std::size_t i = h.first; i < keys.size() && KeyText(keys[i]) == text; ++i) {
-            if (NameStart(keys[i]) == 0 && PlaceOf(keys[i]) < places.size()) {
-                named.push_back({PlaceOf(keys[i]), keys[i].key, NameMatch::Whole, 0, h.distance});
+        for (const Hit& h : hits) {
+            if (h.run != r) continue;
+            const std::string_view text = KeyText(keys[h.first]);
+            for (std::size_t i = h.first; i < keys.size() && KeyText(keys[i]) == text; ++i) {
+                if (NameStart(keys[i]) == 0 && PlaceOf(keys[i]) < places.size()) {
+                    named.push_back(
+                        {PlaceOf(keys[i]), keys[i].key, NameMatch::Whole, 0, h.distance});
+                }
             }
         }
+        const std::vector<std::string> after = RegionWords(words, r + 1);
         Score(named, after);
         for (const Candidate& c : named) {
             if (after.empty() || c.score > 0) found.push_back(c);
@@ -338,6 +377,10 @@ std::unique_ptr<Gazetteer> Gazetteer::Open(const QString& path, QString* error) 
         return fail(QStringLiteral("is damaged"));
     const uchar* data = file->map(0, size);
     if (!data) return fail(QStringLiteral("cannot be read"));
+    // A search reads a few scattered pages; reading ahead around each, or mapping
+    // the file's cached pages as huge pages, would only grow the resident memory.
+    madvise(const_cast<uchar*>(data), static_cast<std::size_t>(size), MADV_RANDOM);
+    madvise(const_cast<uchar*>(data), static_cast<std::size_t>(size), MADV_NOHUGEPAGE);
     index::Header h;
     std::memcpy(&h, data, sizeof h);
     const auto fits = [&](uint64_t at, uint64_t count, uint64_t each) {

@@ -8,6 +8,9 @@
 // alternate names that a person can type on a Latin keyboard; names written in
 // small letters only are left out, as GeoNames gives machine transliterations so.
 // Country names come from the system's locale data plus the forms people type.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -130,7 +133,8 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
         return 1;
     }
     QHash<QString, QString> divisionNames;  // "IN.16" -> "Maharashtra"
-    for (const QJsonValue& v : QJsonDocument::fromJson(admin1.readAll()).array()) {
+    const QJsonArray list = QJsonDocument::fromJson(admin1.readAll()).array();
+    for (const QJsonValue v : list) {
         divisionNames.insert(v[QLatin1String("code")].toString(),
                              v[QLatin1String("name")].toString());
     }
@@ -296,10 +300,20 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     out += pool;
 
     const std::string tmp = std::string(outPath) + ".tmp";
-    std::ofstream file(tmp, std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    file.close();
-    if (!file || std::rename(tmp.c_str(), outPath) != 0) {
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool written = fd >= 0;
+    for (std::size_t at = 0; written && at < out.size();) {
+        const ssize_t n = write(fd, out.data() + at, out.size() - at);
+        written = n > 0;
+        at += written ? static_cast<std::size_t>(n) : 0;
+    }
+    // The file's pages leave the page cache written in large blocks, which a
+    // program mapping the index would then count as resident whole; dropped, they
+    // come back one page at a time as searches read them.
+    written = written && fdatasync(fd) == 0;
+    if (written) posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    if (fd >= 0 && close(fd) != 0) written = false;
+    if (!written || std::rename(tmp.c_str(), outPath) != 0) {
         std::fprintf(stderr, "cannot write %s\n", outPath);
         return 1;
     }

@@ -20,7 +20,7 @@ Shell::Shell(Windows& windows, const ShellServices& services, QObject* parent)
       windows_(windows),
       services_(services),
       help_(services.links),
-      instanceLock_(services.lockPath) {
+      instanceLock_(services.lockPath, services.lockFallbackPath) {
     connect(&windows_, &Windows::loaded, this, [this](QWidget* w) { services_.loaded.record(w); });
     connect(&windows_, &Windows::unloaded, this, &Shell::showFarewell);
     connect(&windows_, &Windows::farewellHideRequested, this, &Shell::hideFarewell);
@@ -37,7 +37,7 @@ bool Shell::start() {
         return false;
     }
     services_.random.seedFromClock();
-    UpdateReminder(services_.settings, services_.clock, services_.boxes, help_);
+    UpdateReminder(services_.settingsPath, services_.clock, services_.boxes, help_);
     windows_.showMain();
     if (FrmMain* frmMain = windows_.main()) CoBrand_Randomize(*frmMain, services_.random);
     return true;

@@ -15,7 +15,6 @@
 #include "shell/single_instance.h"
 #include "ui/load_order.h"
 
-class QSettings;
 class QWidget;
 
 namespace velnora {
@@ -33,16 +32,17 @@ struct ShellServices {
     LinkOpener& links;
     Clock& clock;
     Random& random;
-    QSettings& settings;  // holds LastReminderDate
+    QString settingsPath;  // holds LastReminderDate: SettingsPath() in the running program
     DialogRunner& dialogs;
     ProcessEnd& processEnd;
-    LoadOrder& loaded;  // every window, recorded by the code that makes it
-    QString lockPath;  // InstanceLock::DefaultPath() in the running program
+    LoadOrder& loaded;         // every window, recorded by the code that makes it
+    QString lockPath;          // InstanceLock::DefaultPath() in the running program
+    QString lockFallbackPath;  // InstanceLock::FallbackPath()
 };
 
 class Shell : public QObject {
     Q_OBJECT
-  public:
+public:
     Shell(Windows& windows, const ShellServices& services, QObject* parent = nullptr);
     ~Shell() override;
 
@@ -56,7 +56,7 @@ class Shell : public QObject {
     FrmFarewell* farewell();  // loads it on first use
     FrmFarewell* loadedFarewell() const { return farewell_.get(); }
 
-  private:
+private:
     void showFarewell();
     void hideFarewell();
     void showAbout(QWidget* parent);

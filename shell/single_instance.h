@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CheckPreviousInstance: a running copy holds a per-user lock file for as long as
-// it lives. A second copy that cannot take the lock says so and ends; a lock left
-// behind by a copy that crashed names a process that no longer runs, and is taken
-// over.
+// it lives. A second copy that cannot take the lock says so and ends. Only a live
+// copy keeps the lock: one whose process is gone, and a file that is empty (a
+// power loss), unreadable (left by a copy run as another user) or not a lock at
+// all, is stale and taken over. Where the lock path cannot hold a lock (a folder
+// or a FIFO there), the fallback path holds it instead.
 #pragma once
 
 #include <QString>
@@ -15,29 +17,38 @@ namespace velnora {
 
 class MessageBoxes;
 
-class InstanceLock {
-  public:
-    // The lock file in the user's runtime folder, or a user-named file in the
-    // temporary folder when there is no runtime folder.
-    static QString DefaultPath();
+enum class LockState {
+    Held,        // this process holds the lock
+    Running,     // another running copy holds it
+    Unavailable  // neither path can hold a lock, so no copy can be told from another
+};
 
-    explicit InstanceLock(const QString& path);
+class InstanceLock {
+public:
+    // The lock file in the user's runtime folder, or FallbackPath() when there is
+    // no runtime folder.
+    static QString DefaultPath();
+    // A user-named file in the temporary folder.
+    static QString FallbackPath();
+
+    // `fallbackPath` is tried when `path` cannot hold a lock; empty for none.
+    explicit InstanceLock(const QString& path, const QString& fallbackPath = QString());
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // True when this process holds the lock (now or already); false when another
-    // running copy holds it.
-    bool tryAcquire();
+    // Held when this process holds the lock, now or already.
+    LockState tryAcquire();
 
-  private:
-    std::unique_ptr<QLockFile> file_;
+private:
+    struct Candidate;
+    std::unique_ptr<Candidate> primary_, fallback_;
     bool held_ = false;
 };
 
 // True when this is the only copy. Otherwise shows "Application is already
-// running" with the information icon and returns false; the other copy is left
-// alone.
+// running" (or, when no lock can be had at all, that this cannot be checked) with
+// the information icon and returns false; the other copy is left alone.
 bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes);
 
 }  // namespace velnora

@@ -3,9 +3,11 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "forms/seams.h"
 #include "shell/help.h"
+#include "shell/plain_file.h"
 #include "shell/services.h"
 
 namespace velnora {
@@ -21,14 +23,25 @@ bool UpdateQuestionDue(qint64 days) {
     return days < -kReminderQuietDays || days > kReminderQuietDays;
 }
 
-void UpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& boxes, Help& help) {
+QString SettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Velnora/Velnora.conf");
+}
+
+void UpdateReminder(const QString& settingsPath, const Clock& clock, MessageBoxes& boxes,
+                    Help& help) {
     const QDate today = Today(clock);
+    // Opening a FIFO would block until something writes to it.
+    std::optional<QSettings> settings;
+    if (IsRegularFileOrAbsent(settingsPath)) settings.emplace(settingsPath, QSettings::IniFormat);
     const auto store = [&] {
-        settings.setValue(kLastReminderDateKey, today.toString(Qt::ISODate));
-        settings.sync();
-        QFile::setPermissions(settings.fileName(), QFile::ReadOwner | QFile::WriteOwner);
+        if (!settings) return;
+        settings->setValue(kLastReminderDateKey, today.toString(Qt::ISODate));
+        settings->sync();
+        QFile::setPermissions(settingsPath, QFile::ReadOwner | QFile::WriteOwner);
     };
-    const std::optional<QDate> last = ReadReminderDate(settings.value(kLastReminderDateKey));
+    const std::optional<QDate> last =
+        settings ? ReadReminderDate(settings->value(kLastReminderDateKey)) : std::nullopt;
     if (!last) {
         store();
         return;

@@ -28,6 +28,8 @@ const std::array<MessageEntry, kMessageCount> kMessages = {{
     {EnterState, Icon::Information, "Please Enter State"},
     {EnterCountry, Icon::Information, "Please Enter Country"},
     {AlreadyRunning, Icon::Information, "Application is already running"},
+    {CannotCheckRunning, Icon::Information,
+     "Application cannot check whether it is already running"},
     {UpdateQuestion, Icon::Information,
      "There maybe an update to this software available\rDo you want to check for an update?"},
     {EmailCannotContainSpace, Icon::Critical, "Email Address Cannot Contain Space"},

@@ -33,6 +33,7 @@ enum class MessageId {
     EnterCountry,
     // start-up
     AlreadyRunning,
+    CannotCheckRunning,
     UpdateQuestion,
     // refer a friend
     EmailCannotContainSpace,
@@ -51,7 +52,7 @@ struct MessageEntry {
     std::string_view text;  // English; a string literal, so text.data() ends in a NUL
 };
 
-inline constexpr std::size_t kMessageCount = 25;
+inline constexpr std::size_t kMessageCount = 26;
 
 // In the order of MessageId.
 extern const std::array<MessageEntry, kMessageCount> kMessages;

@@ -1,11 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program against what users and their machines do to it: a copy killed
-# without a chance to clean up, a reminder date from the future, a settings store
-# that cannot be read or written, huge texts and pasted text that no keystroke
-# filter saw.
-#   robustness.sh <velnora> killed-copy | future-reminder | unusable-settings |
-#                 long-texts | pasted-text
+# without a chance to clean up, a lock file emptied by a power loss, a reminder
+# date from the future, a settings store that cannot be read or written, huge
+# texts and pasted text that no keystroke filter saw.
+#   robustness.sh <velnora> killed-copy | damaged-lock | future-reminder |
+#                 unusable-settings | long-texts | pasted-text
 source "$(dirname "$0")/lib.sh"
 
 killed_copy() {
@@ -15,6 +15,28 @@ killed_copy() {
     [ -e "$XDG_RUNTIME_DIR/velnora.lock" ] || fail "the killed copy left no lock to test with"
     start_main
     no_message_box "the lock of the killed copy blocked the start"
+    close_main
+}
+
+# An empty lock file keeps no one out. A folder where the lock belongs moves the
+# lock elsewhere: the program starts, and a second copy is still refused.
+damaged_lock() {
+    : >"$XDG_RUNTIME_DIR/velnora.lock"
+    start_main
+    no_message_box "the empty lock file blocked the start"
+    close_main
+
+    mkdir "$XDG_RUNTIME_DIR/velnora.lock"
+    start_main
+    local first=$PID box
+    no_message_box "the folder at the lock path blocked the start"
+    start_velnora
+    box=$(new_window "$BOX_TITLE")
+    focus "$box"
+    keys Return
+    wait_exit "$PID" 0
+    PID=$first
+    focus "$MAIN"
     close_main
 }
 
@@ -36,13 +58,21 @@ future_reminder() {
     close_main
 }
 
-# Neither a settings file that is a folder nor a settings folder that cannot be
-# created (it would lie under a plain file) may stop the program or ask anything.
+# Neither a settings file that is a folder or a FIFO nor a settings folder that
+# cannot be created (it would lie under a plain file) may stop the program or ask
+# anything.
 unusable_settings() {
     mkdir -p "$SETTINGS"
     start_main
     no_message_box "with an unreadable settings file"
     close_main
+
+    rmdir "$SETTINGS"
+    mkfifo "$SETTINGS"
+    start_main
+    no_message_box "with a FIFO for the settings file"
+    close_main
+    [ -p "$SETTINGS" ] || fail "the FIFO at the settings path was replaced"
 
     touch "$SANDBOX/plain-file"
     export XDG_CONFIG_HOME=$SANDBOX/plain-file/config
@@ -116,6 +146,7 @@ pasted_text() {
 
 case $SCENARIO in
     killed-copy) killed_copy ;;
+    damaged-lock) damaged_lock ;;
     future-reminder) future_reminder ;;
     unusable-settings) unusable_settings ;;
     long-texts) long_texts ;;

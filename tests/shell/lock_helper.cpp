@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A second copy for the single-instance tests, run as its own process.
-//   shell_lock_helper <lock file> check  : CheckPreviousInstance; the message, if
-//                                          any, goes to stdout; status 0 when this
-//                                          copy got the lock, 1 when refused
+//   shell_lock_helper <lock file> check [fallback] : CheckPreviousInstance; the
+//                                          message, if any, goes to stdout; status
+//                                          0 when this copy got the lock, 1 when
+//                                          refused
 //   shell_lock_helper <lock file> crash  : takes the lock and dies without
 //                                          releasing it, as a crashed copy would
 #include <QCoreApplication>
@@ -16,7 +17,7 @@
 namespace {
 
 class PrintingBoxes final : public velnora::MessageBoxes {
-  public:
+public:
     void show(QWidget*, const QString& text, velnora::Icon icon) override {
         QTextStream(stdout) << text
                             << (icon == velnora::Icon::Information ? " [information]"
@@ -31,11 +32,12 @@ class PrintingBoxes final : public velnora::MessageBoxes {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     velnora::SetApplicationMetadata();
-    if (argc != 3) return 2;
-    velnora::InstanceLock lock(QString::fromLocal8Bit(argv[1]));
+    if (argc != 3 && argc != 4) return 2;
+    velnora::InstanceLock lock(QString::fromLocal8Bit(argv[1]),
+                               argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());
     const QByteArray mode(argv[2]);
     if (mode == "crash") {
-        if (!lock.tryAcquire()) return 2;
+        if (lock.tryAcquire() != velnora::LockState::Held) return 2;
         std::_Exit(3);
     }
     PrintingBoxes boxes;

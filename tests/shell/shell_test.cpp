@@ -44,16 +44,15 @@ QStringList VisibleWindows() {
 }
 
 class ShellTest : public ::testing::Test {
-  public:  // the table rows below drive the fixture from lambdas
+public:  // the table rows below drive the fixture from lambdas
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("velnora.ini")),
-                                                QSettings::IniFormat);
         windows_ = std::make_unique<Windows>(
             boxes_, [] { return std::unique_ptr<CoordinateLookup>(); }, FormatUsGeneralDate);
         shell_ = std::make_unique<Shell>(
-            *windows_, ShellServices{boxes_, opener_, clock_, random_, *settings_, dialogs_, end_,
-                                     loaded_, dir_.filePath(QStringLiteral("velnora.lock"))});
+            *windows_, ShellServices{boxes_, opener_, clock_, random_, SettingsPath(), dialogs_,
+                                     end_, loaded_, dir_.filePath(QStringLiteral("velnora.lock")),
+                                     dir_.filePath(QStringLiteral("fallback.lock"))});
     }
     void TearDown() override {
         shell_.reset();
@@ -77,7 +76,8 @@ class ShellTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<QSettings> settings_;
+    QString SettingsPath() const { return dir_.filePath(QStringLiteral("velnora.ini")); }
+    QSettings Settings() const { return {SettingsPath(), QSettings::IniFormat}; }
     RecordingBoxes boxes_;
     RecordingOpener opener_;
     FixedClock clock_ = testing::ClockOnDay(kToday);
@@ -93,7 +93,7 @@ TEST_F(ShellTest, FirstStartShowsOnlyTheMainFormAndStoresToday) {
     ASSERT_TRUE(shell_->start());
     EXPECT_EQ(random_.seeds, 1);
     EXPECT_TRUE(boxes_.shown.empty());
-    EXPECT_EQ(settings_->value(kLastReminderDateKey).toString(), QStringLiteral("2024-03-05"));
+    EXPECT_EQ(Settings().value(kLastReminderDateKey).toString(), QStringLiteral("2024-03-05"));
     EXPECT_EQ(VisibleWindows(), QStringList{QStringLiteral("frmMain")});
     EXPECT_EQ(shell_->loadedFarewell(), nullptr);
     EXPECT_TRUE(end_.statuses.empty());
@@ -101,7 +101,7 @@ TEST_F(ShellTest, FirstStartShowsOnlyTheMainFormAndStoresToday) {
 }
 
 TEST_F(ShellTest, UpdateQuestionComesBeforeTheMainFormAndYesOpensTheDownloadPage) {
-    settings_->setValue(kLastReminderDateKey, kToday.addDays(-15).toString(Qt::ISODate));
+    Settings().setValue(kLastReminderDateKey, kToday.addDays(-15).toString(Qt::ISODate));
     boxes_.answerYes = true;
     bool mainShownWhenAsked = true;
     boxes_.onMessage = [&] { mainShownWhenAsked = Main() != nullptr; };
@@ -139,7 +139,7 @@ TEST_F(ShellTest, CoBrandDrawDecidesWhichBannerIsSeen) {
 
 TEST_F(ShellTest, SecondCopyShowsOnlyItsMessageAndEnds) {
     InstanceLock running(dir_.filePath(QStringLiteral("velnora.lock")));
-    ASSERT_TRUE(running.tryAcquire());
+    ASSERT_EQ(running.tryAcquire(), LockState::Held);
     EXPECT_FALSE(shell_->start());
     EXPECT_EQ(boxes_.shown,
               (std::vector<testing::Shown>{
@@ -147,7 +147,7 @@ TEST_F(ShellTest, SecondCopyShowsOnlyItsMessageAndEnds) {
     EXPECT_EQ(end_.statuses, std::vector<int>{0});
     EXPECT_EQ(Main(), nullptr);
     EXPECT_TRUE(VisibleWindows().isEmpty());
-    EXPECT_FALSE(settings_->contains(kLastReminderDateKey));
+    EXPECT_FALSE(Settings().contains(kLastReminderDateKey));
     EXPECT_EQ(random_.seeds, 0);
 }
 

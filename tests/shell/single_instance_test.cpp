@@ -3,9 +3,13 @@
 #include "shell/single_instance.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "doubles.h"
@@ -20,17 +24,39 @@ struct HelperRun {
     QString output;
 };
 
-HelperRun RunHelper(const QString& lockPath, const char* mode) {
+// Runs the lock helper as a second copy would start; as the unprivileged user
+// "nobody" when `asAnotherUser` and the tests run as root.
+HelperRun RunHelper(const QString& lockPath, const char* mode, const QString& fallback = {},
+                    bool asAnotherUser = false) {
+    QStringList arguments{lockPath, QString::fromLatin1(mode)};
+    if (!fallback.isEmpty()) arguments << fallback;
+    QString program = QStringLiteral(VELNORA_LOCK_HELPER);
+    if (asAnotherUser && ::geteuid() == 0) {
+        arguments.prepend(program);
+        arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups")} +
+                    arguments;
+        program = QStringLiteral("setpriv");
+    }
     QProcess helper;
-    helper.start(QStringLiteral(VELNORA_LOCK_HELPER), {lockPath, QString::fromLatin1(mode)});
-    EXPECT_TRUE(helper.waitForFinished(30000));
+    helper.start(program, arguments);
+    // A start that blocks (on a FIFO, say) fails here instead of hanging the suite.
+    EXPECT_TRUE(helper.waitForFinished(10000)) << "the second copy did not finish";
     return {helper.exitCode(), QString::fromLocal8Bit(helper.readAllStandardOutput()).trimmed()};
 }
 
+const QString kRefused = QStringLiteral("Application is already running [information]");
+
 class SingleInstanceTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     QString LockPath() const { return dir_.filePath(QStringLiteral("velnora.lock")); }
+    QString FallbackPath() const { return dir_.filePath(QStringLiteral("fallback.lock")); }
+    void Write(const QByteArray& contents) const {
+        QFile file(LockPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
     QTemporaryDir dir_;
 };
 
@@ -44,7 +70,7 @@ TEST_F(SingleInstanceTest, FirstCopyStartsQuietly) {
 
 TEST_F(SingleInstanceTest, SecondCopyIsRefusedWithItsMessage) {
     InstanceLock first(LockPath());
-    ASSERT_TRUE(first.tryAcquire());
+    ASSERT_EQ(first.tryAcquire(), LockState::Held);
     InstanceLock second(LockPath());
     RecordingBoxes boxes;
     EXPECT_FALSE(CheckPreviousInstance(second, boxes));
@@ -53,15 +79,15 @@ TEST_F(SingleInstanceTest, SecondCopyIsRefusedWithItsMessage) {
     EXPECT_EQ(boxes.shown, expected);
     // The first copy keeps its lock: a third attempt is refused as well.
     InstanceLock third(LockPath());
-    EXPECT_FALSE(third.tryAcquire());
+    EXPECT_EQ(third.tryAcquire(), LockState::Running);
 }
 
 TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstRuns) {
     InstanceLock first(LockPath());
-    ASSERT_TRUE(first.tryAcquire());
+    ASSERT_EQ(first.tryAcquire(), LockState::Held);
     const HelperRun run = RunHelper(LockPath(), "check");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, QStringLiteral("Application is already running [information]"));
+    EXPECT_EQ(run.output, kRefused);
     EXPECT_TRUE(QFile::exists(LockPath()));
 }
 
@@ -78,9 +104,81 @@ TEST_F(SingleInstanceTest, LockOfACrashedCopyDoesNotBlock) {
 TEST_F(SingleInstanceTest, SecondProcessStartsOnceTheFirstHasEnded) {
     {
         InstanceLock first(LockPath());
-        ASSERT_TRUE(first.tryAcquire());
+        ASSERT_EQ(first.tryAcquire(), LockState::Held);
     }
     EXPECT_EQ(RunHelper(LockPath(), "check").status, 0);
+}
+
+// Whatever a lock file that no live copy holds has become, the next start takes
+// it over, quietly.
+TEST_F(SingleInstanceTest, DamagedLockIsTakenOver) {
+    const QByteArray host = QSysInfo::machineHostName().toLocal8Bit();
+    const std::pair<const char*, QByteArray> rows[] = {
+        {"zero-byte-after-a-power-loss", QByteArray()},
+        {"text-that-is-no-lock", QByteArray("velnora\n")},
+        {"binary-garbage", QByteArray("\xff\x00\x17\x80", 4)},
+        {"process-that-does-not-exist", "2147483646\nshell_lock_helper\n" + host + "\n"},
+    };
+    for (const auto& [name, contents] : rows) {
+        Write(contents);
+        const HelperRun run = RunHelper(LockPath(), "check");
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.output, QString()) << name;
+        EXPECT_FALSE(QFile::exists(LockPath())) << name << ": the lock was not taken and released";
+    }
+}
+
+// As left by a copy started with sudo: a lock that the user cannot read.
+TEST_F(SingleInstanceTest, UnreadableLockIsTakenOver) {
+    Write("2147483646\nvelnora\n" + QSysInfo::machineHostName().toLocal8Bit() + "\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(LockPath()).constData(), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);  // for "nobody"
+    const HelperRun run = RunHelper(LockPath(), "check", {}, true);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, QString());
+    EXPECT_FALSE(QFile::exists(LockPath()));
+}
+
+// A live copy keeps its lock even when its file has lost its contents.
+TEST_F(SingleInstanceTest, LiveCopyWithAnEmptiedLockStillRefuses) {
+    InstanceLock first(LockPath());
+    ASSERT_EQ(first.tryAcquire(), LockState::Held);
+    ASSERT_TRUE(QFile::resize(LockPath(), 0));
+    const HelperRun run = RunHelper(LockPath(), "check");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, kRefused);
+}
+
+// A folder or a FIFO where the lock belongs cannot hold it: the fallback path
+// does, for every copy alike, and without one the start is refused with its reason.
+TEST_F(SingleInstanceTest, LockPathThatCannotHoldALockFallsBack) {
+    const std::pair<const char*, bool (*)(const QString&)> rows[] = {
+        {"folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"fifo", [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }},
+    };
+    for (const auto& [name, make] : rows) {
+        QDir(LockPath()).removeRecursively();
+        QFile::remove(LockPath());
+        ASSERT_TRUE(make(LockPath())) << name;
+
+        const HelperRun alone = RunHelper(LockPath(), "check", FallbackPath());
+        EXPECT_EQ(alone.status, 0) << name;
+        EXPECT_EQ(alone.output, QString()) << name;
+
+        InstanceLock running(LockPath(), FallbackPath());
+        ASSERT_EQ(running.tryAcquire(), LockState::Held) << name;
+        EXPECT_TRUE(QFile::exists(FallbackPath())) << name;
+        const HelperRun second = RunHelper(LockPath(), "check", FallbackPath());
+        EXPECT_EQ(second.status, 1) << name;
+        EXPECT_EQ(second.output, kRefused) << name;
+
+        const HelperRun nowhere = RunHelper(LockPath(), "check");
+        EXPECT_EQ(nowhere.status, 1) << name;
+        EXPECT_EQ(nowhere.output,
+                  QStringLiteral("Application cannot check whether it is already running "
+                                 "[information]"))
+            << name;
+    }
 }
 
 }  // namespace

@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up decisions without windows: the update reminder over a settings
 // file of its own, and the co-brand draw.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <memory>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <thread>
 
 #include "doubles.h"
 #include "shell/cobrand.h"
@@ -21,18 +29,18 @@ using testing::RecordingOpener;
 const QDate kToday(2024, 3, 5);
 
 class UpdateReminderTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("velnora.ini")),
-                                                QSettings::IniFormat);
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString Path() const { return dir_.filePath(QStringLiteral("velnora.ini")); }
+    void Store(const QVariant& value) {
+        QSettings(Path(), QSettings::IniFormat).setValue(kLastReminderDateKey, value);
     }
-    void Store(const QVariant& value) { settings_->setValue(kLastReminderDateKey, value); }
-    QString Stored() const { return settings_->value(kLastReminderDateKey).toString(); }
-    void Start() { UpdateReminder(*settings_, clock_, boxes_, help_); }
+    QString Stored() const {
+        return QSettings(Path(), QSettings::IniFormat).value(kLastReminderDateKey).toString();
+    }
+    void Start() { UpdateReminder(Path(), clock_, boxes_, help_); }
 
     QTemporaryDir dir_;
-    std::unique_ptr<QSettings> settings_;
     FixedClock clock_ = testing::ClockOnDay(kToday);
     RecordingBoxes boxes_;
     RecordingOpener opener_;
@@ -60,7 +68,7 @@ TEST_F(UpdateReminderTest, FirstRunStoresTodayAndAsksNothing) {
 }
 
 TEST_F(UpdateReminderTest, UnreadableValueCountsAsAbsent) {
-    for (const char* garbage : {"", "last tuesday", "2024-02-30"}) {
+    for (const char* garbage : {"", "last tuesday", "2024-02-30", "9999-99-99"}) {
         Store(QString::fromLatin1(garbage));
         Start();
         EXPECT_TRUE(boxes_.shown.empty()) << garbage;
@@ -110,9 +118,67 @@ TEST_F(UpdateReminderTest, AnswerOpensTheDownloadPageOnlyOnYesAndIsNotRepeatedTh
                   yes ? QStringList{QString::fromLatin1(address::kDownloadPage)} : QStringList{});
 
         // The next start on the same day reads back the date just stored.
-        QSettings again(dir_.filePath(QStringLiteral("velnora.ini")), QSettings::IniFormat);
-        UpdateReminder(again, clock_, boxes_, help_);
+        Start();
         EXPECT_EQ(boxes_.shown.size(), 1u) << (yes ? "after Yes" : "after No");
+    }
+}
+
+// Opens the FIFO for writing, again and again, once `patience` has passed without
+// finish(): a reader blocked on it is let go, so a start that would hang for
+// good ends the test with a failure instead.
+class FifoWatchdog {
+public:
+    FifoWatchdog(const QString& path, std::chrono::seconds patience)
+        : thread_([this, name = QFile::encodeName(path), patience] {
+              std::unique_lock lock(mutex_);
+              while (!woken_.wait_for(lock, fired_ ? std::chrono::milliseconds(100) : patience,
+                                      [this] { return done_; })) {
+                  fired_ = true;
+                  const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0) ::close(fd);
+              }
+          }) {}
+    // True when a reader had to be let go.
+    bool finish() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        woken_.notify_all();
+        thread_.join();
+        return fired_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool done_ = false;
+    bool fired_ = false;
+    std::thread thread_;
+};
+
+TEST_F(UpdateReminderTest, SettingsPathThatIsNoFileCountsAsAbsentAndIsLeftAlone) {
+    namespace fs = std::filesystem;
+    const fs::path path = QFile::encodeName(Path()).toStdString();
+    struct Row {
+        const char* name;
+        bool (*make)(const fs::path&);
+        bool (*still)(const fs::path&);
+    };
+    const Row rows[] = {
+        {"fifo", [](const fs::path& p) { return ::mkfifo(p.c_str(), 0600) == 0; },
+         [](const fs::path& p) { return fs::is_fifo(p); }},
+        {"folder", [](const fs::path& p) { return fs::create_directory(p); },
+         [](const fs::path& p) { return fs::is_directory(p) && fs::is_empty(p); }},
+    };
+    for (const Row& row : rows) {
+        fs::remove_all(path);
+        ASSERT_TRUE(row.make(path)) << row.name;
+        FifoWatchdog watchdog(Path(), std::chrono::seconds(10));
+        Start();
+        EXPECT_FALSE(watchdog.finish()) << row.name << ": the start waited on the settings";
+        EXPECT_TRUE(boxes_.shown.empty()) << row.name;
+        EXPECT_TRUE(row.still(path)) << row.name << ": the settings path was written";
     }
 }
 

@@ -78,11 +78,14 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
                     EXPECT_EQ(p.start, midnight);
                 }
                 EXPECT_EQ(p.weekday, WeekdayOf(p.start < midnight ? d.date : midnight.date()));
-                const LocalDateTime inside = p.start + (p.end - p.start) / 2;
-                const Outcome o = Evaluate(At(row.form, inside));
-                ASSERT_TRUE(std::holds_alternative<Evaluation>(o));
-                EXPECT_EQ(std::get<Evaluation>(o).PeriodName, p.name)
-                    << FormatUsGeneralDate(inside) << " period " << p.number;
+                // Its first and last second and one in the middle.
+                for (const LocalDateTime inside :
+                     {p.start + 1, p.start + (p.end - p.start) / 2, p.end + -1}) {
+                    const Outcome o = Evaluate(At(row.form, inside));
+                    ASSERT_TRUE(std::holds_alternative<Evaluation>(o));
+                    EXPECT_EQ(std::get<Evaluation>(o).PeriodName, p.name)
+                        << FormatUsGeneralDate(inside) << " period " << p.number;
+                }
             }
             EXPECT_LE(split, 1);
             EXPECT_EQ(d.night.size(), 8u + split);
