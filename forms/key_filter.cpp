@@ -66,7 +66,7 @@ std::optional<int> KeyFilter::decide(int code) {
 // A dead key or an input method commits its text in one event: each character goes
 // through the rule as if typed, and what the rule lets through is committed instead.
 bool KeyFilter::filterCommit(const QInputMethodEvent& event) {
-    const QString committed = event.commitString();
+    const QString& committed = event.commitString();
     if (committed.isEmpty()) return false;  // a composition still under way inserts nothing
     QList<uint> kept;
     for (const uint character : committed.toUcs4()) {

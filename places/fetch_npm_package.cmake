@@ -46,4 +46,5 @@ if(NOT EXISTS "${_unpack}/${MEMBER}")
   message(FATAL_ERROR "${NAME}@${VERSION} has no ${MEMBER}")
 endif()
 file(RENAME "${_unpack}/${MEMBER}" "${OUT}")
+file(TOUCH "${OUT}")  # the tarball's own dates are decades old: newer than its inputs
 file(REMOVE_RECURSE "${_unpack}")

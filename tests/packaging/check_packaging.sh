@@ -47,6 +47,10 @@ check_tree() {
     done
     if [ "$gui" = 1 ]; then
         [ -x "$usr/bin/velnora" ] || fail "missing executable /usr/bin/velnora"
+        [ -f "$usr/share/velnora/gazetteer.idx" ] || fail "missing /usr/share/velnora/gazetteer.idx"
+        # The installed program finds the installed index beside itself.
+        "$usr/bin/velnora-cli" --name RAM --place "Pune Maharashtra India" >"$work/place" 2>&1 ||
+            fail "installed velnora-cli --place failed: $(cat "$work/place")"
     fi
     for size in 48 256; do
         png=$usr/share/icons/hicolor/${size}x$size/apps/velnora.png

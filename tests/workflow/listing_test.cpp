@@ -114,11 +114,8 @@ TEST(Listing, TheNightChangesItsColumnAtMidnight) {
 
 TEST(Listing, ADayWithoutSunriseIsListedWithItsReasonAndTheOthersStillCome) {
     // 70 N in late July: the midnight sun ends around the 24th.
-    FormValues f = Ahmedabad(2024, 7, 20, 12, 0, 0);
-    f.latDegrees = "70";
-    f.zoneHour = "-1";
-    f.zoneMinute = "0";
-    f.lonDegrees = "25";
+    const FormValues f =
+        Place(Ahmedabad(2024, 7, 20, 12, 0, 0), "70", "2", false, "25", "35", true, "-1", "0");
     const auto days = ListDays(f, 20);
     ASSERT_EQ(days.size(), 20u);
     EXPECT_TRUE(days.front().failure);
@@ -198,11 +195,9 @@ TEST(FindNext, AfterMidnightByTheNextDatesColumn) {
 }
 
 TEST(FindNext, NoneWithinEightDaysInThePolarNight) {
-    FormValues f = Ahmedabad(2024, 12, 10, 12, 0, 0);
-    f.latDegrees = "78";  // Svalbard: no sunrise from November to February
-    f.lonDegrees = "15";
-    f.zoneHour = "-1";
-    f.zoneMinute = "0";
+    // Svalbard: no sunrise from November to February.
+    FormValues f =
+        Place(Ahmedabad(2024, 12, 10, 12, 0, 0), "78", "2", false, "15", "35", true, "-1", "0");
     EXPECT_FALSE(FindNext(f, {Verdict::Favorable, {}}));
     // Near its end the search reaches the first sunrise within eight days.
     f = OnDate(f, {2025, 2, 12});
