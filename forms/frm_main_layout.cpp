@@ -2,8 +2,6 @@
 // frmMain's controls and their places: the forum strip, the input frame with its
 // rows, the promotional strip, the keystroke filters and the tab order. The
 // handlers are in frm_main.cpp.
-#include "forms/frm_main.h"
-
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,6 +11,7 @@
 #include <QRadioButton>
 
 #include "forms/banners.h"
+#include "forms/frm_main.h"
 #include "forms/key_filter.h"
 #include "forms/menus.h"
 #include "ui/link_label.h"

@@ -17,8 +17,8 @@
 
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
-#include "ui/link_opener.h"
 #include "support/test_support.h"
+#include "ui/link_opener.h"
 #include "ui/load_order.h"
 
 namespace velnora {

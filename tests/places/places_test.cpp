@@ -194,16 +194,16 @@ TEST_P(Angles, ConvertToDegreesMinutesAndHemisphere) {
 INSTANTIATE_TEST_SUITE_P(
     Conversion, Angles,
     ::testing::Values(AngleRow{"pune_latitude", 18.5196, true, 18, 31, u'N'},
-                    AngleRow{"pune_longitude", 73.8554, false, 73, 51, u'E'},
-                    AngleRow{"south", -23.5475, true, 23, 33, u'S'},
-                    AngleRow{"west", -46.6361, false, 46, 38, u'W'},
-                    AngleRow{"minutes_round_down", 10.2416, true, 10, 14, u'N'},
-                    AngleRow{"minutes_round_up", 10.2417, true, 10, 15, u'N'},
-                    AngleRow{"sixty_minutes_carry_north", 18.9999, true, 19, 0, u'N'},
-                    AngleRow{"sixty_minutes_carry_west", -122.9951, false, 123, 0, u'W'},
-                    AngleRow{"rounds_to_zero_south_is_north", -0.004, true, 0, 0, u'N'},
-                    AngleRow{"rounds_to_zero_west_is_east", -0.004, false, 0, 0, u'E'},
-                    AngleRow{"far_west", -179.99, false, 179, 59, u'W'}),
+                      AngleRow{"pune_longitude", 73.8554, false, 73, 51, u'E'},
+                      AngleRow{"south", -23.5475, true, 23, 33, u'S'},
+                      AngleRow{"west", -46.6361, false, 46, 38, u'W'},
+                      AngleRow{"minutes_round_down", 10.2416, true, 10, 14, u'N'},
+                      AngleRow{"minutes_round_up", 10.2417, true, 10, 15, u'N'},
+                      AngleRow{"sixty_minutes_carry_north", 18.9999, true, 19, 0, u'N'},
+                      AngleRow{"sixty_minutes_carry_west", -122.9951, false, 123, 0, u'W'},
+                      AngleRow{"rounds_to_zero_south_is_north", -0.004, true, 0, 0, u'N'},
+                      AngleRow{"rounds_to_zero_west_is_east", -0.004, false, 0, 0, u'E'},
+                      AngleRow{"far_west", -179.99, false, 179, 59, u'W'}),
     [](const ::testing::TestParamInfo<AngleRow>& test) { return std::string(test.param.name); });
 
 TEST(FormatDegreesMinutes, AsTheFormShowsIt) {

@@ -32,7 +32,7 @@ inline FixedClock ClockOnDay(QDate day) {
 
 // Hands out the given draws in order, then repeats the last one.
 class ScriptedRandom final : public Random {
-  public:
+public:
     explicit ScriptedRandom(std::deque<double> draws) : draws_(std::move(draws)) {}
     void seedFromClock() override { ++seeds; }
     double draw() override {
@@ -42,19 +42,19 @@ class ScriptedRandom final : public Random {
     }
     int seeds = 0;
 
-  private:
+private:
     std::deque<double> draws_;
 };
 
 class RecordingProcessEnd final : public ProcessEnd {
-  public:
+public:
     void end(int status) override { statuses.push_back(status); }
     std::vector<int> statuses;
 };
 
 // Runs the modal dialog's scene as a function instead of a nested event loop.
 class ScriptedDialogRunner final : public DialogRunner {
-  public:
+public:
     int run(QDialog& dialog) override {
         ++runs;
         dialog.open();

@@ -75,7 +75,7 @@ public:
         urls.push_back(address);
         opened << address.toString(QUrl::FullyEncoded);
     }
-    QStringList opened;     // fully encoded, as the browser receives them
+    QStringList opened;  // fully encoded, as the browser receives them
     std::vector<QUrl> urls;
 };
 
