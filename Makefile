@@ -23,11 +23,16 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
 TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_ENV))
 FUZZERS := evaluate key_rules referral
 
-.PHONY: all deps configure build run test bench install package fuzz lint clean
+# The program's C++ sources and headers, which clang-format keeps in one style.
+FORMAT_DIRS := app bench cli core forms fuzz places shell tests ui workflow
+FORMAT_FILES = $(shell find $(FORMAT_DIRS) \( -name '*.cpp' -o -name '*.h' \) -print)
+
+.PHONY: all deps configure build run test bench install package fuzz lint format format-check clean
 
 # The fuzzers and clang-tidy need clang's tools as well.
 fuzz: PACKAGES += clang libclang-rt-14-dev
 lint: PACKAGES += clang-tidy
+format format-check: PACKAGES += clang-format
 
 all: build
 
@@ -43,12 +48,19 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
-	  -DVELNORA_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+# The options of the build: a change to any of them reconfigures the build tree,
+# which remembers the last set in its stamp.
+OPTIONS := -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+           -DVELNORA_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF) \
+           -DVELNORA_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+STAMP := $(BUILD)/.options-werror$(WERROR)-sanitize$(SANITIZE)
 
-configure: deps $(BUILD)/build.ninja
+$(STAMP): | deps
+	cmake -S . -B $(BUILD) -G Ninja $(OPTIONS)
+	rm -f $(BUILD)/.options-*
+	touch $@
+
+configure: deps $(STAMP)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -89,6 +101,14 @@ fuzz: deps
 lint: build
 	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) \
 	  '^$(CURDIR)/(core|workflow|cli|forms|shell|places|app)/.*\.cpp$$'
+
+# format rewrites the sources in the project's style; format-check fails on any
+# file that differs from it.
+format: deps
+	@clang-format -i $(FORMAT_FILES)
+
+format-check: deps
+	@clang-format --dry-run -Werror $(FORMAT_FILES) && echo "$(words $(FORMAT_FILES)) files in the clang-format style"
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -8,14 +8,14 @@
 #include "forms/gazetteer_lookup.h"
 #include "forms/sun_time_format.h"
 #include "forms/windows.h"
+#include "shell/metadata.h"
 #include "shell/services.h"
 #include "shell/shell.h"
 #include "shell/update_reminder.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Velnora"));
-    QApplication::setApplicationName(QStringLiteral("Velnora"));
+    velnora::SetApplicationMetadata();
     QApplication::setQuitOnLastWindowClosed(false);
 
     velnora::QtMessageBoxes boxes;

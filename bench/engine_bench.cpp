@@ -7,7 +7,7 @@
 
 #include "bench/run_cli.h"
 #include "core/sun_times.h"
-#include "tests/workflow/test_form.h"
+#include "test_form.h"
 #include "workflow/evaluation.h"
 
 namespace {

@@ -7,7 +7,6 @@
 # version are configured from PROJECT_VERSION, so the version stays in one place.
 include(GNUInstallDirs)
 
-set(VELNORA_APP_ID io.example.velnora)
 # The day this version was released; moves together with the version.
 set(VELNORA_RELEASE_DATE 2026-12-07)
 
@@ -55,7 +54,8 @@ install(TARGETS velnora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET velnora)
   install(TARGETS velnora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-install(FILES ${_pkg_src}/velnora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${_pkg_src}/velnora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        RENAME ${VELNORA_APP_ID}.desktop)
 install(FILES ${_pkg_out}/${VELNORA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_pkg_out}/velnora-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

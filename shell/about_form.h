@@ -14,14 +14,14 @@ class LinkLabel;
 
 class FrmAbout : public QDialog {
     Q_OBJECT
-  public:
+public:
     FrmAbout(Help& help, QWidget* parent);
 
     void lblHomePage_Click();
     void lblCoBrand_Click();
     void cmdOK_Click();
 
-  private:
+private:
     Help& help_;
     LinkLabel* lblHomePage_ = nullptr;
     LinkLabel* lblCoBrand_ = nullptr;

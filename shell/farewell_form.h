@@ -29,7 +29,7 @@ QString FarewellAppeal(int k);
 
 class FrmFarewell : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Form_Load: builds the window and draws its appeal; the shell shows or hides it.
     FrmFarewell(MessageBoxes& boxes, Random& random, Help& help);
 
@@ -41,15 +41,15 @@ class FrmFarewell : public QWidget {
     // The five fields as cmdSubmit_Click last stored them.
     const ReferralFields& referralFields() const { return fields_; }
 
-  Q_SIGNALS:
+Q_SIGNALS:
     // Exit or the close box: EndProgram.
     void endProgramRequested();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     struct TextBox {
         QWidget* box;
         const char* placeholder;

@@ -5,13 +5,15 @@
 
 namespace velnora {
 
-void Help::OpenForumHome() { OpenAddress(address::kForumHome); }
-void Help::OpenSoftwareCatalogue() { OpenAddress(address::kSoftwareCatalogue); }
-void Help::OpenOnlineHelp() { OpenAddress(address::kOnlineHelp); }
-void Help::OpenDownloadPage() { OpenAddress(address::kDownloadPage); }
-void Help::OpenDonationPage() { OpenAddress(address::kDonationPage); }
-void Help::OpenCoBrandPage() { OpenAddress(address::kCoBrandPage); }
-void Help::OpenFullBrandPage() { OpenAddress(address::kFullBrandPage); }
+void Help::OpenForumHome() { OpenAddress(QString::fromLatin1(address::kForumHome)); }
+void Help::OpenSoftwareCatalogue() {
+    OpenAddress(QString::fromLatin1(address::kSoftwareCatalogue));
+}
+void Help::OpenOnlineHelp() { OpenAddress(QString::fromLatin1(address::kOnlineHelp)); }
+void Help::OpenDownloadPage() { OpenAddress(QString::fromLatin1(address::kDownloadPage)); }
+void Help::OpenDonationPage() { OpenAddress(QString::fromLatin1(address::kDonationPage)); }
+void Help::OpenCoBrandPage() { OpenAddress(QString::fromLatin1(address::kCoBrandPage)); }
+void Help::OpenFullBrandPage() { OpenAddress(QString::fromLatin1(address::kFullBrandPage)); }
 
 void Help::Open(Link link) {
     switch (link) {

@@ -9,7 +9,7 @@
 namespace velnora {
 
 class Help {
-  public:
+public:
     explicit Help(LinkOpener& opener) : opener_(opener) {}
 
     void OpenForumHome();
@@ -27,7 +27,7 @@ class Help {
     // percent-encoded and is passed on unchanged.
     void OpenAddress(const QString& encoded);
 
-  private:
+private:
     LinkOpener& opener_;
 };
 

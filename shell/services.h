@@ -17,36 +17,36 @@ QDate Today(const Clock& clock);
 
 // Uniform draws r with 0 <= r < 1.
 class Random {
-  public:
+public:
     virtual ~Random() = default;
     virtual void seedFromClock() = 0;
     virtual double draw() = 0;
 };
 
 class ClockSeededRandom final : public Random {
-  public:
+public:
     void seedFromClock() override;
     double draw() override;
 
-  private:
+private:
     std::uint64_t state_ = 0x9E3779B97F4A7C15ull;
 };
 
 // Runs a dialog modally and returns its result code.
 class DialogRunner {
-  public:
+public:
     virtual ~DialogRunner() = default;
     virtual int run(QDialog& dialog) = 0;
 };
 
 class ExecDialogRunner final : public DialogRunner {
-  public:
+public:
     int run(QDialog& dialog) override;
 };
 
 // The very last step of EndProgram: the process ends with `status`.
 class ProcessEnd {
-  public:
+public:
     virtual ~ProcessEnd() = default;
     virtual void end(int status) = 0;
 };
@@ -54,7 +54,7 @@ class ProcessEnd {
 // Leaves the event loop; main() returns the status. Windows are already hidden,
 // so nothing is seen between this call and the end of the process.
 class EventLoopProcessEnd final : public ProcessEnd {
-  public:
+public:
     void end(int status) override;
 };
 

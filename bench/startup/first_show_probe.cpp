@@ -4,13 +4,14 @@
 // lets that exposure (and so the first paint) finish, then writes the monotonic
 // clock in nanoseconds to descriptor 3 and ends the process on the spot. The
 // benchmark harness reads that time and the process's peak resident memory.
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -21,10 +22,10 @@ long long MonotonicNs() {
 }
 
 class FirstShow final : public QObject {
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!seen_ && event->type() == QEvent::Expose && watched->isWindowType() &&
             static_cast<QWindow*>(watched)->isExposed()) {
@@ -42,7 +43,7 @@ class FirstShow final : public QObject {
         return false;
     }
 
-  private:
+private:
     bool seen_ = false;
 };
 

@@ -80,7 +80,8 @@ std::optional<Sample> RunProbe(const char* path) {
     char line[64] = {};
     size_t used = 0;
     ssize_t got = 0;
-    while (used < sizeof line - 1 && (got = read(channel[0], line + used, sizeof line - 1 - used)) > 0)
+    while (used < sizeof line - 1 &&
+           (got = read(channel[0], line + used, sizeof line - 1 - used)) > 0)
         used += static_cast<size_t>(got);
     close(channel[0]);
     bool ok = pid > 0;
@@ -112,7 +113,7 @@ std::optional<Sample> RunOnX(const char* path, xcb_connection_t* x) {
 
 // A private X server; DISPLAY points at it until it is stopped.
 class Xvfb {
-  public:
+public:
     Xvfb() {
         int channel[2];
         if (pipe(channel) != 0) return;
@@ -150,7 +151,7 @@ class Xvfb {
     Xvfb& operator=(const Xvfb&) = delete;
     bool running() const { return !display_.empty(); }
 
-  private:
+private:
     pid_t pid_ = -1;
     std::string display_;
 };
@@ -212,12 +213,13 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     signal(SIGPIPE, SIG_IGN);
 
-    std::printf("Velnora vs a minimal Qt Widgets window: median of %d starts each, warm page "
-                "cache;\nstart-up = fork to main window first shown, memory = peak resident set\n",
-                runs);
+    std::printf(
+        "Velnora vs a minimal Qt Widgets window: median of %d starts each, warm page "
+        "cache;\nstart-up = fork to main window first shown, memory = peak resident set\n",
+        runs);
     int status = 0;
-    if (const auto m = Measure(minimal, velnora, runs,
-                               [](const Program& p) { return RunProbe(p.probe); })) {
+    if (const auto m =
+            Measure(minimal, velnora, runs, [](const Program& p) { return RunProbe(p.probe); })) {
         Report("offscreen", *m);
     } else {
         status = 1;

@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         SunRow{"ahmedabad_15_jan_2026", {2026, 1, 15}, kAhmedabad, kIndia, {7, 23, 0}, {18, 15, 0}},
         SunRow{"ahmedabad_16_jan_2026", {2026, 1, 16}, kAhmedabad, kIndia, {7, 23, 0}, {18, 15, 0}},
         SunRow{"new_york_21_june_2026", {2026, 6, 21}, kNewYork, {5, 0}, {4, 27, 0}, {19, 28, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SunTimes, PolarDayAndNightAreFailuresNotTimes) {
     EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, kNorthCape, {-1, 0}).has_value());   // midnight sun

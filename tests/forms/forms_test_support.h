@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window tests share: finding widgets by name, a recording stand-in for
-// the message boxes and the coordinate lookup, and a loaded pair of windows.
+// What the window tests share beyond the common test support: the tab stops, a
+// recording coordinate lookup, and a loaded pair of windows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,29 +11,17 @@
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
 #include "forms/windows.h"
-
-// Readable strings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "support/test_support.h"
 
 namespace velnora::test {
 
-template <class W>
-W* child(QObject* root, const QString& name) {
-    auto* found = root->findChild<W*>(name);
-    if (!found)
-        throw std::runtime_error("no " + name.toStdString() + " in " +
-                                 root->objectName().toStdString());
-    return found;
-}
+using namespace velnora::testing;
 
 // The names of the first `count` widgets that Tab reaches, starting at `from`.
 inline QStringList TabStops(QWidget* from, qsizetype count) {
@@ -46,27 +34,6 @@ inline QStringList TabStops(QWidget* from, qsizetype count) {
     } while (w != from && stops.size() < count);
     return stops;
 }
-
-struct Shown {
-    QString text;
-    Icon icon;
-    friend bool operator==(const Shown&, const Shown&) = default;
-};
-
-inline void PrintTo(const Shown& s, std::ostream* os) {
-    *os << '"' << s.text.toStdString() << '"'
-        << (s.icon == Icon::Critical ? " (critical)" : " (information)");
-}
-
-class RecordingBoxes final : public MessageBoxes {
-public:
-    void show(QWidget*, const QString& text, Icon icon) override { shown.push_back({text, icon}); }
-    bool ask(QWidget*, const QString& text, Icon icon) override {
-        shown.push_back({text, icon});
-        return false;
-    }
-    std::vector<Shown> shown;
-};
 
 struct LookupCall {
     QString searchText, siteAddress;

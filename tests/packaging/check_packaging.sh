@@ -1,12 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks of what `cmake --install` and `cpack` deliver, run against the real
-# tools. Usage: check_packaging.sh MODE BUILD_DIR SOURCE_DIR VERSION HAS_GUI
+# tools. Usage: check_packaging.sh MODE BUILD_DIR SOURCE_DIR VERSION HAS_GUI APP_ID
 # MODE is one of: desktop, metainfo, manual, install, deb.
 set -eu
 
-mode=$1 build=$2 source=$3 version=$4 gui=$5
-app_id=io.example.velnora
+mode=$1 build=$2 source=$3 version=$4 gui=$5 app_id=$6
 failures=0
 
 fail() {
@@ -37,7 +36,7 @@ check_cli() {
 check_tree() {
     usr=$1/usr
     for f in bin/velnora-cli \
-             share/applications/velnora.desktop \
+             share/applications/$app_id.desktop \
              share/metainfo/$app_id.metainfo.xml \
              share/icons/hicolor/scalable/apps/velnora.svg \
              share/icons/hicolor/48x48/apps/velnora.png \
@@ -60,7 +59,7 @@ check_tree() {
             fail "$png is not a $size x $size PNG: $(file -b "$png")"
     done
 
-    desktop=$usr/share/applications/velnora.desktop
+    desktop=$usr/share/applications/$app_id.desktop
     if [ -f "$desktop" ]; then
         desktop-file-validate "$desktop" || fail "installed desktop entry does not validate"
         exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
@@ -73,8 +72,8 @@ check_tree() {
 
     metainfo=$usr/share/metainfo/$app_id.metainfo.xml
     if [ -f "$metainfo" ]; then
-        grep -q '<launchable type="desktop-id">velnora.desktop</launchable>' "$metainfo" ||
-            fail "metainfo does not launch velnora.desktop"
+        grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+            fail "metainfo does not launch $app_id.desktop"
         grep -q "<release version=\"$version\"" "$metainfo" ||
             fail "metainfo does not list release $version"
     fi

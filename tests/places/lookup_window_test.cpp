@@ -17,18 +17,16 @@
 
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
+#include "support/test_support.h"
 #include "ui/link_opener.h"
 #include "ui/load_order.h"
 
 namespace velnora {
 namespace {
 
-template <class W>
-W* child(QWidget* root, const char* name) {
-    auto* w = root->findChild<W*>(QString::fromLatin1(name));
-    if (!w) throw std::runtime_error(std::string("no widget ") + name);
-    return w;
-}
+using testing::child;
+using testing::RecordingBoxes;
+using testing::RecordingOpener;
 
 // The one "Find Latitude & Longitude" window, or a loud failure.
 LookupWindow* ShownLookupWindow() {
@@ -51,13 +49,7 @@ places::SearchResult SearchExcerpt(const QString& text) {
     return g->Search(text, kMostPlaces);
 }
 
-class RecordingOpener final : public LinkOpener {
-public:
-    void open(const QUrl& address) override { opened.append(address); }
-    QList<QUrl> opened;
-};
-
-class LookupWindowTest : public testing::Test {
+class LookupWindowTest : public ::testing::Test {
 protected:
     void TearDown() override {
         QList<QPointer<QWidget>> windows;
@@ -67,13 +59,13 @@ protected:
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
         return GazetteerLookup(
-            links, loaded, window, [] { return QDate(2026, 3, 1); }, std::move(find));
+            links, loaded, slot, [] { return QDate(2026, 3, 1); }, std::move(find));
     }
 
     RecordingOpener links;
     LoadOrder loaded;
-    LookupWindowSlot window;
-    QList<QUrl>& opened = links.opened;
+    LookupWindowSlot slot;
+    std::vector<QUrl>& opened = links.urls;
 };
 
 QString Cell(QTableWidget* table, int row, int column) {
@@ -108,7 +100,7 @@ TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
                     .contains(u"hours -5, minutes -30: 5 h 30 min ahead of Greenwich"));
     EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"GeoNames"));
     EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"CC BY 4.0"));
-    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndTheirDatesAndNoMoreThanTwentyRows) {
@@ -180,7 +172,7 @@ TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
     GazetteerLookup lookup = Lookup();
     lookup.Lookup(QStringLiteral("São Paulo SP Brasil Latitude Longitude"), QString());
     QTest::mouseClick(child<QPushButton>(ShownLookupWindow(), "cmdSearchWeb"), Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1);
+    ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.front(),
               WebSearchAddress(QStringLiteral("São Paulo SP Brasil Latitude Longitude")));
     EXPECT_TRUE(opened.front().toEncoded().endsWith(
@@ -199,7 +191,7 @@ TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
     auto* web = child<QPushButton>(window, "cmdSearchWeb");
     EXPECT_TRUE(web->isDefault());
     QTest::mouseClick(web, Qt::LeftButton);
-    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.size(), 1u);
 }
 
 TEST_F(LookupWindowTest, AFailingLookupIsShownNotThrown) {
@@ -226,16 +218,6 @@ TEST_F(LookupWindowTest, ClosingDeletesTheWindowAndTheNextClickMakesANewOne) {
     EXPECT_TRUE(ShownLookupWindow()->isVisible());
 }
 
-class RecordingBoxes final : public MessageBoxes {
-public:
-    void show(QWidget*, const QString& text, Icon) override { shown.append(text); }
-    bool ask(QWidget*, const QString& text, Icon) override {
-        shown.append(text);
-        return false;
-    }
-    QStringList shown;
-};
-
 auto Fields(const FormValues& v) {
     return std::tie(v.name, v.month, v.day, v.year, v.hour, v.minute, v.second, v.latDegrees,
                     v.latMinutes, v.south, v.lonDegrees, v.lonMinutes, v.east, v.zoneHour,
@@ -248,7 +230,7 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
         boxes,
         [this] {
             return std::make_unique<GazetteerLookup>(
-                links, loaded, window, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
+                links, loaded, slot, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
         },
         FormatUsGeneralDate);
     main->show();
@@ -268,8 +250,8 @@ TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     EXPECT_TRUE(Fields(main->values()) == Fields(before));
     EXPECT_EQ(child<QLineEdit>(main, "txtLatD")->text(), u"12");
     EXPECT_EQ(child<QLineEdit>(main, "txtLonD")->text(), u"");
-    EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(opened.empty());
 }
 
 }  // namespace

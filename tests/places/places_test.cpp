@@ -34,7 +34,7 @@ struct TakeRow {
     const char *city, *state, *country;
 };
 
-class Takes : public testing::TestWithParam<TakeRow> {};
+class Takes : public ::testing::TestWithParam<TakeRow> {};
 
 TEST_P(Takes, TheOnePlaceTheTextNames) {
     const TakeRow& row = GetParam();
@@ -48,7 +48,7 @@ TEST_P(Takes, TheOnePlaceTheTextNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     Excerpt, Takes,
-    testing::Values(
+    ::testing::Values(
         TakeRow{"from_the_form", "Pune Maharashtra India Latitude Longitude", "Pune", "Maharashtra",
                 "India"},
         TakeRow{"old_name_is_a_whole_word_not_a_prefix", "Poona Maharashtra India", "Pune",
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         TakeRow{"accents_typed_without_in_the_name", "Zurich Switzerland", "Zürich", "Zurich",
                 "Switzerland"},
         TakeRow{"case_ignored", "pUNE mAHARASHTRA iNDIA", "Pune", "Maharashtra", "India"}),
-    [](const testing::TestParamInfo<TakeRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TakeRow>& test) { return std::string(test.param.name); });
 
 QStringList Described(const QList<Place>& places) {
     QStringList r;
@@ -189,7 +189,7 @@ struct AngleRow {
     char16_t hemisphere;
 };
 
-class Angles : public testing::TestWithParam<AngleRow> {};
+class Angles : public ::testing::TestWithParam<AngleRow> {};
 
 TEST_P(Angles, ConvertToDegreesMinutesAndHemisphere) {
     const AngleRow& row = GetParam();
@@ -201,18 +201,18 @@ TEST_P(Angles, ConvertToDegreesMinutesAndHemisphere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Conversion, Angles,
-    testing::Values(AngleRow{"pune_latitude", 18.5196, true, 18, 31, u'N'},
-                    AngleRow{"pune_longitude", 73.8554, false, 73, 51, u'E'},
-                    AngleRow{"south", -23.5475, true, 23, 33, u'S'},
-                    AngleRow{"west", -46.6361, false, 46, 38, u'W'},
-                    AngleRow{"minutes_round_down", 10.2416, true, 10, 14, u'N'},
-                    AngleRow{"minutes_round_up", 10.2417, true, 10, 15, u'N'},
-                    AngleRow{"sixty_minutes_carry_north", 18.9999, true, 19, 0, u'N'},
-                    AngleRow{"sixty_minutes_carry_west", -122.9951, false, 123, 0, u'W'},
-                    AngleRow{"rounds_to_zero_south_is_north", -0.004, true, 0, 0, u'N'},
-                    AngleRow{"rounds_to_zero_west_is_east", -0.004, false, 0, 0, u'E'},
-                    AngleRow{"far_west", -179.99, false, 179, 59, u'W'}),
-    [](const testing::TestParamInfo<AngleRow>& info) { return std::string(info.param.name); });
+    ::testing::Values(AngleRow{"pune_latitude", 18.5196, true, 18, 31, u'N'},
+                      AngleRow{"pune_longitude", 73.8554, false, 73, 51, u'E'},
+                      AngleRow{"south", -23.5475, true, 23, 33, u'S'},
+                      AngleRow{"west", -46.6361, false, 46, 38, u'W'},
+                      AngleRow{"minutes_round_down", 10.2416, true, 10, 14, u'N'},
+                      AngleRow{"minutes_round_up", 10.2417, true, 10, 15, u'N'},
+                      AngleRow{"sixty_minutes_carry_north", 18.9999, true, 19, 0, u'N'},
+                      AngleRow{"sixty_minutes_carry_west", -122.9951, false, 123, 0, u'W'},
+                      AngleRow{"rounds_to_zero_south_is_north", -0.004, true, 0, 0, u'N'},
+                      AngleRow{"rounds_to_zero_west_is_east", -0.004, false, 0, 0, u'E'},
+                      AngleRow{"far_west", -179.99, false, 179, 59, u'W'}),
+    [](const ::testing::TestParamInfo<AngleRow>& test) { return std::string(test.param.name); });
 
 TEST(FormatDegreesMinutes, AsTheFormShowsIt) {
     EXPECT_EQ(FormatDegreesMinutes(ToDegreesMinutes(18.5196, true)), u"18° 31' N");
@@ -240,7 +240,7 @@ struct ZoneRow {
     std::optional<ZoneOffset> daylight;
 };
 
-class Zones : public testing::TestWithParam<ZoneRow> {};
+class Zones : public ::testing::TestWithParam<ZoneRow> {};
 
 TEST_P(Zones, StandardAndDaylightOffsets) {
     const ZoneRow& row = GetParam();
@@ -252,7 +252,7 @@ TEST_P(Zones, StandardAndDaylightOffsets) {
 
 INSTANTIATE_TEST_SUITE_P(
     ByZone, Zones,
-    testing::Values(
+    ::testing::Values(
         ZoneRow{"half_hour_east", "Asia/Kolkata", {-5, -30}, std::nullopt},
         ZoneRow{"west_without_daylight", "America/Phoenix", {7, 0}, std::nullopt},
         ZoneRow{"west_with_daylight", "America/New_York", {5, 0}, ZoneOffset{4, 0}},
@@ -260,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneRow{
             "south_with_daylight_half_hour", "Australia/Adelaide", {-9, -30}, ZoneOffset{-10, -30}},
         ZoneRow{"half_hour_west_with_daylight", "America/St_Johns", {3, 30}, ZoneOffset{2, 30}}),
-    [](const testing::TestParamInfo<ZoneRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ZoneRow>& test) { return std::string(test.param.name); });
 
 TEST(DaylightPeriodText, NorthAndSouthOfTheEquator) {
     EXPECT_EQ(

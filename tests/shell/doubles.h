@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Recording stand-ins for the shell's collaborators, and the widget finder.
+// Recording stand-ins for the shell's own collaborators: the clock, the random
+// generator, the end of the process and the modal run of a dialog. The widget
+// finder, message boxes and link opener come from the common test support.
 #pragma once
 
 #include <QDateTime>
@@ -18,60 +20,9 @@
 #include "forms/seams.h"
 #include "shell/help.h"
 #include "shell/services.h"
-
-// Readable QStrings in test failures.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "support/test_support.h"
 
 namespace velnora::testing {
-
-template <class W>
-W* child(const QObject* root, const char* name) {
-    auto* w = root->findChild<W*>(QString::fromLatin1(name));
-    if (!w) throw std::runtime_error(std::string("no widget ") + name);
-    return w;
-}
-
-struct Shown {
-    QString text;
-    Icon icon;
-    bool question;
-    friend bool operator==(const Shown&, const Shown&) = default;
-};
-
-inline void PrintTo(const Shown& shown, std::ostream* os) {
-    *os << '"' << shown.text.toStdString() << '"'
-        << (shown.icon == Icon::Critical ? " critical" : " information")
-        << (shown.question ? " Yes/No" : " OK");
-}
-
-class RecordingBoxes final : public MessageBoxes {
-  public:
-    void show(QWidget*, const QString& text, Icon icon) override {
-        shown.push_back({text, icon, false});
-        if (onMessage) onMessage();
-    }
-    bool ask(QWidget*, const QString& text, Icon icon) override {
-        shown.push_back({text, icon, true});
-        if (onMessage) onMessage();
-        return answerYes;
-    }
-    QStringList texts() const {
-        QStringList list;
-        for (const Shown& s : shown) list << s.text;
-        return list;
-    }
-    std::vector<Shown> shown;
-    bool answerYes = false;
-    std::function<void()> onMessage;  // runs while the box would be on screen
-};
-
-class RecordingOpener final : public LinkOpener {
-  public:
-    void open(const QUrl& address) override { opened << address.toString(QUrl::FullyEncoded); }
-    QStringList opened;
-};
 
 // The core's still clock at local noon of `day`, so that Today() gives `day`.
 inline FixedClock ClockOnDay(QDate day) {
@@ -81,7 +32,7 @@ inline FixedClock ClockOnDay(QDate day) {
 
 // Hands out the given draws in order, then repeats the last one.
 class ScriptedRandom final : public Random {
-  public:
+public:
     explicit ScriptedRandom(std::deque<double> draws) : draws_(std::move(draws)) {}
     void seedFromClock() override { ++seeds; }
     double draw() override {
@@ -91,19 +42,19 @@ class ScriptedRandom final : public Random {
     }
     int seeds = 0;
 
-  private:
+private:
     std::deque<double> draws_;
 };
 
 class RecordingProcessEnd final : public ProcessEnd {
-  public:
+public:
     void end(int status) override { statuses.push_back(status); }
     std::vector<int> statuses;
 };
 
 // Runs the modal dialog's scene as a function instead of a nested event loop.
 class ScriptedDialogRunner final : public DialogRunner {
-  public:
+public:
     int run(QDialog& dialog) override {
         ++runs;
         dialog.open();

@@ -26,7 +26,7 @@ using testing::RecordingOpener;
 using testing::ScriptedRandom;
 
 class FarewellTest : public ::testing::Test {
-  protected:
+protected:
     void Load(double draw = 0.5) {
         random_ = std::make_unique<ScriptedRandom>(std::deque<double>{draw});
         form_ = std::make_unique<FrmFarewell>(boxes_, *random_, help_);

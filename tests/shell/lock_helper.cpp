@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "forms/seams.h"
+#include "shell/metadata.h"
 #include "shell/single_instance.h"
 
 namespace {
@@ -30,7 +31,7 @@ public:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Velnora"));
+    velnora::SetApplicationMetadata();
     if (argc != 3 && argc != 4) return 2;
     velnora::InstanceLock lock(QString::fromLocal8Bit(argv[1]),
                                argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());

@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                              7,
                                              "Amrut",
                                              Verdict::Favorable}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Evaluate, NightBeforeSunriseTakesTheWeekdayOfTheDateOfWork) {
     // Monday 12 January 2026, 00:30: the night began on Sunday, the column is Monday's.

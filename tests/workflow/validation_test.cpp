@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"feb_30_leap_fails", [](FormValues& f) { Date(f, 2024, 2, 30); }, kDate},
         Row{"feb_29_2000_passes", [](FormValues& f) { Date(f, 2000, 2, 29); }, std::nullopt},
         Row{"feb_28_common_passes", [](FormValues& f) { Date(f, 2023, 2, 28); }, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ValidateLookup, NeedsCityStateAndCountryInThatOrder) {
     FormValues f;
