@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "bench/run_cli.h"
@@ -19,7 +20,12 @@ namespace {
 
 using velnora::places::Gazetteer;
 
-QString IndexPath() { return velnora::places::IndexLocations().front(); }
+// The build tree's index, opened anew; null, with the benchmark failed, when it is missing.
+std::unique_ptr<Gazetteer> OpenIndex(benchmark::State& state) {
+    auto g = Gazetteer::Open(velnora::places::IndexLocations().front());
+    if (!g) state.SkipWithError("no gazetteer index in the build tree");
+    return g;
+}
 
 // A "Name:   123 kB" line of /proc/self/status: VmRSS for all resident memory,
 // RssAnon for the process's own, RssFile for mapped files such as the index.
@@ -35,11 +41,8 @@ void BM_ResidentMemoryOfTheFirstSearches(benchmark::State& state) {
     for (auto _ : state) {
         const long before = StatusKiB("VmRSS");
         const long ownBefore = StatusKiB("RssAnon");
-        const auto g = Gazetteer::Open(IndexPath());
-        if (!g) {
-            state.SkipWithError("no gazetteer index in the build tree");
-            break;
-        }
+        const auto g = OpenIndex(state);
+        if (!g) break;
         benchmark::DoNotOptimize(
             g->Search(QStringLiteral("Pune Maharashtra India Latitude Longitude")));
         benchmark::DoNotOptimize(g->Search(QStringLiteral("Springfield Latitude Longitude")));
@@ -52,11 +55,8 @@ BENCHMARK(BM_ResidentMemoryOfTheFirstSearches)->Iterations(1)->Unit(benchmark::k
 
 void BM_OpenAndFirstSearch(benchmark::State& state) {
     for (auto _ : state) {
-        const auto g = Gazetteer::Open(IndexPath());
-        if (!g) {
-            state.SkipWithError("no gazetteer index in the build tree");
-            break;
-        }
+        const auto g = OpenIndex(state);
+        if (!g) break;
         benchmark::DoNotOptimize(
             g->Search(QStringLiteral("Bombay Maharashtra India Latitude Longitude")));
     }
@@ -65,11 +65,8 @@ BENCHMARK(BM_OpenAndFirstSearch)->Unit(benchmark::kMillisecond);
 
 void BM_Search(benchmark::State& state, const char* text) {
     const QString search = QString::fromUtf8(text);
-    const auto g = Gazetteer::Open(IndexPath());
-    if (!g) {
-        state.SkipWithError("no gazetteer index in the build tree");
-        return;
-    }
+    const auto g = OpenIndex(state);
+    if (!g) return;
     for (auto _ : state) benchmark::DoNotOptimize(g->Search(search));
 }
 BENCHMARK_CAPTURE(BM_Search, pune, "Pune Maharashtra India Latitude Longitude")
