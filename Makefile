@@ -11,7 +11,7 @@ JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip \
-            python3-icalendar
+            python3-icalendar openbox dbus at-spi2-core python3-pyatspi
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
