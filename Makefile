@@ -100,7 +100,7 @@ fuzz: deps
 # clang-tidy over the program's own sources (not tests, not generated code).
 lint: build
 	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) \
-	  '^$(CURDIR)/(core|workflow|cli|forms|shell|places|app)/.*\.cpp$$'
+	  '^$(CURDIR)/(core|workflow|cli|ui|forms|shell|places|app)/.*\.cpp$$'
 
 # format rewrites the sources in the project's style; format-check fails on any
 # file that differs from it.

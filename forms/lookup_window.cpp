@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -204,6 +205,13 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
                                                         : QStringLiteral("none")));
     }
     lstPlaces_->resizeColumnsToContents();
+    // Widen the window so that every column shows whole, as far as the screen allows.
+    const int columns = lstPlaces_->horizontalHeader()->length() +
+                        lstPlaces_->verticalHeader()->width() + 2 * lstPlaces_->frameWidth();
+    const int spare = width() - lstPlaces_->viewport()->width();
+    if (const QScreen* s = screen(); s && rows > 0) {
+        resize(std::clamp(columns + spare, width(), s->availableGeometry().width()), height());
+    }
     lstPlaces_->setVisible(rows > 0);
     lblSearch_->setVisible(rows > 0);
     lblNoMatch_->setVisible(rows == 0);

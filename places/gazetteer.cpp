@@ -118,6 +118,9 @@ struct Candidate {
     int score = 0;  // typed division and country words the place has
     int distance = 0;
     bool ownName = false;  // found by its own name, not an alternate one
+    // A typed word names some other division or country ("Pune Karnataka India"):
+    // the place may still be meant, but never taken silently.
+    bool contradicted = false;
 };
 
 // A place found by its own name outweighs one found by an alternate name unless
@@ -194,6 +197,7 @@ std::vector<std::string> RegionWords(const std::vector<std::string>& words, std:
 
 void Rank(std::vector<Candidate>& found, const std::span<const index::PlaceRecord> places) {
     std::sort(found.begin(), found.end(), [&](const Candidate& a, const Candidate& b) {
+        if (a.contradicted != b.contradicted) return b.contradicted;
         if (a.score != b.score) return a.score > b.score;
         if (a.distance != b.distance) return a.distance < b.distance;
         if (a.match != b.match) return a.match > b.match;
@@ -250,6 +254,17 @@ void Gazetteer::Data::Score(std::vector<Candidate>& found,
         }
         return m;
     };
+    // The typed words that name a division or a country; one the place lacks
+    // contradicts it, a word that names nothing (a typo) does not. Division codes
+    // of two or three letters stand for different divisions in different countries
+    // ("WA" is Washington and Western Australia), so they only ever count for a place.
+    uint32_t naming = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const auto names = [&](const auto& r) { return HasWord(Str(r.words), rest[i]); };
+        if ((rest[i].size() > 3 && std::any_of(divisions.begin(), divisions.end(), names)) ||
+            std::any_of(countries.begin(), countries.end(), names))
+            naming |= 1u << i;
+    }
     std::vector<int64_t> divisionMasks(divisions.size(), -1), countryMasks(countries.size(), -1);
     for (Candidate& c : found) {
         const index::PlaceRecord& p = places[c.place];
@@ -265,6 +280,7 @@ void Gazetteer::Data::Score(std::vector<Candidate>& found,
             m |= static_cast<uint32_t>(known);
         }
         c.score = std::popcount(m);
+        c.contradicted = (naming & ~m) != 0;
     }
 }
 
@@ -471,9 +487,10 @@ SearchResult Gazetteer::Search(const QString& searchText, int max) const {
         const std::vector<std::string> rest = RegionWords(words, k);
         d_->Score(found, rest);
         Rank(found, d_->places);
-        if (rest.empty() || found.front().score > 0) {
+        if (rest.empty() || (found.front().score > 0 && !found.front().contradicted)) {
             const auto same = [&](const Candidate& c) {
-                return c.score == found.front().score && c.match == found.front().match;
+                return !c.contradicted && c.score == found.front().score &&
+                       c.match == found.front().match;
             };
             const auto equal = std::find_if_not(found.begin(), found.end(), same) - found.begin();
             result.outcome = equal > 1 ? SearchOutcome::Ambiguous : SearchOutcome::Found;

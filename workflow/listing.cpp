@@ -21,7 +21,7 @@ DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& 
     if (zoneFor) zoneFor(date, dated);
     Outcome outcome = Evaluate(dated);
     if (auto* failure = std::get_if<Failure>(&outcome)) {
-        listing.failure = std::move(failure->message);
+        listing.failure = failure->message;
         return listing;
     }
     listing.evaluation = std::get<Evaluation>(std::move(outcome));

@@ -109,6 +109,13 @@ TEST(Search, TypedWordsThatFitNoCandidateRefuse) {
     const SearchResult found = Excerpt().Search(QStringLiteral("Pune Bavaria Germany"));
     EXPECT_EQ(found.outcome, SearchOutcome::Contradicted);
     EXPECT_EQ(Described(found.places), QStringList{"Pune, Maharashtra, India"});
+    // The country fits, but the state typed is another one of it.
+    const SearchResult state = Excerpt().Search(QStringLiteral("Pune Karnataka India"));
+    EXPECT_EQ(state.outcome, SearchOutcome::Contradicted);
+    EXPECT_EQ(Described(state.places), QStringList{"Pune, Maharashtra, India"});
+    // A word that names no division or country contradicts nothing.
+    EXPECT_EQ(Excerpt().Search(QStringLiteral("Pune Maharastra India")).outcome,
+              SearchOutcome::Found);
 }
 
 TEST(Search, ANameALetterOrTwoOffIsOfferedNotTaken) {
