@@ -6,8 +6,8 @@
 # and the lists are worked by keyboard once they have the focus. The zone comes
 # from the catalogue: typing its first word makes it the current entry, which is
 # then double-clicked where the catalogue says it lies; the catalogue offers its
-# zones to a double-click only. The result window's
-# values are read back by the captions they describe.
+# zones to a double-click only. The result window's values are read back by the
+# captions they describe.
 #   screen_reader.py <process id of the running program>
 import subprocess
 import sys
