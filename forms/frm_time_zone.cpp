@@ -2,6 +2,7 @@
 #include "forms/frm_time_zone.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -28,6 +29,7 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
         lstTimeZone_->addItem(QString::fromUtf8(zone.text.data(), zone.text.size()));
     }
     lstTimeZone_->viewport()->installEventFilter(this);
+    lstTimeZone_->installEventFilter(this);
 
     cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
     cmdQuit_->setText(QStringLiteral("&Quit"));
@@ -39,9 +41,16 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
 }
 
 // The list reports a double-click anywhere in it, on an entry or not; the first
-// click of the pair has already made the selection.
+// click of the pair has already made the selection. Enter and Escape stay with
+// Quit, so a keyboard user chooses the entry under the cursor with Space.
 bool FrmTimeZone::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstTimeZone_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lstTimeZone_DblClick();
+        return true;
+    }
+    if (watched == lstTimeZone_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && lstTimeZone_->currentItem()) {
+        lstTimeZone_->currentItem()->setSelected(true);
         lstTimeZone_DblClick();
         return true;
     }

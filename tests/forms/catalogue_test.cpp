@@ -79,6 +79,17 @@ TEST_F(CatalogueWindow, DoubleClickReportsTheRowsTextsAndCloses) {
     }
 }
 
+TEST_F(CatalogueWindow, SpaceChoosesTheEntryUnderTheKeyboardCursor) {
+    list->setFocus();
+    list->setCurrentRow(33, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(list, Qt::Key_Down);  // to "Indian Time, IST, +5.3"
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toString(), "-5");
+    EXPECT_EQ(chosen[0][1].toString(), "-30");
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(CatalogueWindow, DoubleClickWithoutSelectionClosesWithoutChoice) {
     const QPoint belowItems(5, list->viewport()->height() - 2);
     list->clearSelection();
