@@ -309,7 +309,7 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
     const auto limit = [](const std::string& run) { return run.size() <= 4 ? 1 : 2; };
     // Letter counts: a change of one letter alters them by at most two, so a name
     // whose counts differ more cannot be close; most names are ruled out so.
-    using Counts = std::array<int8_t, 37>;
+    using Counts = std::array<int8_t, 48>;  // 37 slots, padded so the comparison vectorises
     const auto count = [](std::string_view text) {
         Counts c{};
         for (const char ch : text) {
