@@ -86,9 +86,6 @@ QStringList IndexLocations();
 // with the reason in `error`, when it cannot be opened.
 const Gazetteer* DefaultGazetteer(QString* error = nullptr);
 
-// Search over DefaultGazetteer(); NoMatch when it cannot be opened.
-SearchResult FindPlaces(const QString& searchText, int max = 20);
-
 // Removes a trailing " Latitude Longitude" (any case) from the lookup's text.
 QString StripCoordinateSuffix(const QString& searchText);
 

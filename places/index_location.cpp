@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the program finds its index, and the one it keeps open for the run.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+#include <system_error>
+
+#include "places/places.h"
+
+namespace velnora::places {
+
+namespace {
+
+constexpr char kIndexFileName[] = "gazetteer.idx";
+
+}  // namespace
+
+QStringList IndexLocations() {
+    QStringList r;
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    if (!failed) {
+        r << QDir::cleanPath(QString::fromStdString(program.parent_path().string()) +
+                             QStringLiteral("/../share/velnora/") + QLatin1String(kIndexFileName));
+    }
+    const QString installed =
+        QStringLiteral(VELNORA_DATADIR "/velnora/") + QLatin1String(kIndexFileName);
+    if (!r.contains(installed)) r << installed;
+    return r;
+}
+
+const Gazetteer* DefaultGazetteer(QString* error) {
+    struct Opened {
+        std::unique_ptr<Gazetteer> gazetteer;
+        QString error;
+    };
+    static const Opened opened = [] {
+        Opened o;
+        for (const QString& path : IndexLocations()) {
+            if (!QFile::exists(path)) continue;
+            o.gazetteer = Gazetteer::Open(path, &o.error);
+            return o;
+        }
+        o.error = QStringLiteral("The list of places is not installed (looked for %1).")
+                      .arg(IndexLocations().join(QStringLiteral(", ")));
+        return o;
+    }();
+    if (error) *error = opened.error;
+    return opened.gazetteer.get();
+}
+
+}  // namespace velnora::places
