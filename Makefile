@@ -21,7 +21,7 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_ENV))
-FUZZERS := evaluate key_rules referral
+FUZZERS := evaluate key_rules referral places
 
 # The program's C++ sources and headers, which clang-format keeps in one style.
 FORMAT_DIRS := app bench cli core forms fuzz places shell tests ui workflow

@@ -61,5 +61,13 @@ install(FILES ${_pkg_out}/${VELNORA_APP_ID}.metainfo.xml
 install(FILES ${_pkg_out}/velnora-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_pkg_src}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(TARGET velnora_gazetteer)  # the places behind the lookup and --place
-  install(FILES ${VELNORA_GAZETTEER_INDEX} DESTINATION ${CMAKE_INSTALL_DATADIR}/velnora)
+  # Written beside the old index and renamed over it: a running program keeps
+  # reading the old file it mapped, never one rewritten under it.
+  install(CODE "
+    set(_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/velnora\")
+    message(STATUS \"Installing: \${_dir}/gazetteer.idx\")
+    file(MAKE_DIRECTORY \"\${_dir}\")
+    file(COPY_FILE \"${VELNORA_GAZETTEER_INDEX}\" \"\${_dir}/.gazetteer.idx.new\")
+    file(RENAME \"\${_dir}/.gazetteer.idx.new\" \"\${_dir}/gazetteer.idx\")
+  ")
 endif()

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include <QLocale>
 #include <QTimeZone>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "places/index_view.h"
 #include "places/places.h"
 
 namespace velnora::places {
@@ -36,7 +40,29 @@ QString OffsetText(const ZoneOffset& offset) {
     return QStringLiteral("hours %1, minutes %2").arg(offset.hours).arg(offset.minutes);
 }
 
+bool IsWellFormedZoneId(std::string_view zoneId) {
+    const auto allowed = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '/' || c == '_' || c == '-' || c == '+';
+    };
+    return !zoneId.empty() && zoneId.front() != '/' &&
+           zoneId.find("..") == std::string_view::npos &&
+           std::all_of(zoneId.begin(), zoneId.end(), allowed);
+}
+
+bool IsKnownZoneId(const QString& zoneId) {
+    const QByteArray id = zoneId.toUtf8();
+    if (!IsWellFormedZoneId(std::string_view(id.constData(), static_cast<std::size_t>(id.size()))))
+        return false;
+    if (QTimeZone::isTimeZoneIdAvailable(id)) return true;
+    // The system's zone files hold the links and older names too.
+    struct stat st {};
+    return stat(QByteArray("/usr/share/zoneinfo/" + id).constData(), &st) == 0 &&
+           S_ISREG(st.st_mode);
+}
+
 std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
+    if (!IsKnownZoneId(zoneId)) return std::nullopt;
     const QTimeZone zone(zoneId.toUtf8());
     if (!zone.isValid() || !reference.isValid()) return std::nullopt;
     const QDateTime yearStart(QDate(reference.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
@@ -77,6 +103,7 @@ QString DaylightPeriodText(const ZoneTexts& texts) {
 }
 
 std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time) {
+    if (!IsKnownZoneId(zoneId)) return std::nullopt;
     const QTimeZone zone(zoneId.toUtf8());
     if (!zone.isValid() || !date.isValid() || !time.isValid()) return std::nullopt;
     return FromSecondsEast(QDateTime(date, time, zone).offsetFromUtc());

@@ -46,6 +46,14 @@ const Gazetteer* DefaultGazetteer(QString* error) {
                       .arg(IndexLocations().join(QStringLiteral(", ")));
         return o;
     }();
+    if (opened.gazetteer) {
+        // Replaced or rewritten since (an install while the program runs).
+        QString why;
+        if (!opened.gazetteer->Refresh(&why)) {
+            if (error) *error = why;
+            return nullptr;
+        }
+    }
     if (error) *error = opened.error;
     return opened.gazetteer.get();
 }

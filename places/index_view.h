@@ -85,6 +85,9 @@ struct Gazetteer::Data {
     Place ToPlace(const Candidate& c) const;
 };
 
+// Letters, digits, '/', '_', '-' and '+' only, no "..", no leading '/'.
+bool IsWellFormedZoneId(std::string_view zoneId);
+
 // Whether the blank-separated `words` hold `word` as one of them.
 bool HasWord(std::string_view words, std::string_view word);
 

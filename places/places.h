@@ -7,9 +7,9 @@
 // program and mapped read-only on the first search.
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QDate>
-#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,8 +51,12 @@ struct SearchResult {
 // The index file, mapped read-only. Searches read it in place.
 class Gazetteer {
 public:
-    // Null, with the reason in `error`, when the file is missing or damaged.
+    // Null, with the reason in `error`, when the file is missing, not a regular
+    // file, or damaged.
     static std::unique_ptr<Gazetteer> Open(const QString& path, QString* error = nullptr);
+    // An index held in memory, checked as a file is; `bytes` must be 4-byte
+    // aligned and outlive it.
+    static std::unique_ptr<Gazetteer> FromBytes(QByteArrayView bytes, QString* error = nullptr);
     ~Gazetteer();
 
     // The places that `searchText` names, at most `max`. The text is a city,
@@ -64,17 +68,29 @@ public:
     // "Poonamalle"); the words after it pick among those places by their division
     // and country. Ties go to the larger population, a place found by its own
     // name counting a hundred times its size against one found by another name.
+    // A file that changed since it was opened is opened again first (Refresh).
     SearchResult Search(const QString& searchText, int max = 20) const;
+
+    // Opens the file again when it was replaced or rewritten since it was opened
+    // (another inode, size or modification time). False, with the reason, when
+    // it can no longer be read: searches find nothing until it can again. An
+    // index from memory never changes.
+    bool Refresh(QString* error = nullptr) const;
 
     int size() const;  // number of places
 
     struct Data;
+    struct Mapping;
 
 private:
-    Gazetteer(std::unique_ptr<QFile> file, const uchar* data, qint64 size);
-    std::unique_ptr<QFile> file_;
-    std::unique_ptr<const Data> d_;
+    Gazetteer();
+    mutable std::unique_ptr<Mapping> mapping_;
+    mutable std::unique_ptr<const Data> d_;
 };
+
+// Whether `zoneId` is a well-formed IANA zone name (letters, digits, '/', '_',
+// '-' and '+', no "..", no leading '/') that the system's zone data knows.
+bool IsKnownZoneId(const QString& zoneId);
 
 // Where the program looks for its index, in this order: share/velnora beside the
 // folder of the running program (build/share/velnora in the build tree,
@@ -82,8 +98,9 @@ private:
 // to be installed in.
 QStringList IndexLocations();
 
-// The program's own index, opened on the first call and kept for the run; null,
-// with the reason in `error`, when it cannot be opened.
+// The program's own index, opened on the first call and kept for the run (opened
+// again when the file changes); null, with the reason in `error`, when it cannot
+// be opened.
 const Gazetteer* DefaultGazetteer(QString* error = nullptr);
 
 // Removes a trailing " Latitude Longitude" (any case) from the lookup's text.

@@ -189,7 +189,10 @@ Place Gazetteer::Data::ToPlace(const Candidate& c) const {
         p.country = Text(Str(countries[r.country].name));
         p.countryCode = Text(Str(countries[r.country].code));
     }
-    if (r.zone < zones.size()) p.timeZoneId = Text(Str(zones[r.zone]));
+    if (r.zone < zones.size()) {
+        const QString zone = Text(Str(zones[r.zone]));
+        if (IsKnownZoneId(zone)) p.timeZoneId = zone;
+    }
     p.latitude = r.latitude;
     p.longitude = r.longitude;
     p.population = r.population;
@@ -202,6 +205,7 @@ Place Gazetteer::Data::ToPlace(const Candidate& c) const {
 
 SearchResult Gazetteer::Search(const QString& searchText, int max) const {
     SearchResult result;
+    if (!Refresh()) return result;
     std::vector<std::string> words;
     for (const QString& w :
          Fold(StripCoordinateSuffix(searchText)).split(u' ', Qt::SkipEmptyParts)) {

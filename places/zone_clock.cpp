@@ -28,6 +28,7 @@ std::optional<ZoneFields> ZoneFieldsAt(std::string_view zoneId, int year, int mo
 }
 
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds) {
+    if (!IsKnownZoneId(FromUtf8(zoneId))) return std::nullopt;
     const QTimeZone zone(FromUtf8(zoneId).toUtf8());
     if (!zone.isValid()) return std::nullopt;
     const QDateTime local = QDateTime::fromSecsSinceEpoch(utcSeconds, zone);

@@ -127,6 +127,18 @@ install)
     DESTDIR=$work/root cmake --install "$build" --prefix /usr >"$work/log" ||
         { cat "$work/log"; fail "cmake --install failed"; }
     check_tree "$work/root"
+    # Installing again renames a new index into place: a running program's
+    # mapping of the old file stays whole.
+    index=$work/root/usr/share/velnora/gazetteer.idx
+    if [ "$gui" = 1 ] && [ -f "$index" ]; then
+        before=$(stat -c %i "$index")
+        DESTDIR=$work/root cmake --install "$build" --prefix /usr >"$work/log" ||
+            { cat "$work/log"; fail "second cmake --install failed"; }
+        [ "$(stat -c %i "$index")" != "$before" ] ||
+            fail "cmake --install rewrote gazetteer.idx in place instead of renaming a new file over it"
+        [ -z "$(find "$work/root/usr/share/velnora" -name '*.new')" ] ||
+            fail "cmake --install left a temporary index behind"
+    fi
     ;;
 deb)
     need dpkg-shlibdeps "Debian dpkg-dev"

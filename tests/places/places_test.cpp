@@ -2,12 +2,18 @@
 #include "places/places.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
 #include "places/fold.h"
+#include "places/index_format.h"
 
 // Readable failure messages for Qt strings.
 QT_BEGIN_NAMESPACE
@@ -151,19 +157,96 @@ TEST(Search, CarriesPositionZoneAndPopulation) {
     EXPECT_EQ(Excerpt().size(), 32);  // every row of the excerpt
 }
 
-TEST(Gazetteer, AMissingOrDamagedIndexIsRefusedWithTheReason) {
+QByteArray ExcerptBytes() {
+    QFile whole(QStringLiteral(VELNORA_EXCERPT_INDEX));
+    if (!whole.open(QIODevice::ReadOnly)) throw std::runtime_error("no excerpt index");
+    return whole.readAll();
+}
+
+// Opens `bytes` written to a temporary file; the reason it was refused, or empty.
+QString Refusal(const QByteArray& bytes) {
+    QTemporaryFile file;
+    if (!file.open()) throw std::runtime_error("no temporary file");
+    file.write(bytes);
+    file.flush();
+    QString why;
+    return Gazetteer::Open(file.fileName(), &why) ? QString() : why;
+}
+
+TEST(Gazetteer, RefusesAnIndexItCannotTrust) {
     QString why;
     EXPECT_EQ(Gazetteer::Open(QStringLiteral("/nonexistent/gazetteer.idx"), &why), nullptr);
     EXPECT_TRUE(why.contains(u"cannot be read")) << why.toStdString();
 
-    QTemporaryFile damaged;
-    ASSERT_TRUE(damaged.open());
-    QFile whole(QStringLiteral(VELNORA_EXCERPT_INDEX));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    damaged.write(whole.read(200));  // cut short: the tables lie past the end
-    damaged.flush();
-    EXPECT_EQ(Gazetteer::Open(damaged.fileName(), &why), nullptr);
+    // A FIFO would block a plain open until a writer came.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("gazetteer.idx"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(Gazetteer::Open(fifo, &why), nullptr);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_TRUE(why.contains(u"cannot be read")) << why.toStdString();
+
+    const QByteArray whole = ExcerptBytes();
+    EXPECT_TRUE(Refusal(whole.left(200)).contains(u"is damaged"));  // the tables lie past the end
+
+    // A zone id that climbs out of the zone folder.
+    QByteArray climbing = whole;
+    const qsizetype zone = climbing.indexOf(QByteArrayLiteral("Asia/Kolkata"));
+    ASSERT_GE(zone, 0);
+    climbing.replace(zone, 12, QByteArrayLiteral("../../../etc"));
+    EXPECT_TRUE(Refusal(climbing).contains(u"is damaged"));
+
+    // Over 4 GiB (sparse), with a string pool whose end, summed in 32 bits,
+    // wraps to the pool's real last byte, a NUL.
+    QTemporaryFile large;
+    ASSERT_TRUE(large.open());
+    QByteArray header = whole.left(sizeof(index::Header));
+    index::Header h;
+    std::memcpy(&h, header.constData(), sizeof h);
+    h.stringsAt = static_cast<uint32_t>((uint64_t{1} << 32) - 4096);
+    h.stringsSize = static_cast<uint32_t>(4096 + whole.size());
+    std::memcpy(header.data(), &h, sizeof h);
+    large.write(header);
+    large.write(whole.mid(sizeof h));
+    ASSERT_TRUE(large.resize((qint64{1} << 32) + whole.size() + 4096));
+    large.flush();
+    EXPECT_EQ(Gazetteer::Open(large.fileName(), &why), nullptr);
     EXPECT_TRUE(why.contains(u"is damaged")) << why.toStdString();
+}
+
+TEST(Gazetteer, FollowsTheFileWhenItIsReplacedOrRewritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("gazetteer.idx"));
+    const QByteArray whole = ExcerptBytes();
+    const auto write = [&](const QString& to, const QByteArray& bytes) {
+        QFile f(to);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    write(path, whole);
+    const std::unique_ptr<Gazetteer> g = Gazetteer::Open(path);
+    ASSERT_NE(g, nullptr);
+    const auto pune = [&] { return g->Search(QStringLiteral("Pune India")).places.size(); };
+    ASSERT_EQ(pune(), 1);
+
+    // Rewritten in place, shorter: the old mapping would reach past its end.
+    write(path, whole.left(100));
+    QString why;
+    EXPECT_FALSE(g->Refresh(&why));
+    EXPECT_TRUE(why.contains(u"is damaged")) << why.toStdString();
+    EXPECT_EQ(pune(), 0);
+
+    // Renamed into place, as an install does.
+    write(path + QStringLiteral(".new"), whole);
+    ASSERT_EQ(std::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(),
+                          QFile::encodeName(path).constData()),
+              0);
+    EXPECT_EQ(pune(), 1);
+    EXPECT_EQ(g->size(), 32);
 }
 
 TEST(Fold, DropsCaseAccentsAndPunctuation) {
