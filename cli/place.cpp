@@ -9,9 +9,9 @@ namespace velnora::cli {
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& texts) {
+std::string Joined(const std::vector<std::string>& texts, const char* between = "; ") {
     std::string r;
-    for (const std::string& t : texts) r += (r.empty() ? "" : "; ") + t;
+    for (const std::string& t : texts) r += (r.empty() ? "" : between) + t;
     return r;
 }
 
@@ -31,8 +31,13 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
                 << found.taken->Describe() << " and passed over: " << Joined(found.others) << '\n';
             break;
         case places::Resolution::Contradicted:
-            err << "No place named " << quoted
-                << " lies in the state or country typed; places of that name: "
+            err << "No place named \"" << Visible(found.name) << "\" lies in \""
+                << Visible(Joined(found.against, " "))
+                << "\"; places of that name: " << Joined(found.others) << '\n';
+            return kRefused;
+        case places::Resolution::Partial:
+            err << "No place named \"" << Visible(found.name)
+                << "\" in the offline gazetteer; places named with part of it: "
                 << Joined(found.others) << '\n';
             return kRefused;
         case places::Resolution::NearMiss:
@@ -45,6 +50,11 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
         case places::Resolution::NoGazetteer:
             err << "velnora-cli: " << Joined(found.others) << '\n';
             return kRefused;
+    }
+    if (!found.passedOver.empty()) {
+        err << "velnora-cli: took " << found.taken->Describe() << "; these words named nothing "
+            << "for it and were passed over: \"" << Visible(Joined(found.passedOver, " "))
+            << "\"\n";
     }
     const places::ResolvedPlace& p = *found.taken;
     FormValues& v = placed.form;

@@ -158,6 +158,12 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
         case SearchOutcome::Found:
             lblSearch_->setText(QStringLiteral("Places matching %1:").arg(typed));
             break;
+        case SearchOutcome::Partial:
+            lblSearch_->setText(
+                QStringLiteral("No place in the offline list is named %1; places named with "
+                               "part of it:")
+                    .arg(Quoted(found.name)));
+            break;
         case SearchOutcome::Ambiguous:
             lblSearch_->setText(
                 QStringLiteral("%1 names more than one place; the first %2 match equally, "
@@ -166,10 +172,8 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
                     .arg(found.equallyGood));
             break;
         case SearchOutcome::Contradicted:
-            lblSearch_->setText(
-                QStringLiteral("There are places named %1, but none of them matched the "
-                               "state or country typed:")
-                    .arg(typed));
+            lblSearch_->setText(QStringLiteral("There are places named %1, but none in %2:")
+                                    .arg(Quoted(found.name), Quoted(found.against.join(u' '))));
             break;
         case SearchOutcome::NearMiss:
             lblSearch_->setText(
@@ -178,6 +182,11 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
             break;
         case SearchOutcome::NoMatch:
             break;
+    }
+    if (!found.passedOver.isEmpty()) {
+        lblSearch_->setText(lblSearch_->text() +
+                            QStringLiteral(" (%1 named nothing for the first and was passed over)")
+                                .arg(Quoted(found.passedOver.join(u' '))));
     }
     shown_ = found.places.first(std::min<qsizetype>(found.places.size(), kMostPlaces));
     const int rows = static_cast<int>(shown_.size());

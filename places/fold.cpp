@@ -33,14 +33,33 @@ QString Spelled(QChar c) {
     }
 }
 
-bool Joins(QChar c) { return c == u'\'' || c == u'\u2019' || c == u'.' || c == u'`'; }
+// Apostrophes of every kind (' ’ ‘ ʼ ʻ ` ´) and full stops join the letters
+// around them: "Shefar‘am" and "Shefar'am" are one word.
+bool Joins(QChar c) {
+    switch (c.unicode()) {
+        case u'\'':
+        case u'.':
+        case u'`':
+        case 0x00B4:  // ´
+        case 0x02BB:  // ʻ
+        case 0x02BC:  // ʼ
+        case 0x2018:  // ‘
+        case 0x2019:  // ’
+            return true;
+        default:
+            return false;
+    }
+}
 
 }  // namespace
 
 QString Fold(const QString& text) {
     const bool ascii =
         std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    const QString decomposed = ascii ? text : text.normalized(QString::NormalizationForm_KD);
+    // The marks go before the decomposition, which would turn ´ into a blank.
+    QString joined = text;
+    if (!ascii) joined.removeIf(Joins);
+    const QString decomposed = ascii ? text : joined.normalized(QString::NormalizationForm_KD);
     QString flat;
     flat.reserve(decomposed.size());
     for (QChar c : decomposed) {
@@ -80,7 +99,8 @@ bool IsLatinTypeable(const QString& name) {
         return u < 0x0250                      // Basic Latin to Latin Extended-B
                || (u >= 0x0300 && u < 0x0370)  // combining accents
                || (u >= 0x1E00 && u < 0x1F00)  // Latin Extended Additional (Vietnamese)
-               || u == 0x2019;                 // right single quotation mark
+               || u == 0x02BB || u == 0x02BC   // modifier letter apostrophes
+               || u == 0x2018 || u == 0x2019;  // single quotation marks
     });
 }
 

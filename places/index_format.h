@@ -20,7 +20,7 @@
 
 namespace velnora::places::index {
 
-inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '3'};
+inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '4'};
 
 struct Header {
     char magic[8];
@@ -38,14 +38,27 @@ struct DirectoryEntry {
 
 inline constexpr uint16_t kNoDivision = 0xFFFF;
 
+// How much a place's standing as a seat counts beside its population, from its
+// GeoNames feature code: PPLC a capital, PPLA to PPLA4 the seat of a division of
+// the first to the fourth level.
+enum SeatRank : uint8_t { kNoSeat, kSeat4, kSeat3, kSeat2, kSeat1, kCapital };
+// The population a seat counts as at least: GeoNames gives many seats none.
+inline constexpr uint32_t kSeatPopulation[] = {0, 1000, 5000, 20000, 100000, 1000000};
+inline uint32_t Standing(uint32_t population, uint8_t seat) {
+    return seat <= kCapital && kSeatPopulation[seat] > population ? kSeatPopulation[seat]
+                                                                  : population;
+}
+
 struct PlaceRecord {
     float latitude, longitude;  // degrees, north and east positive
     uint32_t population;
-    uint32_t name;      // the place's own name, as GeoNames spells it
-    uint16_t division;  // DivisionRecord index or kNoDivision
-    uint16_t country;   // CountryRecord index
-    uint16_t zone;      // zone table index
-    uint16_t reserved;
+    uint32_t name;       // the place's own name, as GeoNames spells it
+    uint16_t division;   // first level: DivisionRecord index or kNoDivision
+    uint16_t division2;  // second level: DivisionRecord index or kNoDivision
+    uint16_t country;    // CountryRecord index
+    uint16_t zone;       // zone table index
+    uint8_t seat;        // SeatRank
+    uint8_t reserved[3];
 };
 
 // One folded name of a place (its own, its ASCII spelling or an alternate), or
@@ -64,16 +77,21 @@ inline constexpr uint32_t kStartMask = 0x7F;
 inline constexpr uint32_t kOwnName = 1u << 31;
 inline constexpr int kLongestKey = 127;  // bytes; longer names are left out
 
+// A division of the first level (a state, "Maharashtra") or of the second (a
+// county or district, "Essex").
 struct DivisionRecord {
     uint32_t name;   // "Maharashtra"
     uint32_t words;  // folded words of the name and the code, blank-separated: "new jersey nj"
 };
 
 struct CountryRecord {
-    uint32_t name;  // "India", from the system's locale data
-    uint32_t code;  // "IN"
-    uint32_t
-        words;  // folded words of its names, typed forms and code: "united states usa us america"
+    uint32_t name;   // "India", from the system's locale data
+    uint32_t code;   // "IN"
+    uint32_t words;  // folded words of its names, typed forms and code: "united states usa us"
+    uint32_t forms;  // the same names whole, folded, '|'-separated: "united states|usa|us"
+    // The folded names and letter codes of its divisions of both levels,
+    // '|'-separated: "maharashtra|mh|pune division|..."
+    uint32_t divisions;
 };
 
 }  // namespace velnora::places::index

@@ -23,12 +23,31 @@ struct Candidate {
     uint32_t place;
     uint32_t key;  // string offset of the whole name it was found by
     NameMatch match;
-    int score = 0;  // typed division and country words the place has
+    int score = 0;           // typed division and country words the place has
+    uint32_t explained = 0;  // those words, as bits of the region words
+    uint32_t against = 0;    // region words naming another division or country
     int distance = 0;
     bool ownName = false;  // found by its own name, not an alternate one
     // A typed word names some other division or country ("Pune Karnataka India"):
     // the place may still be meant, but never taken silently.
     bool contradicted = false;
+};
+
+// A typed word, folded, with what its place in the text allows it to be.
+struct TypedWord {
+    std::string text;
+    // Two or three letters standing for a country ("US", "UK") only as the
+    // whole country field or the last word; never from inside a typed state.
+    bool mayBeCountryCode = false;
+    std::size_t field = 0;  // which comma-separated field it was typed in
+};
+
+// The search text as words. With commas the words before the first one are the
+// city; without, any leading run of words may be.
+struct Typed {
+    std::vector<TypedWord> words;
+    std::size_t cityWords = 0;  // the most leading words a name may take
+    bool fields = false;        // commas were typed
 };
 
 struct Gazetteer::Data {
@@ -79,8 +98,12 @@ struct Gazetteer::Data {
     }
 
     std::vector<Candidate> Collect(const std::string& run, bool insideNames) const;
-    void Score(std::vector<Candidate>& found, const std::vector<std::string>& rest) const;
-    std::vector<Candidate> NearMisses(const std::vector<std::string>& words) const;
+    // Sets each candidate's score from the typed `rest`; `fields`: the words came
+    // in comma-separated fields, each of which contradicts a place as a whole.
+    void Score(std::vector<Candidate>& found, const std::vector<TypedWord>& rest,
+               bool fields = false) const;
+    std::vector<Candidate> NearMisses(const Typed& typed) const;
+    // Whether `text` is the whole of one of a country's names ("india", "usa").
     bool IsCountry(const std::string& text) const;
     Place ToPlace(const Candidate& c) const;
 };
@@ -92,7 +115,7 @@ bool IsWellFormedZoneId(std::string_view zoneId);
 bool HasWord(std::string_view words, std::string_view word);
 
 // The typed words from `from` on that can name a division or a country.
-std::vector<std::string> RegionWords(const std::vector<std::string>& words, std::size_t from);
+std::vector<TypedWord> RegionWords(const Typed& typed, std::size_t from);
 
 // Best first: uncontradicted, most typed division and country words, closest,
 // whole names, then the weight of the population.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velnora-gazetteer-index DUMP ADMIN1 OUT: turns the GeoNames cities dump (its
-// tab-separated format) and the first-level division names (a JSON list of
-// {"code": "IN.16", "name": "Maharashtra"}) into the index file that the program
-// maps (see index_format.h). Run by the build once per data version.
+// velnora-gazetteer-index DUMP ADMIN1 ADMIN2 NAMES OUT: turns the GeoNames cities
+// dump (its tab-separated format), the first- and second-level division names
+// (JSON lists of {"code": "IN.16", "name": "Maharashtra"} and {"code":
+// "GB.ENG.E4", "name": "Essex"}) and the names of first-level codes those lack
+// (NAMES: "code<TAB>name" lines, "-" for none known) into the index file that
+// the program maps (see index_format.h). Run by the build once per data version.
+// It stops, naming them, when the dump uses a first-level code that has no name.
 //
 // Every place gets the folded forms of its name, its ASCII name and those of its
 // alternate names that a person can type on a Latin keyboard; names written in
@@ -127,18 +130,54 @@ void Put(std::string& out, const T& value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
-int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
-    QFile admin1(QString::fromLocal8Bit(admin1Path));
-    if (!admin1.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", admin1Path);
-        return 1;
+// "code" -> "name" of a JSON list of divisions; false when it cannot be read.
+bool ReadDivisionNames(const char* path, QHash<QString, QString>& names) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return false;
     }
-    QHash<QString, QString> divisionNames;  // "IN.16" -> "Maharashtra"
-    const QJsonArray list = QJsonDocument::fromJson(admin1.readAll()).array();
+    const QJsonArray list = QJsonDocument::fromJson(file.readAll()).array();
     for (const QJsonValue v : list) {
-        divisionNames.insert(v[QLatin1String("code")].toString(),
-                             v[QLatin1String("name")].toString());
+        names.insert(v[QLatin1String("code")].toString(), v[QLatin1String("name")].toString());
     }
+    return true;
+}
+
+// Adds the "code<TAB>name" lines of `path` that `names` lacks; "-" is kept as
+// the mark of a code known to have no name.
+bool ReadMissingNames(const char* path, QHash<QString, QString>& names) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return false;
+    }
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QStringList f = line.split(u'\t');
+        if (f.size() == 2 && !names.contains(f[0])) names.insert(f[0], f[1]);
+    }
+    return true;
+}
+
+// The GeoNames feature code as a SeatRank.
+uint8_t Seat(std::string_view featureCode) {
+    if (featureCode == "PPLC") return index::kCapital;
+    if (featureCode == "PPLA") return index::kSeat1;
+    if (featureCode == "PPLA2") return index::kSeat2;
+    if (featureCode == "PPLA3") return index::kSeat3;
+    if (featureCode == "PPLA4") return index::kSeat4;
+    return index::kNoSeat;
+}
+
+int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
+          const char* namesPath, const char* outPath) {
+    QHash<QString, QString> divisionNames, division2Names;  // "IN.16" -> "Maharashtra"
+    if (!ReadDivisionNames(admin1Path, divisionNames) ||
+        !ReadMissingNames(namesPath, divisionNames) ||
+        !ReadDivisionNames(admin2Path, division2Names))
+        return 1;
 
     std::ifstream dump(dumpPath);
     if (!dump) {
@@ -152,6 +191,8 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     std::unordered_map<std::string, uint32_t> nameIds;
     std::vector<Key> keys;
     std::map<std::string, uint16_t> divisionIds, countryIds, zoneIds;
+    std::map<std::string, int> unnamed;  // first-level codes without a name, and their places
+    std::vector<QStringList> countryDivisionWords;
     std::vector<index::DivisionRecord> divisions;
     std::vector<index::CountryRecord> countries;
     std::vector<uint32_t> zones;
@@ -175,29 +216,57 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
             for (const TypedForms& typed : kTypedForms) {
                 if (countryCode == typed.code) forms += QString::fromUtf8(typed.forms).split(u'|');
             }
-            countries.push_back(
-                {w.String(name.toStdString()), w.String(countryCode), w.String(Words(forms))});
+            QStringList whole;
+            for (const QString& form : forms) {
+                if (const QString folded = Fold(form); !whole.contains(folded)) whole << folded;
+            }
+            countries.push_back({w.String(name.toStdString()), w.String(countryCode),
+                                 w.String(Words(forms)), w.String(whole.join(u'|').toStdString()),
+                                 0});
+            countryDivisionWords.emplace_back();
             country =
                 countryIds.emplace(countryCode, static_cast<uint16_t>(countries.size() - 1)).first;
         }
 
-        uint16_t division = index::kNoDivision;
-        const std::string divisionCode = countryCode + '.' + std::string(f[10]);
-        if (const auto named = divisionNames.constFind(QString::fromStdString(divisionCode));
-            named != divisionNames.cend()) {
-            auto known = divisionIds.find(divisionCode);
+        // A division record for `code` named `name`, made once.
+        const auto divisionOf = [&](const std::string& code, const QString& name,
+                                    const QString& letters) {
+            auto known = divisionIds.find(code);
             if (known == divisionIds.end()) {
-                QStringList forms{*named};
-                const QString code = Q(f[10]);
-                if (std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isLetter(); })) {
-                    forms.append(code);  // "NJ", "ENG"; numbers are no use to a person
+                QStringList forms{name};
+                if (!letters.isEmpty() && std::all_of(letters.cbegin(), letters.cend(),
+                                                      [](QChar c) { return c.isLetter(); })) {
+                    forms.append(letters);  // "NJ", "ENG"; numbers are no use to a person
                 }
-                divisions.push_back({w.String(named->toStdString()), w.String(Words(forms))});
+                divisions.push_back({w.String(name.toStdString()), w.String(Words(forms))});
+                for (const QString& form : forms) {  // the name and the code, each whole
+                    countryDivisionWords[country->second] += QString::fromStdString(Words({form}));
+                }
                 known =
-                    divisionIds.emplace(divisionCode, static_cast<uint16_t>(divisions.size() - 1))
-                        .first;
+                    divisionIds.emplace(code, static_cast<uint16_t>(divisions.size() - 1)).first;
             }
-            division = known->second;
+            return known->second;
+        };
+        uint16_t division = index::kNoDivision, division2 = index::kNoDivision;
+        const std::string divisionCode = countryCode + '.' + std::string(f[10]);
+        if (!f[10].empty() && f[10] != "00") {
+            const auto named = divisionNames.constFind(QString::fromStdString(divisionCode));
+            if (named == divisionNames.cend()) {
+                ++unnamed[divisionCode];
+            } else if (*named != u"-") {
+                division = divisionOf(divisionCode, *named, Q(f[10]));
+            }
+        }
+        const std::string division2Code = divisionCode + '.' + std::string(f[11]);
+        if (!f[11].empty()) {
+            if (const auto named = division2Names.constFind(QString::fromStdString(division2Code));
+                named != division2Names.cend() && !named->isEmpty()) {
+                division2 = divisionOf(division2Code, *named, QString());
+            }
+        }
+        if (divisions.size() >= index::kNoDivision) {
+            std::fprintf(stderr, "more divisions than the index can number\n");
+            return 1;
         }
 
         const std::string zoneId(f[17]);
@@ -213,6 +282,8 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
         const long long population = f[14].empty() ? 0 : std::stoll(std::string(f[14]));
         p.population = static_cast<uint32_t>(std::clamp<long long>(population, 0, UINT32_MAX));
         p.division = division;
+        p.division2 = division2;
+        p.seat = Seat(f[7]);
         p.country = country->second;
         p.zone = zone->second;
         places.push_back(p);
@@ -226,10 +297,16 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
                 folded[key] = folded.value(key) || own;
             }
         };
-        add(Q(f[1]), true);
-        add(Q(f[2]), true);
+        // A hyphenated name is also found written as one word:
+        // "Higashi-Hiroshima" as "Higashihiroshima".
+        const auto addWithJoined = [&](const QString& name, bool own) {
+            add(name, own);
+            if (name.contains(u'-')) add(QString(name).remove(u'-'), own);
+        };
+        addWithJoined(Q(f[1]), true);
+        addWithJoined(Q(f[2]), true);
         for (const QString& alt : Q(f[3]).split(u',', Qt::SkipEmptyParts)) {
-            if (HasCapital(alt)) add(alt, false);
+            if (HasCapital(alt)) addWithJoined(alt, false);
         }
         for (auto entry = folded.cbegin(); entry != folded.cend(); ++entry) {
             const std::string text = entry.key().toStdString();
@@ -246,6 +323,17 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
     if (places.empty()) {
         std::fprintf(stderr, "no places in %s\n", dumpPath);
         return 1;
+    }
+    if (!unnamed.empty()) {
+        for (const auto& [code, count] : unnamed) {
+            std::fprintf(stderr, "division code %s (%d places) has no name in %s or %s\n",
+                         code.c_str(), count, admin1Path, namesPath);
+        }
+        return 1;
+    }
+    for (std::size_t i = 0; i < countries.size(); ++i) {
+        countryDivisionWords[i].removeDuplicates();
+        countries[i].divisions = w.String(countryDivisionWords[i].join(u'|').toStdString());
     }
 
     // Whole names first and sorted, so that their scan reads the pool in order.
@@ -265,14 +353,19 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
         places[i].name = rest + w.String(placeNames[i].toStdString());
     }
     for (auto& d : divisions) d = {rest + d.name, rest + d.words};
-    for (auto& c : countries) c = {rest + c.name, rest + c.code, rest + c.words};
+    for (auto& c : countries) {
+        c = {rest + c.name, rest + c.code, rest + c.words, rest + c.forms, rest + c.divisions};
+    }
     for (auto& z : zones) z += rest;
     pool += w.pool();
 
     const auto text = [&](const Key& k) { return std::string_view(names[k.name]).substr(k.start); };
     std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
         if (const int c = text(a).compare(text(b)); c != 0) return c < 0;
-        return places[a.place].population > places[b.place].population;
+        const auto standing = [&](const Key& k) {
+            return index::Standing(places[k.place].population, places[k.place].seat);
+        };
+        return standing(a) > standing(b);
     });
 
     index::Header h{};
@@ -338,12 +431,13 @@ int Build(const char* dumpPath, const char* admin1Path, const char* outPath) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: velnora-gazetteer-index DUMP ADMIN1_JSON OUT\n");
+    if (argc != 6) {
+        std::fprintf(stderr,
+                     "usage: velnora-gazetteer-index DUMP ADMIN1_JSON ADMIN2_JSON NAMES OUT\n");
         return 64;
     }
     try {
-        return Build(argv[1], argv[2], argv[3]);
+        return Build(argv[1], argv[2], argv[3], argv[4], argv[5]);
     } catch (const std::exception& e) {  // a malformed number in the dump
         std::fprintf(stderr, "velnora-gazetteer-index: %s\n", e.what());
         return 1;

@@ -43,15 +43,16 @@ int Distance(std::string_view a, std::string_view b, int limit) {
 
 }  // namespace
 
-std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string>& words) const {
+std::vector<Candidate> Gazetteer::Data::NearMisses(const Typed& typed) const {
+    const std::vector<TypedWord>& words = typed.words;
     struct Hit {
         std::size_t run;
         int distance;
         std::size_t first;  // first key record with that text
     };
     std::vector<std::string> runs;
-    for (std::size_t k = 1; k <= std::min<std::size_t>(words.size(), 3); ++k) {
-        runs.push_back(k == 1 ? words[0] : runs.back() + ' ' + words[k - 1]);
+    for (std::size_t k = 1; k <= std::min<std::size_t>(typed.cityWords, 3); ++k) {
+        runs.push_back(k == 1 ? words[0].text : runs.back() + ' ' + words[k - 1].text);
     }
     const auto limit = [](const std::string& run) { return run.size() <= 4 ? 1 : 2; };
     // Letter counts: a change of one letter alters them by at most two, so a name
@@ -70,7 +71,7 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
     std::vector<Counts> runCounts;
     runCounts.reserve(runs.size());
     for (const std::string& run : runs) runCounts.push_back(count(run));
-    const std::string letter = words[0].substr(0, 1);
+    const std::string letter = words[0].text.substr(0, 1);
     std::vector<Hit> hits;
     uint32_t previous = UINT32_MAX;
     for (std::size_t i = LowerBound(letter); i < keys.size(); ++i) {
@@ -105,12 +106,15 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const std::vector<std::string
             const std::string_view text = KeyText(keys[h.first]);
             for (std::size_t i = h.first; i < keys.size() && KeyText(keys[i]) == text; ++i) {
                 if (NameStart(keys[i]) == 0 && PlaceOf(keys[i]) < places.size()) {
-                    named.push_back({PlaceOf(keys[i]), keys[i].key, NameMatch::Whole, 0, h.distance,
-                                     OwnName(keys[i])});
+                    named.push_back({.place = PlaceOf(keys[i]),
+                                     .key = keys[i].key,
+                                     .match = NameMatch::Whole,
+                                     .distance = h.distance,
+                                     .ownName = OwnName(keys[i])});
                 }
             }
         }
-        const std::vector<std::string> after = RegionWords(words, r + 1);
+        const std::vector<TypedWord> after = RegionWords(typed, r + 1);
         Score(named, after);
         for (const Candidate& c : named) {
             if (after.empty() || c.score > 0) found.push_back(c);

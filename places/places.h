@@ -23,6 +23,7 @@ struct Place {
     QString city, state, country, timeZoneId;
     QString countryCode;   // ISO 3166 two letters, "IN"
     QString typedName;     // the other name it was found by ("Bombay"), else empty
+    QString district;      // the second-level division ("Essex", "Pune Division"), else empty
     double latitude = 0;   // degrees, north positive
     double longitude = 0;  // degrees, east positive
     qint64 population = 0;
@@ -38,6 +39,7 @@ enum class SearchOutcome {
     Found,         // places.front() is the one place the text names
     Ambiguous,     // places[0, equallyGood) match equally well; the first is the likeliest
     Contradicted,  // places named so exist, but none in the state or country typed
+    Partial,       // nothing named with all the city's words; places are named with part of them
     NearMiss,      // nothing named so; places are the names one or two letters off
     NoMatch,
 };
@@ -46,6 +48,12 @@ struct SearchResult {
     SearchOutcome outcome = SearchOutcome::NoMatch;
     QList<Place> places;  // best first
     int equallyGood = 0;  // Ambiguous: how many of the first places match as well as the first
+    QString name;         // the typed words read as the place's name, folded: "pune"
+    // Contradicted: the typed words that name another division or country.
+    QStringList against;
+    // Found and Ambiguous: typed words that named nothing for the place taken
+    // (a misspelt state, "maharastra"), passed over.
+    QStringList passedOver;
 };
 
 // The index file, mapped read-only. Searches read it in place.
@@ -60,14 +68,20 @@ public:
     ~Gazetteer();
 
     // The places that `searchText` names, at most `max`. The text is a city,
-    // state and country joined by blanks (the city may have blanks of its own, the
-    // state and country may be left out or abbreviated: "NJ", "USA"), optionally
-    // followed by " Latitude Longitude"; case, accents and punctuation do not
-    // count. The city is the longest leading run of whole words that is a name or
-    // an alternate name of places ("Poona" is Pune, never the start of
-    // "Poonamalle"); the words after it pick among those places by their division
-    // and country. Ties go to the larger population, a place found by its own
-    // name counting a hundred times its size against one found by another name.
+    // state and country joined by blanks or commas (the city may have blanks of
+    // its own, the state and country may be left out or abbreviated: "NJ",
+    // "USA"), optionally followed by " Latitude Longitude"; case, accents and
+    // punctuation do not count. With commas the words before the first are the
+    // city and the last field the country; without, the city is the leading run of
+    // whole words that is a name or an alternate name of places ("Poona" is Pune,
+    // never the start of "Poonamalle") and explains the most typed words with the
+    // division and country words after it. Those words pick among the places: a
+    // word naming another division of a place's own country (first or second
+    // level, codes included) or another country rules it out. A text that is a
+    // country's name alone is the country, no place. Ties go to the larger
+    // population (a capital or a division's seat counting as a town of some size
+    // at least), a place found by its own name counting a hundred times its size
+    // against one found by another name.
     // A file that changed since it was opened is opened again first (Refresh).
     SearchResult Search(const QString& searchText, int max = 20) const;
 

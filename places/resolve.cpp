@@ -68,12 +68,18 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
         case SearchOutcome::Contradicted:
             r.outcome = Resolution::Contradicted;
             break;
+        case SearchOutcome::Partial:
+            r.outcome = Resolution::Partial;
+            break;
         case SearchOutcome::NearMiss:
             r.outcome = Resolution::NearMiss;
             break;
         case SearchOutcome::NoMatch:
             return r;
     }
+    r.name = found.name.toStdString();
+    for (const QString& w : found.against) r.against.push_back(w.toStdString());
+    for (const QString& w : found.passedOver) r.passedOver.push_back(w.toStdString());
     if (r.outcome == Resolution::Found || r.outcome == Resolution::Ambiguous) {
         r.taken = Resolved(found.places.front(), date, QTime(hour, minute, second));
         from = 1;

@@ -27,6 +27,7 @@ enum class Resolution {
     Found,
     Ambiguous,     // taken: the likeliest of several that match equally (see Gazetteer::Search)
     Contradicted,  // nothing taken: none of the places so named is in the state or country typed
+    Partial,       // nothing taken: `others` are named with only part of the city's words
     NearMiss,      // nothing taken: `others` are names a letter or two off
     NoMatch,
     NoGazetteer,  // the index cannot be opened; `others` holds the reason
@@ -38,6 +39,9 @@ struct PlaceResolution {
     // Up to five places as "Springfield, Illinois, United States": the ones passed
     // over (Ambiguous), the candidates (Contradicted) or the suggestions (NearMiss).
     std::vector<std::string> others;
+    std::string name;                     // the typed words read as the name, folded
+    std::vector<std::string> against;     // Contradicted: the typed words no place fits
+    std::vector<std::string> passedOver;  // Found, Ambiguous: typed words that named nothing
 };
 
 // Resolves `placeText` (city, state and country joined by blanks) with the zone

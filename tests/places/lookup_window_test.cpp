@@ -143,11 +143,12 @@ TEST_F(LookupWindowTest, EnterOnARowCopiesItsValuesAsTheFormTakesThem) {
 
 TEST_F(LookupWindowTest, SaysWhenTheStateOrCountryFitsNoneAndOffersANearName) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Pune Bavaria Germany Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Queensland Australia Latitude Longitude"), QString());
     LookupWindow* window = ShownLookupWindow();
     EXPECT_TRUE(child<QLabel>(window, "lblSearch")
                     ->text()
-                    .contains(u"none of them matched the state or country"));
+                    .contains(u"There are places named \u201Cpune\u201D, but none in "
+                              u"\u201Caustralia\u201D"));
     EXPECT_EQ(Cell(child<QTableWidget>(window, "lstPlaces"), 0, LookupWindow::kCity), u"Pune");
 
     lookup.Lookup(QStringLiteral("Banglore Karnataka India Latitude Longitude"), QString());

@@ -71,9 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         TakeRow{"state_picks_namesake", "Springfield Illinois United States", "Springfield",
                 "Illinois", "United States"},
         TakeRow{"country_picks_namesake_uk", "Perth UK", "Perth", "Scotland", "United Kingdom"},
-        TakeRow{"city_state_typed_three_times", "Singapore Singapore Singapore", "Singapore", "",
-                "Singapore"},
-        TakeRow{"city_state_alone", "Singapore", "Singapore", "", "Singapore"},
+        TakeRow{"city_state_typed_three_times", "Singapore Singapore Singapore", "Singapore",
+                "Central Singapore", "Singapore"},
+        TakeRow{"city_state_alone", "Singapore", "Singapore", "Central Singapore", "Singapore"},
         TakeRow{"accents_typed_without", "Sao Paulo Sao Paulo Brazil", "São Paulo", "São Paulo",
                 "Brazil"},
         TakeRow{"accents_typed_without_in_the_name", "Zurich Switzerland", "Zürich", "Zurich",
@@ -112,16 +112,18 @@ TEST(Search, APlaceFoundByItsOwnNameOutweighsALargerOneFoundByAnAlternate) {
 }
 
 TEST(Search, TypedWordsThatFitNoCandidateRefuse) {
-    const SearchResult found = Excerpt().Search(QStringLiteral("Pune Bavaria Germany"));
+    const SearchResult found = Excerpt().Search(QStringLiteral("Pune Queensland Australia"));
     EXPECT_EQ(found.outcome, SearchOutcome::Contradicted);
     EXPECT_EQ(Described(found.places), QStringList{"Pune, Maharashtra, India"});
+    EXPECT_EQ(found.against, QStringList{"australia"});
     // The country fits, but the state typed is another one of it.
     const SearchResult state = Excerpt().Search(QStringLiteral("Pune Karnataka India"));
     EXPECT_EQ(state.outcome, SearchOutcome::Contradicted);
     EXPECT_EQ(Described(state.places), QStringList{"Pune, Maharashtra, India"});
-    // A word that names no division or country contradicts nothing.
-    EXPECT_EQ(Excerpt().Search(QStringLiteral("Pune Maharastra India")).outcome,
-              SearchOutcome::Found);
+    // A word that names no division or country contradicts nothing, but is named.
+    const SearchResult typo = Excerpt().Search(QStringLiteral("Pune Maharastra India"));
+    EXPECT_EQ(typo.outcome, SearchOutcome::Found);
+    EXPECT_EQ(typo.passedOver, QStringList{"maharastra"});
 }
 
 TEST(Search, ANameALetterOrTwoOffIsOfferedNotTaken) {
