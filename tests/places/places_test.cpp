@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -80,6 +81,83 @@ INSTANTIATE_TEST_SUITE_P(
                 "Switzerland"},
         TakeRow{"case_ignored", "pUNE mAHARASHTRA iNDIA", "Pune", "Maharashtra", "India"}),
     [](const ::testing::TestParamInfo<TakeRow>& test) { return std::string(test.param.name); });
+
+// --- Searching the whole world's index the build makes ------------------------
+
+// Kilometres between two positions on a sphere of the Earth's mean radius.
+double Kilometres(double lat1, double lon1, double lat2, double lon2) {
+    constexpr double kRadians = 3.14159265358979323846 / 180;
+    const double a = std::pow(std::sin((lat2 - lat1) * kRadians / 2), 2) +
+                     std::cos(lat1 * kRadians) * std::cos(lat2 * kRadians) *
+                         std::pow(std::sin((lon2 - lon1) * kRadians / 2), 2);
+    return 2 * 6371.0 * std::asin(std::sqrt(a));
+}
+
+struct WorldRow {
+    const char* name;
+    const char* text;
+    bool taken;         // taken, or refused naming the place meant
+    double lat, lon;    // where the place meant is
+    const char* state;  // the division the place taken carries, when taken
+};
+
+class World : public ::testing::TestWithParam<WorldRow> {};
+
+TEST_P(World, TakesThePlaceMeantOrRefusesNamingIt) {
+    static const std::unique_ptr<Gazetteer> world =
+        Gazetteer::Open(QStringLiteral(VELNORA_WORLD_INDEX));
+    ASSERT_NE(world, nullptr) << "no index at " VELNORA_WORLD_INDEX;
+    const WorldRow& row = GetParam();
+    const SearchResult found = world->Search(QString::fromUtf8(row.text));
+    ASSERT_FALSE(found.places.isEmpty()) << row.text;
+    const Place& first = found.places.front();
+    const bool taken =
+        found.outcome == SearchOutcome::Found || found.outcome == SearchOutcome::Ambiguous;
+    EXPECT_EQ(taken, row.taken) << row.text << ": " << DescribePlace(first).toStdString();
+    EXPECT_LT(Kilometres(first.latitude, first.longitude, row.lat, row.lon), 10)
+        << row.text << ": " << DescribePlace(first).toStdString();
+    if (row.taken) {
+        EXPECT_EQ(first.state, QString::fromUtf8(row.state)) << row.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, World,
+    ::testing::Values(
+        // A place's name before a country's word.
+        WorldRow{"salvador_not_el_salvador", "Salvador", true, -12.97, -38.49, "Bahia"},
+        WorldRow{"helena_not_saint_helena", "Helena", true, 46.59, -112.04, "Montana"},
+        // Articles of a typed state are no country codes.
+        WorldRow{"havana_la_habana", "Havana, La Habana, Cuba", true, 23.13, -82.38, "Havana"},
+        WorldRow{"cairo_al_qahirah", "Cairo, Al Qāhirah, Egypt", true, 30.06, 31.25, "Cairo"},
+        // A division word of another country says nothing.
+        WorldRow{"hythe_hampshire", "Hythe, Hampshire, United Kingdom", true, 50.86, -1.40,
+                 "England"},
+        WorldRow{"nairobi_city", "Nairobi, Nairobi City, Kenya", true, -1.28, 36.82,
+                 "Nairobi County"},
+        // A whole name before a run of words found inside another's name.
+        WorldRow{"deyang_sichuan", "Deyang, Sichuan, China", true, 31.13, 104.38, "Sichuan"},
+        // Division names of the dump's own snapshot.
+        WorldRow{"hanoi_hanoi", "Hanoi, Hanoi, Vietnam", true, 21.02, 105.84, "Hanoi"},
+        // A second-level division of the place's own country rules out a namesake.
+        WorldRow{"loughton_essex", "Loughton, Essex, United Kingdom", false, 52.01, -0.78, ""},
+        WorldRow{"rothwell_leeds", "Rothwell, Leeds, United Kingdom", false, 52.42, -0.80, ""},
+        // Every apostrophe alike; a capital without population before a namesake
+        // found by another name.
+        WorldRow{"left_quotation_mark", "Shefar‘am", true, 32.81, 35.17, "Northern District"},
+        WorldRow{"seat_without_population", "Kāshān", true, 34.00, 51.44, "Isfahan"},
+        WorldRow{"hyphen_as_one_word", "Higashihiroshima", true, 34.41, 132.74, "Hiroshima"}),
+    [](const ::testing::TestParamInfo<WorldRow>& test) { return std::string(test.param.name); });
+
+TEST(World, LeftOverCityWordsAreNotTakenSilently) {
+    const std::unique_ptr<Gazetteer> world = Gazetteer::Open(QStringLiteral(VELNORA_WORLD_INDEX));
+    ASSERT_NE(world, nullptr);
+    EXPECT_EQ(world->Search(QStringLiteral("Las Condes, Región Metropolitana, Chile")).outcome,
+              SearchOutcome::Partial);
+    const SearchResult alone = world->Search(QStringLiteral("Las Condes"));
+    EXPECT_NE(alone.outcome, SearchOutcome::Contradicted);
+    EXPECT_NE(alone.outcome, SearchOutcome::Found);
+}
 
 QStringList Described(const QList<Place>& places) {
     QStringList r;
