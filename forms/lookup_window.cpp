@@ -6,12 +6,15 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "ui/link_opener.h"
@@ -37,8 +40,17 @@ QLabel* Note(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
+// A zone's minutes as the user types them into the main form: the minute box
+// takes digits only, the sign of the whole zone comes from the hours ("-5", "30").
+QString TypedMinutes(const places::ZoneOffset& o) { return QString::number(std::abs(o.minutes)); }
+
+// "hours -5, minutes 30"
+QString TypedOffset(const places::ZoneOffset& o) {
+    return QStringLiteral("hours %1, minutes %2").arg(places::HoursText(o), TypedMinutes(o));
+}
+
 // A position and zone as the main form's boxes and buttons take them:
-// "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes -30".
+// "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes 30".
 QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>& zone) {
     const places::DegreesMinutes lat = places::ToDegreesMinutes(p.latitude, true);
     const places::DegreesMinutes lon = places::ToDegreesMinutes(p.longitude, false);
@@ -51,8 +63,7 @@ QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>
             .arg(lon.minutes)
             .arg(lon.hemisphere == u'W' ? QStringLiteral("West") : QStringLiteral("East"));
     const auto offset = [](const places::ZoneOffset& o) {
-        return QStringLiteral("hours %1 minutes %2")
-            .arg(places::HoursText(o), places::MinutesText(o));
+        return QStringLiteral("hours %1 minutes %2").arg(places::HoursText(o), TypedMinutes(o));
     };
     if (zone) {
         text += QStringLiteral(", Zone ") + offset(zone->standard);
@@ -76,8 +87,9 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     lblConvention_ =
         Note("lblConvention",
              QStringLiteral("Zone offsets are given as the main form takes them, the time to add "
-                            "to the local clock to get Greenwich time: hours -5, minutes -30: "
+                            "to the local clock to get Greenwich time: hours -5, minutes 30: "
                             "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
+                            "The sign of the whole zone comes from the hours. "
                             "Enter or a double-click copies a place's values."),
              this);
     lblCopied_ = Note("lblCopied", QString(), this);
@@ -100,6 +112,7 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     lstPlaces_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPlaces_->setSelectionBehavior(QAbstractItemView::SelectItems);
     lstPlaces_->setWordWrap(false);
+    lstPlaces_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     lstPlaces_->verticalHeader()->setVisible(false);
     lstPlaces_->horizontalHeader()->setStretchLastSection(true);
     lstPlaces_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -204,22 +217,27 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
             Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.longitude, false))));
         lstPlaces_->setItem(row, kZone, Cell(p.timeZoneId));
         const auto zone = places::ZoneTextsFor(p.timeZoneId, year_);
-        lstPlaces_->setItem(row, kOffset,
-                            Cell(zone ? places::OffsetText(zone->standard) : QString()));
-        lstPlaces_->setItem(row, kDaylight,
-                            Cell(zone && zone->daylight ? places::OffsetText(*zone->daylight)
-                                                        : QStringLiteral("none")));
+        lstPlaces_->setItem(row, kOffset, Cell(zone ? TypedOffset(zone->standard) : QString()));
+        lstPlaces_->setItem(
+            row, kDaylight,
+            Cell(zone && zone->daylight ? TypedOffset(*zone->daylight) : QStringLiteral("none")));
         lstPlaces_->setItem(row, kDaylightPeriod,
                             Cell(zone && zone->daylight ? places::DaylightPeriodText(*zone)
                                                         : QStringLiteral("none")));
     }
     lstPlaces_->resizeColumnsToContents();
-    // Widen the window so that every column shows whole, as far as the screen allows.
+    // As wide as the columns need to show whole, and no wider; at most three
+    // quarters of the screen, so that the main form stays in sight.
     const int columns = lstPlaces_->horizontalHeader()->length() +
-                        lstPlaces_->verticalHeader()->width() + 2 * lstPlaces_->frameWidth();
-    const int spare = width() - lstPlaces_->viewport()->width();
+                        lstPlaces_->verticalHeader()->width() + 2 * lstPlaces_->frameWidth() +
+                        lstPlaces_->verticalScrollBar()->sizeHint().width();
+    const int spare =
+        width() - lstPlaces_->viewport()->width() -
+        (lstPlaces_->verticalScrollBar()->isVisible() ? lstPlaces_->verticalScrollBar()->width()
+                                                      : 0);
     if (const QScreen* s = screen(); s && rows > 0) {
-        resize(std::clamp(columns + spare, width(), s->availableGeometry().width()), height());
+        const int most = s->availableGeometry().width() * 3 / 4;
+        resize(std::clamp(columns + spare, minimumSizeHint().width(), std::max(most, 1)), height());
     }
     lstPlaces_->setVisible(rows > 0);
     lblSearch_->setVisible(rows > 0);
@@ -234,6 +252,14 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
         lstPlaces_->setCurrentCell(0, kCity);
         lstPlaces_->setFocus();
     }
+}
+
+void LookupWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void LookupWindow::ShowFailure(const QString& searchText, const QString& reason) {

@@ -21,6 +21,7 @@
 #include "places/places.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -58,6 +59,9 @@ public:
     void ShowMatches(const QString& searchText, const places::SearchResult& found);
     // Says that the lookup failed; only the web search is left.
     void ShowFailure(const QString& searchText, const QString& reason);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes the window
 
 private:
     void StartSearch(const QString& searchText);

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
@@ -91,16 +93,35 @@ TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
     EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"18° 31' N");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kLongitude), u"73° 51' E");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kZone), u"Asia/Kolkata");
-    EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours -5, minutes -30");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kOffset), u"hours -5, minutes 30");  // as typed
     EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylight), u"none");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylightPeriod), u"none");
     EXPECT_FALSE(child<QLabel>(window, "lblNoMatch")->isVisible());
     EXPECT_TRUE(child<QLabel>(window, "lblConvention")
                     ->text()
-                    .contains(u"hours -5, minutes -30: 5 h 30 min ahead of Greenwich"));
+                    .contains(u"hours -5, minutes 30: 5 h 30 min ahead of Greenwich"));
     EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"GeoNames"));
     EXPECT_TRUE(child<QLabel>(window, "lblCredit")->text().contains(u"CC BY 4.0"));
     EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(LookupWindowTest, FitsItsColumnsClosesOnEscapeAndTabReachesTheButtons) {
+    GazetteerLookup lookup = Lookup();
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    LookupWindow* window = ShownLookupWindow();
+    auto* list = child<QTableWidget>(window, "lstPlaces");
+    EXPECT_LE(window->width(), window->screen()->availableGeometry().width() * 3 / 4);
+    EXPECT_LE(window->width(), list->horizontalHeader()->length() + 200);  // no wider than needed
+
+    list->setFocus();
+    list->setCurrentCell(0, LookupWindow::kCity);
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_TRUE(qobject_cast<QPushButton*>(window->focusWidget()))
+        << (window->focusWidget() ? window->focusWidget()->objectName().toStdString() : "no focus");
+
+    const QPointer<LookupWindow> open = window;
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(open.isNull() || !open->isVisible());
 }
 
 TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndTheirDatesAndNoMoreThanTwentyRows) {
