@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "cli/periods.h"
+#include "cli/utf8.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "cli/place.h"
@@ -19,51 +20,6 @@
 namespace velnora::cli {
 
 namespace {
-
-// The length of the well-formed UTF-8 sequence at the start of `text` (no overlong
-// forms, no surrogates, nothing above U+10FFFF), or 0 when its first byte does not
-// begin one.
-std::size_t Utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    }
-    return length;
-}
-
-// Walks `text` character by character: `valid` gets each well-formed UTF-8
-// sequence, `invalid` each byte that is not part of one.
-template <typename Valid, typename Invalid>
-void ForEachCharacter(std::string_view text, Valid valid, Invalid invalid) {
-    while (!text.empty()) {
-        const std::size_t length = Utf8Length(text);
-        if (length == 0) {
-            invalid(static_cast<unsigned char>(text.front()));
-            text.remove_prefix(1);
-        } else {
-            valid(text.substr(0, length));
-            text.remove_prefix(length);
-        }
-    }
-}
 
 std::string Hex(const char* format, unsigned value) {
     char buf[8];
@@ -105,7 +61,7 @@ std::string JsonQuote(std::string_view text) {
                     }
             }
         },
-        [&](unsigned char) { r += "\uFFFD"; });
+        [&](unsigned char) { r += kReplacementCharacter; });
     r += '"';
     return r;
 }

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/periods.h"
+#include "cli/utf8.h"
 
 namespace velnora::cli {
 namespace {
@@ -44,22 +45,18 @@ std::string PlaceOf(const EvaluationResult& r) {
 }  // namespace
 
 std::string FoldLine(std::string_view line) {
+    constexpr std::size_t kLineOctets = 75;
     std::string folded;
-    std::size_t width = 0, limit = 75;
-    for (std::size_t i = 0; i < line.size();) {
-        std::size_t length = 1;  // one UTF-8 character
-        while (i + length < line.size() &&
-               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
-            ++length;
-        }
-        if (width + length > limit) {
+    std::size_t width = 0;
+    const auto append = [&](std::string_view character) {
+        if (width + character.size() > kLineOctets) {
             folded += "\r\n ";
             width = 1;
         }
-        folded.append(line.substr(i, length));
-        width += length;
-        i += length;
-    }
+        folded += character;
+        width += character.size();
+    };
+    ForEachCharacter(line, append, [&](unsigned char) { append(kReplacementCharacter); });
     return folded + "\r\n";
 }
 

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "cli/ics.h"
 #include "cli/periods.h"
+#include "cli/replace_file.h"
 #include "workflow/numbers.h"
 
 namespace velnora::cli {
@@ -263,11 +263,14 @@ int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, st
         WriteCalendar(out, request);
         return kOk;
     }
-    std::ofstream file(o.plan.ics, std::ios::binary);
-    const int events = file ? WriteCalendar(file, request) : 0;
-    file.close();
-    if (!file) {
-        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << '\n';
+    int events = 0;
+    std::string reason;
+    const auto write = [&](std::ostream& file) {
+        events = WriteCalendar(file, request);
+        return static_cast<bool>(file);
+    };
+    if (!ReplaceFile(o.plan.ics, write, reason)) {
+        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << ": " << reason << '\n';
         return kCannotWrite;
     }
     if (!o.table) {

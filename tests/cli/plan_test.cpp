@@ -2,11 +2,15 @@
 // The planning options as the command line gives them: what they refuse, the
 // clock behind --now, and what --next, --days and --ics write.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
 #include "cli/ics.h"
+#include "cli/replace_file.h"
 
 namespace velnora::cli {
 namespace {
@@ -160,29 +164,118 @@ TEST(Plan, DaysRunAcrossTheYearEndAndKeepGoingPastADayWithoutSunrise) {
     EXPECT_NE(end.out.find("\"error\": \"Please Enter Correct Date Of Work\""), std::string::npos);
 }
 
-TEST(Plan, CalendarLinesAreFoldedAt75OctetsWithoutSplittingACharacter) {
-    const std::string text =
-        "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b');
-    const std::string folded = FoldLine(text);
-    std::string unfolded;
-    std::istringstream lines(folded);
-    std::string line;
-    bool first = true;
-    while (std::getline(lines, line)) {
-        ASSERT_FALSE(line.empty());
-        ASSERT_EQ(line.back(), '\r');
-        line.pop_back();
-        EXPECT_LE(line.size(), 75u);
-        if (!first) {
-            ASSERT_EQ(line.front(), ' ');
-            line.erase(0, 1);
+// Every folded line is at most 75 octets, starts on a character and is valid
+// UTF-8: a typed text's stray bytes come out as U+FFFD, as in the JSON output.
+TEST(Plan, CalendarLinesAreFoldedAt75OctetsIntoValidUtf8) {
+    std::string replaced;
+    for (int i = 0; i < 200; ++i) replaced += "\uFFFD";
+    const struct Row {
+        const char* name;
+        std::string line, unfolded;
+    } rows[] = {
+        {"two-octet-characters-at-the-fold",
+         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b'),
+         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b')},
+        {"a-run-of-continuation-bytes", "SUMMARY:" + std::string(200, '\x80'),
+         "SUMMARY:" + replaced},
+        {"latin-1-and-a-cut-sequence", "LOCATION:Z\xFCrich \xE2\x82",
+         "LOCATION:Z\uFFFDrich \uFFFD\uFFFD"},
+    };
+    for (const Row& row : rows) {
+        const std::string folded = FoldLine(row.line);
+        std::string unfolded;
+        std::istringstream lines(folded);
+        std::string line;
+        bool first = true;
+        while (std::getline(lines, line)) {
+            ASSERT_FALSE(line.empty()) << row.name;
+            ASSERT_EQ(line.back(), '\r') << row.name;
+            line.pop_back();
+            EXPECT_LE(line.size(), 75u) << row.name;
+            if (!first) {
+                ASSERT_EQ(line.front(), ' ') << row.name;
+                line.erase(0, 1);
+            }
+            EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80)
+                << row.name << ": split character";
+            unfolded += line;
+            first = false;
         }
-        EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80) << "split character";
-        unfolded += line;
-        first = false;
+        EXPECT_EQ(unfolded, row.unfolded) << row.name;
     }
-    EXPECT_EQ(unfolded, text);
     EXPECT_EQ(CalendarText("a,b;c\\d\ne\x01"), "a\\,b\\;c\\\\d\\ne");
+}
+
+// A stream that takes `room` characters and then fails, as a full disk does.
+class FailingAfter final : public std::streambuf {
+public:
+    FailingAfter(std::ostream& into, std::size_t room) : into_(into), room_(room) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0 || traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::eof();
+        --room_;
+        into_.put(traits_type::to_char_type(c));
+        return c;
+    }
+
+private:
+    std::ostream& into_;
+    std::size_t room_;
+};
+
+// A calendar file is replaced whole or not at all, and nothing is left beside it.
+TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("velnora-ics-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    const fs::path file = folder / "plan.ics";
+    const std::string before = "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+    { std::ofstream(file, std::ios::binary) << before; }
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto contents = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const auto entries = [&] {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    };
+    Options options;
+    std::string error;
+    std::vector<std::string> args = kPlace;
+    args.insert(args.end(), {"--name", "RAM", "--month", "March", "--day", "5", "--year", "2024"});
+    ASSERT_TRUE(ParseArguments(args, options, error)) << error;
+    const std::vector<DayListing> days = ListDays(PlanForm(options), 2);
+    ASSERT_FALSE(days[0].failure);
+    const CalendarRequest request{days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
+    const bool cut = ReplaceFile(
+        file.string(),
+        [&](std::ostream& out) {
+            FailingAfter full(out, 600);
+            std::ostream limited(&full);
+            WriteCalendar(limited, request);
+            return static_cast<bool>(limited);
+        },
+        error);
+    EXPECT_FALSE(cut);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(entries(), 1) << "a temporary file was left behind";
+
+    std::ostringstream whole;
+    WriteCalendar(whole, request);
+    ASSERT_TRUE(ReplaceFile(
+        file.string(), [&](std::ostream& out) { return static_cast<bool>(out << whole.str()); },
+        error))
+        << error;
+    EXPECT_EQ(contents(), whole.str());
+    EXPECT_EQ(entries(), 1);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::remove_all(folder);
 }
 
 TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
