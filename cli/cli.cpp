@@ -15,6 +15,7 @@
 #ifdef VELNORA_PLACES
 #include "cli/place.h"
 #include "places/zone_clock.h"
+#include "workflow/numbers.h"
 #endif
 
 namespace velnora::cli {
@@ -131,7 +132,8 @@ constexpr std::string_view kUsageText =
     "A night's periods after midnight take the next date's weekday, as the evaluation does.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
-    "within eight days (--next), 64 usage error, 74 calendar file not written.\n";
+    "within eight days (--next), 5 the days run past 12/31/2050, 64 usage error,\n"
+    "74 calendar file not written.\n";
 
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
@@ -275,12 +277,29 @@ bool* FlagOption(Options& o, std::string_view name) {
 }
 
 #ifdef VELNORA_PLACES
+// False only for a date the zone's clocks jumped over whole (Samoa's 30 December
+// 2011, on crossing the date line): none of its start, noon and last second,
+// each taken at the offset the zone gives it, reads back as that date.
+bool DateOnTheClocks(const std::string& zoneId, const Date& d) {
+    for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
+        const auto z =
+            places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, t.hour, t.minute, t.second);
+        const auto hours = z ? ToInteger16(z->zoneHour) : std::nullopt;
+        const auto minutes = z ? ToInteger16(z->zoneMinute) : std::nullopt;
+        if (!hours || !minutes) return true;  // no answer: the form's zone stands
+        const auto back = places::LocalMomentAt(
+            zoneId, LocalDateTime::From(d, t).seconds + ZoneSeconds({*hours, *minutes}));
+        if (!back || Date{back->year, back->month, back->day} == d) return true;
+    }
+    return false;
+}
+
 // The place's own zone on each date, daylight saving included, unless the zone
 // was given explicitly; with --now, the present moment on the place's clock.
 ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock) {
     if (o.plan.zoneGiven) {
         if (o.plan.now) TakeTimeOfWorkFromClock(o.form, clock.now());
-        return [](const Date&, FormValues&) {};
+        return [](const Date&, FormValues&) { return true; };
     }
     if (o.plan.now) {
         if (const auto m = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count())) {
@@ -290,11 +309,13 @@ ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock)
         }
     }
     return [zoneId](const Date& d, FormValues& f) {
+        if (!DateOnTheClocks(zoneId, d)) return false;
         if (const auto z =
                 places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
             f.zoneHour = z->zoneHour;
             f.zoneMinute = z->zoneMinute;
         }
+        return true;
     };
 }
 #endif

@@ -19,6 +19,7 @@ enum ExitStatus : int {
     kRefused = 2,          // validation or time-zone message
     kNoSunriseSunset = 3,  // polar day or night on one of the three days
     kNoneWithinDays = 4,   // --next: no such period within eight days
+    kPastLastDate = 5,     // --days, --next: the days run past the last date of the year list
     kUsage = 64,
     kCannotWrite = 74,  // --ics: the file cannot be written
 };

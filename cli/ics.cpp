@@ -42,6 +42,24 @@ std::string PlaceOf(const EvaluationResult& r) {
     return place.empty() ? position : place + " (" + position + ")";
 }
 
+std::string IsoDate(const Date& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return text;
+}
+
+// What the calendar covers: which periods, of how many days, from when to when.
+std::string Coverage(const CalendarRequest& request) {
+    const std::size_t count = request.days.size();
+    std::string text = request.everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
+    text += " of " + std::to_string(count) + (count == 1 ? " day" : " days");
+    if (count > 0) {
+        text += ", " + IsoDate(request.days.front().date);
+        if (count > 1) text += " to " + IsoDate(request.days.back().date);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string FoldLine(std::string_view line) {
@@ -87,6 +105,7 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     line("PRODID:-//Velnora//velnora-cli " VELNORA_VERSION "//EN");
     line("CALSCALE:GREGORIAN");
     line("METHOD:PUBLISH");
+    line("X-WR-CALDESC:" + CalendarText(Coverage(request)));
     const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
     int events = 0;
     for (const DayListing& d : request.days) {

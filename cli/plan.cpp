@@ -57,9 +57,27 @@ void WritePlace(std::ostream& out, const Options& o) {
     }
 }
 
+std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+
+// Why a listing ends before the days asked for: they run past the last date the
+// year list holds. Empty when they do not.
+std::string PastLastDate(const FormValues& form, int count) {
+    const Date first = DateOfWork(form);
+    if (IsListedDate(AddDays(first, count - 1))) return {};
+    const auto after = DaysFromCivil(AddDays(first, count - 1)) - DaysFromCivil(kLastListedDate);
+    return "The listing ends with " + DateText(kLastListedDate) +
+           ", the last date that can be evaluated; " + std::to_string(after) + " of the " +
+           std::to_string(count) + " days asked for lie after it";
+}
+
 int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneFor,
               std::ostream& out, std::ostream& err) {
     const auto next = FindNext(form, Wanted(o.plan.wanted), zoneFor);
+    if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
+        err << "No " << o.plan.wanted << " period from the time of work to "
+            << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
+        return kPastLastDate;
+    }
     if (!next) {
         err << "No " << o.plan.wanted
             << " period within eight days after the time of work: the sun does not rise or set "
@@ -90,9 +108,8 @@ int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneF
     return kOk;
 }
 
-std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
-
-void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostream& out) {
+void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
+               std::ostream& out) {
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
@@ -111,7 +128,9 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostre
             WriteJsonPeriods(out, d.night);
             out << '}';
         }
-        out << "\n  ]\n}\n";
+        out << "\n  ]";
+        if (!cut.empty()) out << ",\n  \"error\": " << JsonQuote(cut);
+        out << "\n}\n";
         return;
     }
     WritePlace(out, o);
@@ -256,12 +275,20 @@ int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, st
     if (o.plan.next) return WriteNext(o, form, zoneFor, out, err);
 
     const std::vector<DayListing> days = ListDays(form, o.plan.days, zoneFor);
-    if (o.table) WriteDays(o, days, out);
-    if (o.plan.ics.empty()) return kOk;
+    const std::string cut = PastLastDate(form, o.plan.days);
+    // The days that were listed are given in full; the reason the rest are not
+    // ends the output.
+    const auto finish = [&] {
+        if (cut.empty()) return kOk;
+        err << cut << '\n';
+        return kPastLastDate;
+    };
+    if (o.table) WriteDays(o, days, cut, out);
+    if (o.plan.ics.empty()) return finish();
     const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now()};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
-        return kOk;
+        return finish();
     }
     int events = 0;
     std::string reason;
@@ -275,9 +302,9 @@ int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, st
     }
     if (!o.table) {
         out << Visible(o.plan.ics) << ": " << events << (o.plan.icsAll ? "" : " favorable")
-            << " periods of " << o.plan.days << (o.plan.days == 1 ? " day\n" : " days\n");
+            << " periods of " << days.size() << (days.size() == 1 ? " day\n" : " days\n");
     }
-    return kOk;
+    return finish();
 }
 
 }  // namespace velnora::cli

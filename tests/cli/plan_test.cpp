@@ -156,12 +156,41 @@ TEST(Plan, DaysRunAcrossTheYearEndAndKeepGoingPastADayWithoutSunrise) {
                              "This Date\n"),
               std::string::npos);
     EXPECT_NE(polar.out.find("Thursday 8/8/2024\n\nDay periods"), std::string::npos) << polar.out;
+}
 
-    // The last date of the year list has no next day.
-    const CliRun end = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
-                                     "--days", "2", "--table", "--json"});
-    ASSERT_EQ(end.status, kOk) << end.err;
-    EXPECT_NE(end.out.find("\"error\": \"Please Enter Correct Date Of Work\""), std::string::npos);
+// Days asked for after the last date of the year list: the days up to it are
+// listed and written, and the listing ends with the reason the others are not.
+TEST(Plan, DaysPastTheLastDateEndTheListingWithTheirReason) {
+    const std::string reason =
+        "The listing ends with 12/31/2050, the last date that can be evaluated; 2 of the 4 days "
+        "asked for lie after it";
+    const std::vector<std::string> days = {"--month", "December", "--day",  "30",
+                                           "--year",  "2050",     "--days", "4"};
+    std::vector<std::string> table = kPlace;
+    table.insert(table.end(), days.begin(), days.end());
+    const CliRun json = Call(table, {"--table", "--json"});
+    EXPECT_EQ(json.status, kPastLastDate);
+    EXPECT_EQ(json.err, reason + "\n");
+    EXPECT_EQ(Count(json.out, "{\"date\": "), 2u);
+    EXPECT_NE(json.out.find("\"error\": \"" + reason + "\"\n}\n"), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("Please Enter Correct Date Of Work"), std::string::npos);
+
+    const CliRun calendar = Call(table, {"--ics", "-"});
+    EXPECT_EQ(calendar.status, kPastLastDate);
+    std::string unfolded = calendar.out;
+    for (auto at = unfolded.find("\r\n "); at != std::string::npos; at = unfolded.find("\r\n "))
+        unfolded.erase(at, 3);
+    EXPECT_NE(unfolded.find("X-WR-CALDESC:Favorable Choghadiya periods of 2 days\\, "
+                            "2050-12-30 to 2050-12-31\r\n"),
+              std::string::npos)
+        << calendar.out;
+
+    const CliRun next = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
+                                      "--hour", "23", "--next", "Chal"});
+    EXPECT_EQ(next.status, kPastLastDate);
+    EXPECT_EQ(next.err,
+              "No Chal period from the time of work to 12/31/2050, the last date that can be "
+              "evaluated\n");
 }
 
 // Every folded line is at most 75 octets, starts on a character and is valid
@@ -329,6 +358,18 @@ TEST(Plan, NowAtAPlaceFollowsItsDaylightSavingOnTheDayItChanges) {
                                   {}, row.now);
         EXPECT_EQ(sunrise(r.out), sunrise(typed.out));
     }
+}
+
+// Samoa crossed the date line at the end of 29 December 2011: the 30th never came
+// there, so it is no day of the listing.
+TEST(Plan, ADateThePlacesClocksSkippedIsNotListed) {
+    const CliRun r = Call({"--place", "Apia Samoa", "--month", "December", "--day", "28", "--year",
+                           "2011", "--days", "4", "--table", "--json"},
+                          {});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_EQ(Count(r.out, "{\"date\": "), 3u);
+    EXPECT_EQ(r.out.find("{\"date\": \"12/30/2011\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("{\"date\": \"12/31/2011\""), std::string::npos);
 }
 #endif
 
