@@ -48,7 +48,7 @@ struct Options {
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);
 
 // Runs the evaluation and writes the result to `out` or the message to `err`.
-int Run(const Options& options, std::ostream& out, std::ostream& err);
+int Run(const Options& options, const PlaceClocks& clocks, std::ostream& out, std::ostream& err);
 
 // Everything main() does: parse, resolve --place, run, report. Options given
 // explicitly win over what the place supplies.

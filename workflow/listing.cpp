@@ -23,6 +23,12 @@ DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& 
     DayListing listing;
     listing.date = date;
     FormValues dated = OnDate(form, date);
+    // A date's periods do not depend on the time of work. They take the offset in
+    // force at its noon, after any clock change in the small hours, so that its
+    // next midnight lies on the same clock as its daylight.
+    dated.hour = 12;
+    dated.minute = 0;
+    dated.second = 0;
     if (zoneFor && !zoneFor(date, dated)) {
         listing.skipped = true;
         return listing;

@@ -35,7 +35,7 @@ struct DayListing {
     Date date;
     bool skipped = false;            // the place's clocks skipped this date: nothing to list
     std::optional<Message> failure;  // why this date has no periods (no sunrise or sunset)
-    Evaluation evaluation;           // of the date at the form's clock time
+    Evaluation evaluation;           // of the date at its noon
     std::array<Period, 8> day{};
     std::vector<Period> night;  // to the next sunrise, split at midnight
 };

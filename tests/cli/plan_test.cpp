@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,9 @@
 #include "cli/cli.h"
 #include "cli/ics.h"
 #include "cli/replace_file.h"
+#ifdef VELNORA_PLACES
+#include "places/zone_clock.h"
+#endif
 
 namespace velnora::cli {
 namespace {
@@ -330,34 +334,116 @@ TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
 }
 
 #ifdef VELNORA_PLACES
-// New York moves its clocks from 2:00 to 3:00 on 10 March 2024.
-TEST(Plan, NowAtAPlaceFollowsItsDaylightSavingOnTheDayItChanges) {
-    const std::vector<std::string> place = {"--place", "New York New York United States", "--now",
-                                            "--json"};
-    const auto sunrise = [](const std::string& json) {
-        const auto at = json.find("\"lblInputDaySunRiseTime\"");
-        return at == std::string::npos ? json : json.substr(at, json.find('\n', at) - at);
+// Around clock changes every time written is the place's wall-clock time at that
+// moment (zoneinfo's answer), the night is split at wall-clock midnight, and
+// --now keeps the instant it read, also inside the repeated hour.
+TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
+    const std::string newYork = "New York City New York United States";
+    const struct Row {
+        const char* name;
+        std::string place, zone, month, day;
+    } rows[] = {
+        {"new-york-forward", newYork, "America/New_York", "March", "9"},
+        {"new-york-back", newYork, "America/New_York", "November", "2"},
+        {"sydney-back", "Sydney New South Wales Australia", "Australia/Sydney", "April", "6"},
     };
-    struct Row {
-        std::chrono::sys_seconds now;
-        const char* timeOfWork;
-        const char* zoneHour;
+    const auto utcTimes = [](const std::string& calendar) {
+        std::vector<std::int64_t> times;
+        for (std::size_t at = calendar.find("\r\nDTSTART:"); at != std::string::npos;
+             at = calendar.find("\r\nDTSTART:", at + 1)) {
+            for (const char* key : {"DTSTART:", "DTEND:"}) {
+                const std::string t =
+                    calendar.substr(calendar.find(key, at) + std::strlen(key), 15);
+                const sys_days date{std::chrono::year(std::stoi(t.substr(0, 4))) /
+                                    std::stoi(t.substr(4, 2)) / std::stoi(t.substr(6, 2))};
+                times.push_back((date.time_since_epoch().count()) * 86400 +
+                                std::stoi(t.substr(9, 2)) * 3600 + std::stoi(t.substr(11, 2)) * 60 +
+                                std::stoi(t.substr(13, 2)));
+            }
+        }
+        return times;
     };
-    for (const Row& row : {Row{sys_days{2024y / 3 / 10} + 6h + 30min, "1:30", "5"},
-                           Row{sys_days{2024y / 3 / 10} + 7h + 30min, "3:30", "4"}}) {
-        SCOPED_TRACE(row.timeOfWork);
-        const CliRun r = Call(place, {}, row.now);
-        ASSERT_EQ(r.status, kOk) << r.err;
-        EXPECT_NE(r.out.find("\"lblDOB\": \"March/10/2024\""), std::string::npos);
-        EXPECT_NE(r.out.find(std::string("\"lblTOB\": \"") + row.timeOfWork + "\""),
-                  std::string::npos)
-            << r.out;
-        const CliRun typed = Call({"--lat-deg", "40", "--lat-min", "43", "--lon-deg", "74",
-                                   "--lon-min", "0", "--lon-hemisphere", "W", "--zone-hour",
-                                   row.zoneHour, "--zone-minute", "0", "--now", "--json"},
-                                  {}, row.now);
-        EXPECT_EQ(sunrise(r.out), sunrise(typed.out));
+    const auto texts = [](const std::string& json) {
+        std::vector<std::string> found;
+        for (std::size_t at = json.find("\"start\": \""); at != std::string::npos;
+             at = json.find("\"start\": \"", at + 1)) {
+            for (const char* key : {"\"start\": \"", "\"end\": \""}) {
+                const std::size_t from = json.find(key, at) + std::strlen(key);
+                found.push_back(json.substr(from, json.find('"', from) - from));
+            }
+        }
+        return found;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<std::string> days = {"--place", row.place, "--month", row.month,
+                                               "--day",   row.day,   "--year",  "2024",
+                                               "--days",  "3",       "--hour",  "12"};
+        const CliRun listed = Call(days, {"--table", "--json"});
+        const CliRun calendar = Call(days, {"--ics", "-", "--ics-all"});
+        ASSERT_EQ(listed.status, kOk) << listed.err;
+        const auto written = texts(listed.out);
+        const auto moments = utcTimes(calendar.out);
+        ASSERT_EQ(written.size(), moments.size());
+        for (std::size_t i = 0; i < moments.size(); ++i) {
+            const auto wall = places::LocalMomentAt(row.zone, moments[i]);
+            ASSERT_TRUE(wall);
+            EXPECT_EQ(written[i], FormatUsGeneralDate(LocalDateTime::From(
+                                      {wall->year, wall->month, wall->day},
+                                      {wall->hour, wall->minute, wall->second})))
+                << i;
+        }
     }
+
+    // The day clocks go forward starts at its own sunrise, and just after the next
+    // wall-clock midnight the listing, the calendar and the evaluation agree.
+    const CliRun forward = Call({"--place", newYork, "--month", "March", "--day", "10", "--year",
+                                 "2024", "--days", "1", "--table"},
+                                {});
+    EXPECT_NE(forward.out.find("  1  3/10/2024 7:16:00 AM   to "), std::string::npos)
+        << forward.out;
+    const CliRun afterMidnight =
+        Call({"--name", "RAM", "--place", newYork, "--month", "March", "--day", "11", "--year",
+              "2024", "--hour", "0", "--minute", "30", "--table", "--json"},
+             {});
+    ASSERT_EQ(afterMidnight.status, kOk) << afterMidnight.err;
+    EXPECT_NE(afterMidnight.out.find("\"lblChaghodiya\": \"Labh\""), std::string::npos);
+    EXPECT_NE(afterMidnight.out.find("\"start\": \"3/11/2024\", \"end\": \"3/11/2024 1:06:00 "
+                                     "AM\", \"weekday\": \"Monday\", \"name\": \"Labh\", "
+                                     "\"verdict\": \"favorable\", \"timeOfWork\": true}"),
+              std::string::npos)
+        << afterMidnight.out;
+
+    // 1:30 comes twice on 3 November 2024: at 5:30 and at 6:30 Greenwich time.
+    const std::vector<std::string> now = {"--place", newYork, "--now", "--next", "--json"};
+    const CliRun first = Call(now, {}, sys_days{2024y / 11 / 3} + 5h + 30min);
+    const CliRun second = Call(now, {}, sys_days{2024y / 11 / 3} + 6h + 30min);
+    for (const CliRun* r : {&first, &second}) {
+        EXPECT_NE(r->out.find("\"timeOfWork\": \"11/3/2024 1:30:00 AM\""), std::string::npos)
+            << r->out;
+    }
+    EXPECT_NE(first.out.find("\"now\": false, \"span\": \"night\", \"period\": {\"number\": 6, "
+                             "\"start\": \"11/3/2024 1:21:40 AM\""),
+              std::string::npos)
+        << first.out;
+    EXPECT_NE(second.out.find("\"now\": true, \"remainingSeconds\": 5628"), std::string::npos)
+        << second.out;
+
+    // A typed time of work in the repeated or the skipped hour is taken as one.
+    const CliRun twice = Call({"--place", newYork, "--month", "November", "--day", "3", "--year",
+                               "2024", "--hour", "1", "--minute", "30", "--next"},
+                              {});
+    EXPECT_EQ(twice.err,
+              "velnora-cli: 11/3/2024 1:30:00 AM comes twice in America/New_York (the clocks go "
+              "back); taken as the first, at UTC-04:00\n");
+    const CliRun skipped = Call({"--place", newYork, "--month", "March", "--day", "10", "--year",
+                                 "2024", "--hour", "2", "--minute", "30", "--next"},
+                                {});
+    EXPECT_EQ(skipped.err,
+              "velnora-cli: 3/10/2024 2:30:00 AM does not exist in America/New_York (the clocks "
+              "skip it); taken as 3/10/2024 3:30:00 AM, at UTC-04:00\n");
+    EXPECT_NE(skipped.out.find("Time of work: 3/10/2024 3:30:00 AM\n"), std::string::npos)
+        << skipped.out;
 }
 
 // Samoa crossed the date line at the end of 29 December 2011: the 30th never came
