@@ -10,60 +10,17 @@
 #include <variant>
 
 #include "cli/periods.h"
+#include "cli/utf8.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "cli/place.h"
 #include "places/zone_clock.h"
+#include "workflow/numbers.h"
 #endif
 
 namespace velnora::cli {
 
 namespace {
-
-// The length of the well-formed UTF-8 sequence at the start of `text` (no overlong
-// forms, no surrogates, nothing above U+10FFFF), or 0 when its first byte does not
-// begin one.
-std::size_t Utf8Length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    }
-    return length;
-}
-
-// Walks `text` character by character: `valid` gets each well-formed UTF-8
-// sequence, `invalid` each byte that is not part of one.
-template <typename Valid, typename Invalid>
-void ForEachCharacter(std::string_view text, Valid valid, Invalid invalid) {
-    while (!text.empty()) {
-        const std::size_t length = Utf8Length(text);
-        if (length == 0) {
-            invalid(static_cast<unsigned char>(text.front()));
-            text.remove_prefix(1);
-        } else {
-            valid(text.substr(0, length));
-            text.remove_prefix(length);
-        }
-    }
-}
 
 std::string Hex(const char* format, unsigned value) {
     char buf[8];
@@ -105,7 +62,7 @@ std::string JsonQuote(std::string_view text) {
                     }
             }
         },
-        [&](unsigned char) { r += "\uFFFD"; });
+        [&](unsigned char) { r += kReplacementCharacter; });
     r += '"';
     return r;
 }
@@ -175,7 +132,8 @@ constexpr std::string_view kUsageText =
     "A night's periods after midnight take the next date's weekday, as the evaluation does.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
-    "within eight days (--next), 64 usage error, 74 calendar file not written.\n";
+    "within eight days (--next), 5 the days run past 12/31/2050, 64 usage error,\n"
+    "74 calendar file not written.\n";
 
 // The captions of the text output, in the order of EvaluationResult::kLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
@@ -226,7 +184,8 @@ bool ParseMonth(std::string_view text, int& position) {
     return false;
 }
 
-void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
+void WriteJson(std::ostream& out, const Evaluation& e, const std::vector<TableSection>* table,
+               const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
     for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
@@ -235,16 +194,19 @@ void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::st
             << (i + 1 < EvaluationResult::kLabels.size() || table ? ",\n" : "\n");
     }
     if (table) {
-        out << "  \"periods\": {\n    \"day\": ";
-        WriteJsonPeriods(out, DayPeriods(e));
-        out << ",\n    \"night\": ";
-        WriteJsonPeriods(out, NightPeriods(e));
+        out << "  \"periods\": {";
+        for (std::size_t i = 0; i < table->size(); ++i) {
+            const TableSection& section = (*table)[i];
+            out << (i ? ",\n    " : "\n    ") << JsonQuote(section.key) << ": ";
+            WriteJsonPeriods(out, section.periods, section.marks);
+        }
         out << "\n  }\n";
     }
     out << "}\n";
 }
 
-void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
+void WriteText(std::ostream& out, const Evaluation& e, const std::vector<TableSection>* table,
+               const std::string& place) {
     if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
@@ -254,8 +216,9 @@ void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::st
             << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
     }
     if (table) {
-        WriteTextPeriods(out, kDayPeriodsHeading, DayPeriods(e), &e);
-        WriteTextPeriods(out, kNightPeriodsHeading, NightPeriods(e), &e);
+        for (const TableSection& section : *table) {
+            WriteTextPeriods(out, section.heading, section.periods, section.marks);
+        }
     }
 }
 
@@ -319,27 +282,138 @@ bool* FlagOption(Options& o, std::string_view name) {
 }
 
 #ifdef VELNORA_PLACES
-// The place's own zone on each date, daylight saving included, unless the zone
-// was given explicitly; with --now, the present moment on the place's clock.
-ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock) {
-    if (o.plan.zoneGiven) {
-        if (o.plan.now) TakeTimeOfWorkFromClock(o.form, clock.now());
-        return [](const Date&, FormValues&) {};
+// False only for a date the zone's clocks jumped over whole (Samoa's 30 December
+// 2011, on crossing the date line): none of its start, noon and last second,
+// each taken at the offset the zone gives it, reads back as that date.
+bool DateOnTheClocks(const std::string& zoneId, const Date& d) {
+    for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
+        const auto z =
+            places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, t.hour, t.minute, t.second);
+        const auto hours = z ? ToInteger16(z->zoneHour) : std::nullopt;
+        const auto minutes = z ? ToInteger16(z->zoneMinute) : std::nullopt;
+        if (!hours || !minutes) return true;  // no answer: the form's zone stands
+        const auto back = places::LocalMomentAt(
+            zoneId, LocalDateTime::From(d, t).seconds + ZoneSeconds({*hours, *minutes}));
+        if (!back || Date{back->year, back->month, back->day} == d) return true;
     }
-    if (o.plan.now) {
-        if (const auto m = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count())) {
-            SetTimeOfWork(o.form, {m->year, m->month, m->day}, {m->hour, m->minute, m->second});
-            o.form.zoneHour = m->zone.zoneHour;
-            o.form.zoneMinute = m->zone.zoneMinute;
+    return false;
+}
+
+LocalDateTime ReadingOf(const places::LocalMoment& m) {
+    return LocalDateTime::From({m.year, m.month, m.day}, {m.hour, m.minute, m.second});
+}
+
+// How a clock reading of the place stands for a moment.
+enum class Reading { Once, Twice, Skipped };
+
+struct Moment {
+    places::LocalMoment local;  // as the place's clocks show it, with the offset then
+    places::ZoneFields zone;    // the offset that reads the reading as this moment
+    Reading reading = Reading::Once;
+};
+
+// The moment a reading of the place's clocks on `d` at `t` stands for. A reading
+// shown twice (the hour repeated when the clocks go back) is the first of them;
+// one the clocks skip is read at the offset in force before the skip, so it
+// lands as much later as they jumped. Empty for an unknown zone.
+std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const ClockTime& t) {
+    const std::int64_t reading = LocalDateTime::From(d, t).seconds;
+    std::optional<std::int64_t> first, earlierEast;
+    places::ZoneFields earlierZone;
+    bool twice = false;
+    // A day either side covers the offsets in force before and after any change
+    // near the reading.
+    for (const std::int64_t probe : {reading - 86400, reading + 86400}) {
+        const auto around = places::LocalMomentAt(zoneId, probe);
+        if (!around) return std::nullopt;
+        const std::int64_t east = ReadingOf(*around).seconds - probe;
+        if (!earlierEast) {
+            earlierEast = east;
+            earlierZone = around->zone;
+        }
+        const std::int64_t utc = reading - east;
+        const auto back = places::LocalMomentAt(zoneId, utc);
+        if (!back || ReadingOf(*back).seconds != reading) continue;
+        if (!first) {
+            first = utc;
+        } else if (*first != utc) {
+            twice = true;
+            first = std::min(*first, utc);
         }
     }
-    return [zoneId](const Date& d, FormValues& f) {
-        if (const auto z =
-                places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
+    const std::int64_t utc = first ? *first : reading - *earlierEast;
+    const auto local = places::LocalMomentAt(zoneId, utc);
+    if (!local) return std::nullopt;
+    if (!first) return Moment{*local, earlierZone, Reading::Skipped};
+    return Moment{*local, local->zone, twice ? Reading::Twice : Reading::Once};
+}
+
+// "UTC-04:00" for zone fields "4", "0" (hours west of Greenwich positive).
+std::string UtcOffsetText(const places::ZoneFields& z) {
+    const auto hours = ToInteger16(z.zoneHour);
+    const auto minutes = ToInteger16(z.zoneMinute);
+    const std::int64_t east = hours && minutes ? -ZoneSeconds({*hours, *minutes}) : 0;
+    char text[16];
+    std::snprintf(text, sizeof text, "UTC%c%02d:%02d", east < 0 ? '-' : '+',
+                  static_cast<int>(std::abs(east) / 3600),
+                  static_cast<int>(std::abs(east) / 60 % 60));
+    return text;
+}
+
+// The place's own zone on each date, daylight saving included, unless the zone
+// was given explicitly; with --now, the present moment on the place's clock. A
+// typed time of work that the clocks show twice or skip is taken as MomentOf
+// says, and `err` is told which.
+PlaceClocks PlaceZone(Options& o, const std::string& zoneId, const Clock& clock,
+                      std::ostream& err) {
+    if (o.plan.zoneGiven) {
+        if (o.plan.now) TakeTimeOfWorkFromClock(o.form, clock.now());
+        return {[](const Date&, FormValues&) { return true; }, {}};
+    }
+    // --now keeps the instant it read: inside a repeated hour its reading alone
+    // would stand for the first of the two.
+    std::optional<places::LocalMoment> now;
+    const Date date = DateOfWork(o.form);
+    const ClockTime time{o.form.hour, o.form.minute, o.form.second};
+    if (o.plan.now) {
+        now = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count());
+        if (now) {
+            SetTimeOfWork(o.form, {now->year, now->month, now->day},
+                          {now->hour, now->minute, now->second});
+        }
+    } else if (const auto m = MomentOf(zoneId, date, time); m && m->reading != Reading::Once) {
+        const std::string typed = FormatUsGeneralDate(LocalDateTime::From(date, time));
+        if (m->reading == Reading::Twice) {
+            err << "velnora-cli: " << typed << " comes twice in " << zoneId
+                << " (the clocks go back); taken as the first, at " << UtcOffsetText(m->local.zone)
+                << '\n';
+        } else {
+            err << "velnora-cli: " << typed << " does not exist in " << zoneId
+                << " (the clocks skip it); taken as " << FormatUsGeneralDate(ReadingOf(m->local))
+                << ", at " << UtcOffsetText(m->local.zone) << '\n';
+        }
+    }
+    ZoneForDate zoneFor = [zoneId, now](const Date& d, FormValues& f) {
+        if (!DateOnTheClocks(zoneId, d)) return false;
+        const ClockTime t{f.hour, f.minute, f.second};
+        std::optional<places::ZoneFields> z;
+        if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
+            z = now->zone;
+        } else if (const auto m = MomentOf(zoneId, d, t)) {
+            z = m->zone;
+        }
+        if (z) {
             f.zoneHour = z->zoneHour;
             f.zoneMinute = z->zoneMinute;
         }
+        return true;
     };
+    zoneFor(DateOfWork(o.form), o.form);  // the time of work's own offset
+    WallClock wall = [zoneId](const LocalDateTime& t, const ZoneOffset& zone) {
+        const auto m = places::LocalMomentAt(zoneId, t.seconds + ZoneSeconds(zone));
+        return m ? ReadingOf(*m) : t;
+    };
+    return {std::move(zoneFor), std::move(wall)};
 }
 #endif
 
@@ -408,27 +482,31 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
     return CheckPlanOptions(o, error);
 }
 
-int Run(const Options& o, std::ostream& out, std::ostream& err) {
-    Outcome outcome = Evaluate(PlanForm(o));
+int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
+    const FormValues form = PlanForm(o);
+    Outcome outcome = Evaluate(form, clocks.Text(FormZone(form)));
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);
     e.texts.lblName = o.form.name;  // a plan may leave the name out
+    std::vector<TableSection> table;
+    if (o.table) table = TableOf(form, e, clocks);
     if (o.json) {
-        WriteJson(out, e, o.table, o.placeTaken.empty() ? std::string() : PlaceJson(o));
+        WriteJson(out, e, o.table ? &table : nullptr,
+                  o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
-        WriteText(out, e, o.table, o.placeTaken);
+        WriteText(out, e, o.table ? &table : nullptr, o.placeTaken);
     }
     return kOk;
 }
 
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
          const Clock& clock) {
-    const auto run = [&](Options& o, const ZoneForDate& zoneFor) {
-        if (o.plan.now && !zoneFor) TakeTimeOfWorkFromClock(o.form, clock.now());
-        return o.plan.Lists() ? RunPlan(o, clock, zoneFor, out, err) : Run(o, out, err);
+    const auto run = [&](Options& o, const PlaceClocks& clocks) {
+        if (o.plan.now && !clocks.zoneFor) TakeTimeOfWorkFromClock(o.form, clock.now());
+        return o.plan.Lists() ? RunPlan(o, clock, clocks, out, err) : Run(o, clocks, out, err);
     };
     Options options;
     std::string error;
@@ -449,7 +527,8 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         Options placed;
         if (const int status = ResolvePlaceOption(args, options, placed, err); status != kOk)
             return status;
-        return run(placed, PlaceZone(placed, placed.taken.zone, clock));
+        const PlaceClocks clocks = PlaceZone(placed, placed.taken.zone, clock, err);
+        return run(placed, clocks);
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";
         return kUsage;

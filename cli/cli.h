@@ -19,6 +19,7 @@ enum ExitStatus : int {
     kRefused = 2,          // validation or time-zone message
     kNoSunriseSunset = 3,  // polar day or night on one of the three days
     kNoneWithinDays = 4,   // --next: no such period within eight days
+    kPastLastDate = 5,     // --days, --next: the days run past the last date of the year list
     kUsage = 64,
     kCannotWrite = 74,  // --ics: the file cannot be written
 };
@@ -47,7 +48,7 @@ struct Options {
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error);
 
 // Runs the evaluation and writes the result to `out` or the message to `err`.
-int Run(const Options& options, std::ostream& out, std::ostream& err);
+int Run(const Options& options, const PlaceClocks& clocks, std::ostream& out, std::ostream& err);
 
 // Everything main() does: parse, resolve --place, run, report. Options given
 // explicitly win over what the place supplies.

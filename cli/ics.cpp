@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/periods.h"
+#include "cli/utf8.h"
 
 namespace velnora::cli {
 namespace {
@@ -41,25 +42,39 @@ std::string PlaceOf(const EvaluationResult& r) {
     return place.empty() ? position : place + " (" + position + ")";
 }
 
+std::string IsoDate(const Date& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return text;
+}
+
+// What the calendar covers: which periods, of how many days, from when to when.
+std::string Coverage(const CalendarRequest& request) {
+    const std::size_t count = request.days.size();
+    std::string text = request.everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
+    text += " of " + std::to_string(count) + (count == 1 ? " day" : " days");
+    if (count > 0) {
+        text += ", " + IsoDate(request.days.front().date);
+        if (count > 1) text += " to " + IsoDate(request.days.back().date);
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string FoldLine(std::string_view line) {
+    constexpr std::size_t kLineOctets = 75;
     std::string folded;
-    std::size_t width = 0, limit = 75;
-    for (std::size_t i = 0; i < line.size();) {
-        std::size_t length = 1;  // one UTF-8 character
-        while (i + length < line.size() &&
-               (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80) {
-            ++length;
-        }
-        if (width + length > limit) {
+    std::size_t width = 0;
+    const auto append = [&](std::string_view character) {
+        if (width + character.size() > kLineOctets) {
             folded += "\r\n ";
             width = 1;
         }
-        folded.append(line.substr(i, length));
-        width += length;
-        i += length;
-    }
+        folded += character;
+        width += character.size();
+    };
+    ForEachCharacter(line, append, [&](unsigned char) { append(kReplacementCharacter); });
     return folded + "\r\n";
 }
 
@@ -90,6 +105,7 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     line("PRODID:-//Velnora//velnora-cli " VELNORA_VERSION "//EN");
     line("CALSCALE:GREGORIAN");
     line("METHOD:PUBLISH");
+    line("X-WR-CALDESC:" + CalendarText(Coverage(request)));
     const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
     int events = 0;
     for (const DayListing& d : request.days) {

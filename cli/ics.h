@@ -26,7 +26,8 @@ struct CalendarRequest {
 int WriteCalendar(std::ostream& out, const CalendarRequest& request);
 
 // One content line with its CRLF, folded so that no line is longer than 75 octets
-// (never inside a UTF-8 character).
+// (never inside a UTF-8 character). Each byte that is not UTF-8 becomes U+FFFD,
+// as in the JSON output, so the calendar is always valid UTF-8.
 std::string FoldLine(std::string_view line);
 
 // A TEXT value: backslash, semicolon, comma and line breaks escaped, other

@@ -27,32 +27,35 @@ std::string_view WeekdayName(int weekday) {
     return weekday >= 1 && weekday <= 7 ? kNames[weekday - 1] : std::string_view{};
 }
 
-void WriteJsonPeriod(std::ostream& out, const Period& p) {
-    out << "{\"number\": " << p.number << ", \"start\": " << JsonQuote(FormatUsGeneralDate(p.start))
-        << ", \"end\": " << JsonQuote(FormatUsGeneralDate(p.end))
+bool PeriodMarks::Holds(const Period& p) const { return work && HoldsTimeOfWork(*work, p, shift); }
+
+void WriteJsonPeriod(std::ostream& out, const Period& p, const PeriodMarks& marks) {
+    out << "{\"number\": " << p.number << ", \"start\": " << JsonQuote(marks.time(p.start))
+        << ", \"end\": " << JsonQuote(marks.time(p.end))
         << ", \"weekday\": " << JsonQuote(WeekdayName(p.weekday))
         << ", \"name\": " << JsonQuote(p.name)
-        << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict)) << '}';
+        << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict))
+        << (marks.Holds(p) ? ", \"timeOfWork\": true}" : "}");
 }
 
-void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods) {
+void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods,
+                      const PeriodMarks& marks) {
     out << '[';
     for (std::size_t i = 0; i < periods.size(); ++i) {
         if (i > 0) out << ", ";
-        WriteJsonPeriod(out, periods[i]);
+        WriteJsonPeriod(out, periods[i], marks);
     }
     out << ']';
 }
 
 void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<const Period> periods,
-                      const Evaluation* work) {
+                      const PeriodMarks& marks) {
     out << '\n' << heading << '\n';
     for (const Period& p : periods) {
-        out << "  " << p.number << "  " << std::left << std::setw(22)
-            << FormatUsGeneralDate(p.start) << " to " << std::setw(22) << FormatUsGeneralDate(p.end)
-            << "  " << WeekdayName(p.weekday).substr(0, 3) << "  " << std::setw(6) << p.name << "  "
-            << VerdictWord(p.verdict)
-            << (work && HoldsTimeOfWork(*work, p) ? "  <- time of work" : "") << '\n';
+        out << "  " << p.number << "  " << std::left << std::setw(22) << marks.time(p.start)
+            << " to " << std::setw(22) << marks.time(p.end) << "  "
+            << WeekdayName(p.weekday).substr(0, 3) << "  " << std::setw(6) << p.name << "  "
+            << VerdictWord(p.verdict) << (marks.Holds(p) ? "  <- time of work" : "") << '\n';
     }
 }
 

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "cli/ics.h"
 #include "cli/periods.h"
+#include "cli/replace_file.h"
 #include "workflow/numbers.h"
 
 namespace velnora::cli {
@@ -57,9 +57,27 @@ void WritePlace(std::ostream& out, const Options& o) {
     }
 }
 
-int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneFor,
-              std::ostream& out, std::ostream& err) {
-    const auto next = FindNext(form, Wanted(o.plan.wanted), zoneFor);
+std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+
+// Why a listing ends before the days asked for: they run past the last date the
+// year list holds. Empty when they do not.
+std::string PastLastDate(const FormValues& form, int count) {
+    const Date first = DateOfWork(form);
+    if (IsListedDate(AddDays(first, count - 1))) return {};
+    const auto after = DaysFromCivil(AddDays(first, count - 1)) - DaysFromCivil(kLastListedDate);
+    return "The listing ends with " + DateText(kLastListedDate) +
+           ", the last date that can be evaluated; " + std::to_string(after) + " of the " +
+           std::to_string(count) + " days asked for lie after it";
+}
+
+int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
+              const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
+    const auto next = FindNext(form, Wanted(o.plan.wanted), clocks.zoneFor);
+    if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
+        err << "No " << o.plan.wanted << " period from the time of work to "
+            << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
+        return kPastLastDate;
+    }
     if (!next) {
         err << "No " << o.plan.wanted
             << " period within eight days after the time of work: the sun does not rise or set "
@@ -67,32 +85,39 @@ int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneF
         return kNoneWithinDays;
     }
     const Period& p = next->period;
-    const std::string work = FormatUsGeneralDate(
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second}));
+    const DateTimeFormatter time = clocks.Text(next->zone);
+    const LocalDateTime typed =
+        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
+    const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
-        out << "  \"timeOfWork\": " << JsonQuote(work)
+        out << "  \"timeOfWork\": " << JsonQuote(at)
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
-        WriteJsonPeriod(out, p);
+        WriteJsonPeriod(out, p, {time});
         out << "}\n}\n";
         return kOk;
     }
     WritePlace(out, o);
-    out << "Time of work: " << work << '\n'
+    out << "Time of work: " << at << '\n'
         << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << p.name << ", " << VerdictWord(p.verdict)
-        << ", " << FormatUsGeneralDate(p.start) << " to " << FormatUsGeneralDate(p.end) << " ("
-        << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
-        << "'s column)\n";
+        << ", " << time(p.start) << " to " << time(p.end) << " (" << (p.night ? "night" : "day")
+        << " period " << p.number << ", " << WeekdayName(p.weekday) << "'s column)\n";
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
 
-std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+// The marks of a listed date's periods: its times on the place's clocks, and the
+// period that holds the time of work.
+PeriodMarks MarksOf(const DayListing& d, const Evaluation* work, const PlaceClocks& clocks) {
+    const std::int64_t shift = work ? ZoneSeconds(work->zone) - ZoneSeconds(d.evaluation.zone) : 0;
+    return {clocks.Text(d.evaluation.zone), work, shift};
+}
 
-void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostream& out) {
+void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
+               const Evaluation* work, const PlaceClocks& clocks, std::ostream& out) {
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
@@ -105,13 +130,16 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostre
                 out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
                 continue;
             }
+            const PeriodMarks marks = MarksOf(d, work, clocks);
             out << ",\n     \"day\": ";
-            WriteJsonPeriods(out, d.day);
+            WriteJsonPeriods(out, d.day, marks);
             out << ",\n     \"night\": ";
-            WriteJsonPeriods(out, d.night);
+            WriteJsonPeriods(out, d.night, marks);
             out << '}';
         }
-        out << "\n  ]\n}\n";
+        out << "\n  ]";
+        if (!cut.empty()) out << ",\n  \"error\": " << JsonQuote(cut);
+        out << "\n}\n";
         return;
     }
     WritePlace(out, o);
@@ -123,8 +151,9 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostre
             continue;
         }
         out << '\n';
-        WriteTextPeriods(out, kDayPeriodsHeading, d.day, nullptr);
-        WriteTextPeriods(out, kNightPeriodsHeading, d.night, nullptr);
+        const PeriodMarks marks = MarksOf(d, work, clocks);
+        WriteTextPeriods(out, kDayPeriodsHeading, d.day, marks);
+        WriteTextPeriods(out, kNightPeriodsHeading, d.night, marks);
     }
 }
 
@@ -240,41 +269,91 @@ FormValues PlanForm(const Options& o) {
     return form;
 }
 
-int RunPlan(const Options& o, const Clock& clock, const ZoneForDate& zoneFor, std::ostream& out,
+DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
+    if (!wall) return FormatUsGeneralDate;
+    return
+        [wall = wall, zone](const LocalDateTime& t) { return FormatUsGeneralDate(wall(t, zone)); };
+}
+
+ZoneOffset FormZone(const FormValues& form) {
+    const auto hours = ToInteger16(form.zoneHour);
+    const auto minutes = ToInteger16(form.zoneMinute);
+    return hours && minutes ? ZoneOffset{*hours, *minutes} : ZoneOffset{};
+}
+
+std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
+                                  const PlaceClocks& clocks) {
+    std::vector<TableSection> sections;
+    const Date date = DateOfWork(form);
+    if (work.span == SpanKind::NightBeforeSunrise) {
+        const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
+        if (!before.failure && !before.skipped) {
+            sections.push_back(
+                {kNightBeforeHeading, "nightBefore", before.night, MarksOf(before, &work, clocks)});
+        }
+    }
+    const DayListing today = ListDay(form, date, clocks.zoneFor);
+    if (!today.failure && !today.skipped) {
+        const PeriodMarks marks = MarksOf(today, &work, clocks);
+        sections.push_back(
+            {kDayPeriodsHeading, "day", {today.day.begin(), today.day.end()}, marks});
+        sections.push_back({kNightPeriodsHeading, "night", today.night, marks});
+    } else {
+        const auto day = DayPeriods(work);
+        const PeriodMarks marks{clocks.Text(work.zone), &work, 0};
+        sections.push_back({kDayPeriodsHeading, "day", {day.begin(), day.end()}, marks});
+        sections.push_back({kNightPeriodsHeading, "night", NightPeriods(work), marks});
+    }
+    return sections;
+}
+
+int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std::ostream& out,
             std::ostream& err) {
     const FormValues form = PlanForm(o);
     FormValues atWork = form;
-    if (zoneFor) zoneFor(DateOfWork(form), atWork);
-    if (const Outcome outcome = Evaluate(atWork);
-        const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (clocks.zoneFor) clocks.zoneFor(DateOfWork(form), atWork);
+    const Outcome outcome = Evaluate(atWork);
+    if (const auto* failure = std::get_if<Failure>(&outcome)) {
         if (failure->kind ==
             FailureKind::Refused) {  // no sunrise or sunset: other days may have one
             err << failure->message.text() << '\n';
             return kRefused;
         }
     }
-    if (o.plan.next) return WriteNext(o, form, zoneFor, out, err);
+    const Evaluation* work = std::get_if<Evaluation>(&outcome);
+    if (o.plan.next) return WriteNext(o, form, work, clocks, out, err);
 
-    const std::vector<DayListing> days = ListDays(form, o.plan.days, zoneFor);
-    if (o.table) WriteDays(o, days, out);
-    if (o.plan.ics.empty()) return kOk;
+    const std::vector<DayListing> days = ListDays(form, o.plan.days, clocks.zoneFor);
+    const std::string cut = PastLastDate(form, o.plan.days);
+    // The days that were listed are given in full; the reason the rest are not
+    // ends the output.
+    const auto finish = [&] {
+        if (cut.empty()) return kOk;
+        err << cut << '\n';
+        return kPastLastDate;
+    };
+    if (o.table) WriteDays(o, days, cut, work, clocks, out);
+    if (o.plan.ics.empty()) return finish();
     const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now()};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
-        return kOk;
+        return finish();
     }
-    std::ofstream file(o.plan.ics, std::ios::binary);
-    const int events = file ? WriteCalendar(file, request) : 0;
-    file.close();
-    if (!file) {
-        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << '\n';
+    int events = 0;
+    std::string reason;
+    const auto write = [&](std::ostream& file) {
+        events = WriteCalendar(file, request);
+        return static_cast<bool>(file);
+    };
+    if (!ReplaceFile(o.plan.ics, write, reason)) {
+        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << ": " << reason << '\n';
         return kCannotWrite;
     }
     if (!o.table) {
         out << Visible(o.plan.ics) << ": " << events << (o.plan.icsAll ? "" : " favorable")
-            << " periods of " << o.plan.days << (o.plan.days == 1 ? " day\n" : " days\n");
+            << " periods of " << days.size() << (days.size() == 1 ? " day\n" : " days\n");
     }
-    return kOk;
+    return finish();
 }
 
 }  // namespace velnora::cli

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "cli/periods.h"
 #include "core/clock.h"
 #include "workflow/listing.h"
 
@@ -30,6 +32,19 @@ struct PlanOptions {
 
 enum class Taken { No, Yes, Error };
 
+// A time read in `zone` as the place's own clocks show that moment, daylight
+// saving included.
+using WallClock = std::function<LocalDateTime(const LocalDateTime& time, const ZoneOffset& zone)>;
+
+// What a run knows of the place's clocks; both empty when the zone is the form's
+// own on every date.
+struct PlaceClocks {
+    ZoneForDate zoneFor;
+    WallClock wall;
+    // How times of `zone` are written: as the place's clocks show them.
+    DateTimeFormatter Text(const ZoneOffset& zone) const;
+};
+
 // Takes a planning option at args[i] (`name` and an `=value` already split off);
 // a value given as the next argument moves `i` on.
 Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
@@ -49,8 +64,24 @@ void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time);
 // The form as the evaluation is to see it: a plan needs no name.
 FormValues PlanForm(const Options& options);
 
+// The form's zone fields as an offset; zero when they are not one.
+ZoneOffset FormZone(const FormValues& form);
+
+// One list of periods of --table: the night before sunrise (only when the time
+// of work lies in it), the day, the night after sunset.
+struct TableSection {
+    std::string_view heading;  // the text output's
+    std::string_view key;      // the JSON's: "nightBefore", "day", "night"
+    std::vector<Period> periods;
+    PeriodMarks marks;
+};
+// The sections of --table for the evaluation `work` of `form`, each listed from
+// its own date, as --days lists it.
+std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
+                                  const PlaceClocks& clocks);
+
 // Runs --next or --days with --table and/or --ics.
-int RunPlan(const Options& options, const Clock& clock, const ZoneForDate& zoneFor,
+int RunPlan(const Options& options, const Clock& clock, const PlaceClocks& clocks,
             std::ostream& out, std::ostream& err);
 
 }  // namespace velnora::cli

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CheckPreviousInstance: a running copy holds a per-user lock file for as long as
-// it lives. A second copy that cannot take the lock says so and ends. Only a live
-// copy keeps the lock: one whose process is gone, and a file that is empty (a
-// power loss), unreadable (left by a copy run as another user) or not a lock at
-// all, is stale and taken over. Where the lock path cannot hold a lock (a folder
-// or a FIFO there), the fallback path holds it instead.
+// it lives. A second copy that cannot take the lock says so and ends. The lock
+// lives only where no other user can write: the user's runtime folder when it is
+// the user's own, otherwise a private folder made for it under the user's cache
+// (or config) folder. Only a live copy on this host keeps the lock: one whose
+// process is gone, one naming another host once it is a few seconds old, and a
+// file that is empty (a power loss), unreadable (left by a copy run as another
+// user) or not a lock at all, is stale and taken over. Where the lock path cannot
+// hold a lock (a folder or a FIFO there), the fallback path holds it instead.
 #pragma once
 
 #include <QString>
@@ -25,11 +28,16 @@ enum class LockState {
 
 class InstanceLock {
 public:
-    // The lock file in the user's runtime folder, or FallbackPath() when there is
-    // no runtime folder.
+    // "velnora.lock" in $XDG_RUNTIME_DIR when that folder belongs to this user
+    // and no one else may enter it, otherwise in PrivateFolder(). Empty when
+    // there is neither.
     static QString DefaultPath();
-    // A user-named file in the temporary folder.
+    // "velnora-fallback.lock" in PrivateFolder(); empty when there is none.
     static QString FallbackPath();
+    // "velnora" under the user's cache folder, or else under the config folder:
+    // made with mode 0700 when missing, and taken only when it is a folder (not a
+    // link) that this user owns and no one else may enter. Empty when neither is.
+    static QString PrivateFolder();
 
     // `fallbackPath` is tried when `path` cannot hold a lock; empty for none.
     explicit InstanceLock(const QString& path, const QString& fallbackPath = QString());

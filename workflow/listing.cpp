@@ -14,11 +14,25 @@ FormValues OnDate(FormValues form, const Date& date) {
     return form;
 }
 
+bool IsListedDate(const Date& date) {
+    const std::int64_t day = DaysFromCivil(date);
+    return day >= DaysFromCivil(kFirstListedDate) && day <= DaysFromCivil(kLastListedDate);
+}
+
 DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& zoneFor) {
     DayListing listing;
     listing.date = date;
     FormValues dated = OnDate(form, date);
-    if (zoneFor) zoneFor(date, dated);
+    // A date's periods do not depend on the time of work. They take the offset in
+    // force at its noon, after any clock change in the small hours, so that its
+    // next midnight lies on the same clock as its daylight.
+    dated.hour = 12;
+    dated.minute = 0;
+    dated.second = 0;
+    if (zoneFor && !zoneFor(date, dated)) {
+        listing.skipped = true;
+        return listing;
+    }
     Outcome outcome = Evaluate(dated);
     if (auto* failure = std::get_if<Failure>(&outcome)) {
         listing.failure = failure->message;
@@ -34,7 +48,12 @@ std::vector<DayListing> ListDays(const FormValues& form, int count, const ZoneFo
     std::vector<DayListing> days;
     days.reserve(static_cast<std::size_t>(std::max(count, 0)));
     const Date first = DateOfWork(form);
-    for (int i = 0; i < count; ++i) days.push_back(ListDay(form, AddDays(first, i), zoneFor));
+    for (int i = 0; i < count; ++i) {
+        const Date date = AddDays(first, i);
+        if (!IsListedDate(date)) break;
+        DayListing listing = ListDay(form, date, zoneFor);
+        if (!listing.skipped) days.push_back(std::move(listing));
+    }
     return days;
 }
 
@@ -53,13 +72,14 @@ std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& w
     // The night before the date's sunrise is listed under the day before.
     std::vector<DayListing> days;
     for (int i = -1; i <= kNextSearchDays; ++i) {
-        days.push_back(ListDay(form, AddDays(date, i), zoneFor));
+        const Date listed = AddDays(date, i);
+        if (IsListedDate(listed)) days.push_back(ListDay(form, listed, zoneFor));
     }
     // Times are compared in Greenwich time: a place's zone may change between dates.
     std::optional<std::int64_t> workUtc;
     if (work) workUtc = work->WorkTime.seconds + ZoneSeconds(work->zone);
     for (const DayListing& d : days) {
-        if (!workUtc && !d.failure) {
+        if (!workUtc && !d.failure && !d.skipped) {
             workUtc = LocalDateTime::From(date, {form.hour, form.minute, form.second}).seconds +
                       ZoneSeconds(d.evaluation.zone);
         }
@@ -67,7 +87,7 @@ std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& w
     if (!workUtc) return std::nullopt;
 
     for (const DayListing& d : days) {
-        if (d.failure) continue;
+        if (d.failure || d.skipped) continue;
         const std::int64_t shift = ZoneSeconds(d.evaluation.zone);
         const auto consider = [&](const Period& p) -> std::optional<NextPeriod> {
             if (!wanted.Matches(p)) return std::nullopt;

@@ -2,11 +2,19 @@
 // The planning options as the command line gives them: what they refuse, the
 // clock behind --now, and what --next, --days and --ics write.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
 #include "cli/ics.h"
+#include "cli/replace_file.h"
+#ifdef VELNORA_PLACES
+#include "places/zone_clock.h"
+#endif
 
 namespace velnora::cli {
 namespace {
@@ -152,37 +160,155 @@ TEST(Plan, DaysRunAcrossTheYearEndAndKeepGoingPastADayWithoutSunrise) {
                              "This Date\n"),
               std::string::npos);
     EXPECT_NE(polar.out.find("Thursday 8/8/2024\n\nDay periods"), std::string::npos) << polar.out;
-
-    // The last date of the year list has no next day.
-    const CliRun end = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
-                                     "--days", "2", "--table", "--json"});
-    ASSERT_EQ(end.status, kOk) << end.err;
-    EXPECT_NE(end.out.find("\"error\": \"Please Enter Correct Date Of Work\""), std::string::npos);
 }
 
-TEST(Plan, CalendarLinesAreFoldedAt75OctetsWithoutSplittingACharacter) {
-    const std::string text =
-        "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b');
-    const std::string folded = FoldLine(text);
-    std::string unfolded;
-    std::istringstream lines(folded);
-    std::string line;
-    bool first = true;
-    while (std::getline(lines, line)) {
-        ASSERT_FALSE(line.empty());
-        ASSERT_EQ(line.back(), '\r');
-        line.pop_back();
-        EXPECT_LE(line.size(), 75u);
-        if (!first) {
-            ASSERT_EQ(line.front(), ' ');
-            line.erase(0, 1);
+// Days asked for after the last date of the year list: the days up to it are
+// listed and written, and the listing ends with the reason the others are not.
+TEST(Plan, DaysPastTheLastDateEndTheListingWithTheirReason) {
+    const std::string reason =
+        "The listing ends with 12/31/2050, the last date that can be evaluated; 2 of the 4 days "
+        "asked for lie after it";
+    const std::vector<std::string> days = {"--month", "December", "--day",  "30",
+                                           "--year",  "2050",     "--days", "4"};
+    std::vector<std::string> table = kPlace;
+    table.insert(table.end(), days.begin(), days.end());
+    const CliRun json = Call(table, {"--table", "--json"});
+    EXPECT_EQ(json.status, kPastLastDate);
+    EXPECT_EQ(json.err, reason + "\n");
+    EXPECT_EQ(Count(json.out, "{\"date\": "), 2u);
+    EXPECT_NE(json.out.find("\"error\": \"" + reason + "\"\n}\n"), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("Please Enter Correct Date Of Work"), std::string::npos);
+
+    const CliRun calendar = Call(table, {"--ics", "-"});
+    EXPECT_EQ(calendar.status, kPastLastDate);
+    std::string unfolded = calendar.out;
+    for (auto at = unfolded.find("\r\n "); at != std::string::npos; at = unfolded.find("\r\n "))
+        unfolded.erase(at, 3);
+    EXPECT_NE(unfolded.find("X-WR-CALDESC:Favorable Choghadiya periods of 2 days\\, "
+                            "2050-12-30 to 2050-12-31\r\n"),
+              std::string::npos)
+        << calendar.out;
+
+    const CliRun next = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
+                                      "--hour", "23", "--next", "Chal"});
+    EXPECT_EQ(next.status, kPastLastDate);
+    EXPECT_EQ(next.err,
+              "No Chal period from the time of work to 12/31/2050, the last date that can be "
+              "evaluated\n");
+}
+
+// Every folded line is at most 75 octets, starts on a character and is valid
+// UTF-8: a typed text's stray bytes come out as U+FFFD, as in the JSON output.
+TEST(Plan, CalendarLinesAreFoldedAt75OctetsIntoValidUtf8) {
+    std::string replaced;
+    for (int i = 0; i < 200; ++i) replaced += "\uFFFD";
+    const struct Row {
+        const char* name;
+        std::string line, unfolded;
+    } rows[] = {
+        {"two-octet-characters-at-the-fold",
+         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b'),
+         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b')},
+        {"a-run-of-continuation-bytes", "SUMMARY:" + std::string(200, '\x80'),
+         "SUMMARY:" + replaced},
+        {"latin-1-and-a-cut-sequence", "LOCATION:Z\xFCrich \xE2\x82",
+         "LOCATION:Z\uFFFDrich \uFFFD\uFFFD"},
+    };
+    for (const Row& row : rows) {
+        const std::string folded = FoldLine(row.line);
+        std::string unfolded;
+        std::istringstream lines(folded);
+        std::string line;
+        bool first = true;
+        while (std::getline(lines, line)) {
+            ASSERT_FALSE(line.empty()) << row.name;
+            ASSERT_EQ(line.back(), '\r') << row.name;
+            line.pop_back();
+            EXPECT_LE(line.size(), 75u) << row.name;
+            if (!first) {
+                ASSERT_EQ(line.front(), ' ') << row.name;
+                line.erase(0, 1);
+            }
+            EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80)
+                << row.name << ": split character";
+            unfolded += line;
+            first = false;
         }
-        EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80) << "split character";
-        unfolded += line;
-        first = false;
+        EXPECT_EQ(unfolded, row.unfolded) << row.name;
     }
-    EXPECT_EQ(unfolded, text);
     EXPECT_EQ(CalendarText("a,b;c\\d\ne\x01"), "a\\,b\\;c\\\\d\\ne");
+}
+
+// A stream that takes `room` characters and then fails, as a full disk does.
+class FailingAfter final : public std::streambuf {
+public:
+    FailingAfter(std::ostream& into, std::size_t room) : into_(into), room_(room) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0 || traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::eof();
+        --room_;
+        into_.put(traits_type::to_char_type(c));
+        return c;
+    }
+
+private:
+    std::ostream& into_;
+    std::size_t room_;
+};
+
+// A calendar file is replaced whole or not at all, and nothing is left beside it.
+TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("velnora-ics-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directory(folder);
+    const fs::path file = folder / "plan.ics";
+    const std::string before = "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
+    { std::ofstream(file, std::ios::binary) << before; }
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto contents = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const auto entries = [&] {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    };
+    Options options;
+    std::string error;
+    std::vector<std::string> args = kPlace;
+    args.insert(args.end(), {"--name", "RAM", "--month", "March", "--day", "5", "--year", "2024"});
+    ASSERT_TRUE(ParseArguments(args, options, error)) << error;
+    const std::vector<DayListing> days = ListDays(PlanForm(options), 2);
+    ASSERT_FALSE(days[0].failure);
+    const CalendarRequest request{days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
+    const bool cut = ReplaceFile(
+        file.string(),
+        [&](std::ostream& out) {
+            FailingAfter full(out, 600);
+            std::ostream limited(&full);
+            WriteCalendar(limited, request);
+            return static_cast<bool>(limited);
+        },
+        error);
+    EXPECT_FALSE(cut);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(entries(), 1) << "a temporary file was left behind";
+
+    std::ostringstream whole;
+    WriteCalendar(whole, request);
+    ASSERT_TRUE(ReplaceFile(
+        file.string(), [&](std::ostream& out) { return static_cast<bool>(out << whole.str()); },
+        error))
+        << error;
+    EXPECT_EQ(contents(), whole.str());
+    EXPECT_EQ(entries(), 1);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::remove_all(folder);
 }
 
 TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
@@ -208,34 +334,128 @@ TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
 }
 
 #ifdef VELNORA_PLACES
-// New York moves its clocks from 2:00 to 3:00 on 10 March 2024.
-TEST(Plan, NowAtAPlaceFollowsItsDaylightSavingOnTheDayItChanges) {
-    const std::vector<std::string> place = {"--place", "New York New York United States", "--now",
-                                            "--json"};
-    const auto sunrise = [](const std::string& json) {
-        const auto at = json.find("\"lblInputDaySunRiseTime\"");
-        return at == std::string::npos ? json : json.substr(at, json.find('\n', at) - at);
+// Around clock changes every time written is the place's wall-clock time at that
+// moment (zoneinfo's answer), the night is split at wall-clock midnight, and
+// --now keeps the instant it read, also inside the repeated hour.
+TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
+    const std::string newYork = "New York City New York United States";
+    const struct Row {
+        const char* name;
+        std::string place, zone, month, day;
+    } rows[] = {
+        {"new-york-forward", newYork, "America/New_York", "March", "9"},
+        {"new-york-back", newYork, "America/New_York", "November", "2"},
+        {"sydney-back", "Sydney New South Wales Australia", "Australia/Sydney", "April", "6"},
     };
-    struct Row {
-        std::chrono::sys_seconds now;
-        const char* timeOfWork;
-        const char* zoneHour;
+    const auto utcTimes = [](const std::string& calendar) {
+        std::vector<std::int64_t> times;
+        for (std::size_t at = calendar.find("\r\nDTSTART:"); at != std::string::npos;
+             at = calendar.find("\r\nDTSTART:", at + 1)) {
+            for (const char* key : {"DTSTART:", "DTEND:"}) {
+                const std::string t =
+                    calendar.substr(calendar.find(key, at) + std::strlen(key), 15);
+                const sys_days date{std::chrono::year(std::stoi(t.substr(0, 4))) /
+                                    std::stoi(t.substr(4, 2)) / std::stoi(t.substr(6, 2))};
+                times.push_back((date.time_since_epoch().count()) * 86400 +
+                                std::stoi(t.substr(9, 2)) * 3600 + std::stoi(t.substr(11, 2)) * 60 +
+                                std::stoi(t.substr(13, 2)));
+            }
+        }
+        return times;
     };
-    for (const Row& row : {Row{sys_days{2024y / 3 / 10} + 6h + 30min, "1:30", "5"},
-                           Row{sys_days{2024y / 3 / 10} + 7h + 30min, "3:30", "4"}}) {
-        SCOPED_TRACE(row.timeOfWork);
-        const CliRun r = Call(place, {}, row.now);
-        ASSERT_EQ(r.status, kOk) << r.err;
-        EXPECT_NE(r.out.find("\"lblDOB\": \"March/10/2024\""), std::string::npos);
-        EXPECT_NE(r.out.find(std::string("\"lblTOB\": \"") + row.timeOfWork + "\""),
-                  std::string::npos)
-            << r.out;
-        const CliRun typed = Call({"--lat-deg", "40", "--lat-min", "43", "--lon-deg", "74",
-                                   "--lon-min", "0", "--lon-hemisphere", "W", "--zone-hour",
-                                   row.zoneHour, "--zone-minute", "0", "--now", "--json"},
-                                  {}, row.now);
-        EXPECT_EQ(sunrise(r.out), sunrise(typed.out));
+    const auto texts = [](const std::string& json) {
+        std::vector<std::string> found;
+        for (std::size_t at = json.find("\"start\": \""); at != std::string::npos;
+             at = json.find("\"start\": \"", at + 1)) {
+            for (const char* key : {"\"start\": \"", "\"end\": \""}) {
+                const std::size_t from = json.find(key, at) + std::strlen(key);
+                found.push_back(json.substr(from, json.find('"', from) - from));
+            }
+        }
+        return found;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<std::string> days = {"--place", row.place, "--month", row.month,
+                                               "--day",   row.day,   "--year",  "2024",
+                                               "--days",  "3",       "--hour",  "12"};
+        const CliRun listed = Call(days, {"--table", "--json"});
+        const CliRun calendar = Call(days, {"--ics", "-", "--ics-all"});
+        ASSERT_EQ(listed.status, kOk) << listed.err;
+        const auto written = texts(listed.out);
+        const auto moments = utcTimes(calendar.out);
+        ASSERT_EQ(written.size(), moments.size());
+        for (std::size_t i = 0; i < moments.size(); ++i) {
+            const auto wall = places::LocalMomentAt(row.zone, moments[i]);
+            ASSERT_TRUE(wall);
+            EXPECT_EQ(written[i], FormatUsGeneralDate(LocalDateTime::From(
+                                      {wall->year, wall->month, wall->day},
+                                      {wall->hour, wall->minute, wall->second})))
+                << i;
+        }
     }
+
+    // The day clocks go forward starts at its own sunrise, and just after the next
+    // wall-clock midnight the listing, the calendar and the evaluation agree.
+    const CliRun forward = Call({"--place", newYork, "--month", "March", "--day", "10", "--year",
+                                 "2024", "--days", "1", "--table"},
+                                {});
+    EXPECT_NE(forward.out.find("  1  3/10/2024 7:16:00 AM   to "), std::string::npos)
+        << forward.out;
+    const CliRun afterMidnight =
+        Call({"--name", "RAM", "--place", newYork, "--month", "March", "--day", "11", "--year",
+              "2024", "--hour", "0", "--minute", "30", "--table", "--json"},
+             {});
+    ASSERT_EQ(afterMidnight.status, kOk) << afterMidnight.err;
+    EXPECT_NE(afterMidnight.out.find("\"lblChaghodiya\": \"Labh\""), std::string::npos);
+    EXPECT_NE(afterMidnight.out.find("\"start\": \"3/11/2024\", \"end\": \"3/11/2024 1:06:00 "
+                                     "AM\", \"weekday\": \"Monday\", \"name\": \"Labh\", "
+                                     "\"verdict\": \"favorable\", \"timeOfWork\": true}"),
+              std::string::npos)
+        << afterMidnight.out;
+
+    // 1:30 comes twice on 3 November 2024: at 5:30 and at 6:30 Greenwich time.
+    const std::vector<std::string> now = {"--place", newYork, "--now", "--next", "--json"};
+    const CliRun first = Call(now, {}, sys_days{2024y / 11 / 3} + 5h + 30min);
+    const CliRun second = Call(now, {}, sys_days{2024y / 11 / 3} + 6h + 30min);
+    for (const CliRun* r : {&first, &second}) {
+        EXPECT_NE(r->out.find("\"timeOfWork\": \"11/3/2024 1:30:00 AM\""), std::string::npos)
+            << r->out;
+    }
+    EXPECT_NE(first.out.find("\"now\": false, \"span\": \"night\", \"period\": {\"number\": 6, "
+                             "\"start\": \"11/3/2024 1:21:40 AM\""),
+              std::string::npos)
+        << first.out;
+    EXPECT_NE(second.out.find("\"now\": true, \"remainingSeconds\": 5628"), std::string::npos)
+        << second.out;
+
+    // A typed time of work in the repeated or the skipped hour is taken as one.
+    const CliRun twice = Call({"--place", newYork, "--month", "November", "--day", "3", "--year",
+                               "2024", "--hour", "1", "--minute", "30", "--next"},
+                              {});
+    EXPECT_EQ(twice.err,
+              "velnora-cli: 11/3/2024 1:30:00 AM comes twice in America/New_York (the clocks go "
+              "back); taken as the first, at UTC-04:00\n");
+    const CliRun skipped = Call({"--place", newYork, "--month", "March", "--day", "10", "--year",
+                                 "2024", "--hour", "2", "--minute", "30", "--next"},
+                                {});
+    EXPECT_EQ(skipped.err,
+              "velnora-cli: 3/10/2024 2:30:00 AM does not exist in America/New_York (the clocks "
+              "skip it); taken as 3/10/2024 3:30:00 AM, at UTC-04:00\n");
+    EXPECT_NE(skipped.out.find("Time of work: 3/10/2024 3:30:00 AM\n"), std::string::npos)
+        << skipped.out;
+}
+
+// Samoa crossed the date line at the end of 29 December 2011: the 30th never came
+// there, so it is no day of the listing.
+TEST(Plan, ADateThePlacesClocksSkippedIsNotListed) {
+    const CliRun r = Call({"--place", "Apia Samoa", "--month", "December", "--day", "28", "--year",
+                           "2011", "--days", "4", "--table", "--json"},
+                          {});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_EQ(Count(r.out, "{\"date\": "), 3u);
+    EXPECT_EQ(r.out.find("{\"date\": \"12/30/2011\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("{\"date\": \"12/31/2011\""), std::string::npos);
 }
 #endif
 

@@ -6,6 +6,10 @@
 //                                          refused
 //   shell_lock_helper <lock file> crash  : takes the lock and dies without
 //                                          releasing it, as a crashed copy would
+//   shell_lock_helper default check      : the same check at the paths the
+//                                          program itself takes from its
+//                                          environment
+//   shell_lock_helper default path       : prints those two paths, one a line
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdlib>
@@ -33,9 +37,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     velnora::SetApplicationMetadata();
     if (argc != 3 && argc != 4) return 2;
-    velnora::InstanceLock lock(QString::fromLocal8Bit(argv[1]),
-                               argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());
     const QByteArray mode(argv[2]);
+    const bool programPaths = QByteArray(argv[1]) == "default";
+    if (programPaths && mode == "path") {
+        QTextStream(stdout) << velnora::InstanceLock::DefaultPath() << '\n'
+                            << velnora::InstanceLock::FallbackPath() << Qt::endl;
+        return 0;
+    }
+    velnora::InstanceLock lock(
+        programPaths ? velnora::InstanceLock::DefaultPath() : QString::fromLocal8Bit(argv[1]),
+        programPaths ? velnora::InstanceLock::FallbackPath()
+        : argc == 4  ? QString::fromLocal8Bit(argv[3])
+                     : QString());
     if (mode == "crash") {
         if (lock.tryAcquire() != velnora::LockState::Held) return 2;
         std::_Exit(3);

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -26,8 +28,10 @@ struct HelperRun {
 
 // Runs the lock helper as a second copy would start; as the unprivileged user
 // "nobody" when `asAnotherUser` and the tests run as root.
-HelperRun RunHelper(const QString& lockPath, const char* mode, const QString& fallback = {},
-                    bool asAnotherUser = false) {
+HelperRun RunHelper(
+    const QString& lockPath, const char* mode, const QString& fallback = {},
+    bool asAnotherUser = false,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QStringList arguments{lockPath, QString::fromLatin1(mode)};
     if (!fallback.isEmpty()) arguments << fallback;
     QString program = QStringLiteral(VELNORA_LOCK_HELPER);
@@ -39,6 +43,7 @@ HelperRun RunHelper(const QString& lockPath, const char* mode, const QString& fa
         program = QStringLiteral("setpriv");
     }
     QProcess helper;
+    helper.setProcessEnvironment(environment);
     helper.start(program, arguments);
     // A start that blocks (on a FIFO, say) fails here instead of hanging the suite.
     EXPECT_TRUE(helper.waitForFinished(10000)) << "the second copy did not finish";
@@ -178,6 +183,94 @@ TEST_F(SingleInstanceTest, LockPathThatCannotHoldALockFallsBack) {
                   QStringLiteral("Application cannot check whether it is already running "
                                  "[information]"))
             << name;
+    }
+}
+
+// The program takes its lock path from its environment: the runtime folder when
+// it is the user's own and closed, otherwise a private folder under the cache
+// folder. Whatever is left at that path, by the user's own mishaps or by root,
+// leaves the program starting normally.
+TEST_F(SingleInstanceTest, NothingLeftAtTheProgramsLockPathKeepsItFromStarting) {
+    const bool root = ::geteuid() == 0;
+    const QString run = dir_.filePath(QStringLiteral("run")),
+                  shared = dir_.filePath(QStringLiteral("shared")),
+                  cache = dir_.filePath(QStringLiteral("cache"));
+    ASSERT_TRUE(QDir().mkdir(run) && QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0700), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);  // as /tmp is
+    const QString privateLock = cache + QStringLiteral("/velnora/velnora.lock");
+    struct Environment {
+        const char* name;
+        QString runtime;  // XDG_RUNTIME_DIR; empty: unset
+        QString lock;     // where the program is to put its lock
+    };
+    const Environment environments[] = {
+        {"runtime-folder", run, run + QStringLiteral("/velnora.lock")},
+        {"no-runtime-folder", QString(), privateLock},
+        {"runtime-folder-open-to-all", shared, privateLock},
+    };
+    using Plant = bool (*)(const QString&);
+    struct Left {
+        const char* name;
+        Plant plant;
+        bool foreign;  // owned by root, with the program run as "nobody"
+    };
+    const Left leftovers[] = {
+        {"folder", [](const QString& p) { return QDir().mkdir(p); }, false},
+        {"fifo", [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }, false},
+        {"lock-of-another-host-a-minute-old",
+         [](const QString& p) {
+             QFile file(p);
+             return file.open(QIODevice::WriteOnly) &&
+                    file.write("4242\nvelnora\nanother-host.example\n") > 0 && file.flush() &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime);
+         },
+         false},
+        {"file-of-another-owner",
+         [](const QString& p) {
+             QFile file(p);
+             return file.open(QIODevice::WriteOnly) &&
+                    file.write("1\nvelnora\n" + QSysInfo::machineHostName().toLocal8Bit() + "\n") >
+                        0 &&
+                    ::chmod(QFile::encodeName(p), 0600) == 0;
+         },
+         true},
+    };
+    for (const Environment& e : environments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (!e.runtime.isEmpty()) environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), e.runtime);
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        const HelperRun paths =
+            RunHelper(QStringLiteral("default"), "path", {}, false, environment);
+        ASSERT_EQ(paths.output.split(QLatin1Char('\n')).value(0), e.lock) << e.name;
+        const QFileInfo folder(QFileInfo(e.lock).path());
+        EXPECT_EQ(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser |
+                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
+                  QFile::Permissions())
+            << e.name << ": other users may enter the lock's folder";
+        for (const Left& left : leftovers) {
+            if (left.foreign && !root) continue;
+            ASSERT_TRUE(left.plant(e.lock)) << e.name << ", " << left.name;
+            if (left.foreign) {  // the user's own folders, root's file in one of them
+                ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);
+                for (const QString& f : {run, cache, folder.filePath()}) {
+                    ASSERT_EQ(::chown(QFile::encodeName(f).constData(), 65534, 65534), 0);
+                }
+            }
+            const HelperRun start =
+                RunHelper(QStringLiteral("default"), "check", {}, left.foreign, environment);
+            EXPECT_EQ(start.status, 0) << e.name << ", " << left.name;
+            EXPECT_EQ(start.output, QString()) << e.name << ", " << left.name;
+            if (left.foreign) {
+                for (const QString& f : {run, cache, folder.filePath()}) {
+                    ASSERT_EQ(::chown(QFile::encodeName(f).constData(), 0, 0), 0);
+                }
+            }
+            QDir(e.lock).removeRecursively();
+            QFile::remove(e.lock);
+        }
     }
 }
 

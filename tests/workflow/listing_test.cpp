@@ -126,6 +126,20 @@ TEST(Listing, ADayWithoutSunriseIsListedWithItsReasonAndTheOthersStillCome) {
     EXPECT_EQ(days.back().night.back().end, days.back().evaluation.NextDaySunRise);
 }
 
+// A date the place's clocks skipped has no periods of its own, and the year
+// list's last date ends a listing that was asked to go further.
+TEST(Listing, LeavesOutSkippedDatesAndEndsWithTheYearList) {
+    const FormValues f = Ahmedabad(2050, 12, 28, 12, 0, 0);
+    const ZoneForDate skipsThe30th = [](const Date& d, FormValues&) { return d.day != 30; };
+    const auto days = ListDays(f, 10, skipsThe30th);
+    std::vector<int> listed;
+    for (const DayListing& d : days) {
+        EXPECT_FALSE(d.failure) << d.date.day << ": " << d.failure->text();
+        listed.push_back(d.date.day);
+    }
+    EXPECT_EQ(listed, (std::vector<int>{28, 29, 31}));
+}
+
 TEST(FindNext, FromTheTimeOfWork) {
     const PeriodWanted favorable{Verdict::Favorable, {}};
     struct Row {
