@@ -2,7 +2,8 @@
 // Velnora on the desktop: the windows and the shell with their real
 // collaborators. The shell's start-up decides whether the event loop runs at all;
 // afterwards EndProgram is the only way out, so closing the last window does not
-// end the program by itself.
+// end the program by itself. The windows speak the user's language when the
+// program ships it, English otherwise.
 #include <QApplication>
 
 #include "forms/gazetteer_lookup.h"
@@ -12,10 +13,14 @@
 #include "shell/services.h"
 #include "shell/shell.h"
 #include "shell/update_reminder.h"
+#include "ui/language.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velnora::SetApplicationMetadata();
+    // The user's language, before the first window is made.
+    velnora::Translation translation;
+    translation.install(velnora::ChosenLanguage(velnora::ProcessEnvironment()));
     QApplication::setQuitOnLastWindowClosed(false);
 
     velnora::QtMessageBoxes boxes;

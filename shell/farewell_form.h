@@ -55,6 +55,7 @@ private:
         const char* placeholder;
     };
     QString textOf(const QWidget* box) const;
+    QString fieldOf(const TextBox& entry) const;
     void setTextOf(QWidget* box, const QString& text);
     const TextBox* findBox(const QObject* watched) const;
 

@@ -17,6 +17,7 @@ public:
     explicit LinkLabel(const QString& caption, QWidget* parent = nullptr);
 
     void setWordWrap(bool wrap) { wrap_ = wrap; }
+    bool wordWrap() const { return wrap_; }
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     Qt::Alignment alignment() const { return alignment_; }
 

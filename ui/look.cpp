@@ -14,6 +14,7 @@
 
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
+#include "ui/text_fit.h"
 
 namespace velnora {
 
@@ -35,8 +36,22 @@ void Twips::fixSize(QWidget* window, int width, int height) const {
 
 namespace {
 
+// The Indian scripts the windows are translated into, from the fonts Debian has
+// for them; decided once. A family without those letters falls back to these.
+QStringList ScriptFallbacks() {
+    QStringList found;
+    for (const char* name :
+         {"Lohit Devanagari", "Lohit Gujarati", "Noto Sans Devanagari", "Noto Sans Gujarati"}) {
+        const QString family = QString::fromLatin1(name);
+        if (QFontDatabase::hasFamily(family)) found << family;
+    }
+    return found;
+}
+
 QFont Font(const QString& family, double points, bool bold) {
+    static const QStringList fallbacks = ScriptFallbacks();
     QFont font(family);
+    if (!fallbacks.isEmpty()) font.setFamilies(QStringList(family) + fallbacks);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -96,7 +111,10 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, co
     link->setObjectName(QString::fromLatin1(name));
     UseFont(link, font);
     SetTextColour(link, colour);
-    scale.place(link, twips.x(), twips.y(), twips.width(), twips.height());
+    // As tall as its text, like a one-line label.
+    QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
+    place.setHeight(std::max(place.height(), TextSize(CaptionText(caption), font).height()));
+    link->setGeometry(place);
     return link;
 }
 
@@ -118,13 +136,14 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     label->setTextFormat(Qt::PlainText);
     UseFont(label, font);
     SetTextColour(label, colour);
-    // A one-line caption keeps its whole text even where the fallback font runs wider
-    // or taller than the one the layout was drawn for.
+    // A one-line caption keeps its whole text even where the fallback font (or the
+    // font of a translation's script) runs wider or taller than the one the layout
+    // was drawn for.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
     if (!wrap) {
-        const QFontMetrics metrics(font);
-        place.setWidth(std::max(place.width(), metrics.horizontalAdvance(text) + 2));
-        place.setHeight(std::max(place.height(), metrics.height()));
+        const QSize needed = TextSize(text, font);
+        place.setWidth(std::max(place.width(), needed.width() + 2));
+        place.setHeight(std::max(place.height(), needed.height()));
     }
     label->setGeometry(place);
     return label;
