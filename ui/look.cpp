@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -36,22 +37,30 @@ void Twips::fixSize(QWidget* window, int width, int height) const {
 
 namespace {
 
-// The Indian scripts the windows are translated into, from the fonts Debian has
-// for them; decided once. A family without those letters falls back to these.
-QStringList ScriptFallbacks() {
-    QStringList found;
-    for (const char* name :
-         {"Lohit Devanagari", "Lohit Gujarati", "Noto Sans Devanagari", "Noto Sans Gujarati"}) {
+// The fonts Debian has for an Indian script the windows are translated into;
+// decided once per script. A window in Hindi or Gujarati draws its text in its
+// script's font, which has Latin letters too, so no letter needs a fallback and
+// no other font is looked up. Elsewhere the family alone is asked for, and the
+// system's fallback draws any letter it lacks, as before.
+QStringList ScriptFamilies(QLocale::Script script) {
+    const bool gujarati = script == QLocale::GujaratiScript;
+    for (const char* name : {gujarati ? "Lohit Gujarati" : "Lohit Devanagari",
+                             gujarati ? "Noto Sans Gujarati" : "Noto Sans Devanagari"}) {
         const QString family = QString::fromLatin1(name);
-        if (QFontDatabase::hasFamily(family)) found << family;
+        if (QFontDatabase::hasFamily(family)) return {family};
     }
-    return found;
+    return {};
 }
 
 QFont Font(const QString& family, double points, bool bold) {
-    static const QStringList fallbacks = ScriptFallbacks();
     QFont font(family);
-    if (!fallbacks.isEmpty()) font.setFamilies(QStringList(family) + fallbacks);
+    const QLocale::Script script = QLocale().script();
+    if (script == QLocale::DevanagariScript || script == QLocale::GujaratiScript) {
+        static const QStringList devanagari = ScriptFamilies(QLocale::DevanagariScript);
+        static const QStringList gujarati = ScriptFamilies(QLocale::GujaratiScript);
+        font.setFamilies((script == QLocale::GujaratiScript ? gujarati : devanagari) +
+                         QStringList(family));
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

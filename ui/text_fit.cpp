@@ -23,35 +23,45 @@
 
 namespace velnora {
 
-// A text layout, unlike the font's own metrics, counts the heights of the
-// fallback fonts that draw letters the font lacks.
+// One line's height in `font`. Where the font lacks letters of the text, the
+// fallback font that draws them may run taller: a text layout counts it.
+int LineHeight(const QString& text, const QFont& font, const QFontMetrics& metrics) {
+    const auto beyondLatin =
+        std::find_if(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x250; });
+    if (beyondLatin == text.end() || metrics.inFont(*beyondLatin)) return metrics.height();
+    QTextLayout layout(text.left(text.indexOf(u'\n')), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    const int height = line.isValid() ? static_cast<int>(std::ceil(line.height())) : 0;
+    layout.endLayout();
+    return std::max(height, metrics.height());
+}
+
 QSize TextSize(const QString& text, const QFont& font, int wrapWidth) {
-    const bool latin =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x250; });
-    if (wrapWidth < 0 && latin) {
-        // Letters the font has: its own metrics, which are much cheaper.
-        const QFontMetrics metrics(font);
+    const QFontMetrics metrics(font);
+    const int lineHeight = LineHeight(text, font, metrics);
+    if (wrapWidth < 0) {
         const QStringList lines = text.split(u'\n');
         int width = 0;
         for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-        return {width, static_cast<int>(lines.size()) * metrics.height()};
+        return {width, static_cast<int>(lines.size()) * lineHeight};
     }
     QString laidOut = text;
     laidOut.replace(u'\n', QChar::LineSeparator);
     QTextLayout layout(laidOut, font);
     QTextOption option;
-    option.setWrapMode(wrapWidth < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
+    option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
     layout.beginLayout();
     qreal width = 0;
-    qreal height = 0;
+    int lines = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(wrapWidth < 0 ? 1e6 : wrapWidth);
+        line.setLineWidth(wrapWidth);
         width = std::max(width, line.naturalTextWidth());
-        height += line.height();
+        ++lines;
     }
     layout.endLayout();
-    return {static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height))};
+    return {static_cast<int>(std::ceil(width)), lines * lineHeight};
 }
 
 namespace {
@@ -105,15 +115,29 @@ void CheckButton(std::vector<Overflow>& found, QAbstractButton* button) {
           TextSize(text, button->font(), wraps ? room.width() : -1));
 }
 
+// Lists check their widest entry only.
+void CheckEntries(std::vector<Overflow>& found, QWidget* list, const QStringList& entries,
+                  QSize room) {
+    const QFontMetrics metrics(list->font());
+    const QString* widest = nullptr;
+    int width = -1;
+    for (const QString& entry : entries) {
+        if (const int w = metrics.horizontalAdvance(entry); w > width) {
+            width = w;
+            widest = &entry;
+        }
+    }
+    if (widest) Check(found, list, *widest, room, TextSize(*widest, list->font()));
+}
+
 void CheckCombo(std::vector<Overflow>& found, QComboBox* combo) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
     const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                       QStyle::SC_ComboBoxEditField, combo);
-    for (int i = 0; i < combo->count(); ++i) {
-        Check(found, combo, combo->itemText(i), Visible(combo, room),
-              TextSize(combo->itemText(i), combo->font()));
-    }
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
+    CheckEntries(found, combo, entries, Visible(combo, room));
 }
 
 void CheckList(std::vector<Overflow>& found, QListWidget* list) {
@@ -126,10 +150,9 @@ void CheckList(std::vector<Overflow>& found, QListWidget* list) {
                         ? 0
                         : style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     const QRect room = list->contentsRect().adjusted(margin, 0, -margin - bar, 0);
-    for (int i = 0; i < list->count(); ++i) {
-        const QString text = list->item(i)->text();
-        Check(found, list, text, Visible(list, room), TextSize(text, list->font()));
-    }
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+    CheckEntries(found, list, entries, Visible(list, room));
 }
 
 void CheckLineEdit(std::vector<Overflow>& found, QLineEdit* box) {
