@@ -239,6 +239,25 @@ TEST(LanguageChoice, InstallingSetsTheLocaleAndFallsBackToEnglish) {
     EXPECT_EQ(QCoreApplication::translate("velnora::Menus", "&File"), QStringLiteral("&File"));
 }
 
+// The farewell form's fields start with their first texts translated; one left
+// as it is still counts as empty, as the English one does.
+TEST(LanguageChoice, UntouchedTranslatedReferralFieldsAreRefused) {
+    Translation translation;
+    ASSERT_TRUE(translation.install(QStringLiteral("hi")));
+    RecordingBoxes boxes;
+    RecordingOpener opener;
+    Help help(opener);
+    ScriptedRandom random({0.5});
+    FrmFarewell farewell(boxes, random, help);
+    EXPECT_EQ(child<QLineEdit>(&farewell, "txtName")->text(), QStringLiteral("आपका नाम"));
+    child<QLineEdit>(&farewell, "txtEmail")->setText(QStringLiteral("a@b.in"));
+    child<QLineEdit>(&farewell, "txtFriendEmail")->setText(QStringLiteral("c@d.in"));
+    farewell.cmdSubmit_Click();
+    EXPECT_EQ(boxes.texts(), QStringList{MessageTr(MessageId::EnterYourName)});
+    EXPECT_TRUE(opener.opened.isEmpty());
+    QLocale::setDefault(QLocale::system());
+}
+
 std::string LanguageName(const ::testing::TestParamInfo<const char*>& language) {
     return language.param;
 }
