@@ -22,6 +22,7 @@
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
 #include "forms/frm_time_zone.h"
+#include "forms/lookup_window.h"
 #include "forms/windows.h"
 #include "shell/about_form.h"
 #include "shell/farewell_form.h"
@@ -181,9 +182,12 @@ TEST_P(LanguagesTest, InputAndResultWindowsFit) {
     Check(windows.display(), values);
 }
 
-TEST_P(LanguagesTest, CatalogueAboutAndFarewellFit) {
+TEST_P(LanguagesTest, CatalogueLookupAboutAndFarewellFit) {
     FrmTimeZone catalogue;
     Check(&catalogue);
+    LookupWindow lookup(opener_, QDate(2024, 3, 5));
+    lookup.ShowMatches(QStringLiteral("Atlantis"), places::SearchResult{});
+    Check(&lookup);
     FrmAbout about(help_, nullptr);
     Check(&about);
     for (double draw : {0.1, 0.3, 0.6, 0.9}) {  // each of the four appeals
