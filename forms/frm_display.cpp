@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <algorithm>
 
 #include "forms/banners.h"
 #include "forms/menus.h"
+#include "forms/result_texts.h"
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
@@ -21,36 +23,29 @@ namespace {
 struct Row {
     const char* caption;  // name of the caption label
     const char* captionText;
-    const char* value;                    // name of the value label
-    std::string EvaluationResult::*text;  // what it shows
+    const char* value;  // name of the value label, one of kResultLabels
     int top;
 };
 
 // "Your Details": captions at 120, values at 1440.
 constexpr Row kDetails[] = {
-    {"Label10", "Date of Work :", "lblDOB", &EvaluationResult::lblDOB, 600},
-    {"Label14", "Time of Work :", "lblTOB", &EvaluationResult::lblTOB, 900},
-    {"Label12", "Longitude :", "lblLongitude", &EvaluationResult::lblLongitude, 1200},
-    {"Label11", "Latitude   :", "lblLatitude", &EvaluationResult::lblLatitude, 1500},
-    {"Label13", "City :", "lblCity", &EvaluationResult::lblCity, 1800},
-    {"Label15", "State :", "lblState", &EvaluationResult::lblState, 2100},
-    {"Label16", "Country :", "lblCountry", &EvaluationResult::lblCountry, 2400},
+    {"Label10", "Date of Work :", "lblDOB", 600},
+    {"Label14", "Time of Work :", "lblTOB", 900},
+    {"Label12", "Longitude :", "lblLongitude", 1200},
+    {"Label11", "Latitude   :", "lblLatitude", 1500},
+    {"Label13", "City :", "lblCity", 1800},
+    {"Label15", "State :", "lblState", 2100},
+    {"Label16", "Country :", "lblCountry", 2400},
 };
 
 // "Sun Rise Details": captions at 120, values at 2280.
 constexpr Row kSunTimes[] = {
-    {"Label6", "Sun Rise Time On", "lblPreviousDaySunRiseTime",
-     &EvaluationResult::lblPreviousDaySunRiseTime, 480},
-    {"Label5", "Sun Set Time On", "lblPreviousDaySunSetTime",
-     &EvaluationResult::lblPreviousDaySunSetTime, 840},
-    {"Label1", "Sun Rise Time On", "lblInputDaySunRiseTime",
-     &EvaluationResult::lblInputDaySunRiseTime, 1200},
-    {"Label2", "Sun Set Time On", "lblInputDaySunSetTime", &EvaluationResult::lblInputDaySunSetTime,
-     1560},
-    {"Label8", "Sun Rise Time On", "lblNextDaySunRiseTime",
-     &EvaluationResult::lblNextDaySunRiseTime, 1920},
-    {"Label7", "Sun Set Time On", "lblNextDaySunSetTime", &EvaluationResult::lblNextDaySunSetTime,
-     2280},
+    {"Label6", "Sun Rise Time On", "lblPreviousDaySunRiseTime", 480},
+    {"Label5", "Sun Set Time On", "lblPreviousDaySunSetTime", 840},
+    {"Label1", "Sun Rise Time On", "lblInputDaySunRiseTime", 1200},
+    {"Label2", "Sun Set Time On", "lblInputDaySunSetTime", 1560},
+    {"Label8", "Sun Rise Time On", "lblNextDaySunRiseTime", 1920},
+    {"Label7", "Sun Set Time On", "lblNextDaySunSetTime", 2280},
 };
 
 constexpr char kExplanation[] =
@@ -63,13 +58,15 @@ constexpr char kEmptyValue[] = "empty";
 
 }  // namespace
 
-QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, std::string EvaluationResult::*text,
-                             const QString& description, const QFont& font, const QColor& colour,
-                             const QRect& at, const Twips& twips) {
+QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, const QString& description,
+                             const QFont& font, const QColor& colour, const QRect& at,
+                             const Twips& twips) {
     QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString(), font, colour, at, twips);
     label->setAccessibleName(QString::fromLatin1(kEmptyValue));
     label->setAccessibleDescription(description);
-    values_.push_back({text, label});
+    const auto shown = std::find(kResultLabels.begin(), kResultLabels.end(), name);
+    Q_ASSERT(shown != kResultLabels.end());
+    values_.push_back({static_cast<std::size_t>(shown - kResultLabels.begin()), label});
     return label;
 }
 
@@ -118,14 +115,13 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     CaptionFrame* details =
         AddCaptionedFrame(result, QStringLiteral("fraDetails"), QStringLiteral("Your Details"),
                           bold, kFrameGreen, kMaroon, {6240, 360, 3490, 2775}, twips);
-    AddValue(details, "lblName", &EvaluationResult::lblName, QStringLiteral("Your Details"), large,
-             kMaroon, {120, 240, 3285, 240}, twips);
+    AddValue(details, "lblName", QStringLiteral("Your Details"), large, kMaroon,
+             {120, 240, 3285, 240}, twips);
     for (const Row& row : kDetails) {
         const QString caption = QString::fromLatin1(row.captionText);
         AddLabel(details, QString::fromLatin1(row.caption), caption, regular, kMaroon,
                  {120, row.top, 1320, 195}, twips);
-        AddValue(details, row.value, row.text, caption, bold, kMaroon, {1440, row.top, 2055, 195},
-                 twips);
+        AddValue(details, row.value, caption, bold, kMaroon, {1440, row.top, 2055, 195}, twips);
     }
 
     CaptionFrame* sun =
@@ -144,8 +140,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
         } else {
             AddLabel(sun, name, caption, bold, kMaroon, {120, row.top, 2100, 195}, twips);
         }
-        AddValue(sun, row.value, row.text, caption, bold, kMaroon, {2280, row.top, 3615, 195},
-                 twips);
+        AddValue(sun, row.value, caption, bold, kMaroon, {2280, row.top, 3615, 195}, twips);
     }
 
     AddLabel(result, QStringLiteral("Label9"), QString::fromLatin1(kExplanation), large,
@@ -154,15 +149,13 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
              {120, 4800, 1275, 240}, twips);
     AddLabel(result, QStringLiteral("Label3"), QStringLiteral("Choghadiya for given day:"), large,
              kYellow, {120, 4200, 2850, 240}, twips);
-    QLabel* verdict =
-        AddValue(result, "lblTimePeriod", &EvaluationResult::lblTimePeriod,
-                 QStringLiteral("Time Period"), large, kYellow, {3120, 4800, 6570, 720}, twips);
+    QLabel* verdict = AddValue(result, "lblTimePeriod", QStringLiteral("Time Period"), large,
+                               kYellow, {3120, 4800, 6570, 720}, twips);
     verdict->setWordWrap(true);
     verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AddValue(result, "lblChaghodiya", &EvaluationResult::lblChaghodiya,
-             QStringLiteral("Choghadiya for given day:"), large, kYellow, {3120, 4200, 1545, 240},
-             twips);
-    Q_ASSERT(values_.size() == EvaluationResult::kLabels.size());
+    AddValue(result, "lblChaghodiya", QStringLiteral("Choghadiya for given day:"), large, kYellow,
+             {3120, 4200, 1545, 240}, twips);
+    Q_ASSERT(values_.size() == kResultLabels.size());
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmDisplay::backRequested);
     connect(menu.first, &QAction::triggered, this, &FrmDisplay::backRequested);
@@ -180,8 +173,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
 }
 
 void FrmDisplay::setResult(const EvaluationResult& result) {
+    const auto texts = ResultTexts(result);
     for (const Value& value : values_) {
-        const QString text = QString::fromStdString(result.*value.text);
+        const QString& text = texts[value.index];
         value.label->setText(text);
         value.label->setAccessibleName(text.isEmpty() ? QString::fromLatin1(kEmptyValue) : text);
     }

@@ -24,8 +24,7 @@ class LinkLabel;
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-            QWidget* parent = nullptr);
+    FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent = nullptr);
 
     // The form's values as the workflow reads them.
     FormValues values() const;
@@ -50,7 +49,6 @@ private:
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
-    DateTimeFormatter format_;
 
     QWidget* Frame2_ = nullptr;
     QWidget* fraZone_ = nullptr;

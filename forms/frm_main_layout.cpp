@@ -96,9 +96,8 @@ QButtonGroup* Group(QWidget* parent, const char* name, QRadioButton* first, QRad
 
 }  // namespace
 
-FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-                 QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)), format_(std::move(format)) {
+FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent)
+    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Velnora v1.15"));
     setAttribute(Qt::WA_DeleteOnClose);

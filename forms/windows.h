@@ -21,8 +21,7 @@ class FrmMain;
 class Windows : public QObject {
     Q_OBJECT
 public:
-    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-            QObject* parent = nullptr);
+    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, QObject* parent = nullptr);
     ~Windows() override;
 
     FrmMain* main() const;        // nullptr once unloaded
@@ -42,7 +41,6 @@ private:
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
-    DateTimeFormatter format_;
     QPointer<FrmMain> main_;
     QPointer<FrmDisplay> display_;
 };

@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "workflow/messages.h"
+#include "messages/messages.h"
 
 namespace velnora {
 

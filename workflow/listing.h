@@ -40,7 +40,7 @@ std::vector<DayListing> ListDays(const FormValues& form, int count,
 // What the search for the next period looks for: a verdict, or one name.
 struct PeriodWanted {
     std::optional<Verdict> verdict;
-    std::string_view name;  // one of the seven names when no verdict is given
+    std::optional<Choghadiya> name;  // the name wanted when no verdict is given
     bool Matches(const Period& period) const;
 };
 
