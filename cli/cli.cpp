@@ -329,15 +329,15 @@ ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock)
     if (o.plan.now) {
         if (const auto m = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count())) {
             SetTimeOfWork(o.form, {m->year, m->month, m->day}, {m->hour, m->minute, m->second});
-            o.form.zoneHour = m->zone.zoneHour;
-            o.form.zoneMinute = m->zone.zoneMinute;
+            o.form.zoneHour = std::to_string(m->zone.hours);
+            o.form.zoneMinute = std::to_string(m->zone.minutes);
         }
     }
     return [zoneId](const Date& d, FormValues& f) {
         if (const auto z =
-                places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
-            f.zoneHour = z->zoneHour;
-            f.zoneMinute = z->zoneMinute;
+                places::ZoneOffsetAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
+            f.zoneHour = std::to_string(z->hours);
+            f.zoneMinute = std::to_string(z->minutes);
         }
     };
 }

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 
 class QWidget;
 

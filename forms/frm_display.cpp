@@ -15,6 +15,7 @@
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
 
 namespace velnora {
 
@@ -72,7 +73,7 @@ QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, const QString& d
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <vector>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 #include "workflow/evaluation.h"
 
 class QLabel;

@@ -9,7 +9,9 @@
 
 #include <QMainWindow>
 
-#include "forms/seams.h"
+#include "forms/coordinate_lookup.h"
+#include "forms/link.h"
+#include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
 class QButtonGroup;

@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "forms/seams.h"
+#include "forms/coordinate_lookup.h"
+#include "forms/link.h"
+#include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {

@@ -9,14 +9,11 @@
 #include "ui/addresses.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
 
 namespace velnora {
 namespace {
 
-constexpr char kDescription[] =
-    "Velnora helps you find a favorable period during which you can start an important task. "
-    "Perform important tasks in the favorable period and avoid them during the unfavorable "
-    "period for good results.";
 constexpr char kFullBrandOffer[] =
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website.";
@@ -37,7 +34,7 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       help_(help) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setModal(true);
     const QFont regular = Verdana(8.25);
     setFont(regular);
@@ -50,10 +47,11 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
     twips.place(picIcon, 120, 120, 540, 540);
     picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-    QLabel* label2 = AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Velnora v1.15"),
+    QLabel* label2 = AddLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kProgramCaption),
                               Verdana(9.75, true), kYellow, {780, 285, 3480, 240}, twips);
     label2->setAccessibleName(label2->text());
-    AddParagraph(this, "Label1", kDescription, regular, Qt::black, {120, 960, 5715, 975}, twips);
+    AddParagraph(this, "Label1", kProgramDescription, regular, Qt::black, {120, 960, 5715, 975},
+                 twips);
     lblHomePage_ =
         AddLink(this, "lblHomePage",
                 QStringLiteral("Click here to visit ") + QString::fromLatin1(address::kForumHome),

@@ -10,13 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/seams.h"
 #include "shell/app_icon.h"
 #include "shell/help.h"
 #include "shell/services.h"
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/message_boxes.h"
+#include "ui/program.h"
 
 namespace velnora {
 namespace {
@@ -75,7 +76,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
       boxes_(boxes),
       help_(help) {
     setObjectName(QStringLiteral("frmFarewell"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(MsSansSerif(8.25));
     Paint(this, Qt::white, Qt::black);
@@ -103,7 +104,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(Label2_, 120, 840, 6975, 1095);
 
-    auto* label1 = new QLabel(QStringLiteral("Velnora v1.15"), this);
+    auto* label1 = new QLabel(QString::fromLatin1(kProgramCaption), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(MsSansSerif(18));
     twips.place(label1, 1080, 240, 5175, 435);
@@ -190,9 +191,8 @@ void FrmFarewell::Check1_Click(bool ticked) {
 void FrmFarewell::lblGoToHome_Click() { help_.OpenSoftwareCatalogue(); }
 
 void FrmFarewell::cmdSubmit_Click() {
-    fields_ = {TrimBlanks(textOf(txtName_)), TrimBlanks(textOf(txtEmail_)),
-               TrimBlanks(textOf(txtMessage_)), TrimBlanks(textOf(txtFriendName_)),
-               TrimBlanks(textOf(txtFriendEmail_))};
+    fields_ = {Trim(textOf(txtName_)), Trim(textOf(txtEmail_)), Trim(textOf(txtMessage_)),
+               Trim(textOf(txtFriendName_)), Trim(textOf(txtFriendEmail_))};
     if (const std::optional<MessageId> refusal =
             AddressRefusal(fields_.email, fields_.friendEmail)) {
         ShowMessage(boxes_, this, *refusal);
@@ -212,10 +212,10 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
     const QString placeholder = QString::fromLatin1(entry->placeholder);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (TrimBlanks(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
+            if (Trim(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
             break;
         case QEvent::FocusOut:
-            if (TrimBlanks(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
+            if (Trim(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
             break;
         case QEvent::KeyPress:
             if ((entry->box == txtEmail_ || entry->box == txtFriendEmail_) &&

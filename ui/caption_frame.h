@@ -13,8 +13,6 @@ public:
     CaptionFrame(const QString& objectName, const QString& caption, const QColor& background,
                  const QColor& captionColour, QWidget* parent);
 
-    QString caption() const { return caption_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -28,7 +28,7 @@ struct DayListing {
     Date date;
     std::optional<Message> failure;  // why this date has no periods (no sunrise or sunset)
     Evaluation evaluation;           // of the date at the form's clock time
-    std::array<Period, 8> day{};
+    std::array<Period, kPeriodsPerSpan> day{};
     std::vector<Period> night;  // to the next sunrise, split at midnight
 };
 

@@ -159,7 +159,7 @@ struct TriggerRow {
 };
 
 // Which control asks for which page is the windows' own fact (forms tests) and
-// which page each Link opens is modHelp's (links_test); here one link of each
+// which page each Link opens is Help's (links_test); here one link of each
 // window shows that the shell opens what a window asks for.
 const TriggerRow kWindowLinks[] = {
     {"forum-banner", "Label61", false, address::kForumHome},
