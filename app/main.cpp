@@ -7,7 +7,6 @@
 #include <QApplication>
 
 #include "forms/gazetteer_lookup.h"
-#include "forms/sun_time_format.h"
 #include "forms/windows.h"
 #include "shell/metadata.h"
 #include "shell/services.h"
@@ -26,8 +25,7 @@ int main(int argc, char* argv[]) {
     velnora::QtMessageBoxes boxes;
     velnora::DesktopLinkOpener links;
     velnora::LoadOrder loaded;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             velnora::LocaleDateTimeFormatter(QLocale::system()));
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;

@@ -177,7 +177,7 @@ constexpr std::string_view kUsageText =
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
     "within eight days (--next), 64 usage error, 74 calendar file not written.\n";
 
-// The captions of the text output, in the order of EvaluationResult::kLabels.
+// The captions of the text output, in the order of kResultLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
     "Name",
     "Date of Work",
@@ -229,10 +229,10 @@ bool ParseMonth(std::string_view text, int& position) {
 void WriteJson(std::ostream& out, const Evaluation& e, bool table, const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
-    for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
-        const auto& label = EvaluationResult::kLabels[i];
-        out << "  " << JsonQuote(label.name) << ": " << JsonQuote(e.texts.*label.text)
-            << (i + 1 < EvaluationResult::kLabels.size() || table ? ",\n" : "\n");
+    const auto texts = ResultTexts(e.result);
+    for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
+        out << "  " << JsonQuote(kResultLabels[i]) << ": " << JsonQuote(texts[i])
+            << (i + 1 < kResultLabels.size() || table ? ",\n" : "\n");
     }
     if (table) {
         out << "  \"periods\": {\n    \"day\": ";
@@ -248,10 +248,10 @@ void WriteText(std::ostream& out, const Evaluation& e, bool table, const std::st
     if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
+    const auto texts = ResultTexts(e.result);
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
         out << std::left << std::setw(static_cast<int>(width + 1))
-            << (std::string(kCaptions[i]) + ":") << ' '
-            << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
+            << (std::string(kCaptions[i]) + ":") << ' ' << Visible(texts[i]) << '\n';
     }
     if (table) {
         WriteTextPeriods(out, kDayPeriodsHeading, DayPeriods(e), &e);
@@ -329,15 +329,15 @@ ZoneForDate PlaceZone(Options& o, const std::string& zoneId, const Clock& clock)
     if (o.plan.now) {
         if (const auto m = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count())) {
             SetTimeOfWork(o.form, {m->year, m->month, m->day}, {m->hour, m->minute, m->second});
-            o.form.zoneHour = m->zone.zoneHour;
-            o.form.zoneMinute = m->zone.zoneMinute;
+            o.form.zoneHour = std::to_string(m->zone.hours);
+            o.form.zoneMinute = std::to_string(m->zone.minutes);
         }
     }
     return [zoneId](const Date& d, FormValues& f) {
         if (const auto z =
-                places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
-            f.zoneHour = z->zoneHour;
-            f.zoneMinute = z->zoneMinute;
+                places::ZoneOffsetAt(zoneId, d.year, d.month, d.day, f.hour, f.minute, f.second)) {
+            f.zoneHour = std::to_string(z->hours);
+            f.zoneMinute = std::to_string(z->minutes);
         }
     };
 }
@@ -415,7 +415,7 @@ int Run(const Options& o, std::ostream& out, std::ostream& err) {
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);
-    e.texts.lblName = o.form.name;  // a plan may leave the name out
+    e.result.name = o.form.name;  // a plan may leave the name out
     if (o.json) {
         WriteJson(out, e, o.table, o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {

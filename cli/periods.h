@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/english.h"
 #include "workflow/evaluation.h"
 
 namespace velnora::cli {
@@ -14,9 +15,6 @@ namespace velnora::cli {
 inline constexpr std::string_view kDayPeriodsHeading = "Day periods (sunrise to sunset):";
 inline constexpr std::string_view kNightPeriodsHeading =
     "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";
-
-std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
-std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"
 
 // One period as a JSON object on one line.
 void WriteJsonPeriod(std::ostream& out, const Period& period);

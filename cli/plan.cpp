@@ -14,9 +14,6 @@
 namespace velnora::cli {
 namespace {
 
-constexpr std::array<std::string_view, 7> kPeriodNames = {"Amrut", "Shubh", "Labh", "Chal",
-                                                          "Udveg", "Rog",   "Kal"};
-
 bool SameLetters(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
         return std::tolower(x) == std::tolower(y);
@@ -29,7 +26,8 @@ std::optional<std::string> WantedWord(std::string_view text) {
          {std::string_view("favorable"), std::string_view("intermediate")}) {
         if (SameLetters(text, word)) return std::string(word);
     }
-    for (std::string_view name : kPeriodNames) {
+    for (int i = 0; i < kChoghadiyaCount; ++i) {
+        const std::string_view name = PeriodName(static_cast<Choghadiya>(i));
         if (SameLetters(text, name)) return std::string(name);
     }
     return std::nullopt;
@@ -38,7 +36,7 @@ std::optional<std::string> WantedWord(std::string_view text) {
 PeriodWanted Wanted(const std::string& word) {
     if (word == "favorable") return {Verdict::Favorable, {}};
     if (word == "intermediate") return {Verdict::Intermediate, {}};
-    return {std::nullopt, word};
+    return {std::nullopt, PeriodNamed(word)};
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -67,8 +65,8 @@ int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneF
         return kNoneWithinDays;
     }
     const Period& p = next->period;
-    const std::string work = FormatUsGeneralDate(
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second}));
+    const std::string work =
+        UsGeneralDate(LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second}));
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
@@ -82,15 +80,15 @@ int WriteNext(const Options& o, const FormValues& form, const ZoneForDate& zoneF
     }
     WritePlace(out, o);
     out << "Time of work: " << work << '\n'
-        << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << p.name << ", " << VerdictWord(p.verdict)
-        << ", " << FormatUsGeneralDate(p.start) << " to " << FormatUsGeneralDate(p.end) << " ("
-        << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
-        << "'s column)\n";
+        << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << PeriodName(p.name) << ", "
+        << VerdictWord(p.verdict) << ", " << UsGeneralDate(p.start) << " to "
+        << UsGeneralDate(p.end) << " (" << (p.night ? "night" : "day") << " period " << p.number
+        << ", " << WeekdayName(p.weekday) << "'s column)\n";
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
 
-std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+std::string DateText(const Date& d) { return UsGeneralDate(LocalDateTime::From(d, {})); }
 
 void WriteDays(const Options& o, const std::vector<DayListing>& days, std::ostream& out) {
     if (o.json) {

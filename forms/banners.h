@@ -8,7 +8,7 @@
 #include <QtGlobal>
 #include <functional>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 
 class QWidget;
 

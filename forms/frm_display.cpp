@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <algorithm>
 
 #include "forms/banners.h"
 #include "forms/menus.h"
+#include "forms/result_texts.h"
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
 #include "ui/text_fit.h"
 
 namespace velnora {
@@ -22,43 +25,35 @@ namespace {
 struct Row {
     const char* caption;  // name of the caption label
     const char* captionText;
-    const char* value;                    // name of the value label
-    std::string EvaluationResult::*text;  // what it shows
+    const char* value;  // name of the value label, one of kResultLabels
     int top;
 };
 
 // "Your Details": captions at 120, values at 1440.
 constexpr Row kDetails[] = {
-    {"Label10", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Date of Work :"), "lblDOB",
-     &EvaluationResult::lblDOB, 600},
-    {"Label14", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Time of Work :"), "lblTOB",
-     &EvaluationResult::lblTOB, 900},
-    {"Label12", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Longitude :"), "lblLongitude",
-     &EvaluationResult::lblLongitude, 1200},
-    {"Label11", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Latitude   :"), "lblLatitude",
-     &EvaluationResult::lblLatitude, 1500},
-    {"Label13", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "City :"), "lblCity",
-     &EvaluationResult::lblCity, 1800},
-    {"Label15", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "State :"), "lblState",
-     &EvaluationResult::lblState, 2100},
-    {"Label16", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Country :"), "lblCountry",
-     &EvaluationResult::lblCountry, 2400},
+    {"Label10", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Date of Work :"), "lblDOB", 600},
+    {"Label14", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Time of Work :"), "lblTOB", 900},
+    {"Label12", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Longitude :"), "lblLongitude", 1200},
+    {"Label11", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Latitude   :"), "lblLatitude", 1500},
+    {"Label13", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "City :"), "lblCity", 1800},
+    {"Label15", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "State :"), "lblState", 2100},
+    {"Label16", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Country :"), "lblCountry", 2400},
 };
 
 // "Sun Rise Details": captions at 120, values at 2280.
 constexpr Row kSunTimes[] = {
     {"Label6", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Rise Time On"),
-     "lblPreviousDaySunRiseTime", &EvaluationResult::lblPreviousDaySunRiseTime, 480},
+     "lblPreviousDaySunRiseTime", 480},
     {"Label5", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Set Time On"),
-     "lblPreviousDaySunSetTime", &EvaluationResult::lblPreviousDaySunSetTime, 840},
+     "lblPreviousDaySunSetTime", 840},
     {"Label1", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Rise Time On"),
-     "lblInputDaySunRiseTime", &EvaluationResult::lblInputDaySunRiseTime, 1200},
+     "lblInputDaySunRiseTime", 1200},
     {"Label2", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Set Time On"), "lblInputDaySunSetTime",
-     &EvaluationResult::lblInputDaySunSetTime, 1560},
+     1560},
     {"Label8", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Rise Time On"),
-     "lblNextDaySunRiseTime", &EvaluationResult::lblNextDaySunRiseTime, 1920},
+     "lblNextDaySunRiseTime", 1920},
     {"Label7", QT_TRANSLATE_NOOP("velnora::FrmDisplay", "Sun Set Time On"), "lblNextDaySunSetTime",
-     &EvaluationResult::lblNextDaySunSetTime, 2280},
+     2280},
 };
 
 constexpr char kExplanation[] = QT_TRANSLATE_NOOP(
@@ -72,19 +67,21 @@ constexpr char kEmptyValue[] = QT_TRANSLATE_NOOP("velnora::FrmDisplay", "empty")
 
 }  // namespace
 
-QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, std::string EvaluationResult::*text,
-                             const QString& description, const QFont& font, const QColor& colour,
-                             const QRect& at, const Twips& twips) {
+QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, const QString& description,
+                             const QFont& font, const QColor& colour, const QRect& at,
+                             const Twips& twips) {
     QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString(), font, colour, at, twips);
     label->setAccessibleName(tr(kEmptyValue));
     label->setAccessibleDescription(description);
-    values_.push_back({text, label});
+    const auto shown = std::find(kResultLabels.begin(), kResultLabels.end(), name);
+    Q_ASSERT(shown != kResultLabels.end());
+    values_.push_back({static_cast<std::size_t>(shown - kResultLabels.begin()), label});
     return label;
 }
 
 FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -126,14 +123,12 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     CaptionFrame* details =
         AddCaptionedFrame(result, QStringLiteral("fraDetails"), tr("Your Details"), bold,
                           kFrameGreen, kMaroon, {6240, 360, 3490, 2775}, twips);
-    AddValue(details, "lblName", &EvaluationResult::lblName, tr("Your Details"), large, kMaroon,
-             {120, 240, 3285, 240}, twips);
+    AddValue(details, "lblName", tr("Your Details"), large, kMaroon, {120, 240, 3285, 240}, twips);
     for (const Row& row : kDetails) {
         const QString caption = tr(row.captionText);
         AddLabel(details, QString::fromLatin1(row.caption), caption, regular, kMaroon,
                  {120, row.top, 1320, 195}, twips);
-        AddValue(details, row.value, row.text, caption, bold, kMaroon, {1440, row.top, 2055, 195},
-                 twips);
+        AddValue(details, row.value, caption, bold, kMaroon, {1440, row.top, 2055, 195}, twips);
     }
 
     CaptionFrame* sun =
@@ -152,8 +147,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
         } else {
             AddLabel(sun, name, caption, bold, kMaroon, {120, row.top, 2100, 195}, twips);
         }
-        AddValue(sun, row.value, row.text, caption, bold, kMaroon, {2280, row.top, 3615, 195},
-                 twips);
+        AddValue(sun, row.value, caption, bold, kMaroon, {2280, row.top, 3615, 195}, twips);
     }
 
     AddLabel(result, QStringLiteral("Label9"), tr(kExplanation), large, kPaleYellow,
@@ -162,13 +156,13 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
              {120, 4800, 1275, 240}, twips);
     AddLabel(result, QStringLiteral("Label3"), tr("Choghadiya for given day:"), large, kYellow,
              {120, 4200, 2850, 240}, twips);
-    QLabel* verdict = AddValue(result, "lblTimePeriod", &EvaluationResult::lblTimePeriod,
-                               tr("Time Period"), large, kYellow, {3120, 4800, 6570, 720}, twips);
+    QLabel* verdict = AddValue(result, "lblTimePeriod", tr("Time Period"), large, kYellow,
+                               {3120, 4800, 6570, 720}, twips);
     verdict->setWordWrap(true);
     verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    AddValue(result, "lblChaghodiya", &EvaluationResult::lblChaghodiya,
-             tr("Choghadiya for given day:"), large, kYellow, {3120, 4200, 1545, 240}, twips);
-    Q_ASSERT(values_.size() == EvaluationResult::kLabels.size());
+    AddValue(result, "lblChaghodiya", tr("Choghadiya for given day:"), large, kYellow,
+             {3120, 4200, 1545, 240}, twips);
+    Q_ASSERT(values_.size() == kResultLabels.size());
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmDisplay::backRequested);
     connect(menu.first, &QAction::triggered, this, &FrmDisplay::backRequested);
@@ -187,8 +181,9 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
 }
 
 void FrmDisplay::setResult(const EvaluationResult& result) {
+    const auto texts = ResultTexts(result);
     for (const Value& value : values_) {
-        const QString text = QString::fromStdString(result.*value.text);
+        const QString& text = texts[value.index];
         value.label->setText(text);
         value.label->setAccessibleName(text.isEmpty() ? tr(kEmptyValue) : text);
     }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "forms/menus.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
 #include "ui/text_fit.h"
 #include "ui/wrapping_button.h"
 
@@ -35,12 +37,6 @@ constexpr int kClientHeight = kPromotionTop + 735 - 60;  // the strip runs off t
 constexpr int kCaptionLeft = 120, kCaptionWidth = 3600;
 constexpr int kFieldLeft = 3840, kFieldWidth = 3360;
 constexpr int kRowHeight = 330, kCaptionHeight = 255, kCaptionDrop = 45;
-
-constexpr char kDescription[] = QT_TRANSLATE_NOOP(
-    "velnora::FrmMain",
-    "Velnora helps you find a favorable period during which you can start an important task. "
-    "Perform important tasks in the favorable period and avoid them during the unfavorable "
-    "period for good results.");
 
 struct Builder {
     const Twips& twips;
@@ -98,11 +94,10 @@ QButtonGroup* Group(QWidget* parent, const char* name, QRadioButton* first, QRad
 
 }  // namespace
 
-FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-                 QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)), format_(std::move(format)) {
+FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent)
+    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Verdana(8.25));
     const Twips twips = Twips::For(this);
@@ -263,8 +258,10 @@ void FrmMain::buildInputFrame(QWidget* frame) {
                                  {120, 5190, 7080, 450}, b.twips);
     connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
 
-    QLabel* description = AddLabel(frame, QStringLiteral("Label4"), tr(kDescription), b.base,
-                                   kPaleYellow, {7380, 180, 2355, 5460}, b.twips, true);
+    QLabel* description =
+        AddLabel(frame, QStringLiteral("Label4"),
+                 QCoreApplication::translate("velnora::Program", kProgramDescription), b.base,
+                 kPaleYellow, {7380, 180, 2355, 5460}, b.twips, true);
     description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     // Keystroke filters.

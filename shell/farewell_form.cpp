@@ -11,13 +11,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/seams.h"
 #include "shell/app_icon.h"
 #include "shell/help.h"
 #include "shell/services.h"
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/message_boxes.h"
+#include "ui/program.h"
 #include "ui/text_fit.h"
 
 namespace velnora {
@@ -83,7 +84,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
       boxes_(boxes),
       help_(help) {
     setObjectName(QStringLiteral("frmFarewell"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(MsSansSerif(8.25));
     Paint(this, Qt::white, Qt::black);
@@ -111,7 +112,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(Label2_, 120, 840, 6975, 1095);
 
-    auto* label1 = new QLabel(QStringLiteral("Velnora v1.15"), this);
+    auto* label1 = new QLabel(QString::fromLatin1(kProgramCaption), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(MsSansSerif(18));
     twips.place(label1, 1080, 240, 5175, 435);
@@ -218,10 +219,10 @@ bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
     const QString placeholder = Tr(entry->placeholder);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (TrimBlanks(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
+            if (Trim(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
             break;
         case QEvent::FocusOut:
-            if (TrimBlanks(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
+            if (Trim(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
             break;
         case QEvent::KeyPress:
             if ((entry->box == txtEmail_ || entry->box == txtFriendEmail_) &&
@@ -247,7 +248,7 @@ const FrmFarewell::TextBox* FrmFarewell::findBox(const QObject* watched) const {
 // A field still showing its translated first text reads as the English one, which
 // the referral's checks know.
 QString FrmFarewell::fieldOf(const TextBox& entry) const {
-    const QString text = TrimBlanks(textOf(entry.box));
+    const QString text = Trim(textOf(entry.box));
     return text == Tr(entry.placeholder) ? QString::fromLatin1(entry.placeholder) : text;
 }
 

@@ -8,7 +8,8 @@
 #include <QtGlobal>
 #include <optional>
 
-#include "workflow/messages.h"
+#include "core/text.h"
+#include "messages/messages.h"
 
 namespace velnora {
 
@@ -30,9 +31,6 @@ struct ReferralFields {
     QString friendName;
     QString friendEmail;
 };
-
-// The text without blanks at its start and end; line breaks and tabs are kept.
-QString TrimBlanks(const QString& text);
 
 // cmdSubmit_Click's checks of the two addresses, in order; nullopt passes.
 std::optional<MessageId> AddressRefusal(const QString& email, const QString& friendEmail);

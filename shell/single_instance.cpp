@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include "forms/seams.h"
 #include "shell/plain_file.h"
+#include "ui/message_boxes.h"
 
 namespace velnora {
 namespace {

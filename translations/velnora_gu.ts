@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gu">
 <context>
+    <name>Coordinates</name>
+    <message>
+        <source>N</source>
+        <extracomment>Latitude north of the equator</extracomment>
+        <translation>ઉ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Latitude south of the equator</extracomment>
+        <translation>દ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Longitude east of Greenwich</extracomment>
+        <translation>પૂ</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Longitude west of Greenwich</extracomment>
+        <translation>પ</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>કૃપા કરીને નામ લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>કૃપા કરીને રેખાંશના અંશમાં 0 થી 179 વચ્ચેની કિંમત લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>કૃપા કરીને રેખાંશની મિનિટમાં 0 થી 59 વચ્ચેની કિંમત લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>કૃપા કરીને અક્ષાંશના અંશમાં 0 થી 89 વચ્ચેની કિંમત લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>કૃપા કરીને અક્ષાંશની મિનિટમાં 0 થી 59 વચ્ચેની કિંમત લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Of Work</source>
+        <translation>કૃપા કરીને કાર્યની સાચી તારીખ પસંદ કરો</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Time Of Work</source>
+        <translation>કૃપા કરીને કાર્યનો સાચો સમય પસંદ કરો</translation>
+    </message>
+    <message>
+        <source>Please Enter Time Zone</source>
+        <translation>કૃપા કરીને સમય ઝોન લખો</translation>
+    </message>
+    <message>
+        <source>Sun Does Not Rise Or Set At This Place Around This Date</source>
+        <translation>આ તારીખની આસપાસ આ સ્થળે સૂર્ય ઊગતો કે આથમતો નથી</translation>
+    </message>
+    <message>
+        <source>Sun Rise And Sun Set Do Not Fall On This Date Here</source>
+        <translation>અહીં સૂર્યોદય અને સૂર્યાસ્ત આ તારીખે આવતા નથી</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>ફક્ત અંકો સ્વીકાર્ય છે</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>કૃપા કરીને ફક્ત અક્ષરો લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>કૃપા કરીને શહેર લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>કૃપા કરીને રાજ્ય લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>કૃપા કરીને દેશ લખો</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>પ્રોગ્રામ પહેલેથી ચાલી રહ્યો છે</translation>
+    </message>
+    <message>
+        <source>Application cannot check whether it is already running</source>
+        <translation>પ્રોગ્રામ તપાસી શકતો નથી કે તે પહેલેથી ચાલી રહ્યો છે કે નહીં</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>આ સોફ્ટવેરનું નવું સંસ્કરણ ઉપલબ્ધ હોઈ શકે છે<byte value="xd"/>શું તમે અપડેટ તપાસવા માગો છો?</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>ઇમેઇલ સરનામામાં ખાલી જગ્યા ન હોઈ શકે</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>કૃપા કરીને અલગ અલગ ઇમેઇલ સરનામાં લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>કૃપા કરીને સાચું ઇમેઇલ સરનામું લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>કૃપા કરીને તમારું નામ લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>કૃપા કરીને તમારો ઇમેઇલ લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>કૃપા કરીને તમારો સંદેશ લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>કૃપા કરીને તમારા મિત્રનું નામ લખો</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>કૃપા કરીને તમારા મિત્રનો ઇમેઇલ લખો</translation>
+    </message>
+</context>
+<context>
+    <name>Months</name>
+    <message>
+        <source>January</source>
+        <translation>જાન્યુઆરી</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>ફેબ્રુઆરી</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>માર્ચ</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>એપ્રિલ</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>મે</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>જૂન</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>જુલાઈ</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>ઑગસ્ટ</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>સપ્ટેમ્બર</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>ઑક્ટોબર</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>નવેમ્બર</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ડિસેમ્બર</translation>
+    </message>
+</context>
+<context>
+    <name>Periods</name>
+    <message>
+        <source>Amrut</source>
+        <translation>અમૃત</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <translation>શુભ</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <translation>લાભ</translation>
+    </message>
+    <message>
+        <source>Chal</source>
+        <extracomment>Name of a Choghadiya period (the moving, intermediate one), not &quot;walk&quot;</extracomment>
+        <translation>ચલ</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <translation>ઉદ્વેગ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <translation>રોગ</translation>
+    </message>
+    <message>
+        <source>Kal</source>
+        <extracomment>Name of a Choghadiya period (the inauspicious one of death), not &quot;tomorrow&quot; or &quot;time&quot;</extracomment>
+        <translation>કાળ</translation>
+    </message>
+</context>
+<context>
+    <name>Verdicts</name>
+    <message>
+        <source>Time period for work can be favorable.</source>
+        <translation>કાર્ય માટે આ સમય શુભ હોઈ શકે છે.</translation>
+    </message>
+    <message>
+        <source>Time period for work can be intermediate.</source>
+        <translation>કાર્ય માટે આ સમય સામાન્ય હોઈ શકે છે.</translation>
+    </message>
+    <message>
+        <source>Time period for work can be unfavorable.</source>
+        <translation>કાર્ય માટે આ સમય અશુભ હોઈ શકે છે.</translation>
+    </message>
+</context>
+<context>
     <name>velnora::Banners</name>
     <message>
         <source>Got a question about good times? Ask it in our online discussion forum. Click here to visit now!</source>
@@ -18,10 +247,6 @@
 </context>
 <context>
     <name>velnora::FrmAbout</name>
-    <message>
-        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
-        <translation>Velnora તમને એવો શુભ સમય શોધવામાં મદદ કરે છે જેમાં તમે કોઈ મહત્વનું કાર્ય શરૂ કરી શકો. સારા પરિણામ માટે મહત્વનાં કાર્યો શુભ સમયમાં કરો અને અશુભ સમયમાં તેમને ટાળો.</translation>
-    </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <translation>ઘરેથી વ્યવસાયની તક. તમારો પોતાનો ઇન્ટરનેટ વ્યવસાય શરૂ કરો અને ઓનલાઇન પૈસા કમાઓ. આ સોફ્ટવેર પૂરેપૂરું તમારી વેબસાઇટના બ્રાન્ડ સાથે મેળવો.</translation>
@@ -191,10 +416,6 @@ Download them today and share the experience with your friends and family.</sour
 </context>
 <context>
     <name>velnora::FrmMain</name>
-    <message>
-        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
-        <translation>Velnora તમને એવો શુભ સમય શોધવામાં મદદ કરે છે જેમાં તમે કોઈ મહત્વનું કાર્ય શરૂ કરી શકો. સારા પરિણામ માટે મહત્વનાં કાર્યો શુભ સમયમાં કરો અને અશુભ સમયમાં તેમને ટાળો.</translation>
-    </message>
     <message>
         <source>&amp;Proceed</source>
         <translation>આગળ વધો (&amp;P)</translation>
@@ -818,6 +1039,13 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>&amp;No</source>
         <translation>ના (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::Program</name>
+    <message>
+        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
+        <translation>Velnora તમને એવો શુભ સમય શોધવામાં મદદ કરે છે જેમાં તમે કોઈ મહત્વનું કાર્ય શરૂ કરી શકો. સારા પરિણામ માટે મહત્વનાં કાર્યો શુભ સમયમાં કરો અને અશુભ સમયમાં તેમને ટાળો.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi">
 <context>
+    <name>Coordinates</name>
+    <message>
+        <source>N</source>
+        <extracomment>Latitude north of the equator</extracomment>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <extracomment>Latitude south of the equator</extracomment>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <extracomment>Longitude east of Greenwich</extracomment>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <extracomment>Longitude west of Greenwich</extracomment>
+        <translation>प</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>कृपया नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 179 in the Degree of Longitude</source>
+        <translation>कृपया देशांतर के अंश में 0 से 179 के बीच का मान लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Longitude</source>
+        <translation>कृपया देशांतर के मिनट में 0 से 59 के बीच का मान लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 89 in the Degree of Latitude</source>
+        <translation>कृपया अक्षांश के अंश में 0 से 89 के बीच का मान लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Value Between 0 And 59 in the  Minute of Latitude</source>
+        <translation>कृपया अक्षांश के मिनट में 0 से 59 के बीच का मान लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Of Work</source>
+        <translation>कृपया कार्य की सही तिथि चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Time Of Work</source>
+        <translation>कृपया कार्य का सही समय चुनें</translation>
+    </message>
+    <message>
+        <source>Please Enter Time Zone</source>
+        <translation>कृपया समय क्षेत्र लिखें</translation>
+    </message>
+    <message>
+        <source>Sun Does Not Rise Or Set At This Place Around This Date</source>
+        <translation>इस तिथि के आसपास इस स्थान पर सूर्य उदय या अस्त नहीं होता</translation>
+    </message>
+    <message>
+        <source>Sun Rise And Sun Set Do Not Fall On This Date Here</source>
+        <translation>यहाँ सूर्योदय और सूर्यास्त इस तिथि पर नहीं पड़ते</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>केवल अंक स्वीकार किए जाते हैं</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>कृपया शहर लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>कृपया राज्य लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>कृपया देश लिखें</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+    <message>
+        <source>Application cannot check whether it is already running</source>
+        <translation>प्रोग्राम यह जाँच नहीं सकता कि वह पहले से चल रहा है या नहीं</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट देखना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>ईमेल पते में खाली जगह नहीं हो सकती</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>कृपया अलग-अलग ईमेल पते लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>कृपया सही ईमेल पता लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>कृपया अपना ईमेल लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>कृपया अपना संदेश लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>कृपया अपने मित्र का नाम लिखें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>कृपया अपने मित्र का ईमेल लिखें</translation>
+    </message>
+</context>
+<context>
+    <name>Months</name>
+    <message>
+        <source>January</source>
+        <translation>जनवरी</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>फ़रवरी</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>मार्च</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>अप्रैल</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>मई</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>जून</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>जुलाई</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>अगस्त</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>सितंबर</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>अक्टूबर</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>नवंबर</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>दिसंबर</translation>
+    </message>
+</context>
+<context>
+    <name>Periods</name>
+    <message>
+        <source>Amrut</source>
+        <translation>अमृत</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <translation>लाभ</translation>
+    </message>
+    <message>
+        <source>Chal</source>
+        <extracomment>Name of a Choghadiya period (the moving, intermediate one), not &quot;walk&quot;</extracomment>
+        <translation>चल</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <translation>उद्वेग</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <translation>रोग</translation>
+    </message>
+    <message>
+        <source>Kal</source>
+        <extracomment>Name of a Choghadiya period (the inauspicious one of death), not &quot;tomorrow&quot; or &quot;time&quot;</extracomment>
+        <translation>काल</translation>
+    </message>
+</context>
+<context>
+    <name>Verdicts</name>
+    <message>
+        <source>Time period for work can be favorable.</source>
+        <translation>कार्य के लिए यह समय शुभ हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Time period for work can be intermediate.</source>
+        <translation>कार्य के लिए यह समय सामान्य हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Time period for work can be unfavorable.</source>
+        <translation>कार्य के लिए यह समय अशुभ हो सकता है।</translation>
+    </message>
+</context>
+<context>
     <name>velnora::Banners</name>
     <message>
         <source>Got a question about good times? Ask it in our online discussion forum. Click here to visit now!</source>
@@ -18,10 +247,6 @@
 </context>
 <context>
     <name>velnora::FrmAbout</name>
-    <message>
-        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
-        <translation>Velnora आपको वह शुभ समय खोजने में मदद करता है जिसमें आप कोई महत्वपूर्ण कार्य शुरू कर सकते हैं। अच्छे परिणाम के लिए महत्वपूर्ण कार्य शुभ समय में करें और अशुभ समय में उनसे बचें।</translation>
-    </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <translation>घर बैठे व्यापार का अवसर। अपना इंटरनेट व्यापार शुरू करें और ऑनलाइन पैसे कमाएँ। यह सॉफ़्टवेयर पूरी तरह अपनी वेबसाइट के ब्रांड के साथ पाएँ।</translation>
@@ -191,10 +416,6 @@ Download them today and share the experience with your friends and family.</sour
 </context>
 <context>
     <name>velnora::FrmMain</name>
-    <message>
-        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
-        <translation>Velnora आपको वह शुभ समय खोजने में मदद करता है जिसमें आप कोई महत्वपूर्ण कार्य शुरू कर सकते हैं। अच्छे परिणाम के लिए महत्वपूर्ण कार्य शुभ समय में करें और अशुभ समय में उनसे बचें।</translation>
-    </message>
     <message>
         <source>&amp;Proceed</source>
         <translation>आगे बढ़ें (&amp;P)</translation>
@@ -818,6 +1039,13 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>&amp;No</source>
         <translation>नहीं (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::Program</name>
+    <message>
+        <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
+        <translation>Velnora आपको वह शुभ समय खोजने में मदद करता है जिसमें आप कोई महत्वपूर्ण कार्य शुरू कर सकते हैं। अच्छे परिणाम के लिए महत्वपूर्ण कार्य शुभ समय में करें और अशुभ समय में उनसे बचें।</translation>
     </message>
 </context>
 </TS>

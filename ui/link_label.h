@@ -21,9 +21,6 @@ public:
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     Qt::Alignment alignment() const { return alignment_; }
 
-    // The caption as the user reads it, ampersand markers resolved.
-    QString shownText() const;
-
     QSize sizeHint() const override;
 
 protected:

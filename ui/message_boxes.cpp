@@ -16,7 +16,7 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 }  // namespace
 
 QString MessageTr(MessageId id) {
-    return QCoreApplication::translate("velnora::Message", MessageText(id).data());
+    return QCoreApplication::translate("Messages", MessageText(id).data());
 }
 
 void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
