@@ -2,27 +2,30 @@
 // Velnora on the desktop: the windows and the shell with their real
 // collaborators. The shell's start-up decides whether the event loop runs at all;
 // afterwards EndProgram is the only way out, so closing the last window does not
-// end the program by itself.
+// end the program by itself. The windows speak the user's language when the
+// program ships it, English otherwise.
 #include <QApplication>
 
 #include "forms/gazetteer_lookup.h"
-#include "forms/sun_time_format.h"
 #include "forms/windows.h"
 #include "shell/metadata.h"
 #include "shell/services.h"
 #include "shell/shell.h"
 #include "shell/update_reminder.h"
+#include "ui/language.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velnora::SetApplicationMetadata();
+    // The user's language, before the first window is made.
+    velnora::Translation translation;
+    translation.install(velnora::ChosenLanguage(velnora::ProcessEnvironment()));
     QApplication::setQuitOnLastWindowClosed(false);
 
     velnora::QtMessageBoxes boxes;
     velnora::DesktopLinkOpener links;
     velnora::LoadOrder loaded;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             velnora::LocaleDateTimeFormatter(QLocale::system()));
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded));
     velnora::SystemClock clock;
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;

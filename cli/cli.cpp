@@ -135,7 +135,7 @@ constexpr std::string_view kUsageText =
     "within eight days (--next), 5 the days run past 12/31/2050, 64 usage error,\n"
     "74 calendar file not written.\n";
 
-// The captions of the text output, in the order of EvaluationResult::kLabels.
+// The captions of the text output, in the order of kResultLabels.
 constexpr std::array<std::string_view, 16> kCaptions = {
     "Name",
     "Date of Work",
@@ -184,14 +184,14 @@ bool ParseMonth(std::string_view text, int& position) {
     return false;
 }
 
-void WriteJson(std::ostream& out, const Evaluation& e, const std::vector<TableSection>* table,
-               const std::string& place) {
+void WriteJson(std::ostream& out, const Evaluation& e, const DateTimeFormatter& time,
+               const std::vector<TableSection>* table, const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
-    for (std::size_t i = 0; i < EvaluationResult::kLabels.size(); ++i) {
-        const auto& label = EvaluationResult::kLabels[i];
-        out << "  " << JsonQuote(label.name) << ": " << JsonQuote(e.texts.*label.text)
-            << (i + 1 < EvaluationResult::kLabels.size() || table ? ",\n" : "\n");
+    const auto texts = ResultTexts(e.result, time);
+    for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
+        out << "  " << JsonQuote(kResultLabels[i]) << ": " << JsonQuote(texts[i])
+            << (i + 1 < kResultLabels.size() || table ? ",\n" : "\n");
     }
     if (table) {
         out << "  \"periods\": {";
@@ -205,15 +205,15 @@ void WriteJson(std::ostream& out, const Evaluation& e, const std::vector<TableSe
     out << "}\n";
 }
 
-void WriteText(std::ostream& out, const Evaluation& e, const std::vector<TableSection>* table,
-               const std::string& place) {
+void WriteText(std::ostream& out, const Evaluation& e, const DateTimeFormatter& time,
+               const std::vector<TableSection>* table, const std::string& place) {
     if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
+    const auto texts = ResultTexts(e.result, time);
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
         out << std::left << std::setw(static_cast<int>(width + 1))
-            << (std::string(kCaptions[i]) + ":") << ' '
-            << Visible(e.texts.*EvaluationResult::kLabels[i].text) << '\n';
+            << (std::string(kCaptions[i]) + ":") << ' ' << Visible(texts[i]) << '\n';
     }
     if (table) {
         for (const TableSection& section : *table) {
@@ -288,12 +288,10 @@ bool* FlagOption(Options& o, std::string_view name) {
 bool DateOnTheClocks(const std::string& zoneId, const Date& d) {
     for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
         const auto z =
-            places::ZoneFieldsAt(zoneId, d.year, d.month, d.day, t.hour, t.minute, t.second);
-        const auto hours = z ? ToInteger16(z->zoneHour) : std::nullopt;
-        const auto minutes = z ? ToInteger16(z->zoneMinute) : std::nullopt;
-        if (!hours || !minutes) return true;  // no answer: the form's zone stands
-        const auto back = places::LocalMomentAt(
-            zoneId, LocalDateTime::From(d, t).seconds + ZoneSeconds({*hours, *minutes}));
+            places::ZoneOffsetAt(zoneId, d.year, d.month, d.day, t.hour, t.minute, t.second);
+        if (!z) return true;  // no answer: the form's zone stands
+        const auto back =
+            places::LocalMomentAt(zoneId, LocalDateTime::From(d, t).seconds + ZoneSeconds(*z));
         if (!back || Date{back->year, back->month, back->day} == d) return true;
     }
     return false;
@@ -308,7 +306,7 @@ enum class Reading { Once, Twice, Skipped };
 
 struct Moment {
     places::LocalMoment local;  // as the place's clocks show it, with the offset then
-    places::ZoneFields zone;    // the offset that reads the reading as this moment
+    ZoneOffset zone;    // the offset that reads the reading as this moment
     Reading reading = Reading::Once;
 };
 
@@ -319,7 +317,7 @@ struct Moment {
 std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const ClockTime& t) {
     const std::int64_t reading = LocalDateTime::From(d, t).seconds;
     std::optional<std::int64_t> first, earlierEast;
-    places::ZoneFields earlierZone;
+    ZoneOffset earlierZone;
     bool twice = false;
     // A day either side covers the offsets in force before and after any change
     // near the reading.
@@ -348,11 +346,9 @@ std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const C
     return Moment{*local, local->zone, twice ? Reading::Twice : Reading::Once};
 }
 
-// "UTC-04:00" for zone fields "4", "0" (hours west of Greenwich positive).
-std::string UtcOffsetText(const places::ZoneFields& z) {
-    const auto hours = ToInteger16(z.zoneHour);
-    const auto minutes = ToInteger16(z.zoneMinute);
-    const std::int64_t east = hours && minutes ? -ZoneSeconds({*hours, *minutes}) : 0;
+// "UTC-04:00" for the zone hours 4, minutes 0 (hours west of Greenwich positive).
+std::string UtcOffsetText(const ZoneOffset& z) {
+    const std::int64_t east = -ZoneSeconds(z);
     char text[16];
     std::snprintf(text, sizeof text, "UTC%c%02d:%02d", east < 0 ? '-' : '+',
                   static_cast<int>(std::abs(east) / 3600),
@@ -382,29 +378,29 @@ PlaceClocks PlaceZone(Options& o, const std::string& zoneId, const Clock& clock,
                           {now->hour, now->minute, now->second});
         }
     } else if (const auto m = MomentOf(zoneId, date, time); m && m->reading != Reading::Once) {
-        const std::string typed = FormatUsGeneralDate(LocalDateTime::From(date, time));
+        const std::string typed = UsGeneralDate(LocalDateTime::From(date, time));
         if (m->reading == Reading::Twice) {
             err << "velnora-cli: " << typed << " comes twice in " << zoneId
                 << " (the clocks go back); taken as the first, at " << UtcOffsetText(m->local.zone)
                 << '\n';
         } else {
             err << "velnora-cli: " << typed << " does not exist in " << zoneId
-                << " (the clocks skip it); taken as " << FormatUsGeneralDate(ReadingOf(m->local))
+                << " (the clocks skip it); taken as " << UsGeneralDate(ReadingOf(m->local))
                 << ", at " << UtcOffsetText(m->local.zone) << '\n';
         }
     }
     ZoneForDate zoneFor = [zoneId, now](const Date& d, FormValues& f) {
         if (!DateOnTheClocks(zoneId, d)) return false;
         const ClockTime t{f.hour, f.minute, f.second};
-        std::optional<places::ZoneFields> z;
+        std::optional<ZoneOffset> z;
         if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
             z = now->zone;
         } else if (const auto m = MomentOf(zoneId, d, t)) {
             z = m->zone;
         }
         if (z) {
-            f.zoneHour = z->zoneHour;
-            f.zoneMinute = z->zoneMinute;
+            f.zoneHour = std::to_string(z->hours);
+            f.zoneMinute = std::to_string(z->minutes);
         }
         return true;
     };
@@ -484,20 +480,20 @@ bool ParseArguments(const std::vector<std::string>& args, Options& o, std::strin
 
 int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
     const FormValues form = PlanForm(o);
-    Outcome outcome = Evaluate(form, clocks.Text(FormZone(form)));
+    Outcome outcome = Evaluate(form);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);
-    e.texts.lblName = o.form.name;  // a plan may leave the name out
+    e.result.name = o.form.name;  // a plan may leave the name out
     std::vector<TableSection> table;
     if (o.table) table = TableOf(form, e, clocks);
     if (o.json) {
-        WriteJson(out, e, o.table ? &table : nullptr,
+        WriteJson(out, e, clocks.Text(e.zone), o.table ? &table : nullptr,
                   o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
-        WriteText(out, e, o.table ? &table : nullptr, o.placeTaken);
+        WriteText(out, e, clocks.Text(e.zone), o.table ? &table : nullptr, o.placeTaken);
     }
     return kOk;
 }

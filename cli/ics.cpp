@@ -34,11 +34,11 @@ std::string PlaceHash(std::string_view key) {
 
 std::string PlaceOf(const EvaluationResult& r) {
     std::string place;
-    for (const std::string* part : {&r.lblCity, &r.lblState, &r.lblCountry}) {
+    for (const std::string* part : {&r.city, &r.state, &r.country}) {
         if (part->empty()) continue;
         place += (place.empty() ? "" : ", ") + *part;
     }
-    const std::string position = r.lblLatitude + ", " + r.lblLongitude;
+    const std::string position = CoordinateText(r.latitude) + ", " + CoordinateText(r.longitude);
     return place.empty() ? position : place + " (" + position + ")";
 }
 
@@ -110,10 +110,11 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     int events = 0;
     for (const DayListing& d : request.days) {
         if (d.failure) continue;
-        const EvaluationResult& r = d.evaluation.texts;
+        const EvaluationResult& r = d.evaluation.result;
         const std::string place = request.place.empty() ? PlaceOf(r) : request.place;
-        const std::string placeKey = PlaceHash(r.lblLatitude + '|' + r.lblLongitude + '|' +
-                                               r.lblCity + '|' + r.lblState + '|' + r.lblCountry);
+        const std::string placeKey =
+            PlaceHash(CoordinateText(r.latitude) + '|' + CoordinateText(r.longitude) + '|' +
+                      r.city + '|' + r.state + '|' + r.country);
         const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone);
         char date[16];
         std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
@@ -126,8 +127,8 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
             line("DTSTAMP:" + stamp);
             line("DTSTART:" + UtcStamp(p.start.seconds + toUtc));
             line("DTEND:" + UtcStamp(p.end.seconds + toUtc));
-            line("SUMMARY:" +
-                 CalendarText(std::string(p.name) + ": " + std::string(VerdictWord(p.verdict))));
+            line("SUMMARY:" + CalendarText(std::string(PeriodName(p.name)) + ": " +
+                                           std::string(VerdictWord(p.verdict))));
             line("DESCRIPTION:" + CalendarText(place + "\nChoghadiya " + span + " period " +
                                                std::to_string(p.number) + " by " +
                                                std::string(WeekdayName(p.weekday)) +

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/periods.h"
 
-#include <array>
 #include <iomanip>
 #include <ostream>
 
@@ -9,31 +8,13 @@
 
 namespace velnora::cli {
 
-std::string_view VerdictWord(Verdict v) {
-    switch (v) {
-        case Verdict::Favorable:
-            return "favorable";
-        case Verdict::Intermediate:
-            return "intermediate";
-        case Verdict::Unfavorable:
-            break;
-    }
-    return "unfavorable";
-}
-
-std::string_view WeekdayName(int weekday) {
-    static constexpr std::array<std::string_view, 7> kNames = {
-        "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    return weekday >= 1 && weekday <= 7 ? kNames[weekday - 1] : std::string_view{};
-}
-
 bool PeriodMarks::Holds(const Period& p) const { return work && HoldsTimeOfWork(*work, p, shift); }
 
 void WriteJsonPeriod(std::ostream& out, const Period& p, const PeriodMarks& marks) {
     out << "{\"number\": " << p.number << ", \"start\": " << JsonQuote(marks.time(p.start))
         << ", \"end\": " << JsonQuote(marks.time(p.end))
         << ", \"weekday\": " << JsonQuote(WeekdayName(p.weekday))
-        << ", \"name\": " << JsonQuote(p.name)
+        << ", \"name\": " << JsonQuote(PeriodName(p.name))
         << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict))
         << (marks.Holds(p) ? ", \"timeOfWork\": true}" : "}");
 }
@@ -54,8 +35,9 @@ void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<con
     for (const Period& p : periods) {
         out << "  " << p.number << "  " << std::left << std::setw(22) << marks.time(p.start)
             << " to " << std::setw(22) << marks.time(p.end) << "  "
-            << WeekdayName(p.weekday).substr(0, 3) << "  " << std::setw(6) << p.name << "  "
-            << VerdictWord(p.verdict) << (marks.Holds(p) ? "  <- time of work" : "") << '\n';
+            << WeekdayName(p.weekday).substr(0, 3) << "  " << std::setw(6) << PeriodName(p.name)
+            << "  " << VerdictWord(p.verdict) << (marks.Holds(p) ? "  <- time of work" : "")
+            << '\n';
     }
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/english.h"
 #include "workflow/evaluation.h"
 
 namespace velnora::cli {
@@ -18,14 +19,11 @@ inline constexpr std::string_view kNightBeforeHeading =
     "Night periods before sunrise (from the previous sunset; after midnight by this date's "
     "weekday):";
 
-std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
-std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"
-
 // How a list of periods is written: how a time of the periods' zone is shown
 // (with --place, as the place's clocks show that moment), and the evaluation
 // whose time of work is marked, if any.
 struct PeriodMarks {
-    DateTimeFormatter time = FormatUsGeneralDate;
+    DateTimeFormatter time = UsGeneralDate;
     const Evaluation* work = nullptr;
     std::int64_t shift = 0;  // added to the time of work to read it in the periods' zone
     bool Holds(const Period& period) const;

@@ -14,9 +14,6 @@
 namespace velnora::cli {
 namespace {
 
-constexpr std::array<std::string_view, 7> kPeriodNames = {"Amrut", "Shubh", "Labh", "Chal",
-                                                          "Udveg", "Rog",   "Kal"};
-
 bool SameLetters(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
         return std::tolower(x) == std::tolower(y);
@@ -29,7 +26,8 @@ std::optional<std::string> WantedWord(std::string_view text) {
          {std::string_view("favorable"), std::string_view("intermediate")}) {
         if (SameLetters(text, word)) return std::string(word);
     }
-    for (std::string_view name : kPeriodNames) {
+    for (int i = 0; i < kChoghadiyaCount; ++i) {
+        const std::string_view name = PeriodName(static_cast<Choghadiya>(i));
         if (SameLetters(text, name)) return std::string(name);
     }
     return std::nullopt;
@@ -38,7 +36,7 @@ std::optional<std::string> WantedWord(std::string_view text) {
 PeriodWanted Wanted(const std::string& word) {
     if (word == "favorable") return {Verdict::Favorable, {}};
     if (word == "intermediate") return {Verdict::Intermediate, {}};
-    return {std::nullopt, word};
+    return {std::nullopt, PeriodNamed(word)};
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -57,7 +55,7 @@ void WritePlace(std::ostream& out, const Options& o) {
     }
 }
 
-std::string DateText(const Date& d) { return FormatUsGeneralDate(LocalDateTime::From(d, {})); }
+std::string DateText(const Date& d) { return UsGeneralDate(LocalDateTime::From(d, {})); }
 
 // Why a listing ends before the days asked for: they run past the last date the
 // year list holds. Empty when they do not.
@@ -102,9 +100,10 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     }
     WritePlace(out, o);
     out << "Time of work: " << at << '\n'
-        << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << p.name << ", " << VerdictWord(p.verdict)
-        << ", " << time(p.start) << " to " << time(p.end) << " (" << (p.night ? "night" : "day")
-        << " period " << p.number << ", " << WeekdayName(p.weekday) << "'s column)\n";
+        << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << PeriodName(p.name) << ", "
+        << VerdictWord(p.verdict) << ", " << time(p.start) << " to " << time(p.end) << " ("
+        << (p.night ? "night" : "day") << " period " << p.number << ", "
+        << WeekdayName(p.weekday) << "'s column)\n";
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
@@ -270,15 +269,9 @@ FormValues PlanForm(const Options& o) {
 }
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
-    if (!wall) return FormatUsGeneralDate;
+    if (!wall) return UsGeneralDate;
     return
-        [wall = wall, zone](const LocalDateTime& t) { return FormatUsGeneralDate(wall(t, zone)); };
-}
-
-ZoneOffset FormZone(const FormValues& form) {
-    const auto hours = ToInteger16(form.zoneHour);
-    const auto minutes = ToInteger16(form.zoneMinute);
-    return hours && minutes ? ZoneOffset{*hours, *minutes} : ZoneOffset{};
+        [wall = wall, zone](const LocalDateTime& t) { return UsGeneralDate(wall(t, zone)); };
 }
 
 std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,

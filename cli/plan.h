@@ -64,9 +64,6 @@ void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time);
 // The form as the evaluation is to see it: a plan needs no name.
 FormValues PlanForm(const Options& options);
 
-// The form's zone fields as an offset; zero when they are not one.
-ZoneOffset FormZone(const FormValues& form);
-
 // One list of periods of --table: the night before sunrise (only when the time
 // of work lies in it), the day, the night after sunset.
 struct TableSection {

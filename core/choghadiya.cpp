@@ -4,35 +4,36 @@
 namespace velnora {
 namespace {
 
-using Table = std::array<std::array<std::string_view, 7>, kPeriodsPerSpan>;
+using enum Choghadiya;
+using Table = std::array<std::array<Choghadiya, kDaysPerWeek>, kPeriodsPerSpan>;
 
 // Rows are periods 1 to 8, columns Sunday to Saturday. Each day column runs through
 // Udveg, Chal, Labh, Amrut, Kal, Shubh, Rog; each night column through Shubh, Amrut,
 // Chal, Rog, Kal, Labh, Udveg; period 8 repeats period 1.
 constexpr Table kDayTable = {{
-    {"Udveg", "Amrut", "Rog", "Labh", "Shubh", "Chal", "Kal"},
-    {"Chal", "Kal", "Udveg", "Amrut", "Rog", "Labh", "Shubh"},
-    {"Labh", "Shubh", "Chal", "Kal", "Udveg", "Amrut", "Rog"},
-    {"Amrut", "Rog", "Labh", "Shubh", "Chal", "Kal", "Udveg"},
-    {"Kal", "Udveg", "Amrut", "Rog", "Labh", "Shubh", "Chal"},
-    {"Shubh", "Chal", "Kal", "Udveg", "Amrut", "Rog", "Labh"},
-    {"Rog", "Labh", "Shubh", "Chal", "Kal", "Udveg", "Amrut"},
-    {"Udveg", "Amrut", "Rog", "Labh", "Shubh", "Chal", "Kal"},
+    {Udveg, Amrut, Rog, Labh, Shubh, Chal, Kal},
+    {Chal, Kal, Udveg, Amrut, Rog, Labh, Shubh},
+    {Labh, Shubh, Chal, Kal, Udveg, Amrut, Rog},
+    {Amrut, Rog, Labh, Shubh, Chal, Kal, Udveg},
+    {Kal, Udveg, Amrut, Rog, Labh, Shubh, Chal},
+    {Shubh, Chal, Kal, Udveg, Amrut, Rog, Labh},
+    {Rog, Labh, Shubh, Chal, Kal, Udveg, Amrut},
+    {Udveg, Amrut, Rog, Labh, Shubh, Chal, Kal},
 }};
 
 constexpr Table kNightTable = {{
-    {"Shubh", "Chal", "Kal", "Udveg", "Amrut", "Rog", "Labh"},
-    {"Amrut", "Rog", "Labh", "Shubh", "Chal", "Kal", "Udveg"},
-    {"Chal", "Kal", "Udveg", "Amrut", "Rog", "Labh", "Shubh"},
-    {"Rog", "Labh", "Shubh", "Chal", "Kal", "Udveg", "Amrut"},
-    {"Kal", "Udveg", "Amrut", "Rog", "Labh", "Shubh", "Chal"},
-    {"Labh", "Shubh", "Chal", "Kal", "Udveg", "Amrut", "Rog"},
-    {"Udveg", "Amrut", "Rog", "Labh", "Shubh", "Chal", "Kal"},
-    {"Shubh", "Chal", "Kal", "Udveg", "Amrut", "Rog", "Labh"},
+    {Shubh, Chal, Kal, Udveg, Amrut, Rog, Labh},
+    {Amrut, Rog, Labh, Shubh, Chal, Kal, Udveg},
+    {Chal, Kal, Udveg, Amrut, Rog, Labh, Shubh},
+    {Rog, Labh, Shubh, Chal, Kal, Udveg, Amrut},
+    {Kal, Udveg, Amrut, Rog, Labh, Shubh, Chal},
+    {Labh, Shubh, Chal, Kal, Udveg, Amrut, Rog},
+    {Udveg, Amrut, Rog, Labh, Shubh, Chal, Kal},
+    {Shubh, Chal, Kal, Udveg, Amrut, Rog, Labh},
 }};
 
-std::string_view Lookup(const Table& table, int period, int weekday) {
-    if (period < 1 || period > kPeriodsPerSpan || weekday < 1 || weekday > 7) return {};
+std::optional<Choghadiya> Lookup(const Table& table, int period, int weekday) {
+    if (period < 1 || period > kPeriodsPerSpan || weekday < 1 || weekday > kDaysPerWeek) return {};
     return table[period - 1][weekday - 1];
 }
 
@@ -40,8 +41,7 @@ std::string_view Lookup(const Table& table, int period, int weekday) {
 void Apply(const Table& table, ChoghadiyaState& state) {
     for (int p = 0; p < kPeriodsPerSpan; ++p) {
         if (!state.PeriodFlags[p]) continue;
-        const auto name = Lookup(table, p + 1, state.WorkWeekday);
-        if (!name.empty()) state.PeriodName = name;
+        if (const auto name = Lookup(table, p + 1, state.WorkWeekday)) state.PeriodName = name;
     }
 }
 
@@ -50,29 +50,28 @@ void Apply(const Table& table, ChoghadiyaState& state) {
 void DayChoghadiya(ChoghadiyaState& state) { Apply(kDayTable, state); }
 void NightChoghadiya(ChoghadiyaState& state) { Apply(kNightTable, state); }
 
-std::string_view DayPeriodName(int period, int weekday) {
+std::optional<Choghadiya> DayPeriodName(int period, int weekday) {
     return Lookup(kDayTable, period, weekday);
 }
-std::string_view NightPeriodName(int period, int weekday) {
+std::optional<Choghadiya> NightPeriodName(int period, int weekday) {
     return Lookup(kNightTable, period, weekday);
 }
 
-Verdict VerdictOf(std::string_view name) {
-    if (name == "Amrut" || name == "Shubh" || name == "Labh") return Verdict::Favorable;
-    if (name == "Chal") return Verdict::Intermediate;
-    return Verdict::Unfavorable;
-}
-
-std::string_view VerdictText(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::Favorable:
-            return "Time period for work can be favorable.";
-        case Verdict::Intermediate:
-            return "Time period for work can be intermediate.";
-        case Verdict::Unfavorable:
+Verdict VerdictOf(std::optional<Choghadiya> name) {
+    if (!name) return Verdict::Unfavorable;
+    switch (*name) {
+        case Amrut:
+        case Shubh:
+        case Labh:
+            return Verdict::Favorable;
+        case Chal:
+            return Verdict::Intermediate;
+        case Udveg:
+        case Rog:
+        case Kal:
             break;
     }
-    return "Time period for work can be unfavorable.";
+    return Verdict::Unfavorable;
 }
 
 }  // namespace velnora

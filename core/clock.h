@@ -25,7 +25,6 @@ class FixedClock final : public Clock {
 public:
     explicit FixedClock(std::chrono::sys_seconds at) : at_(at) {}
     std::chrono::sys_seconds now() const override { return at_; }
-    void set(std::chrono::sys_seconds at) { at_ = at; }
 
 private:
     std::chrono::sys_seconds at_;

@@ -44,8 +44,8 @@ int DayOfYear(const Date& d) {
 
 int WeekdayOf(const Date& d) {
     // 1 January 1970 was a Thursday (5).
-    const std::int64_t w = (DaysFromCivil(d) + 4) % 7;  // 0 = Sunday
-    return static_cast<int>(w < 0 ? w + 7 : w) + 1;
+    const std::int64_t w = (DaysFromCivil(d) + 4) % kDaysPerWeek;  // 0 = Sunday
+    return static_cast<int>(w < 0 ? w + kDaysPerWeek : w) + 1;
 }
 
 Date AddDays(const Date& d, int days) { return CivilFromDays(DaysFromCivil(d) + days); }

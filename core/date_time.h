@@ -19,6 +19,7 @@ struct Date {
 
 // Weekday numbers: 1 = Sunday, 2 = Monday ... 7 = Saturday.
 enum Weekday : int { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
+inline constexpr int kDaysPerWeek = 7;
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "core/date_time.h"
+#include "core/zone_offset.h"
 
 namespace velnora {
 
@@ -26,14 +27,6 @@ struct GeoPosition {
     int lonMinutes = 0;
     bool east = false;
 };
-
-struct ZoneOffset {
-    int hours = 0;    // west of Greenwich positive
-    int minutes = 0;  // its sign plays no part
-};
-
-// The seconds to add to the local clock to get Greenwich time (India: -19800).
-std::int64_t ZoneSeconds(const ZoneOffset& zone);
 
 // The two results of one computation; both lie on the requested calendar date,
 // in whole minutes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/banners.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 #include "ui/link_label.h"
@@ -13,8 +14,9 @@ namespace {
 LinkLabel* AddBannerLink(QWidget* parent, const char* name, const char* caption, Link link,
                          const QRect& twipRect, const Twips& twips,
                          const std::function<void(Link)>& onLink) {
-    LinkLabel* label = AddLink(parent, name, QString::fromUtf8(caption), Verdana(8.25, true),
-                               kMaroon, twipRect, twips);
+    LinkLabel* label =
+        AddLink(parent, name, QCoreApplication::translate("velnora::Banners", caption),
+                Verdana(8.25, true), kMaroon, twipRect, twips);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     Paint(label, Qt::white, kMaroon);

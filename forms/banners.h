@@ -5,9 +5,10 @@
 // `Frame5`, where only the upper one is seen.
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 
 class QWidget;
 
@@ -15,17 +16,21 @@ namespace velnora {
 
 class Twips;
 
-// Captions: "&&" shows one ampersand.
-inline constexpr char kForumBannerText[] =
+// Captions: "&&" shows one ampersand. They are translated in the "velnora::Banners"
+// context where they are shown.
+inline constexpr char kForumBannerText[] = QT_TRANSLATE_NOOP(
+    "velnora::Banners",
     "Got a question about good times? Ask it in our online discussion forum. Click here to "
-    "visit now!";
-inline constexpr char kFullBrandText[] =
+    "visit now!");
+inline constexpr char kFullBrandText[] = QT_TRANSLATE_NOOP(
+    "velnora::Banners",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details.";
-inline constexpr char kCobrandText[] =
+    "this software fully branded for your website. Click here for more details.");
+inline constexpr char kCobrandText[] = QT_TRANSLATE_NOOP(
+    "velnora::Banners",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
     "your site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
+    "co-branding.");
 
 enum class UpperPromotion { FullBrand, Cobrand };
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmDisplay: shows one evaluation. It computes nothing: setResult writes the
-// sixteen texts into their labels. "&Back" asks for the input window again
+// sixteen values into their labels as texts. "&Back" asks for the input window again
 // (backRequested); Exit, Escape and the close box unload the window.
 #pragma once
 
 #include <QMainWindow>
 #include <vector>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 #include "workflow/evaluation.h"
 
 class QLabel;
@@ -37,12 +37,11 @@ protected:
 private:
     // A label that shows one text of the result, and which.
     struct Value {
-        std::string EvaluationResult::*text;
+        std::size_t index;  // in kResultLabels
         QLabel* label;
     };
-    QLabel* AddValue(QWidget* parent, const char* name, std::string EvaluationResult::*text,
-                     const QString& description, const QFont& font, const QColor& colour,
-                     const QRect& at, const Twips& twips);
+    QLabel* AddValue(QWidget* parent, const char* name, const QString& description,
+                     const QFont& font, const QColor& colour, const QRect& at, const Twips& twips);
 
     QPushButton* cmdExit_ = nullptr;
     std::vector<Value> values_;

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "forms/frm_time_zone.h"
+#include "forms/result_texts.h"
 #include "ui/addresses.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
@@ -15,9 +16,7 @@
 namespace velnora {
 
 void FrmMain::Form_Load() {
-    for (std::string_view month : kMonthNames) {
-        cboMonth_->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
-    }
+    for (int month = 1; month <= kMonthsInList; ++month) cboMonth_->addItem(MonthText(month));
     auto fill = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
     };
@@ -55,12 +54,12 @@ FormValues FrmMain::values() const {
 }
 
 void FrmMain::cmdRashi_Click() {
-    const Outcome outcome = Evaluate(values(), format_);
+    const Outcome outcome = Evaluate(values());
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         report(failure->message);
         return;
     }
-    Q_EMIT evaluated(std::get<Evaluation>(outcome).texts);
+    Q_EMIT evaluated(std::get<Evaluation>(outcome).result);
 }
 
 void FrmMain::cmdBrowser_Click() {

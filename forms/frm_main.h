@@ -9,7 +9,9 @@
 
 #include <QMainWindow>
 
-#include "forms/seams.h"
+#include "forms/coordinate_lookup.h"
+#include "forms/link.h"
+#include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
 class QButtonGroup;
@@ -24,8 +26,7 @@ class LinkLabel;
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-            QWidget* parent = nullptr);
+    FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent = nullptr);
 
     // The form's values as the workflow reads them.
     FormValues values() const;
@@ -50,7 +51,6 @@ private:
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
-    DateTimeFormatter format_;
 
     QWidget* Frame2_ = nullptr;
     QWidget* fraZone_ = nullptr;

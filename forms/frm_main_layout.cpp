@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include "forms/menus.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
+#include "ui/text_fit.h"
 #include "ui/wrapping_button.h"
 
 namespace velnora {
@@ -34,11 +37,6 @@ constexpr int kClientHeight = kPromotionTop + 735 - 60;  // the strip runs off t
 constexpr int kCaptionLeft = 120, kCaptionWidth = 3600;
 constexpr int kFieldLeft = 3840, kFieldWidth = 3360;
 constexpr int kRowHeight = 330, kCaptionHeight = 255, kCaptionDrop = 45;
-
-constexpr char kDescription[] =
-    "Velnora helps you find a favorable period during which you can start an important task. "
-    "Perform important tasks in the favorable period and avoid them during the unfavorable "
-    "period for good results.";
 
 struct Builder {
     const Twips& twips;
@@ -96,21 +94,20 @@ QButtonGroup* Group(QWidget* parent, const char* name, QRadioButton* first, QRad
 
 }  // namespace
 
-FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-                 QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)), format_(std::move(format)) {
+FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent)
+    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Verdana(8.25));
     const Twips twips = Twips::For(this);
     auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
 
-    const MenuActions menu = BuildMenuBar(this,
-                                          {QStringLiteral("mnuNext"), QStringLiteral("&Proceed"),
-                                           QStringLiteral("Check for Software &Update"),
-                                           QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
-                                          onLink);
+    const MenuActions menu =
+        BuildMenuBar(this,
+                     {QStringLiteral("mnuNext"), tr("&Proceed"), tr("Check for Software &Update"),
+                      QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
+                     onLink);
     connect(menu.first, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
     connect(menu.exit, &QAction::triggered, this, &FrmMain::close);
     connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
@@ -137,6 +134,7 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFo
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
+    FitTexts(this);
     txtName_->setFocus();
 }
 
@@ -146,46 +144,43 @@ void FrmMain::buildInputFrame(QWidget* frame) {
 
     // Row 1: the name.
     constexpr int kNameTop = 180;
-    txtName_ = b.textBox(frame, "txtName", QStringLiteral("Enter Your Name"),
+    txtName_ = b.textBox(frame, "txtName", tr("Enter Your Name"),
                          {kFieldLeft, kNameTop, kFieldWidth, kRowHeight}, b.base);
-    b.caption(frame, QStringLiteral("Enter Your Name"),
+    b.caption(frame, tr("Enter Your Name"),
               {kCaptionLeft, row(kNameTop), kCaptionWidth, kCaptionHeight}, kPaleYellow, txtName_);
 
     // Rows 2 and 3: date and time of the work.
     constexpr int kDateTop = 630, kTimeTop = 1080;
-    cboMonth_ = b.list(frame, "cboMonth", QStringLiteral("Month"),
-                       {kFieldLeft, kDateTop, 1560, kRowHeight});
-    cboDate_ = b.list(frame, "cboDate", QStringLiteral("Day"), {5460, kDateTop, 780, kRowHeight});
-    cboYear_ = b.list(frame, "cboYear", QStringLiteral("Year"), {6300, kDateTop, 900, kRowHeight});
-    b.caption(frame, QStringLiteral("Enter Date for Doing Important Work"),
+    cboMonth_ = b.list(frame, "cboMonth", tr("Month"), {kFieldLeft, kDateTop, 1560, kRowHeight});
+    cboDate_ = b.list(frame, "cboDate", tr("Day"), {5460, kDateTop, 780, kRowHeight});
+    cboYear_ = b.list(frame, "cboYear", tr("Year"), {6300, kDateTop, 900, kRowHeight});
+    b.caption(frame, tr("Enter Date for Doing Important Work"),
               {kCaptionLeft, row(kDateTop), kCaptionWidth, kCaptionHeight}, kPaleYellow, cboMonth_);
-    cboHour_ =
-        b.list(frame, "cboHour", QStringLiteral("Hour"), {kFieldLeft, kTimeTop, 780, kRowHeight});
-    cboMinute_ =
-        b.list(frame, "cboMinute", QStringLiteral("Minute"), {4680, kTimeTop, 780, kRowHeight});
-    cboSecond_ =
-        b.list(frame, "cboSecond", QStringLiteral("Second"), {5520, kTimeTop, 780, kRowHeight});
-    b.caption(frame, QStringLiteral("Enter Time for Doing Important Work"),
+    cboHour_ = b.list(frame, "cboHour", tr("Hour"), {kFieldLeft, kTimeTop, 780, kRowHeight});
+    cboMinute_ = b.list(frame, "cboMinute", tr("Minute"), {4680, kTimeTop, 780, kRowHeight});
+    cboSecond_ = b.list(frame, "cboSecond", tr("Second"), {5520, kTimeTop, 780, kRowHeight});
+    b.caption(frame, tr("Enter Time for Doing Important Work"),
               {kCaptionLeft, row(kTimeTop), kCaptionWidth, kCaptionHeight}, kPaleYellow, cboHour_);
-    b.caption(frame, QStringLiteral("HH:MM:SS"), {6360, row(kTimeTop), 840, kCaptionHeight},
-              kPaleYellow);
+    b.caption(frame, tr("HH:MM:SS"), {6360, row(kTimeTop), 840, kCaptionHeight}, kPaleYellow);
 
     // Row 4: the time zone, typed or taken from the catalogue.
     fraZone_ =
         AddFrame(frame, QStringLiteral("fraZone"), kFrameGreen, {120, 1530, 7080, 840}, b.twips);
-    txtZoneHour_ = b.textBox(fraZone_, "txtZoneHour", QStringLiteral("Time Zone Hour"),
+    txtZoneHour_ = b.textBox(fraZone_, "txtZoneHour", tr("Time Zone Hour"),
                              {3720, 90, 780, kRowHeight}, b.bold);
-    txtZoneMinute_ = b.textBox(fraZone_, "txtZoneMinute", QStringLiteral("Time Zone Minute"),
+    txtZoneMinute_ = b.textBox(fraZone_, "txtZoneMinute", tr("Time Zone Minute"),
                                {4560, 90, 780, kRowHeight}, b.bold);
-    b.caption(fraZone_, QStringLiteral("Enter Your Time Zone"), {120, 120, 3360, kCaptionHeight},
-              kMaroon, txtZoneHour_);
-    b.caption(fraZone_, QStringLiteral("Hour"), {3720, 450, 780, kCaptionHeight}, kMaroon, nullptr,
+    b.caption(fraZone_, tr("Enter Your Time Zone"), {120, 120, 3360, kCaptionHeight}, kMaroon,
+              txtZoneHour_);
+    //: caption below the box of the zone's hours
+    b.caption(fraZone_, tr("Hour"), {3720, 450, 780, kCaptionHeight}, kMaroon, nullptr,
               Qt::AlignHCenter);
-    b.caption(fraZone_, QStringLiteral("Min"), {4560, 450, 780, kCaptionHeight}, kMaroon, nullptr,
+    //: caption below the box of the zone's minutes (short for minutes)
+    b.caption(fraZone_, tr("Min"), {4560, 450, 780, kCaptionHeight}, kMaroon, nullptr,
               Qt::AlignHCenter);
     QFont link = b.bold;
     link.setUnderline(true);
-    lblTZHelp_ = AddLink(fraZone_, "lblTZHelp", QStringLiteral("TZ Help"), link, kMaroon,
+    lblTZHelp_ = AddLink(fraZone_, "lblTZHelp", tr("TZ Help"), link, kMaroon,
                          {5580, 120, 1200, kCaptionHeight}, b.twips);
     connect(lblTZHelp_, &LinkLabel::clicked, this, &FrmMain::lblTZHelp_Click);
 
@@ -201,12 +196,11 @@ void FrmMain::buildInputFrame(QWidget* frame) {
         QString caption0, caption1;
     };
     const Coordinate coordinates[] = {
-        {"Frame3", 120, "Enter Latitude", "txtLatD", "txtLatM", QStringLiteral("Latitude Degrees"),
-         QStringLiteral("Latitude Minutes"), 2, "optLat", "optLat_0", "optLat_1",
-         QStringLiteral("North"), QStringLiteral("South")},
-        {"Frame4", 3720, "Enter Longitude", "txtLonD", "txtLonM",
-         QStringLiteral("Longitude Degrees"), QStringLiteral("Longitude Minutes"), 3, "optLong",
-         "optLong_0", "optLong_1", QStringLiteral("East"), QStringLiteral("West")},
+        {"Frame3", 120, QT_TR_NOOP("Enter Latitude"), "txtLatD", "txtLatM", tr("Latitude Degrees"),
+         tr("Latitude Minutes"), 2, "optLat", "optLat_0", "optLat_1", tr("North"), tr("South")},
+        {"Frame4", 3720, QT_TR_NOOP("Enter Longitude"), "txtLonD", "txtLonM",
+         tr("Longitude Degrees"), tr("Longitude Minutes"), 3, "optLong", "optLong_0", "optLong_1",
+         tr("East"), tr("West")},
     };
     for (const Coordinate& c : coordinates) {
         QFrame* box = AddFrame(frame, QString::fromLatin1(c.frame), kFrameGreen,
@@ -215,11 +209,12 @@ void FrmMain::buildInputFrame(QWidget* frame) {
                                        b.base, c.degreesLength);
         QLineEdit* minutes =
             b.textBox(box, c.minutes, c.minutesName, {840, 420, 660, kRowHeight}, b.base, 2);
-        b.caption(box, QString::fromLatin1(c.caption), {120, 90, 3240, kCaptionHeight}, kMaroon,
-                  degrees);
-        b.caption(box, QStringLiteral("Deg"), {120, 780, 660, kCaptionHeight}, kMaroon, nullptr,
+        b.caption(box, tr(c.caption), {120, 90, 3240, kCaptionHeight}, kMaroon, degrees);
+        //: caption below the box of the degrees of latitude or longitude
+        b.caption(box, tr("Deg"), {120, 780, 660, kCaptionHeight}, kMaroon, nullptr,
                   Qt::AlignHCenter);
-        b.caption(box, QStringLiteral("Min"), {840, 780, 660, kCaptionHeight}, kMaroon, nullptr,
+        //: caption below the box of the minutes of latitude or longitude
+        b.caption(box, tr("Min"), {840, 780, 660, kCaptionHeight}, kMaroon, nullptr,
                   Qt::AlignHCenter);
         QRadioButton* first = b.option(box, c.option0, c.caption0, {1800, 390, 1560, 300});
         QRadioButton* second = b.option(box, c.option1, c.caption1, {1800, 720, 1560, 300});
@@ -244,27 +239,29 @@ void FrmMain::buildInputFrame(QWidget* frame) {
         int left, top;
     };
     const Place places[] = {
-        {&txtMCity_, "txtMCity", QStringLiteral("Enter Your City Name"), 120, 3690},
-        {&txtMState_, "txtMState", QStringLiteral("Enter Your State Name"), 3720, 3690},
-        {&txtMCountry_, "txtMCountry", QStringLiteral("Enter Your Country Name"), 120, 4410},
+        {&txtMCity_, "txtMCity", tr("Enter Your City Name"), 120, 3690},
+        {&txtMState_, "txtMState", tr("Enter Your State Name"), 3720, 3690},
+        {&txtMCountry_, "txtMCountry", tr("Enter Your Country Name"), 120, 4410},
     };
     for (const Place& p : places) {
         *p.box =
             b.textBox(frame, p.name, p.caption, {p.left, p.top + 270, 3480, kRowHeight}, b.base);
         b.caption(frame, p.caption, {p.left, p.top, 3480, kCaptionHeight}, kPaleYellow, *p.box);
     }
-    auto* cmdBrowser = PlaceButton(
-        new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"), frame),
-        "cmdBrowser", {3720, 4410, 3480, 600}, b.twips);
+    auto* cmdBrowser =
+        PlaceButton(new WrappingButton(tr("Click Here To Find Latitude && Longitude"), frame),
+                    "cmdBrowser", {3720, 4410, 3480, 600}, b.twips);
     connect(cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
 
     // Row 8: the evaluation.
-    auto* cmdRashi = PlaceButton(new QPushButton(QStringLiteral("&Proceed"), frame), "cmdRashi",
+    auto* cmdRashi = PlaceButton(new QPushButton(tr("&Proceed"), frame), "cmdRashi",
                                  {120, 5190, 7080, 450}, b.twips);
     connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
 
-    QLabel* description = AddLabel(frame, QStringLiteral("Label4"), QString::fromUtf8(kDescription),
-                                   b.base, kPaleYellow, {7380, 180, 2355, 5460}, b.twips, true);
+    QLabel* description =
+        AddLabel(frame, QStringLiteral("Label4"),
+                 QCoreApplication::translate("velnora::Program", kProgramDescription), b.base,
+                 kPaleYellow, {7380, 180, 2355, 5460}, b.twips, true);
     description->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     // Keystroke filters.

@@ -8,6 +8,7 @@
 
 #include "forms/time_zones.h"
 #include "ui/look.h"
+#include "ui/text_fit.h"
 
 namespace velnora {
 
@@ -21,23 +22,24 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
 
     const QFont bold = Verdana(8.25, true);
     lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
-    lstTimeZone_->setAccessibleName(QStringLiteral("Time Zones"));
+    lstTimeZone_->setAccessibleName(tr("Time Zones"));
     lstTimeZone_->setFont(bold);
     lstTimeZone_->setSelectionMode(QAbstractItemView::SingleSelection);
     twips.place(lstTimeZone_, 0, 0, 4935, 3150);
     for (const TimeZoneEntry& zone : kTimeZones) {
-        lstTimeZone_->addItem(QString::fromUtf8(zone.text.data(), zone.text.size()));
+        lstTimeZone_->addItem(tr(zone.text.data()));
     }
     lstTimeZone_->viewport()->installEventFilter(this);
     lstTimeZone_->installEventFilter(this);
 
     cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit_->setText(QStringLiteral("&Quit"));
-    cmdQuit_->setAccessibleName(QStringLiteral("Quit"));
+    cmdQuit_->setText(tr("&Quit"));
+    cmdQuit_->setAccessibleName(CaptionText(cmdQuit_->text()));
     cmdQuit_->setFont(bold);
     cmdQuit_->setDefault(true);
     twips.place(cmdQuit_, 0, 3480 - 345, 4935, 345);
     connect(cmdQuit_, &QPushButton::clicked, this, &FrmTimeZone::reject);
+    FitTexts(this);
 }
 
 // The list reports a double-click anywhere in it, on an entry or not; the first

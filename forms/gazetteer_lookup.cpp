@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/gazetteer_lookup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -41,8 +42,9 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
         window->ShowMatches(searchText, found);
         shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
     } catch (const std::exception& e) {
-        window->ShowFailure(
-            searchText, QStringLiteral("The lookup failed (%1).").arg(QString::fromUtf8(e.what())));
+        window->ShowFailure(searchText, QCoreApplication::translate("velnora::LookupWindow",
+                                                                    "The lookup failed (%1).")
+                                            .arg(QString::fromUtf8(e.what())));
     }
     window->show();
     window->raise();

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include "forms/coordinate_lookup.h"
 #include "forms/lookup_window.h"
-#include "forms/seams.h"
 #include "places/places.h"
 
 namespace velnora {

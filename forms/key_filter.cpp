@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "forms/seams.h"
+#include "ui/message_boxes.h"
 
 namespace velnora {
 

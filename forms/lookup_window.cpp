@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,7 +47,8 @@ QString TypedMinutes(const places::ZoneOffset& o) { return QString::number(std::
 
 // "hours -5, minutes 30"
 QString TypedOffset(const places::ZoneOffset& o) {
-    return QStringLiteral("hours %1, minutes %2").arg(places::HoursText(o), TypedMinutes(o));
+    return QCoreApplication::translate("velnora::LookupWindow", "hours %1, minutes %2")
+        .arg(places::HoursText(o), TypedMinutes(o));
 }
 
 // A position and zone as the main form's boxes and buttons take them:
@@ -54,21 +56,29 @@ QString TypedOffset(const places::ZoneOffset& o) {
 QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>& zone) {
     const places::DegreesMinutes lat = places::ToDegreesMinutes(p.latitude, true);
     const places::DegreesMinutes lon = places::ToDegreesMinutes(p.longitude, false);
-    QString text =
-        QStringLiteral("Latitude %1 %2 %3, Longitude %4 %5 %6")
-            .arg(lat.degrees)
-            .arg(lat.minutes)
-            .arg(lat.hemisphere == u'S' ? QStringLiteral("South") : QStringLiteral("North"))
-            .arg(lon.degrees)
-            .arg(lon.minutes)
-            .arg(lon.hemisphere == u'W' ? QStringLiteral("West") : QStringLiteral("East"));
+    QString text = QCoreApplication::translate("velnora::LookupWindow",
+                                               "Latitude %1 %2 %3, Longitude %4 %5 %6")
+                       .arg(lat.degrees)
+                       .arg(lat.minutes)
+                       .arg(lat.hemisphere == u'S'
+                                ? QCoreApplication::translate("velnora::LookupWindow", "South")
+                                : QCoreApplication::translate("velnora::LookupWindow", "North"))
+                       .arg(lon.degrees)
+                       .arg(lon.minutes)
+                       .arg(lon.hemisphere == u'W'
+                                ? QCoreApplication::translate("velnora::LookupWindow", "West")
+                                : QCoreApplication::translate("velnora::LookupWindow", "East"));
     const auto offset = [](const places::ZoneOffset& o) {
-        return QStringLiteral("hours %1 minutes %2").arg(places::HoursText(o), TypedMinutes(o));
+        return QCoreApplication::translate("velnora::LookupWindow", "hours %1 minutes %2")
+            .arg(places::HoursText(o), TypedMinutes(o));
     };
     if (zone) {
-        text += QStringLiteral(", Zone ") + offset(zone->standard);
+        text += QCoreApplication::translate("velnora::LookupWindow", ", Zone %1")
+                    .arg(offset(zone->standard));
         if (zone->daylight)
-            text += QStringLiteral(" (daylight saving time: %1)").arg(offset(*zone->daylight));
+            text +=
+                QCoreApplication::translate("velnora::LookupWindow", " (daylight saving time: %1)")
+                    .arg(offset(*zone->daylight));
     }
     return text;
 }
@@ -78,7 +88,7 @@ QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>
 LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     : QWidget(parent, Qt::Window), links_(links), year_(year) {
     setObjectName(QStringLiteral("frmLookup"));
-    setWindowTitle(QStringLiteral("Find Latitude & Longitude"));
+    setWindowTitle(tr("Find Latitude & Longitude"));
 
     lblSearch_ = Note("lblSearch", QString(), this);
     lblNoMatch_ = Note("lblNoMatch", QString(), this);
@@ -86,28 +96,25 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
 
     lblConvention_ =
         Note("lblConvention",
-             QStringLiteral("Zone offsets are given as the main form takes them, the time to add "
-                            "to the local clock to get Greenwich time: hours -5, minutes 30: "
-                            "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
-                            "The sign of the whole zone comes from the hours. "
-                            "Enter or a double-click copies a place's values."),
+             tr("Zone offsets are given as the main form takes them, the time to add "
+                "to the local clock to get Greenwich time: hours -5, minutes 30: "
+                "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
+                "The sign of the whole zone comes from the hours. "
+                "Enter or a double-click copies a place's values."),
              this);
     lblCopied_ = Note("lblCopied", QString(), this);
     lblCopied_->hide();
-    lblCredit_ =
-        Note("lblCredit",
-             QStringLiteral("Places from GeoNames (geonames.org), licensed under Creative Commons "
-                            "Attribution 4.0 (CC BY 4.0)."),
-             this);
+    lblCredit_ = Note("lblCredit",
+                      tr("Places from GeoNames (geonames.org), licensed under Creative Commons "
+                         "Attribution 4.0 (CC BY 4.0)."),
+                      this);
 
     lstPlaces_ = new QTableWidget(0, kColumns, this);
     lstPlaces_->setObjectName(QStringLiteral("lstPlaces"));
-    lstPlaces_->setAccessibleName(QStringLiteral("Places found"));
+    lstPlaces_->setAccessibleName(tr("Places found"));
     lstPlaces_->setHorizontalHeaderLabels(
-        {QStringLiteral("City"), QStringLiteral("State"), QStringLiteral("Country"),
-         QStringLiteral("Latitude"), QStringLiteral("Longitude"), QStringLiteral("Time Zone"),
-         QStringLiteral("Zone Offset"), QStringLiteral("Daylight Saving Offset"),
-         QStringLiteral("Daylight Saving Time")});
+        {tr("City"), tr("State"), tr("Country"), tr("Latitude"), tr("Longitude"), tr("Time Zone"),
+         tr("Zone Offset"), tr("Daylight Saving Offset"), tr("Daylight Saving Time")});
     lstPlaces_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstPlaces_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstPlaces_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -117,7 +124,7 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     lstPlaces_->horizontalHeader()->setStretchLastSection(true);
     lstPlaces_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    mnuCopy_ = new QAction(QStringLiteral("&Copy"), lstPlaces_);
+    mnuCopy_ = new QAction(tr("&Copy"), lstPlaces_);
     mnuCopy_->setObjectName(QStringLiteral("mnuCopy"));
     mnuCopy_->setShortcut(QKeySequence::Copy);
     mnuCopy_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -127,14 +134,14 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     connect(lstPlaces_, &QTableWidget::activated, this,
             [this](const QModelIndex& at) { CopyRow(at.row()); });
 
-    cmdSearchWeb_ = new QPushButton(QStringLiteral("Search the &Web"), this);
+    cmdSearchWeb_ = new QPushButton(tr("Search the &Web"), this);
     cmdSearchWeb_->setObjectName(QStringLiteral("cmdSearchWeb"));
-    cmdSearchWeb_->setAccessibleName(QStringLiteral("Search the Web"));
+    cmdSearchWeb_->setAccessibleName(tr("Search the Web"));
     connect(cmdSearchWeb_, &QPushButton::clicked, this, &LookupWindow::cmdSearchWeb_Click);
 
-    cmdClose_ = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose_ = new QPushButton(tr("&Close"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose_->setAccessibleName(QStringLiteral("Close"));
+    cmdClose_->setAccessibleName(tr("Close"));
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
@@ -155,8 +162,8 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
 
 void LookupWindow::StartSearch(const QString& searchText) {
     searchText_ = searchText;
-    lblSearch_->setText(QStringLiteral("Places matching %1:")
-                            .arg(Quoted(places::StripCoordinateSuffix(searchText).trimmed())));
+    lblSearch_->setText(
+        tr("Places matching %1:").arg(Quoted(places::StripCoordinateSuffix(searchText).trimmed())));
     lstPlaces_->clearContents();
     lstPlaces_->setRowCount(0);
     shown_.clear();
@@ -169,36 +176,34 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
     using places::SearchOutcome;
     switch (found.outcome) {
         case SearchOutcome::Found:
-            lblSearch_->setText(QStringLiteral("Places matching %1:").arg(typed));
+            lblSearch_->setText(tr("Places matching %1:").arg(typed));
             break;
         case SearchOutcome::Partial:
             lblSearch_->setText(
-                QStringLiteral("No place in the offline list is named %1; places named with "
-                               "part of it:")
+                tr("No place in the offline list is named %1; places named with "
+                   "part of it:")
                     .arg(Quoted(found.name)));
             break;
         case SearchOutcome::Ambiguous:
-            lblSearch_->setText(
-                QStringLiteral("%1 names more than one place; the first %2 match equally, "
-                               "the likeliest first:")
-                    .arg(typed)
-                    .arg(found.equallyGood));
+            lblSearch_->setText(tr("%1 names more than one place; the first %n match equally, "
+                                   "the likeliest first:",
+                                   nullptr, found.equallyGood)
+                                    .arg(typed));
             break;
         case SearchOutcome::Contradicted:
-            lblSearch_->setText(QStringLiteral("There are places named %1, but none in %2:")
+            lblSearch_->setText(tr("There are places named %1, but none in %2:")
                                     .arg(Quoted(found.name), Quoted(found.against.join(u' '))));
             break;
         case SearchOutcome::NearMiss:
-            lblSearch_->setText(
-                QStringLiteral("No place in the offline list matches %1; did you mean %2?")
-                    .arg(typed, places::DescribePlace(found.places.front())));
+            lblSearch_->setText(tr("No place in the offline list matches %1; did you mean %2?")
+                                    .arg(typed, places::DescribePlace(found.places.front())));
             break;
         case SearchOutcome::NoMatch:
             break;
     }
     if (!found.passedOver.isEmpty()) {
         lblSearch_->setText(lblSearch_->text() +
-                            QStringLiteral(" (%1 named nothing for the first and was passed over)")
+                            tr(" (%1 named nothing for the first and was passed over)")
                                 .arg(Quoted(found.passedOver.join(u' '))));
     }
     shown_ = found.places.first(std::min<qsizetype>(found.places.size(), kMostPlaces));
@@ -220,10 +225,10 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
         lstPlaces_->setItem(row, kOffset, Cell(zone ? TypedOffset(zone->standard) : QString()));
         lstPlaces_->setItem(
             row, kDaylight,
-            Cell(zone && zone->daylight ? TypedOffset(*zone->daylight) : QStringLiteral("none")));
-        lstPlaces_->setItem(row, kDaylightPeriod,
-                            Cell(zone && zone->daylight ? places::DaylightPeriodText(*zone)
-                                                        : QStringLiteral("none")));
+            Cell(zone && zone->daylight ? TypedOffset(*zone->daylight) : tr("none")));
+        lstPlaces_->setItem(
+            row, kDaylightPeriod,
+            Cell(zone && zone->daylight ? places::DaylightPeriodText(*zone) : tr("none")));
     }
     lstPlaces_->resizeColumnsToContents();
     // As wide as the columns need to show whole, and no wider; at most three
@@ -243,8 +248,8 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
     lblSearch_->setVisible(rows > 0);
     lblNoMatch_->setVisible(rows == 0);
     if (rows == 0) {
-        lblNoMatch_->setText(QStringLiteral("No place in the offline list matches %1. "
-                                            "Search the Web to find its latitude and longitude.")
+        lblNoMatch_->setText(tr("No place in the offline list matches %1. "
+                                "Search the Web to find its latitude and longitude.")
                                  .arg(typed));
         cmdSearchWeb_->setDefault(true);
         cmdSearchWeb_->setFocus();
@@ -267,8 +272,7 @@ void LookupWindow::ShowFailure(const QString& searchText, const QString& reason)
     lstPlaces_->setRowCount(0);
     lstPlaces_->hide();
     lblSearch_->hide();
-    lblNoMatch_->setText(reason +
-                         QStringLiteral(" Search the Web to find the latitude and longitude."));
+    lblNoMatch_->setText(reason + tr(" Search the Web to find the latitude and longitude."));
     lblNoMatch_->show();
     cmdSearchWeb_->setDefault(true);
     cmdSearchWeb_->setFocus();
@@ -295,7 +299,7 @@ void LookupWindow::CopyRow(int row) {
     const places::Place& p = shown_[row];
     const QString text = FormTexts(p, places::ZoneTextsFor(p.timeZoneId, year_));
     QGuiApplication::clipboard()->setText(text);
-    lblCopied_->setText(QStringLiteral("Copied to the clipboard: %1").arg(text));
+    lblCopied_->setText(tr("Copied to the clipboard: %1").arg(text));
     lblCopied_->show();
 }
 

@@ -2,6 +2,7 @@
 #include "forms/menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,31 +32,37 @@ MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
     bar->setObjectName(QStringLiteral("menuBar"));
     MenuActions actions{};
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(QCoreApplication::translate("velnora::Menus", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     actions.first = Entry(window, names.firstName, names.firstCaption);
-    actions.exit = Entry(window, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+    actions.exit = Entry(window, QStringLiteral("mnuExit"),
+                         QCoreApplication::translate("velnora::Menus", "E&xit"));
     file->addAction(actions.first);
     file->addAction(actions.exit);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(QCoreApplication::translate("velnora::Menus", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(LinkEntry(window, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"),
+    help->addAction(LinkEntry(window, QStringLiteral("mnuOnline"),
+                              QCoreApplication::translate("velnora::Menus", "&Online Help"),
                               Link::OnlineHelp, onLink));
     help->addAction(LinkEntry(window, QStringLiteral("mnuVisit"),
-                              QStringLiteral("&Visit Us Online"), Link::ForumHome, onLink));
+                              QCoreApplication::translate("velnora::Menus", "&Visit Us Online"),
+                              Link::ForumHome, onLink));
     help->addSeparator()->setObjectName(names.separator1);
     help->addAction(LinkEntry(window, QStringLiteral("mnuUpdate"), names.updateCaption,
                               Link::DownloadPage, onLink));
     help->addSeparator()->setObjectName(names.separator2);
-    actions.about = Entry(window, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
+    actions.about = Entry(window, QStringLiteral("mnuAbout"),
+                          QCoreApplication::translate("velnora::Menus", "&About Software"));
     help->addAction(actions.about);
 
-    bar->addAction(LinkEntry(window, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"),
+    bar->addAction(LinkEntry(window, QStringLiteral("mnuDonate"),
+                             QCoreApplication::translate("velnora::Menus", "&Donate"),
                              Link::DonationPage, onLink));
 
     QAction* money = LinkEntry(window, QStringLiteral("mkmoney"),
-                               QStringLiteral("Make Money &Online"), Link::FullBrandPage, onLink);
+                               QCoreApplication::translate("velnora::Menus", "Make Money &Online"),
+                               Link::FullBrandPage, onLink);
     money->setEnabled(false);
     money->setVisible(false);
     bar->addAction(money);

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "forms/seams.h"
+#include "forms/link.h"
 
 class QAction;
 class QMainWindow;

@@ -7,9 +7,8 @@
 
 namespace velnora {
 
-Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-                 QObject* parent)
-    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), format_(std::move(format)) {}
+Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, QObject* parent)
+    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)) {}
 
 Windows::~Windows() {
     delete display_.data();
@@ -22,7 +21,7 @@ FrmDisplay* Windows::display() const { return display_; }
 
 void Windows::showMain() {
     if (!main_) {
-        main_ = new FrmMain(boxes_, lookup_, format_);
+        main_ = new FrmMain(boxes_, lookup_);
         connect(main_, &FrmMain::evaluated, this, &Windows::showResult);
         connect(main_, &FrmMain::linkRequested, this, &Windows::linkRequested);
         connect(main_, &FrmMain::aboutRequested, this, &Windows::aboutRequested);

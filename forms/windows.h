@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "forms/seams.h"
+#include "forms/coordinate_lookup.h"
+#include "forms/link.h"
+#include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {
@@ -21,8 +23,7 @@ class FrmMain;
 class Windows : public QObject {
     Q_OBJECT
 public:
-    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, DateTimeFormatter format,
-            QObject* parent = nullptr);
+    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, QObject* parent = nullptr);
     ~Windows() override;
 
     FrmMain* main() const;        // nullptr once unloaded
@@ -42,7 +43,6 @@ private:
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
-    DateTimeFormatter format_;
     QPointer<FrmMain> main_;
     QPointer<FrmDisplay> display_;
 };

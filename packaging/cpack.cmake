@@ -16,6 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+# The windows speak Hindi and Gujarati; these fonts draw their scripts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lohit-deva, fonts-lohit-gujr")
 # CPack puts the summary above this extended description and indents both.
 set(CPACK_PACKAGE_DESCRIPTION "Velnora tells whether a chosen moment is a good time to begin an important
 task, by the Hindu almanac reckoning of the Choghadiya periods. From the
@@ -24,7 +26,7 @@ divides the daylight or the night that holds the time of work into eight
 equal periods, names the period and gives the verdict: favorable,
 intermediate or unfavorable.
 
-The package holds the desktop program velnora and the command-line tool
-velnora-cli.")
+The windows speak English, Hindi and Gujarati. The package holds the desktop
+program velnora and the command-line tool velnora-cli.")
 
 include(CPack)

@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+#include "core/zone_offset.h"
+
 namespace velnora::places {
 
 struct Place {
@@ -131,14 +133,8 @@ struct DegreesMinutes {
 DegreesMinutes ToDegreesMinutes(double angle, bool latitude);
 QString FormatDegreesMinutes(const DegreesMinutes& dm);  // "18° 31' N"
 
-// A zone offset as the main form takes it: the time to add to the local clock to
-// get Greenwich time, hours west of Greenwich positive, the minutes carrying the
-// sign of the hours (5 h 30 min east of Greenwich is hours -5, minutes -30).
-struct ZoneOffset {
-    int hours = 0;
-    int minutes = 0;
-    friend bool operator==(const ZoneOffset&, const ZoneOffset&) = default;
-};
+// Zone offsets are the program's one zone type, west of Greenwich positive.
+using velnora::ZoneOffset;
 ZoneOffset FromSecondsEast(int secondsEastOfUtc);  // rounded to whole minutes
 QString HoursText(const ZoneOffset& offset);       // "-5"
 QString MinutesText(const ZoneOffset& offset);     // "-30"

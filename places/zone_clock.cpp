@@ -13,18 +13,11 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-ZoneFields Fields(const ZoneOffset& offset) {
-    return {HoursText(offset).toStdString(), MinutesText(offset).toStdString()};
-}
-
 }  // namespace
 
-std::optional<ZoneFields> ZoneFieldsAt(std::string_view zoneId, int year, int month, int day,
+std::optional<ZoneOffset> ZoneOffsetAt(std::string_view zoneId, int year, int month, int day,
                                        int hour, int minute, int second) {
-    const auto offset =
-        OffsetAt(FromUtf8(zoneId), QDate(year, month, day), QTime(hour, minute, second));
-    if (!offset) return std::nullopt;
-    return Fields(*offset);
+    return OffsetAt(FromUtf8(zoneId), QDate(year, month, day), QTime(hour, minute, second));
 }
 
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds) {
@@ -40,7 +33,7 @@ std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t u
                        t.hour(),
                        t.minute(),
                        t.second(),
-                       Fields(FromSecondsEast(local.offsetFromUtc()))};
+                       FromSecondsEast(local.offsetFromUtc())};
 }
 
 }  // namespace velnora::places

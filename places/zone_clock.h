@@ -6,25 +6,21 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "core/zone_offset.h"
 
 namespace velnora::places {
 
-// The zone as the main form's two fields take it: "-5", "-30".
-struct ZoneFields {
-    std::string zoneHour, zoneMinute;
-};
-
 // The offset in force in `zoneId` at the local date and clock time (month 1..12).
 // Empty for an unknown zone or an invalid date.
-std::optional<ZoneFields> ZoneFieldsAt(std::string_view zoneId, int year, int month, int day,
+std::optional<ZoneOffset> ZoneOffsetAt(std::string_view zoneId, int year, int month, int day,
                                        int hour, int minute, int second);
 
 // A moment on the zone's clock and the offset in force then.
 struct LocalMoment {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    ZoneFields zone;
+    ZoneOffset zone;
 };
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/about_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -9,22 +10,21 @@
 #include "ui/addresses.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/program.h"
+#include "ui/text_fit.h"
 
 namespace velnora {
 namespace {
 
-constexpr char kDescription[] =
-    "Velnora helps you find a favorable period during which you can start an important task. "
-    "Perform important tasks in the favorable period and avoid them during the unfavorable "
-    "period for good results.";
-constexpr char kFullBrandOffer[] =
+constexpr char kFullBrandOffer[] = QT_TRANSLATE_NOOP(
+    "velnora::FrmAbout",
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website.";
+    "this software fully branded for your website.");
 
-QLabel* AddParagraph(QWidget* parent, const char* name, const char* text, const QFont& font,
+QLabel* AddParagraph(QWidget* parent, const char* name, const QString& text, const QFont& font,
                      const QColor& colour, const QRect& at, const Twips& twips) {
-    QLabel* label = AddLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), font,
-                             colour, at, twips, true);
+    QLabel* label =
+        AddLabel(parent, QString::fromLatin1(name), text, font, colour, at, twips, true);
     label->setAccessibleName(label->text());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -37,7 +37,7 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       help_(help) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setModal(true);
     const QFont regular = Verdana(8.25);
     setFont(regular);
@@ -50,24 +50,27 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
     twips.place(picIcon, 120, 120, 540, 540);
     picIcon->setPixmap(ProgramIcon().pixmap(picIcon->size()));
 
-    QLabel* label2 = AddLabel(this, QStringLiteral("Label2"), QStringLiteral("Velnora v1.15"),
+    QLabel* label2 = AddLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kProgramCaption),
                               Verdana(9.75, true), kYellow, {780, 285, 3480, 240}, twips);
     label2->setAccessibleName(label2->text());
-    AddParagraph(this, "Label1", kDescription, regular, Qt::black, {120, 960, 5715, 975}, twips);
+    AddParagraph(this, "Label1",
+                 QCoreApplication::translate("velnora::Program", kProgramDescription), regular,
+                 Qt::black, {120, 960, 5715, 975}, twips);
     lblHomePage_ =
         AddLink(this, "lblHomePage",
-                QStringLiteral("Click here to visit ") + QString::fromLatin1(address::kForumHome),
-                regular, Qt::black, {1320, 2160, 4650, 195}, twips);
-    AddParagraph(this, "Label3", kFullBrandOffer, regular, kYellow, {120, 2520, 5685, 675}, twips);
-    lblCoBrand_ = AddLink(this, "lblCoBrand", QStringLiteral("Click here for more details"),
-                          regular, Qt::black, {3360, 3240, 2610, 195}, twips);
+                tr("Click here to visit %1").arg(QString::fromLatin1(address::kForumHome)), regular,
+                Qt::black, {1320, 2160, 4650, 195}, twips);
+    AddParagraph(this, "Label3", tr(kFullBrandOffer), regular, kYellow, {120, 2520, 5685, 675},
+                 twips);
+    lblCoBrand_ = AddLink(this, "lblCoBrand", tr("Click here for more details"), regular, Qt::black,
+                          {3360, 3240, 2610, 195}, twips);
 
     auto* line2 = new QWidget(this);
     line2->setObjectName(QStringLiteral("Line2"));
     Paint(line2, kLightYellow, Qt::black);
     twips.place(line2, 0, 3480, 6150, 15);
 
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_ = new QPushButton(tr("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setAccessibleName(CaptionText(cmdOK_->text()));
     twips.place(cmdOK_, 4680, 3615, 1260, 345);
@@ -81,6 +84,7 @@ FrmAbout::FrmAbout(Help& help, QWidget* parent)
     connect(lblHomePage_, &LinkLabel::clicked, this, &FrmAbout::lblHomePage_Click);
     connect(lblCoBrand_, &LinkLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    FitTexts(this);
     CentreOnScreen(this);
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// frmAbout: the modal About box. Its two link labels go through modHelp; OK,
+// frmAbout: the modal About box. Its two link labels go through Help; OK,
 // Enter and Escape close it and the window that opened it carries on.
 #pragma once
 

@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-#include "forms/banners.h"
 #include "shell/services.h"
 #include "workflow/numbers.h"
 
@@ -11,20 +10,15 @@ namespace velnora {
 
 int CoBrandNumber(double r) { return static_cast<int>(RoundHalfEven(r * 6 + 1)); }
 
-CoBrandFront CoBrandFrontFor(int number) {
-    if (number == 7) return CoBrandFront::DesignOrder;
-    return number % 2 == 1 ? CoBrandFront::CoBrand : CoBrandFront::FullBrand;
+std::optional<UpperPromotion> CoBrandFrontFor(int number) {
+    if (number == 7) return std::nullopt;
+    return number % 2 == 1 ? UpperPromotion::Cobrand : UpperPromotion::FullBrand;
 }
 
 void CoBrand_Randomize(QWidget& frmMain, Random& random) {
     const int intCoBrandRandomNumber = CoBrandNumber(random.draw());
-    switch (CoBrandFrontFor(intCoBrandRandomNumber)) {
-        case CoBrandFront::CoBrand:
-            return BringPromotionToFront(&frmMain, UpperPromotion::Cobrand);
-        case CoBrandFront::FullBrand:
-            return BringPromotionToFront(&frmMain, UpperPromotion::FullBrand);
-        case CoBrandFront::DesignOrder:
-            return;
+    if (const auto front = CoBrandFrontFor(intCoBrandRandomNumber)) {
+        BringPromotionToFront(&frmMain, *front);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "shell/farewell_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,23 +11,27 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/seams.h"
 #include "shell/app_icon.h"
 #include "shell/help.h"
 #include "shell/services.h"
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
+#include "ui/message_boxes.h"
+#include "ui/program.h"
+#include "ui/text_fit.h"
 
 namespace velnora {
 namespace {
 
 constexpr int kAppealCount = 4;
 
-QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const char* text) {
-    auto* box = new QLineEdit(QString::fromLatin1(text), parent);
+QString Tr(const char* text) { return QCoreApplication::translate("velnora::FrmFarewell", text); }
+
+QLineEdit* MakeLineEdit(QWidget* parent, const char* name, const char* placeholder) {
+    auto* box = new QLineEdit(Tr(placeholder), parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(QString::fromLatin1(text));
+    box->setAccessibleName(box->text());
     return box;
 }
 
@@ -48,21 +53,25 @@ int AppealIndex(double r) {
 QString FarewellAppeal(int k) {
     switch (k) {
         case 0:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "velnora::FrmFarewell",
                 "Programs like Velnora can only be made and kept up with your support, and the "
                 "best support you can give is to visit the Quenvale Forum regularly and take part "
                 "in its discussions and activities.");
         case 1:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "velnora::FrmFarewell",
                 "Please visit the Quenvale Forum regularly and join in its discussions and "
                 "activities. Without your regular visits we cannot support and maintain programs "
                 "like this one.");
         case 2:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "velnora::FrmFarewell",
                 "The Quenvale Forum is a free online discussion forum. Every regular visit you pay "
                 "it helps us develop and maintain Velnora.");
         default:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "velnora::FrmFarewell",
                 "The Quenvale Forum needs your help! Visit it regularly and take part in its "
                 "discussions and activities, and you help us maintain and develop more programs.");
     }
@@ -75,17 +84,17 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
       boxes_(boxes),
       help_(help) {
     setObjectName(QStringLiteral("frmFarewell"));
-    setWindowTitle(QStringLiteral("Velnora v1.15"));
+    setWindowTitle(QString::fromLatin1(kProgramCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(MsSansSerif(8.25));
     Paint(this, Qt::white, Qt::black);
     const Twips twips = Twips::For(this);
     twips.fixSize(this, 11115, 4725);
 
-    cmdClose_ = MakeButton(this, "cmdClose", QStringLiteral("E&xit"));
+    cmdClose_ = MakeButton(this, "cmdClose", tr("E&xit"));
     twips.place(cmdClose_, 6000, 2760, 1245, 375);
 
-    Check1_ = MakeButton(this, "Check1", QStringLiteral("Visit The Quenvale Forum Now!"));
+    Check1_ = MakeButton(this, "Check1", tr("Visit The Quenvale Forum Now!"));
     Check1_->setCheckable(true);
     Check1_->setFont(Verdana(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
@@ -103,17 +112,17 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     twips.place(Label2_, 120, 840, 6975, 1095);
 
-    auto* label1 = new QLabel(QStringLiteral("Velnora v1.15"), this);
+    auto* label1 = new QLabel(QString::fromLatin1(kProgramCaption), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(MsSansSerif(18));
     twips.place(label1, 1080, 240, 5175, 435);
 
     CaptionFrame* frame2 =
-        AddCaptionedFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), font(),
-                          kNavy, Qt::white, {120, 3240, 7065, 1455}, twips);
+        AddCaptionedFrame(this, QStringLiteral("Frame2"), tr("Refer A Friend"), font(), kNavy,
+                          Qt::white, {120, 3240, 7065, 1455}, twips);
     txtName_ = MakeLineEdit(frame2, "txtName", kNamePlaceholder);
     twips.place(txtName_, 85, 360, 3375, 285);
-    cmdSubmit_ = MakeButton(frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"));
+    cmdSubmit_ = MakeButton(frame2, "cmdSubmit", tr("Refer A Friend &Now"));
     twips.place(cmdSubmit_, 1920, 1080, 3375, 285);
     txtEmail_ = MakeLineEdit(frame2, "txtEmail", kEmailPlaceholder);
     twips.place(txtEmail_, 3600, 360, 3375, 285);
@@ -124,21 +133,20 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     // Lies below the frame's visible part: it can take the focus from the keyboard only.
     txtMessage_ = new QPlainTextEdit(frame2);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage_->setAccessibleName(QString::fromLatin1(kMessagePlaceholder));
+    txtMessage_->setAccessibleName(Tr(kMessagePlaceholder));
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setTabChangesFocus(true);
-    setTextOf(txtMessage_, QString::fromLatin1(kMessagePlaceholder) + QStringLiteral("\r\n"));
+    setTextOf(txtMessage_, Tr(kMessagePlaceholder) + QStringLiteral("\r\n"));
     twips.place(txtMessage_, 4800, 3600, 1815, 495);
 
-    CaptionFrame* frame6 = AddCaptionedFrame(this, QStringLiteral("Frame6"),
-                                             QStringLiteral("Download Quenvale Softwares"), font(),
-                                             kNavy, Qt::white, {7320, 120, 3735, 4575}, twips);
+    CaptionFrame* frame6 =
+        AddCaptionedFrame(this, QStringLiteral("Frame6"), tr("Download Quenvale Softwares"), font(),
+                          kNavy, Qt::white, {7320, 120, 3735, 4575}, twips);
     auto* label3 = new QLabel(
-        QStringLiteral(
-            "Did you enjoy Velnora? Then try our other programs on astrology, psychic readings, "
-            "tarot, numerology and the occult. Like this one, they are simple, informative and "
-            "fun to use.\n\nDownload them today and share the experience with your friends and "
-            "family."),
+        tr("Did you enjoy Velnora? Then try our other programs on astrology, psychic readings, "
+           "tarot, numerology and the occult. Like this one, they are simple, informative and "
+           "fun to use.\n\nDownload them today and share the experience with your friends and "
+           "family."),
         frame6);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setFont(Verdana(9));
@@ -146,9 +154,8 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetTextColour(label3, Qt::white);
     twips.place(label3, 120, 360, 3495, 3855);
-    lblGoToHome_ =
-        AddLink(frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Quenvale Softwares"),
-                frame6->font(), kYellow, {75, 4250, 3585, 210}, twips);
+    lblGoToHome_ = AddLink(frame6, "lblGoToHome", tr("Click Here To Visit Quenvale Softwares"),
+                           frame6->font(), kYellow, {75, 4250, 3585, 210}, twips);
 
     QWidget::setTabOrder(cmdClose_, Check1_);
     QWidget::setTabOrder(Check1_, txtName_);
@@ -175,6 +182,7 @@ FrmFarewell::FrmFarewell(MessageBoxes& boxes, Random& random, Help& help)
     Label2_->setText(FarewellAppeal(AppealIndex(random.draw())));
     Label2_->setAccessibleName(Label2_->text());
 
+    FitTexts(this);
     CentreOnScreen(this);
     cmdClose_->setFocus();
 }
@@ -190,9 +198,8 @@ void FrmFarewell::Check1_Click(bool ticked) {
 void FrmFarewell::lblGoToHome_Click() { help_.OpenSoftwareCatalogue(); }
 
 void FrmFarewell::cmdSubmit_Click() {
-    fields_ = {TrimBlanks(textOf(txtName_)), TrimBlanks(textOf(txtEmail_)),
-               TrimBlanks(textOf(txtMessage_)), TrimBlanks(textOf(txtFriendName_)),
-               TrimBlanks(textOf(txtFriendEmail_))};
+    fields_ = {fieldOf(boxes5_[0]), fieldOf(boxes5_[1]), fieldOf(boxes5_[2]), fieldOf(boxes5_[3]),
+               fieldOf(boxes5_[4])};
     if (const std::optional<MessageId> refusal =
             AddressRefusal(fields_.email, fields_.friendEmail)) {
         ShowMessage(boxes_, this, *refusal);
@@ -209,13 +216,13 @@ void FrmFarewell::closeEvent(QCloseEvent* event) {
 bool FrmFarewell::eventFilter(QObject* watched, QEvent* event) {
     const TextBox* entry = findBox(watched);
     if (!entry) return QWidget::eventFilter(watched, event);
-    const QString placeholder = QString::fromLatin1(entry->placeholder);
+    const QString placeholder = Tr(entry->placeholder);
     switch (event->type()) {
         case QEvent::FocusIn:
-            if (TrimBlanks(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
+            if (Trim(textOf(entry->box)) == placeholder) setTextOf(entry->box, QString());
             break;
         case QEvent::FocusOut:
-            if (TrimBlanks(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
+            if (Trim(textOf(entry->box)).isEmpty()) setTextOf(entry->box, placeholder);
             break;
         case QEvent::KeyPress:
             if ((entry->box == txtEmail_ || entry->box == txtFriendEmail_) &&
@@ -236,6 +243,13 @@ const FrmFarewell::TextBox* FrmFarewell::findBox(const QObject* watched) const {
         if (entry.box == watched) return &entry;
     }
     return nullptr;
+}
+
+// A field still showing its translated first text reads as the English one, which
+// the referral's checks know.
+QString FrmFarewell::fieldOf(const TextBox& entry) const {
+    const QString text = Trim(textOf(entry.box));
+    return text == Tr(entry.placeholder) ? QString::fromLatin1(entry.placeholder) : text;
 }
 
 // Line breaks read as carriage return + line feed, as the referral sends them.

@@ -2,7 +2,7 @@
 // frmFarewell: shown when the main or result window closes. It stays above other
 // windows without taking the focus, shows one of four appeals drawn at load,
 // links to the forum and the maker's other programs, and holds the refer-a-friend
-// form whose fields go to modTellAFriend. Exit and the close box ask the shell to
+// form whose fields go to SubmitReferral. Exit and the close box ask the shell to
 // end the program.
 #pragma once
 
@@ -55,6 +55,7 @@ private:
         const char* placeholder;
     };
     QString textOf(const QWidget* box) const;
+    QString fieldOf(const TextBox& entry) const;
     void setTextOf(QWidget* box, const QString& text);
     const TextBox* findBox(const QObject* watched) const;
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// modHelp's link procedures. Each one hands its constant address to the
+// Help: the link procedures of the program. Each one hands its constant address to the
 // program's one LinkOpener. Windows only ask for a Link; the shell maps it here.
 #pragma once
 
-#include "forms/seams.h"
+#include "forms/link.h"
 #include "ui/link_opener.h"
 
 namespace velnora {

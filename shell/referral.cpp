@@ -10,7 +10,7 @@ namespace velnora {
 namespace {
 
 bool Missing(const QString& value, const char* placeholder) {
-    const QString trimmed = TrimBlanks(value);
+    const QString trimmed = Trim(value);
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
 }
 
@@ -20,17 +20,9 @@ QString Encoded(const QString& value) {
 
 }  // namespace
 
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
-    return text.mid(first, last - first);
-}
-
 std::optional<MessageId> AddressRefusal(const QString& email, const QString& friendEmail) {
-    const QString mine = TrimBlanks(email);
-    const QString theirs = TrimBlanks(friendEmail);
+    const QString mine = Trim(email);
+    const QString theirs = Trim(friendEmail);
     if (mine == theirs) return MessageId::DistinctEmailAddresses;
     if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
         return MessageId::ProperEmailAddress;

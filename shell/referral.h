@@ -5,17 +5,24 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
-#include "workflow/messages.h"
+#include "core/text.h"
+#include "messages/messages.h"
 
 namespace velnora {
 
-inline constexpr char kNamePlaceholder[] = "Your Name";
-inline constexpr char kEmailPlaceholder[] = "Your Email Address";
-inline constexpr char kMessagePlaceholder[] = "Your Message";
-inline constexpr char kFriendNamePlaceholder[] = "Friend's Name";
-inline constexpr char kFriendEmailPlaceholder[] = "Friend's Email Address";
+// The fields' first texts, in English; the farewell window shows them translated.
+inline constexpr char kNamePlaceholder[] = QT_TRANSLATE_NOOP("velnora::FrmFarewell", "Your Name");
+inline constexpr char kEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("velnora::FrmFarewell", "Your Email Address");
+inline constexpr char kMessagePlaceholder[] =
+    QT_TRANSLATE_NOOP("velnora::FrmFarewell", "Your Message");
+inline constexpr char kFriendNamePlaceholder[] =
+    QT_TRANSLATE_NOOP("velnora::FrmFarewell", "Friend's Name");
+inline constexpr char kFriendEmailPlaceholder[] =
+    QT_TRANSLATE_NOOP("velnora::FrmFarewell", "Friend's Email Address");
 
 struct ReferralFields {
     QString name;
@@ -24,9 +31,6 @@ struct ReferralFields {
     QString friendName;
     QString friendEmail;
 };
-
-// The text without blanks at its start and end; line breaks and tabs are kept.
-QString TrimBlanks(const QString& text);
 
 // cmdSubmit_Click's checks of the two addresses, in order; nullopt passes.
 std::optional<MessageId> AddressRefusal(const QString& email, const QString& friendEmail);

@@ -3,7 +3,7 @@
 // single-instance check, seeding the random generator, the update reminder,
 // showing frmMain and the co-brand draw. Afterwards the shell only answers the
 // windows' signals: an unloading frmMain or frmDisplay brings up frmFarewell,
-// the evaluation and Back hide it, links go to modHelp, About runs modally over
+// the evaluation and Back hide it, links go to Help, About runs modally over
 // the window that asked. EndProgram is the one way out: it unloads every loaded
 // window in load order and ends the process with status 0.
 #pragma once

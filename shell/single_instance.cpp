@@ -16,8 +16,8 @@
 #include <cerrno>
 #include <optional>
 
-#include "forms/seams.h"
 #include "shell/plain_file.h"
+#include "ui/message_boxes.h"
 
 namespace velnora {
 namespace {

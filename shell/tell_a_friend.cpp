@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/tell_a_friend.h"
 
-#include "forms/seams.h"
 #include "shell/help.h"
+#include "ui/message_boxes.h"
 
 namespace velnora {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// modTellAFriend: the farewell window's referral. The window stores five trimmed
+// The farewell window's referral. The window stores five trimmed
 // fields, checks the two addresses, and SubmitReferral checks each field against
 // its placeholder before opening the refer-a-friend script with the fields as
 // taf1..taf6 (see referral.h).

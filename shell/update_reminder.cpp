@@ -5,10 +5,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "forms/seams.h"
 #include "shell/help.h"
 #include "shell/plain_file.h"
 #include "shell/services.h"
+#include "ui/message_boxes.h"
 
 namespace velnora {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// modHelp's UpdateReminder: the date of the last reminder is kept in the user's
+// UpdateReminder: the date of the last reminder is kept in the user's
 // settings under LastReminderDate; when today lies more than 14 days from it,
 // either way, the user is asked whether to look for a newer version. A settings
 // path that holds anything but a regular file (a FIFO, a folder) counts as no

@@ -13,6 +13,7 @@ public:
     CaptionFrame(const QString& objectName, const QString& caption, const QColor& background,
                  const QColor& captionColour, QWidget* parent);
 
+    // What the top border shows; the toolkit fits it to the frame's width.
     QString caption() const { return caption_; }
 
 protected:

@@ -18,8 +18,6 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QAbstractButton(
     setFocusPolicy(Qt::TabFocus);
 }
 
-QString LinkLabel::shownText() const { return CaptionText(text()); }
-
 QSize LinkLabel::sizeHint() const {
     return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(4, 2);
 }

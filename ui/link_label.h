@@ -17,11 +17,9 @@ public:
     explicit LinkLabel(const QString& caption, QWidget* parent = nullptr);
 
     void setWordWrap(bool wrap) { wrap_ = wrap; }
+    bool wordWrap() const { return wrap_; }
     void setAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
     Qt::Alignment alignment() const { return alignment_; }
-
-    // The caption as the user reads it, ampersand markers resolved.
-    QString shownText() const;
 
     QSize sizeHint() const override;
 

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +15,7 @@
 
 #include "ui/caption_frame.h"
 #include "ui/link_label.h"
+#include "ui/text_fit.h"
 
 namespace velnora {
 
@@ -35,8 +37,30 @@ void Twips::fixSize(QWidget* window, int width, int height) const {
 
 namespace {
 
+// The fonts Debian has for an Indian script the windows are translated into;
+// decided once per script. A window in Hindi or Gujarati draws its text in its
+// script's font, which has Latin letters too, so no letter needs a fallback and
+// no other font is looked up. Elsewhere the family alone is asked for, and the
+// system's fallback draws any letter it lacks, as before.
+QStringList ScriptFamilies(QLocale::Script script) {
+    const bool gujarati = script == QLocale::GujaratiScript;
+    for (const char* name : {gujarati ? "Lohit Gujarati" : "Lohit Devanagari",
+                             gujarati ? "Noto Sans Gujarati" : "Noto Sans Devanagari"}) {
+        const QString family = QString::fromLatin1(name);
+        if (QFontDatabase::hasFamily(family)) return {family};
+    }
+    return {};
+}
+
 QFont Font(const QString& family, double points, bool bold) {
     QFont font(family);
+    const QLocale::Script script = QLocale().script();
+    if (script == QLocale::DevanagariScript || script == QLocale::GujaratiScript) {
+        static const QStringList devanagari = ScriptFamilies(QLocale::DevanagariScript);
+        static const QStringList gujarati = ScriptFamilies(QLocale::GujaratiScript);
+        font.setFamilies((script == QLocale::GujaratiScript ? gujarati : devanagari) +
+                         QStringList(family));
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -96,7 +120,10 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, co
     link->setObjectName(QString::fromLatin1(name));
     UseFont(link, font);
     SetTextColour(link, colour);
-    scale.place(link, twips.x(), twips.y(), twips.width(), twips.height());
+    // As tall as its text, like a one-line label.
+    QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
+    place.setHeight(std::max(place.height(), TextSize(CaptionText(caption), font).height()));
+    link->setGeometry(place);
     return link;
 }
 
@@ -118,13 +145,14 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     label->setTextFormat(Qt::PlainText);
     UseFont(label, font);
     SetTextColour(label, colour);
-    // A one-line caption keeps its whole text even where the fallback font runs wider
-    // or taller than the one the layout was drawn for.
+    // A one-line caption keeps its whole text even where the fallback font (or the
+    // font of a translation's script) runs wider or taller than the one the layout
+    // was drawn for.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
     if (!wrap) {
-        const QFontMetrics metrics(font);
-        place.setWidth(std::max(place.width(), metrics.horizontalAdvance(text) + 2));
-        place.setHeight(std::max(place.height(), metrics.height()));
+        const QSize needed = TextSize(text, font);
+        place.setWidth(std::max(place.width(), needed.width() + 2));
+        place.setHeight(std::max(place.height(), needed.height()));
     }
     label->setGeometry(place);
     return label;

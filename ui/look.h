@@ -45,7 +45,8 @@ private:
     double scale_;
 };
 
-// Verdana in the given point size, or the closest sans-serif Debian has.
+// Verdana in the given point size, or the closest sans-serif Debian has. Under a
+// Hindi or Gujarati locale the script's Lohit (or Noto) font comes first.
 QFont Verdana(double points, bool bold = false);
 // MS Sans Serif, or the same fallback as Verdana.
 QFont MsSansSerif(double points, bool bold = false);

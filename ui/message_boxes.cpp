@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace velnora {
 
@@ -15,7 +16,7 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 }  // namespace
 
 QString MessageTr(MessageId id) {
-    return QCoreApplication::translate("velnora::Message", MessageText(id).data());
+    return QCoreApplication::translate("Messages", MessageText(id).data());
 }
 
 void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
@@ -28,12 +29,19 @@ bool AskMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
 
 void QtMessageBoxes::show(QWidget* parent, const QString& text, Icon icon) {
     QMessageBox box(BoxIcon(icon), QStringLiteral("Velnora"), text, QMessageBox::Ok, parent);
+    // Qt carries no translation of its buttons for every language the windows speak.
+    box.button(QMessageBox::Ok)
+        ->setText(QCoreApplication::translate("velnora::MessageBoxes", "OK"));
     box.exec();
 }
 
 bool QtMessageBoxes::ask(QWidget* parent, const QString& text, Icon icon) {
     QMessageBox box(BoxIcon(icon), QStringLiteral("Velnora"), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("velnora::MessageBoxes", "&Yes"));
+    box.button(QMessageBox::No)
+        ->setText(QCoreApplication::translate("velnora::MessageBoxes", "&No"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "workflow/messages.h"
+#include "messages/messages.h"
 
 class QWidget;
 

@@ -11,93 +11,33 @@
 
 namespace velnora {
 
-const std::array<EvaluationResult::Label, 16> EvaluationResult::kLabels = {{
-    {"lblName", &EvaluationResult::lblName},
-    {"lblDOB", &EvaluationResult::lblDOB},
-    {"lblTOB", &EvaluationResult::lblTOB},
-    {"lblLatitude", &EvaluationResult::lblLatitude},
-    {"lblLongitude", &EvaluationResult::lblLongitude},
-    {"lblCity", &EvaluationResult::lblCity},
-    {"lblState", &EvaluationResult::lblState},
-    {"lblCountry", &EvaluationResult::lblCountry},
-    {"lblPreviousDaySunRiseTime", &EvaluationResult::lblPreviousDaySunRiseTime},
-    {"lblPreviousDaySunSetTime", &EvaluationResult::lblPreviousDaySunSetTime},
-    {"lblInputDaySunRiseTime", &EvaluationResult::lblInputDaySunRiseTime},
-    {"lblInputDaySunSetTime", &EvaluationResult::lblInputDaySunSetTime},
-    {"lblNextDaySunRiseTime", &EvaluationResult::lblNextDaySunRiseTime},
-    {"lblNextDaySunSetTime", &EvaluationResult::lblNextDaySunSetTime},
-    {"lblTimePeriod", &EvaluationResult::lblTimePeriod},
-    {"lblChaghodiya", &EvaluationResult::lblChaghodiya},
-}};
-
 namespace {
 
 constexpr int kFarthestZoneMinutes = 14 * 60;
 
 Failure Refused(MessageId id, Field focus) { return {FailureKind::Refused, {id, focus}}; }
 
-std::string Coordinate(int degrees, int minutes, const char* hemisphere) {
-    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " + hemisphere;
-}
-
 }  // namespace
-
-namespace {
-
-// Appends n (0..9999) in decimal without leading zeros, or with exactly `width`
-// digits when width is given.
-char* PutNumber(char* out, int n, int width = 0) {
-    char digits[4];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n > 0 && count < 4);
-    while (count < width) digits[count++] = '0';
-    while (count > 0) *out++ = digits[--count];
-    return out;
-}
-
-}  // namespace
-
-std::string FormatUsGeneralDate(const LocalDateTime& value) {
-    const Date d = value.date();
-    const ClockTime t = value.time();
-    char text[32];
-    char* out = PutNumber(text, d.month);
-    *out++ = '/';
-    out = PutNumber(out, d.day);
-    *out++ = '/';
-    out = PutNumber(out, d.year);
-    if (!(t == ClockTime{})) {
-        *out++ = ' ';
-        out = PutNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12);
-        *out++ = ':';
-        out = PutNumber(out, t.minute, 2);
-        *out++ = ':';
-        out = PutNumber(out, t.second, 2);
-        for (char c : {' ', t.hour < 12 ? 'A' : 'P', 'M'}) *out++ = c;
-    }
-    return std::string(text, out);
-}
 
 std::int32_t PeriodLength(std::int64_t spanSeconds) {
-    return static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(spanSeconds) / 8));
+    return static_cast<std::int32_t>(
+        RoundHalfEven(static_cast<double>(spanSeconds) / kPeriodsPerSpan));
 }
 
 int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds) {
-    for (int k = 1; k <= 7; ++k) {
+    constexpr int kLast = kPeriodsPerSpan - 1;
+    for (int k = 1; k <= kLast; ++k) {
         if (elapsedSeconds <= std::int64_t{k} * periodSeconds) return k - 1;
     }
-    return 7;
+    return kLast;
 }
 
-Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
+Outcome Evaluate(const FormValues& f) {
     if (auto refusal = ValidateInput(f)) return Failure{FailureKind::Refused, *refusal};
 
     // The lists make these impossible from the window; other callers may not.
-    if (f.month < 0 || f.month > 11 || f.day < 0 || f.day >= kDaysInList || f.year < 0 ||
-        f.year > kLastYear - kFirstYear) {
+    if (f.month < 0 || f.month >= kMonthsInList || f.day < 0 || f.day >= kDaysInList ||
+        f.year < 0 || f.year > kLastYear - kFirstYear) {
         return Failure{FailureKind::Refused, {MessageId::CorrectDateOfWork, Field::None}};
     }
     if (f.hour < 0 || f.hour > 23 || f.minute < 0 || f.minute > 59 || f.second < 0 ||
@@ -130,16 +70,15 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
 
     Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
     Evaluation& e = std::get<Evaluation>(outcome);
-    EvaluationResult& r = e.texts;
-    r.lblName = f.name;
-    r.lblDOB = std::string(kMonthNames[f.month]) + "/" + std::to_string(date.day) + "/" +
-               std::to_string(date.year);
-    r.lblTOB = std::to_string(clock.hour) + ":" + std::to_string(clock.minute);
-    r.lblLatitude = Coordinate(*latDegrees, *latMinutes, f.south ? "S" : "N");
-    r.lblLongitude = Coordinate(*lonDegrees, *lonMinutes, f.east ? "E" : "W");
-    r.lblCity = f.city;
-    r.lblState = f.state;
-    r.lblCountry = f.country;
+    EvaluationResult& r = e.result;
+    r.name = f.name;
+    r.dateOfWork = date;
+    r.timeOfWork = clock;
+    r.latitude = {*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North};
+    r.longitude = {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West};
+    r.city = f.city;
+    r.state = f.state;
+    r.country = f.country;
 
     const SunPlace place({*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east},
                          {*zoneHours, *zoneMinutes});
@@ -165,12 +104,12 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     e.NextDaySunRise = after->sunrise;
     e.NextDaySunSet = after->sunset;
 
-    r.lblPreviousDaySunRiseTime = format(e.PreviousDaySunRise);
-    r.lblPreviousDaySunSetTime = format(e.PreviousDaySunSet);
-    r.lblInputDaySunRiseTime = format(e.InputDaySunRise);
-    r.lblInputDaySunSetTime = format(e.InputDaySunSet);
-    r.lblNextDaySunRiseTime = format(e.NextDaySunRise);
-    r.lblNextDaySunSetTime = format(e.NextDaySunSet);
+    r.previousDaySunRise = e.PreviousDaySunRise;
+    r.previousDaySunSet = e.PreviousDaySunSet;
+    r.inputDaySunRise = e.InputDaySunRise;
+    r.inputDaySunSet = e.InputDaySunSet;
+    r.nextDaySunRise = e.NextDaySunRise;
+    r.nextDaySunSet = e.NextDaySunSet;
 
     e.WorkTime = LocalDateTime::From(date, clock);
     e.WorkWeekday = WeekdayOf(date);
@@ -192,7 +131,7 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     e.PeriodSeconds = PeriodLength(e.SpanSeconds);
     e.ElapsedSeconds = e.WorkTime - e.spanStart;
     e.periodIndex = FindPeriod(e.PeriodSeconds, e.ElapsedSeconds);
-    e.zone = {*zoneHours, *zoneMinutes};
+    e.zone = r.zone = {*zoneHours, *zoneMinutes};
 
     ChoghadiyaState state;
     state.PeriodFlags[e.periodIndex] = true;
@@ -204,24 +143,26 @@ Outcome Evaluate(const FormValues& f, const DateTimeFormatter& format) {
     }
     e.PeriodName = state.PeriodName;
     e.verdict = VerdictOf(e.PeriodName);
-    r.lblTimePeriod = VerdictText(e.verdict);
-    r.lblChaghodiya = e.PeriodName;
+    r.verdict = e.verdict;
+    r.period = e.PeriodName;
     return outcome;
 }
 
 namespace {
 
-std::array<Period, 8> Periods(LocalDateTime start, LocalDateTime end, int weekday, bool night) {
+std::array<Period, kPeriodsPerSpan> Periods(LocalDateTime start, LocalDateTime end, int weekday,
+                                            bool night) {
     const std::int32_t length = PeriodLength(end - start);
-    std::array<Period, 8> periods;
-    for (int k = 0; k < 8; ++k) {
+    std::array<Period, kPeriodsPerSpan> periods;
+    for (int k = 0; k < kPeriodsPerSpan; ++k) {
         Period& p = periods[k];
         p.number = k + 1;
         p.start = start + std::int64_t{k} * length;
-        p.end = k == 7 ? end : start + std::int64_t{k + 1} * length;
+        p.end = k == kPeriodsPerSpan - 1 ? end : start + std::int64_t{k + 1} * length;
         p.night = night;
         p.weekday = weekday;
-        p.name = night ? NightPeriodName(k + 1, weekday) : DayPeriodName(k + 1, weekday);
+        // The weekday comes from WeekdayOf, so every lookup finds a name.
+        p.name = (night ? NightPeriodName(k + 1, weekday) : DayPeriodName(k + 1, weekday)).value();
         p.verdict = VerdictOf(p.name);
     }
     return periods;
@@ -230,14 +171,14 @@ std::array<Period, 8> Periods(LocalDateTime start, LocalDateTime end, int weekda
 // The same period named from another weekday's column.
 Period InColumn(Period p, int weekday) {
     p.weekday = weekday;
-    p.name = NightPeriodName(p.number, weekday);
+    p.name = NightPeriodName(p.number, weekday).value();
     p.verdict = VerdictOf(p.name);
     return p;
 }
 
 }  // namespace
 
-std::array<Period, 8> DayPeriods(const Evaluation& e) {
+std::array<Period, kPeriodsPerSpan> DayPeriods(const Evaluation& e) {
     return Periods(e.InputDaySunRise, e.InputDaySunSet, e.WorkWeekday, false);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The evaluation behind "Proceed": from the form's values to the sixteen texts of
-// the result window.
+// The evaluation behind "Proceed": from the form's values to the sixteen values
+// that the result window shows.
 //
 // Data flow: validate -> read the numbers -> sun times of the day before, the day
 // and the day after -> choose the span (daylight, night before sunrise, night after
@@ -11,8 +11,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -23,27 +24,63 @@
 
 namespace velnora {
 
-// The sixteen label texts of frmDisplay.
-struct EvaluationResult {
-    std::string lblName, lblDOB, lblTOB, lblLatitude, lblLongitude, lblCity, lblState, lblCountry;
-    std::string lblPreviousDaySunRiseTime, lblPreviousDaySunSetTime;
-    std::string lblInputDaySunRiseTime, lblInputDaySunSetTime;
-    std::string lblNextDaySunRiseTime, lblNextDaySunSetTime;
-    std::string lblTimePeriod, lblChaghodiya;
+// Which side of the equator (latitude) or of Greenwich (longitude).
+enum class Hemisphere { North, South, East, West };
 
-    // The label names in display order with their members, for code that walks all
-    // sixteen (the result window, the command-line tool).
-    struct Label {
-        std::string_view name;
-        std::string EvaluationResult::*text;
-    };
-    static const std::array<Label, 16> kLabels;
+// A latitude or longitude as the form takes it: whole degrees and minutes, and
+// the hemisphere that gives the sign.
+struct Angle {
+    int degrees = 0;
+    int minutes = 0;
+    Hemisphere hemisphere = Hemisphere::North;
+    friend bool operator==(const Angle&, const Angle&) = default;
+};
+
+// What the result window shows, as values: the windows and velnora-cli make the
+// words. Each member names the label of frmDisplay that shows it.
+struct EvaluationResult {
+    std::string name;                        // lblName, exactly as typed
+    Date dateOfWork;                         // lblDOB
+    ClockTime timeOfWork;                    // lblTOB shows its hour and minute
+    Angle latitude;                          // lblLatitude
+    Angle longitude;                         // lblLongitude
+    std::string city, state, country;        // lblCity, lblState, lblCountry, as typed
+    ZoneOffset zone;                         // the zone the sun times are in
+    LocalDateTime previousDaySunRise;        // lblPreviousDaySunRiseTime
+    LocalDateTime previousDaySunSet;         // lblPreviousDaySunSetTime
+    LocalDateTime inputDaySunRise;           // lblInputDaySunRiseTime
+    LocalDateTime inputDaySunSet;            // lblInputDaySunSetTime
+    LocalDateTime nextDaySunRise;            // lblNextDaySunRiseTime
+    LocalDateTime nextDaySunSet;             // lblNextDaySunSetTime
+    Verdict verdict = Verdict::Unfavorable;  // lblTimePeriod
+    std::optional<Choghadiya> period;        // lblChaghodiya
+};
+
+// The sixteen labels of frmDisplay that show a result, in display order: the
+// result window's value labels and the keys of velnora-cli's JSON.
+inline constexpr std::array<std::string_view, 16> kResultLabels = {
+    "lblName",
+    "lblDOB",
+    "lblTOB",
+    "lblLatitude",
+    "lblLongitude",
+    "lblCity",
+    "lblState",
+    "lblCountry",
+    "lblPreviousDaySunRiseTime",
+    "lblPreviousDaySunSetTime",
+    "lblInputDaySunRiseTime",
+    "lblInputDaySunSetTime",
+    "lblNextDaySunRiseTime",
+    "lblNextDaySunSetTime",
+    "lblTimePeriod",
+    "lblChaghodiya",
 };
 
 enum class SpanKind { Daylight, NightBeforeSunrise, NightAfterSunset };
 
 struct Evaluation {
-    EvaluationResult texts;
+    EvaluationResult result;
     LocalDateTime PreviousDaySunRise, PreviousDaySunSet;
     LocalDateTime InputDaySunRise, InputDaySunSet;
     LocalDateTime NextDaySunRise, NextDaySunSet;
@@ -56,7 +93,7 @@ struct Evaluation {
     std::int64_t ElapsedSeconds = 0;
     ZoneOffset zone;      // the zone the sun times are in
     int periodIndex = 0;  // 0..7, the flagged entry of PeriodFlags
-    std::string PeriodName;
+    std::optional<Choghadiya> PeriodName;
     Verdict verdict = Verdict::Unfavorable;
 };
 
@@ -73,14 +110,7 @@ struct Failure {
 
 using Outcome = std::variant<Evaluation, Failure>;
 
-// Turns a sun time into its display text (the locale's general date form).
-using DateTimeFormatter = std::function<std::string(const LocalDateTime&)>;
-
-// The United States English general date form: "3/5/2024 6:12:00 AM", and the
-// date alone ("3/5/2024") for a time of exactly midnight.
-std::string FormatUsGeneralDate(const LocalDateTime& value);
-
-Outcome Evaluate(const FormValues& form, const DateTimeFormatter& format = FormatUsGeneralDate);
+Outcome Evaluate(const FormValues& form);
 
 // Eight periods of a span, each with its start and end; the eighth ends at the
 // span's end and takes what rounding of the period length leaves over.
@@ -89,7 +119,7 @@ struct Period {
     LocalDateTime start, end;
     bool night = false;
     int weekday = 0;  // the table column that names it, 1 = Sunday ... 7 = Saturday
-    std::string_view name;
+    Choghadiya name = Choghadiya::Udveg;
     Verdict verdict = Verdict::Unfavorable;
 };
 
@@ -103,7 +133,8 @@ int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds);
 // changes column at midnight: its periods after midnight take the next date's
 // column, and the period that spans midnight is listed twice with the same
 // number, the first entry ending and the second starting at midnight.
-std::array<Period, 8> DayPeriods(const Evaluation& e);  // sunrise to sunset of the date
+std::array<Period, kPeriodsPerSpan> DayPeriods(
+    const Evaluation& e);                               // sunrise to sunset of the date
 std::vector<Period> NightPeriods(const Evaluation& e);  // its sunset to the next sunrise
 
 // Whether `p` is the entry that holds the evaluation's time of work; `shift` is

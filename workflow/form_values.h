@@ -7,14 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "workflow/messages.h"
+#include "messages/messages.h"
 
 namespace velnora {
 
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-inline constexpr int kFirstYear = 1901;  // cboYear runs 1901..2050
+inline constexpr int kMonthsInList = 12;  // cboMonth: January to December
+inline constexpr int kFirstYear = 1901;   // cboYear runs 1901..2050
 inline constexpr int kLastYear = 2050;
 inline constexpr int kDaysInList = 31;  // cboDate offers 1..31 for every month
 

@@ -36,7 +36,7 @@ struct DayListing {
     bool skipped = false;            // the place's clocks skipped this date: nothing to list
     std::optional<Message> failure;  // why this date has no periods (no sunrise or sunset)
     Evaluation evaluation;           // of the date at its noon
-    std::array<Period, 8> day{};
+    std::array<Period, kPeriodsPerSpan> day{};
     std::vector<Period> night;  // to the next sunrise, split at midnight
 };
 
@@ -49,7 +49,7 @@ std::vector<DayListing> ListDays(const FormValues& form, int count,
 // What the search for the next period looks for: a verdict, or one name.
 struct PeriodWanted {
     std::optional<Verdict> verdict;
-    std::string_view name;  // one of the seven names when no verdict is given
+    std::optional<Choghadiya> name;  // the name wanted when no verdict is given
     bool Matches(const Period& period) const;
 };
 

@@ -54,12 +54,6 @@ double ToDouble(std::string_view number) {
 
 }  // namespace
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 double LeadingNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());

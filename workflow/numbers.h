@@ -7,10 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace velnora {
+#include "core/text.h"
 
-// The text without blanks at its start and end.
-std::string_view Trim(std::string_view text);
+namespace velnora {
 
 // The number written at the start of the text: optional sign, digits, optional
 // decimal point with digits, optional exponent, read up to the first character

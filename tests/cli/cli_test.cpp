@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "cli/english.h"
+
 namespace velnora::cli {
 namespace {
 
@@ -150,6 +152,46 @@ TEST(Cli, HemispheresAndPlaceNamesReachTheResult) {
     EXPECT_NE(r.out.find("\"lblLongitude\": \"72\u00B0 35' W\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblCity\": \"A \\\"quoted\\\" city\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblDOB\": \"December/5/2024\""), std::string::npos);
+}
+
+// The general date form of United States English, which --json and the tables
+// promise: month first, no leading zeros, 12-hour clock, midnight as the date alone.
+TEST(English, UsGeneralDate) {
+    struct Row {
+        ClockTime time;
+        const char* text;
+    };
+    for (const Row& row :
+         {Row{{6, 12, 0}, "3/5/2024 6:12:00 AM"}, Row{{0, 0, 0}, "3/5/2024"},
+          Row{{0, 0, 1}, "3/5/2024 12:00:01 AM"}, Row{{12, 0, 0}, "3/5/2024 12:00:00 PM"},
+          Row{{18, 45, 0}, "3/5/2024 6:45:00 PM"}, Row{{23, 59, 59}, "3/5/2024 11:59:59 PM"}}) {
+        EXPECT_EQ(UsGeneralDate(LocalDateTime::From({2024, 3, 5}, row.time)), row.text);
+    }
+    EXPECT_EQ(UsGeneralDate(LocalDateTime::From({1901, 12, 31}, {9, 5, 0})),
+              "12/31/1901 9:05:00 AM");
+}
+
+TEST(English, ResultTextsWithoutLeadingZeros) {
+    EvaluationResult r;
+    r.name = "  RAM K ";
+    r.dateOfWork = {1901, 1, 1};
+    r.timeOfWork = {0, 0, 7};
+    r.latitude = {0, 0, Hemisphere::North};
+    r.longitude = {5, 8, Hemisphere::West};
+    r.verdict = Verdict::Intermediate;
+    r.period = Choghadiya::Chal;
+    const auto texts = ResultTexts(r);
+    EXPECT_EQ(texts[0], "  RAM K ");
+    EXPECT_EQ(texts[1], "January/1/1901");
+    EXPECT_EQ(texts[2], "0:0");
+    EXPECT_EQ(texts[3], "0\u00B0 0' N");
+    EXPECT_EQ(texts[4], "5\u00B0 8' W");
+    EXPECT_EQ(texts[14], "Time period for work can be intermediate.");
+    EXPECT_EQ(texts[15], "Chal");
+    r.period.reset();  // a name the lookup never wrote
+    EXPECT_EQ(ResultTexts(r)[15], "");
+    EXPECT_EQ(VerdictText(Verdict::Favorable), "Time period for work can be favorable.");
+    EXPECT_EQ(VerdictText(Verdict::Unfavorable), "Time period for work can be unfavorable.");
 }
 
 TEST(Cli, JsonQuoteEscapesControlCharacters) {

@@ -98,17 +98,6 @@ TEST(SunTimes, HemisphereFlagsNegateTheAngles) {
     EXPECT_NEAR(static_cast<double>(west->sunrise - eastern->sunrise), 592 * 60, 3 * 60);
 }
 
-TEST(SunTimes, PreparedPlaceGivesTheSameTimesAsOneShotCalls) {
-    const SunPlace place(kAhmedabad, kIndia);
-    for (Date d{2024, 1, 1}; d.year == 2024; d = AddDays(d, 7)) {
-        const auto a = place.On(d);
-        const auto b = SunRiseSunSet(d, kAhmedabad, kIndia);
-        ASSERT_TRUE(a && b);
-        EXPECT_EQ(a->sunrise, b->sunrise);
-        EXPECT_EQ(a->sunset, b->sunset);
-    }
-}
-
 TEST(ClockFromHours, RoundsMinutesHalfUpAndKeepsTheDate) {
     struct Row {
         double hours;

@@ -26,7 +26,8 @@ if [ -z "${VELNORA_E2E_DISPLAY:-}" ]; then
     export VELNORA_E2E_DISPLAY=1
     exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp -noreset' bash "$0" "$@"
 fi
-unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+# The scenarios read the English windows, whatever language the caller uses.
+unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS LANGUAGE LC_MESSAGES LANG
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 
 fail() {

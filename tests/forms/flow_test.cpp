@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "forms/result_texts.h"
 #include "forms_test_support.h"
 
 namespace velnora::test {
@@ -59,9 +60,9 @@ TEST_F(Flow, ProceedShowsTheExampleResultAndHidesTheInput) {
     const Outcome outcome = Evaluate(main()->values());
     const auto* evaluation = std::get_if<Evaluation>(&outcome);
     ASSERT_NE(evaluation, nullptr);
-    for (const EvaluationResult::Label& l : EvaluationResult::kLabels) {
-        EXPECT_EQ(label(std::string(l.name).c_str()).toStdString(), evaluation->texts.*l.text)
-            << l.name;
+    const auto texts = ResultTexts(evaluation->result);
+    for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
+        EXPECT_EQ(label(std::string(kResultLabels[i]).c_str()), texts[i]) << kResultLabels[i];
     }
 }
 

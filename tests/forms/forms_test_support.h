@@ -60,8 +60,7 @@ inline void FinishUnloading() {
 struct WindowsFixture : ::testing::Test {
     RecordingBoxes boxes;
     std::vector<LookupCall> lookups;
-    Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); },
-                    FormatUsGeneralDate};
+    Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); }};
 
     void SetUp() override { windows.showMain(); }
     void TearDown() override { FinishUnloading(); }

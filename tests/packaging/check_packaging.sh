@@ -100,11 +100,22 @@ desktop)
     cat "$work/out"
     # Hints are advice; errors and warnings are faults.
     ! grep -q -e ': error: ' -e ': warning: ' "$work/out" || fail "desktop entry does not validate"
+    # The windows' languages name the program in the menu too.
+    for lang in hi gu; do
+        grep -q "^Name\\[$lang\\]=" "$source/packaging/velnora.desktop" &&
+            grep -q "^Comment\\[$lang\\]=" "$source/packaging/velnora.desktop" ||
+            fail "desktop entry has no name or comment in $lang"
+    done
     ;;
 metainfo)
     need appstreamcli "Debian appstream"
     appstreamcli validate --no-net --explain "$build/packaging/$app_id.metainfo.xml" ||
         fail "metainfo does not validate"
+    for lang in hi gu; do
+        grep -q "<summary xml:lang=\"$lang\">" "$build/packaging/$app_id.metainfo.xml" &&
+            grep -q "<lang percentage=\"100\">$lang</lang>" "$build/packaging/$app_id.metainfo.xml" ||
+            fail "metainfo has no $lang summary or does not name the $lang translation"
+    done
     ;;
 manual)
     need groff "Debian groff-base"
@@ -149,6 +160,8 @@ deb)
     dpkg-deb --info "$deb"
     [ "$(dpkg-deb -f "$deb" Package)" = velnora ] || fail "package is not named velnora"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+    dpkg-deb -f "$deb" Recommends | grep -q 'fonts-lohit-deva, fonts-lohit-gujr' ||
+        fail "package does not recommend the fonts of the translations' scripts"
     depends=$(dpkg-deb -f "$deb" Depends)
     libs="libc6 libstdc\\+\\+6"
     [ "$gui" = 0 ] || libs="$libs libqt6widgets6"

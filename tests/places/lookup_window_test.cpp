@@ -248,13 +248,10 @@ auto Fields(const FormValues& v) {
 
 TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     RecordingBoxes boxes;
-    auto* main = new FrmMain(
-        boxes,
-        [this] {
-            return std::make_unique<GazetteerLookup>(
-                links, loaded, slot, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
-        },
-        FormatUsGeneralDate);
+    auto* main = new FrmMain(boxes, [this] {
+        return std::make_unique<GazetteerLookup>(
+            links, loaded, slot, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
+    });
     main->show();
     QTest::keyClicks(child<QLineEdit>(main, "txtLatD"), QStringLiteral("12"));
     QTest::keyClicks(child<QLineEdit>(main, "txtZoneHour"), QStringLiteral("3"));

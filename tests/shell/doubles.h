@@ -17,7 +17,6 @@
 #include <string>
 #include <vector>
 
-#include "forms/seams.h"
 #include "shell/help.h"
 #include "shell/services.h"
 #include "support/test_support.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// frmFarewell and modTellAFriend: the appeal drawn at load, focus and
+// frmFarewell and its referral: the appeal drawn at load, focus and
 // placeholders, the key filter, Check1, and the referral checks in their order.
 #include <gtest/gtest.h>
 

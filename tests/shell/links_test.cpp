@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// modHelp: each link procedure, and each Link a window can ask for, opens its
+// Help: each link procedure, and each Link a window can ask for, opens its
 // own constant address through the link seam.
 #include <gtest/gtest.h>
 

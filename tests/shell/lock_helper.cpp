@@ -14,9 +14,9 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "forms/seams.h"
 #include "shell/metadata.h"
 #include "shell/single_instance.h"
+#include "ui/message_boxes.h"
 
 namespace {
 

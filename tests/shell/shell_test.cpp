@@ -47,8 +47,8 @@ class ShellTest : public ::testing::Test {
 public:  // the table rows below drive the fixture from lambdas
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        windows_ = std::make_unique<Windows>(
-            boxes_, [] { return std::unique_ptr<CoordinateLookup>(); }, FormatUsGeneralDate);
+        windows_ =
+            std::make_unique<Windows>(boxes_, [] { return std::unique_ptr<CoordinateLookup>(); });
         shell_ = std::make_unique<Shell>(
             *windows_, ShellServices{boxes_, opener_, clock_, random_, SettingsPath(), dialogs_,
                                      end_, loaded_, dir_.filePath(QStringLiteral("velnora.lock")),
@@ -159,7 +159,7 @@ struct TriggerRow {
 };
 
 // Which control asks for which page is the windows' own fact (forms tests) and
-// which page each Link opens is modHelp's (links_test); here one link of each
+// which page each Link opens is Help's (links_test); here one link of each
 // window shows that the shell opens what a window asks for.
 const TriggerRow kWindowLinks[] = {
     {"forum-banner", "Label61", false, address::kForumHome},

@@ -187,20 +187,20 @@ TEST(CoBrand, EveryDrawMapsToItsLabel) {
         const char* name;
         double r;
         int number;
-        CoBrandFront front;
+        std::optional<UpperPromotion> front;
     };
     const Row rows[] = {
-        {"zero-is-one", 0.0, 1, CoBrandFront::CoBrand},
-        {"one-point-three-is-one", 0.05, 1, CoBrandFront::CoBrand},
-        {"one-point-nine-is-two", 0.15, 2, CoBrandFront::FullBrand},
-        {"two-and-a-half-goes-down-to-even", 0.25, 2, CoBrandFront::FullBrand},
-        {"three", 1.0 / 3, 3, CoBrandFront::CoBrand},
-        {"four", 0.5, 4, CoBrandFront::FullBrand},
-        {"four-point-six-is-five", 0.6, 5, CoBrandFront::CoBrand},
-        {"five-and-a-half-goes-up-to-even", 0.75, 6, CoBrandFront::FullBrand},
-        {"six-point-one-is-six", 0.85, 6, CoBrandFront::FullBrand},
-        {"six-point-seven-is-seven", 0.95, 7, CoBrandFront::DesignOrder},
-        {"almost-one-is-seven", 0.9999, 7, CoBrandFront::DesignOrder},
+        {"zero-is-one", 0.0, 1, UpperPromotion::Cobrand},
+        {"one-point-three-is-one", 0.05, 1, UpperPromotion::Cobrand},
+        {"one-point-nine-is-two", 0.15, 2, UpperPromotion::FullBrand},
+        {"two-and-a-half-goes-down-to-even", 0.25, 2, UpperPromotion::FullBrand},
+        {"three", 1.0 / 3, 3, UpperPromotion::Cobrand},
+        {"four", 0.5, 4, UpperPromotion::FullBrand},
+        {"four-point-six-is-five", 0.6, 5, UpperPromotion::Cobrand},
+        {"five-and-a-half-goes-up-to-even", 0.75, 6, UpperPromotion::FullBrand},
+        {"six-point-one-is-six", 0.85, 6, UpperPromotion::FullBrand},
+        {"six-point-seven-is-seven", 0.95, 7, std::nullopt},
+        {"almost-one-is-seven", 0.9999, 7, std::nullopt},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(CoBrandNumber(row.r), row.number) << row.name;

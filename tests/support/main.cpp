@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows write dates and times in the default locale's forms: the C
+    // locale's are the program's English ones, whatever the machine is set to.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

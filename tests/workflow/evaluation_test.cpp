@@ -22,6 +22,10 @@ Evaluation MustEvaluate(const FormValues& f) {
     return std::get<Evaluation>(std::move(outcome));
 }
 
+LocalDateTime At(int year, int month, int day, int hour, int minute) {
+    return LocalDateTime::From({year, month, day}, {hour, minute, 0});
+}
+
 Failure MustFail(const FormValues& f) {
     Outcome outcome = Evaluate(f);
     if (!std::holds_alternative<Failure>(outcome)) {
@@ -33,21 +37,24 @@ Failure MustFail(const FormValues& f) {
 
 TEST(Evaluate, FifthOfMarch2024IsUdvegAndUnfavorable) {
     const Evaluation e = MustEvaluate(Ahmedabad(2024, 3, 5, 9, 5, 0));
-    EXPECT_EQ(e.texts.lblName, "RAM");
-    EXPECT_EQ(e.texts.lblDOB, "March/5/2024");
-    EXPECT_EQ(e.texts.lblTOB, "9:5");
-    EXPECT_EQ(e.texts.lblLatitude, "23\u00B0 2' N");
-    EXPECT_EQ(e.texts.lblLongitude, "72\u00B0 35' E");
-    EXPECT_EQ(e.texts.lblInputDaySunRiseTime, "3/5/2024 6:58:00 AM");
-    EXPECT_EQ(e.texts.lblInputDaySunSetTime, "3/5/2024 6:45:00 PM");
+    const EvaluationResult& r = e.result;
+    EXPECT_EQ(r.name, "RAM");
+    EXPECT_EQ(r.dateOfWork, (Date{2024, 3, 5}));
+    EXPECT_EQ(r.timeOfWork, (ClockTime{9, 5, 0}));
+    EXPECT_EQ(r.latitude, (Angle{23, 2, Hemisphere::North}));
+    EXPECT_EQ(r.longitude, (Angle{72, 35, Hemisphere::East}));
+    EXPECT_EQ(r.inputDaySunRise, At(2024, 3, 5, 6, 58));
+    EXPECT_EQ(r.inputDaySunSet, At(2024, 3, 5, 18, 45));
+    EXPECT_EQ(r.zone.hours, -5);
+    EXPECT_EQ(r.zone.minutes, -30);
     EXPECT_EQ(e.span, SpanKind::Daylight);
     EXPECT_EQ(e.SpanSeconds, 42420);
     EXPECT_EQ(e.PeriodSeconds, 5302);
     EXPECT_EQ(e.ElapsedSeconds, 7620);
     EXPECT_EQ(e.periodIndex, 1);
     EXPECT_EQ(e.WorkWeekday, Tuesday);
-    EXPECT_EQ(e.texts.lblChaghodiya, "Udveg");
-    EXPECT_EQ(e.texts.lblTimePeriod, "Time period for work can be unfavorable.");
+    EXPECT_EQ(r.period, Choghadiya::Udveg);
+    EXPECT_EQ(r.verdict, Verdict::Unfavorable);
 }
 
 struct SpanRow {
@@ -58,7 +65,7 @@ struct SpanRow {
     std::int32_t periodSeconds;
     std::int64_t elapsedSeconds;
     int periodIndex;
-    const char* periodName;
+    Choghadiya periodName;
     Verdict verdict;
 };
 
@@ -76,9 +83,8 @@ TEST_P(FifteenthOfJanuary2026, FindsSpanPeriodAndName) {
         EXPECT_EQ(e.ElapsedSeconds, row.elapsedSeconds);
     }
     EXPECT_EQ(e.periodIndex, row.periodIndex);
-    EXPECT_EQ(e.texts.lblChaghodiya, row.periodName);
-    EXPECT_EQ(e.verdict, row.verdict);
-    EXPECT_EQ(e.texts.lblTimePeriod, VerdictText(row.verdict));
+    EXPECT_EQ(e.result.period, row.periodName);
+    EXPECT_EQ(e.result.verdict, row.verdict);
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
@@ -89,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  4890,
                                                  16620,
                                                  3,
-                                                 "Chal",
+                                                 Choghadiya::Chal,
                                                  Verdict::Intermediate},
                                          SpanRow{"five_am_is_night_before_sunrise",
                                                  {5, 0, 0},
@@ -98,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  5918,
                                                  38760,
                                                  6,
-                                                 "Shubh",
+                                                 Choghadiya::Shubh,
                                                  Verdict::Favorable},
                                          SpanRow{"eight_pm_is_night_after_sunset",
                                                  {20, 0, 0},
@@ -107,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  5910,
                                                  6300,
                                                  1,
-                                                 "Chal",
+                                                 Choghadiya::Chal,
                                                  Verdict::Intermediate},
                                          SpanRow{"sunset_itself_is_the_eighth_day_period",
                                                  {18, 15, 0},
@@ -116,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  4890,
                                                  39120,
                                                  7,
-                                                 "Shubh",
+                                                 Choghadiya::Shubh,
                                                  Verdict::Favorable},
                                          SpanRow{"one_second_after_sunset_is_night",
                                                  {18, 15, 1},
@@ -125,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  5910,
                                                  1,
                                                  0,
-                                                 "Amrut",
+                                                 Choghadiya::Amrut,
                                                  Verdict::Favorable},
                                          SpanRow{"sunrise_itself_is_the_first_day_period",
                                                  {7, 23, 0},
@@ -134,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                                  4890,
                                                  0,
                                                  0,
-                                                 "Shubh",
+                                                 Choghadiya::Shubh,
                                                  Verdict::Favorable},
                                          SpanRow{
                                              "one_second_before_sunrise_is_the_eighth_night_period",
@@ -144,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                                              5918,
                                              47339,
                                              7,
-                                             "Amrut",
+                                             Choghadiya::Amrut,
                                              Verdict::Favorable}),
                          [](const auto& test) { return std::string(test.param.name); });
 
@@ -154,17 +160,16 @@ TEST(Evaluate, NightBeforeSunriseTakesTheWeekdayOfTheDateOfWork) {
     EXPECT_EQ(e.span, SpanKind::NightBeforeSunrise);
     EXPECT_EQ(e.WorkWeekday, Monday);
     EXPECT_EQ(e.spanStart.date(), (Date{2026, 1, 11}));
-    EXPECT_EQ(e.texts.lblChaghodiya, NightPeriodName(e.periodIndex + 1, Monday));
-    EXPECT_EQ(e.texts.lblTOB, "0:30");
+    EXPECT_EQ(e.result.period, NightPeriodName(e.periodIndex + 1, Monday));
 }
 
 TEST(Evaluate, NeighbouringDaysCrossMonthAndYearEnds) {
     const Evaluation march = MustEvaluate(Ahmedabad(2024, 3, 1, 12, 0, 0));
-    EXPECT_EQ(march.texts.lblPreviousDaySunRiseTime.rfind("2/29/2024 ", 0), 0u);
-    EXPECT_EQ(march.texts.lblNextDaySunSetTime.rfind("3/2/2024 ", 0), 0u);
+    EXPECT_EQ(march.result.previousDaySunRise.date(), (Date{2024, 2, 29}));
+    EXPECT_EQ(march.result.nextDaySunSet.date(), (Date{2024, 3, 2}));
     const Evaluation last = MustEvaluate(Ahmedabad(2050, 12, 31, 12, 0, 0));
-    EXPECT_EQ(last.texts.lblNextDaySunRiseTime.rfind("1/1/2051 ", 0), 0u);
-    EXPECT_EQ(last.texts.lblPreviousDaySunSetTime.rfind("12/30/2050 ", 0), 0u);
+    EXPECT_EQ(last.result.nextDaySunRise.date(), (Date{2051, 1, 1}));
+    EXPECT_EQ(last.result.previousDaySunSet.date(), (Date{2050, 12, 30}));
 }
 
 TEST(Evaluate, WritesTheUsersDetailsAsEntered) {
@@ -181,32 +186,18 @@ TEST(Evaluate, WritesTheUsersDetailsAsEntered) {
     f.state = "Gujarat";
     f.country = "India";
     const Evaluation e = MustEvaluate(f);
-    EXPECT_EQ(e.texts.lblName, "  RAM K ");
-    EXPECT_EQ(e.texts.lblDOB, "January/1/1901");
-    EXPECT_EQ(e.texts.lblTOB, "0:0");
-    EXPECT_EQ(e.texts.lblLatitude, "0\u00B0 0' N");
-    EXPECT_EQ(e.texts.lblLongitude, "5\u00B0 8' W");
-    EXPECT_EQ(e.texts.lblCity, "Surat ");
-    EXPECT_EQ(e.texts.lblState, "Gujarat");
-    EXPECT_EQ(e.texts.lblCountry, "India");
+    const EvaluationResult& r = e.result;
+    EXPECT_EQ(r.name, "  RAM K ");
+    EXPECT_EQ(r.dateOfWork, (Date{1901, 1, 1}));
+    EXPECT_EQ(r.timeOfWork, (ClockTime{0, 0, 0}));
+    EXPECT_EQ(r.latitude, (Angle{0, 0, Hemisphere::North}));
+    EXPECT_EQ(r.longitude, (Angle{5, 8, Hemisphere::West}));
+    EXPECT_EQ(r.city, "Surat ");
+    EXPECT_EQ(r.state, "Gujarat");
+    EXPECT_EQ(r.country, "India");
     f.south = true;
     f.latDegrees = "33";
-    EXPECT_EQ(MustEvaluate(f).texts.lblLatitude, "33\u00B0 0' S");
-}
-
-TEST(Evaluate, SunTimesUseTheGivenFormatter) {
-    const auto iso = [](const LocalDateTime& t) {
-        char text[32];
-        const Date d = t.date();
-        const ClockTime c = t.time();
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day, c.hour,
-                      c.minute);
-        return std::string(text);
-    };
-    const Outcome outcome = Evaluate(Ahmedabad(2024, 3, 5, 9, 5, 0), iso);
-    const auto& e = std::get<Evaluation>(outcome);
-    EXPECT_EQ(e.texts.lblInputDaySunRiseTime, "2024-03-05 06:58");
-    EXPECT_EQ(e.texts.lblInputDaySunSetTime, "2024-03-05 18:45");
+    EXPECT_EQ(MustEvaluate(f).result.latitude, (Angle{33, 0, Hemisphere::South}));
 }
 
 TEST(Evaluate, RefusalsComeWithTheirMessageAndNoResult) {
@@ -312,17 +303,17 @@ TEST(Evaluate, DaysInOrderNearMidnightKeepTheirResult) {
     struct Row {
         const char* name;
         FormValues form;
-        std::array<const char*, 6> sunTimes;  // day before, the day, day after
+        std::array<LocalDateTime, 6> sunTimes;  // day before, the day, day after
         SpanKind span;
-        const char* periodName;
+        Choghadiya periodName;
     };
     const Row rows[] = {
         {"reykjavik_sunset_at_11_58_pm",
          Reykjavik(2024, 6, 14, 23, 59, 0),
-         {"6/13/2024 3:00:00 AM", "6/13/2024 11:56:00 PM", "6/14/2024 2:59:00 AM",
-          "6/14/2024 11:58:00 PM", "6/15/2024 2:58:00 AM", "6/15/2024 11:59:00 PM"},
+         {At(2024, 6, 13, 3, 0), At(2024, 6, 13, 23, 56), At(2024, 6, 14, 2, 59),
+          At(2024, 6, 14, 23, 58), At(2024, 6, 15, 2, 58), At(2024, 6, 15, 23, 59)},
          SpanKind::NightAfterSunset,
-         "Rog"},
+         Choghadiya::Rog},
         {"zone_14_hours_west",
          [] {
              FormValues f = Ahmedabad(2026, 1, 15, 12, 0, 0);
@@ -330,22 +321,22 @@ TEST(Evaluate, DaysInOrderNearMidnightKeepTheirResult) {
              f.zoneMinute = "0";
              return f;
          }(),
-         {"1/14/2026 11:53:00 AM", "1/14/2026 10:44:00 PM", "1/15/2026 11:53:00 AM",
-          "1/15/2026 10:45:00 PM", "1/16/2026 11:53:00 AM", "1/16/2026 10:45:00 PM"},
+         {At(2026, 1, 14, 11, 53), At(2026, 1, 14, 22, 44), At(2026, 1, 15, 11, 53),
+          At(2026, 1, 15, 22, 45), At(2026, 1, 16, 11, 53), At(2026, 1, 16, 22, 45)},
          SpanKind::Daylight,
-         "Shubh"},
+         Choghadiya::Shubh},
     };
     for (const Row& row : rows) {
         const Evaluation e = MustEvaluate(row.form);
-        const EvaluationResult& r = e.texts;
-        const std::array<std::string, 6> shown{
-            r.lblPreviousDaySunRiseTime, r.lblPreviousDaySunSetTime, r.lblInputDaySunRiseTime,
-            r.lblInputDaySunSetTime,     r.lblNextDaySunRiseTime,    r.lblNextDaySunSetTime};
+        const EvaluationResult& r = e.result;
+        const std::array<LocalDateTime, 6> shown{r.previousDaySunRise, r.previousDaySunSet,
+                                                 r.inputDaySunRise,    r.inputDaySunSet,
+                                                 r.nextDaySunRise,     r.nextDaySunSet};
         for (std::size_t i = 0; i < shown.size(); ++i) {
             EXPECT_EQ(shown[i], row.sunTimes[i]) << row.name << " sun time " << i;
         }
         EXPECT_EQ(e.span, row.span) << row.name;
-        EXPECT_EQ(r.lblChaghodiya, row.periodName) << row.name;
+        EXPECT_EQ(r.period, row.periodName) << row.name;
     }
 }
 
@@ -369,11 +360,11 @@ TEST(Periods, BoundaryBelongsToTheEarlierPeriod) {
 
 TEST(Periods, DayTableCoversTheDaylight) {
     const Evaluation e = MustEvaluate(Ahmedabad(2024, 3, 5, 9, 5, 0));
-    const auto check = [](const std::array<Period, 8>& periods, LocalDateTime start,
+    const auto check = [](const std::array<Period, kPeriodsPerSpan>& periods, LocalDateTime start,
                           LocalDateTime end, auto name) {
         EXPECT_EQ(periods.front().start, start);
         EXPECT_EQ(periods.back().end, end);
-        for (int k = 0; k < 8; ++k) {
+        for (int k = 0; k < kPeriodsPerSpan; ++k) {
             const Period& p = periods[k];
             EXPECT_EQ(p.number, k + 1);
             if (k > 0) {
@@ -389,19 +380,6 @@ TEST(Periods, DayTableCoversTheDaylight) {
     const Period& second = day[1];
     EXPECT_LT(second.start, e.WorkTime);
     EXPECT_LE(e.WorkTime, second.end);
-}
-
-TEST(FormatUsGeneralDate, ShortDateAndLongTime) {
-    struct Row {
-        ClockTime time;
-        const char* text;
-    };
-    for (const Row& row :
-         {Row{{6, 12, 0}, "3/5/2024 6:12:00 AM"}, Row{{0, 0, 0}, "3/5/2024"},
-          Row{{0, 0, 1}, "3/5/2024 12:00:01 AM"}, Row{{12, 0, 0}, "3/5/2024 12:00:00 PM"},
-          Row{{18, 45, 0}, "3/5/2024 6:45:00 PM"}, Row{{23, 59, 59}, "3/5/2024 11:59:59 PM"}}) {
-        EXPECT_EQ(FormatUsGeneralDate(LocalDateTime::From({2024, 3, 5}, row.time)), row.text);
-    }
 }
 
 }  // namespace

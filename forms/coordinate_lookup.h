@@ -1,27 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows' collaborators that tests replace: the coordinate lookup, and the
-// web links (which the windows only request; the shell opens them). The message
-// boxes come from the window toolkit.
+// The main form's coordinate lookup, which tests replace.
 #pragma once
 
 #include <QString>
 #include <functional>
 #include <memory>
 
-#include "ui/message_boxes.h"
-
 namespace velnora {
-
-// The fixed web pages. Windows emit linkRequested(Link); the shell opens the page.
-enum class Link {
-    ForumHome,
-    SoftwareCatalogue,
-    OnlineHelp,
-    DownloadPage,
-    DonationPage,
-    CoBrandPage,
-    FullBrandPage,
-};
 
 // Looks up a place's coordinates for the user. Takes the search text and the
 // maker's home-page address, in that order; the caller ignores the result and the

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every message the program shows, each written once with its icon. The workflow
-// and the shell's checks return a MessageId; the windows show the text through
-// tr() in a box with the icon; velnora-cli prints the English text.
+// and the shell's checks return a MessageId; the windows show the text translated
+// (context "Messages") in a box with the icon; velnora-cli prints the English text.
+// No Qt: the window toolkit and the workflow both build on this alone.
 #pragma once
 
 #include <array>

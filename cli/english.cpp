@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/english.h"
+
+namespace velnora::cli {
+namespace {
+
+constexpr std::array<std::string_view, kChoghadiyaCount> kPeriodNames = {
+    "Amrut", "Shubh", "Labh", "Chal", "Udveg", "Rog", "Kal"};
+
+// Appends n (0..9999) in decimal without leading zeros, or with exactly `width`
+// digits when width is given.
+char* PutNumber(char* out, int n, int width = 0) {
+    char digits[4];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0 && count < 4);
+    while (count < width) digits[count++] = '0';
+    while (count > 0) *out++ = digits[--count];
+    return out;
+}
+
+std::string_view HemisphereLetter(Hemisphere h) {
+    switch (h) {
+        case Hemisphere::North:
+            return "N";
+        case Hemisphere::South:
+            return "S";
+        case Hemisphere::East:
+            return "E";
+        case Hemisphere::West:
+            break;
+    }
+    return "W";
+}
+
+}  // namespace
+
+std::string_view PeriodName(Choghadiya name) {
+    return kPeriodNames[static_cast<std::size_t>(name)];
+}
+
+std::string_view PeriodName(std::optional<Choghadiya> name) {
+    return name ? PeriodName(*name) : std::string_view{};
+}
+
+std::optional<Choghadiya> PeriodNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
+        if (kPeriodNames[i] == name) return static_cast<Choghadiya>(i);
+    }
+    return std::nullopt;
+}
+
+std::string_view VerdictText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Favorable:
+            return "Time period for work can be favorable.";
+        case Verdict::Intermediate:
+            return "Time period for work can be intermediate.";
+        case Verdict::Unfavorable:
+            break;
+    }
+    return "Time period for work can be unfavorable.";
+}
+
+std::string_view VerdictWord(Verdict v) {
+    switch (v) {
+        case Verdict::Favorable:
+            return "favorable";
+        case Verdict::Intermediate:
+            return "intermediate";
+        case Verdict::Unfavorable:
+            break;
+    }
+    return "unfavorable";
+}
+
+std::string_view WeekdayName(int weekday) {
+    static constexpr std::array<std::string_view, kDaysPerWeek> kNames = {
+        "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    return weekday >= 1 && weekday <= kDaysPerWeek ? kNames[weekday - 1] : std::string_view{};
+}
+
+std::string UsGeneralDate(const LocalDateTime& value) {
+    const Date d = value.date();
+    const ClockTime t = value.time();
+    char text[32];
+    char* out = PutNumber(text, d.month);
+    *out++ = '/';
+    out = PutNumber(out, d.day);
+    *out++ = '/';
+    out = PutNumber(out, d.year);
+    if (!(t == ClockTime{})) {
+        *out++ = ' ';
+        out = PutNumber(out, t.hour % 12 == 0 ? 12 : t.hour % 12);
+        *out++ = ':';
+        out = PutNumber(out, t.minute, 2);
+        *out++ = ':';
+        out = PutNumber(out, t.second, 2);
+        for (char c : {' ', t.hour < 12 ? 'A' : 'P', 'M'}) *out++ = c;
+    }
+    return std::string(text, out);
+}
+
+std::string DateOfWorkText(const Date& d) {
+    const std::string_view month =
+        d.month >= 1 && d.month <= kMonthsInList ? kMonthNames[d.month - 1] : std::string_view{};
+    return std::string(month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
+}
+
+std::string TimeOfWorkText(const ClockTime& t) {
+    return std::to_string(t.hour) + ":" + std::to_string(t.minute);
+}
+
+std::string CoordinateText(const Angle& c) {
+    return std::to_string(c.degrees) + "\u00B0 " + std::to_string(c.minutes) + "' " +
+           std::string(HemisphereLetter(c.hemisphere));
+}
+
+std::array<std::string, kResultLabels.size()> ResultTexts(const EvaluationResult& r,
+                                                          const DateTimeFormatter& time) {
+    return {r.name,
+            DateOfWorkText(r.dateOfWork),
+            TimeOfWorkText(r.timeOfWork),
+            CoordinateText(r.latitude),
+            CoordinateText(r.longitude),
+            r.city,
+            r.state,
+            r.country,
+            time(r.previousDaySunRise),
+            time(r.previousDaySunSet),
+            time(r.inputDaySunRise),
+            time(r.inputDaySunSet),
+            time(r.nextDaySunRise),
+            time(r.nextDaySunSet),
+            std::string(VerdictText(r.verdict)),
+            std::string(PeriodName(r.period))};
+}
+
+}  // namespace velnora::cli

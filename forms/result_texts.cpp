@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/result_texts.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+
+namespace velnora {
+
+namespace {
+
+constexpr const char* kMonths[kMonthsInList] = {
+    QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
+    QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
+    QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
+    QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
+    QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
+    QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December"),
+};
+
+// In the order of Choghadiya.
+constexpr const char* kPeriods[kChoghadiyaCount] = {
+    QT_TRANSLATE_NOOP("Periods", "Amrut"),
+    QT_TRANSLATE_NOOP("Periods", "Shubh"),
+    QT_TRANSLATE_NOOP("Periods", "Labh"),
+    //: Name of a Choghadiya period (the moving, intermediate one), not "walk"
+    QT_TRANSLATE_NOOP("Periods", "Chal"),
+    QT_TRANSLATE_NOOP("Periods", "Udveg"),
+    QT_TRANSLATE_NOOP("Periods", "Rog"),
+    //: Name of a Choghadiya period (the inauspicious one of death), not "tomorrow" or "time"
+    QT_TRANSLATE_NOOP("Periods", "Kal"),
+};
+
+// In the order of Verdict.
+constexpr const char* kVerdicts[] = {
+    QT_TRANSLATE_NOOP("Verdicts", "Time period for work can be favorable."),
+    QT_TRANSLATE_NOOP("Verdicts", "Time period for work can be intermediate."),
+    QT_TRANSLATE_NOOP("Verdicts", "Time period for work can be unfavorable."),
+};
+
+// In the order of Hemisphere.
+constexpr const char* kHemispheres[] = {
+    //: Latitude north of the equator
+    QT_TRANSLATE_NOOP("Coordinates", "N"),
+    //: Latitude south of the equator
+    QT_TRANSLATE_NOOP("Coordinates", "S"),
+    //: Longitude east of Greenwich
+    QT_TRANSLATE_NOOP("Coordinates", "E"),
+    //: Longitude west of Greenwich
+    QT_TRANSLATE_NOOP("Coordinates", "W"),
+};
+
+// English and the "C" locale, which has no forms of its own, keep the United
+// States English texts.
+bool UsesUsForms(const QLocale& locale) {
+    return locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
+// Drops the time-zone fields ("t", "tt", ...) from a time format, leaving quoted
+// literal text alone, and tidies the blanks around where they stood.
+QString WithoutTimeZone(const QString& format) {
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (!quoted && c == u't') continue;
+        kept += c;
+    }
+    return kept.simplified();
+}
+
+// A two-digit year cannot tell 1924 from 2024 in a date list that runs from
+// 1901 to 2050, so a short year is written in full.
+QString WithFullYear(const QString& format) {
+    if (format.contains(QLatin1String("yyyy"))) return format;
+    QString full = format;
+    full.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return full;
+}
+
+QString LocaleDate(const QLocale& locale, const Date& d) {
+    return locale.toString(QDate(d.year, d.month, d.day),
+                           WithFullYear(locale.dateFormat(QLocale::ShortFormat)));
+}
+
+}  // namespace
+
+QString MonthText(int month) {
+    if (month < 1 || month > kMonthsInList) return {};
+    return QCoreApplication::translate("Months", kMonths[month - 1]);
+}
+
+QString PeriodText(std::optional<Choghadiya> name) {
+    if (!name) return {};
+    return QCoreApplication::translate("Periods", kPeriods[static_cast<int>(*name)]);
+}
+
+QString VerdictText(Verdict verdict) {
+    return QCoreApplication::translate("Verdicts", kVerdicts[static_cast<int>(verdict)]);
+}
+
+QString SunTimeText(const LocalDateTime& value) {
+    const QLocale locale;
+    const Date d = value.date();
+    const ClockTime t = value.time();
+    if (UsesUsForms(locale)) {
+        // "3/5/2024 6:12:00 AM", the general date form of United States English
+        QString text = QStringLiteral("%1/%2/%3").arg(d.month).arg(d.day).arg(d.year);
+        if (t == ClockTime{}) return text;
+        const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
+        return text + QStringLiteral(" %1:%2:%3 %4")
+                          .arg(hour)
+                          .arg(t.minute, 2, 10, QLatin1Char('0'))
+                          .arg(t.second, 2, 10, QLatin1Char('0'))
+                          .arg(t.hour < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+    }
+    const QString date = LocaleDate(locale, d);
+    if (t == ClockTime{}) return date;
+    return date + u' ' +
+           locale.toString(QTime(t.hour, t.minute, t.second),
+                           WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+}
+
+QString DateOfWorkText(const Date& d) {
+    const QLocale locale;
+    if (!UsesUsForms(locale)) return LocaleDate(locale, d);
+    return MonthText(d.month) + QStringLiteral("/%1/%2").arg(d.day).arg(d.year);
+}
+
+QString TimeOfWorkText(const ClockTime& t) {
+    const QLocale locale;
+    if (!UsesUsForms(locale)) {
+        return locale.toString(QTime(t.hour, t.minute), locale.timeFormat(QLocale::ShortFormat));
+    }
+    return QStringLiteral("%1:%2").arg(t.hour).arg(t.minute);
+}
+
+QString CoordinateText(const Angle& c) {
+    const QString hemisphere =
+        QCoreApplication::translate("Coordinates", kHemispheres[static_cast<int>(c.hemisphere)]);
+    return QStringLiteral("%1\u00B0 %2' ").arg(c.degrees).arg(c.minutes) + hemisphere;
+}
+
+std::array<QString, kResultLabels.size()> ResultTexts(const EvaluationResult& r) {
+    return {QString::fromStdString(r.name),
+            DateOfWorkText(r.dateOfWork),
+            TimeOfWorkText(r.timeOfWork),
+            CoordinateText(r.latitude),
+            CoordinateText(r.longitude),
+            QString::fromStdString(r.city),
+            QString::fromStdString(r.state),
+            QString::fromStdString(r.country),
+            SunTimeText(r.previousDaySunRise),
+            SunTimeText(r.previousDaySunSet),
+            SunTimeText(r.inputDaySunRise),
+            SunTimeText(r.inputDaySunSet),
+            SunTimeText(r.nextDaySunRise),
+            SunTimeText(r.nextDaySunSet),
+            VerdictText(r.verdict),
+            PeriodText(r.period)};
+}
+
+}  // namespace velnora
