@@ -51,6 +51,10 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
             err << "velnora-cli: " << Joined(found.others) << '\n';
             return kRefused;
     }
+    if (!found.taken->standsFor.empty()) {
+        err << "velnora-cli: " << Visible(found.taken->standsFor)
+            << ": the district's largest place, " << found.taken->Describe() << '\n';
+    }
     if (!found.passedOver.empty()) {
         err << "velnora-cli: took " << found.taken->Describe() << "; these words named nothing "
             << "for it and were passed over: \"" << Visible(Joined(found.passedOver, " "))

@@ -58,8 +58,13 @@ struct PlaceRecord {
     uint16_t country;    // CountryRecord index
     uint16_t zone;       // zone table index
     uint8_t seat;        // SeatRank
-    uint8_t reserved[3];
+    uint8_t flags;       // kStandsForDivision
+    uint8_t reserved[2];
 };
+// The record is a second-level division that no place of the dump is named
+// after ("Cariacica"), found by the division's name: it is a copy of the
+// division's largest place.
+inline constexpr uint8_t kStandsForDivision = 1;
 
 // One folded name of a place (its own, its ASCII spelling or an alternate), or
 // the tail of such a name from one of its later words on ("york" of "new york"),

@@ -199,6 +199,23 @@ int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
     std::vector<uint32_t> displayNames;  // pool offsets, set after the keys
 
     std::vector<QString> placeNames;
+    // Second-level divisions: their folded names, whether a place is named
+    // after one, and its largest place.
+    std::unordered_map<uint16_t, QString> division2Folded;
+    std::unordered_map<uint16_t, bool> division2Named;
+    std::unordered_map<uint16_t, uint32_t> division2Largest;
+    // The keys of the folded name `text` of place `placeIndex`: the whole name
+    // and its tail from each later word on.
+    const auto addKeys = [&](const std::string& text, bool own, uint32_t placeIndex,
+                             bool tails = true) {
+        auto [it, inserted] = nameIds.try_emplace(text, static_cast<uint32_t>(names.size()));
+        if (inserted) names.push_back(text);
+        keys.push_back({it->second, 0, own, placeIndex});
+        for (std::size_t at = tails ? text.find(' ') : std::string::npos; at != std::string::npos;
+             at = text.find(' ', at + 1)) {
+            keys.push_back({it->second, static_cast<uint8_t>(at + 1), own, placeIndex});
+        }
+    };
     std::string line;
     while (std::getline(dump, line)) {
         const std::vector<std::string_view> f = Fields(line);
@@ -309,16 +326,39 @@ int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
             if (HasCapital(alt)) addWithJoined(alt, false);
         }
         for (auto entry = folded.cbegin(); entry != folded.cend(); ++entry) {
-            const std::string text = entry.key().toStdString();
-            auto [it, inserted] = nameIds.try_emplace(text, static_cast<uint32_t>(names.size()));
-            if (inserted) names.push_back(text);
-            keys.push_back({it->second, 0, entry.value(), placeIndex});
-            for (std::size_t at = text.find(' '); at != std::string::npos;
-                 at = text.find(' ', at + 1)) {
-                keys.push_back(
-                    {it->second, static_cast<uint8_t>(at + 1), entry.value(), placeIndex});
-            }
+            addKeys(entry.key().toStdString(), entry.value(), placeIndex);
         }
+        if (division2 != index::kNoDivision) {
+            auto [name, made] = division2Folded.try_emplace(division2);
+            if (made)
+                name->second = Fold(division2Names.value(QString::fromStdString(division2Code)));
+            if (folded.contains(name->second)) division2Named[division2] = true;
+            const auto largest = division2Largest.find(division2);
+            const auto standing = [&](uint32_t i) {
+                return index::Standing(places[i].population, places[i].seat);
+            };
+            if (largest == division2Largest.end() ||
+                standing(placeIndex) > standing(largest->second))
+                division2Largest[division2] = placeIndex;
+        }
+    }
+    // A division no place is named after is found by its name as its largest
+    // place, a copy marked so.
+    std::vector<std::pair<uint16_t, uint32_t>> unnamedDivisions;
+    for (const auto& [division, largest] : division2Largest) {
+        if (!division2Named.contains(division)) unnamedDivisions.emplace_back(division, largest);
+    }
+    std::sort(unnamedDivisions.begin(), unnamedDivisions.end());
+    for (const auto& [division, largest] : unnamedDivisions) {
+        const QString& key = division2Folded[division];
+        if (key.isEmpty() || key.size() > index::kLongestKey || places.size() > index::kPlaceMask)
+            continue;
+        index::PlaceRecord copy = places[largest];
+        copy.flags = index::kStandsForDivision;
+        const uint32_t copyIndex = static_cast<uint32_t>(places.size());
+        places.push_back(copy);
+        placeNames.push_back(placeNames[largest]);
+        addKeys(key.toStdString(), false, copyIndex, false);  // by the whole name only
     }
     if (places.empty()) {
         std::fprintf(stderr, "no places in %s\n", dumpPath);

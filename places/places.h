@@ -23,15 +23,19 @@ namespace velnora::places {
 
 struct Place {
     QString city, state, country, timeZoneId;
-    QString countryCode;   // ISO 3166 two letters, "IN"
-    QString typedName;     // the other name it was found by ("Bombay"), else empty
-    QString district;      // the second-level division ("Essex", "Pune Division"), else empty
+    QString countryCode;  // ISO 3166 two letters, "IN"
+    QString typedName;    // the other name it was found by ("Bombay"), else empty
+    QString district;     // the second-level division ("Essex", "Pune Division"), else empty
+    // Found by the name of its second-level division, which no place is named
+    // after: it is that division's largest place. The division's name, else empty.
+    QString standsFor;
     double latitude = 0;   // degrees, north positive
     double longitude = 0;  // degrees, east positive
     qint64 population = 0;
 };
 
-// "Mumbai", or with the name it was found by: "Bombay (Mumbai)".
+// "Mumbai", or with the name it was found by: "Bombay (Mumbai)", or for a
+// division's largest place "Cariacica: the district's largest place, Vitória".
 QString NameAsFound(const Place& place);
 // "Mumbai, Maharashtra, India", or with the name it was found by:
 // "Bangalore (Bengaluru), Karnataka, India". An empty state is left out.

@@ -15,6 +15,7 @@ ResolvedPlace Resolved(const Place& p, QDate date, QTime time) {
     r.state = p.state.toStdString();
     r.country = p.country.toStdString();
     r.zoneId = p.timeZoneId.toStdString();
+    r.standsFor = p.standsFor.toStdString();
     r.latitude = p.latitude;
     r.longitude = p.longitude;
     const DegreesMinutes lat = ToDegreesMinutes(p.latitude, true);

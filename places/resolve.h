@@ -19,6 +19,7 @@ struct ResolvedPlace {
     std::string lonDegrees, lonMinutes;  // "73", "51"
     bool east = true;
     std::string zoneHour, zoneMinute;  // west positive: "-5", "-30"
+    std::string standsFor;  // the district found by its name, whose largest place this is
     std::string Describe()
         const;  // "Pune, Maharashtra, India (18° 31' N, 73° 51' E, Asia/Kolkata)"
 };

@@ -111,6 +111,8 @@ std::vector<Candidate> Gazetteer::Data::Collect(const std::string& run, bool ins
     const auto add = [&](const index::KeyRecord& k, NameMatch match) {
         const uint32_t place = PlaceOf(k);
         if (place >= places.size()) return;
+        // A division's largest place only for the division's whole name.
+        if (match != NameMatch::Whole && (places[place].flags & index::kStandsForDivision)) return;
         const uint32_t whole = k.key - NameStart(k);
         const bool own = match == NameMatch::Whole && OwnName(k);
         const auto [it, inserted] = seen.try_emplace(place, found.size());
@@ -281,6 +283,10 @@ Place Gazetteer::Data::ToPlace(const Candidate& c) const {
     p.latitude = r.latitude;
     p.longitude = r.longitude;
     p.population = r.population;
+    if (r.flags & index::kStandsForDivision) {
+        p.standsFor = p.district;
+        return p;
+    }
     const std::string_view key = Str(c.key);
     if (Fold(p.city).toUtf8() != QByteArrayView(key.data(), static_cast<qsizetype>(key.size()))) {
         p.typedName = TitleCase(key);
@@ -450,6 +456,8 @@ SearchResult Gazetteer::Search(const QString& searchText, int max) const {
 }
 
 QString NameAsFound(const Place& place) {
+    if (!place.standsFor.isEmpty())
+        return place.standsFor + QStringLiteral(": the district's largest place, ") + place.city;
     return place.typedName.isEmpty() ? place.city
                                      : place.typedName + QStringLiteral(" (") + place.city + u')';
 }

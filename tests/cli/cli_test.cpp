@@ -298,7 +298,7 @@ TEST(Cli, PlaceOnTheWholeGazetteer) {
         {"Poona Maharashtra India", "{\"name\": \"Pune\", \"division\": \"Maharashtra\""},
         {"Navi Mumbai Maharashtra India",
          "{\"name\": \"Navi Mumbai\", \"division\": \"Maharashtra\""},
-        {"Washington DC USA", "{\"name\": \"Washington\", \"division\": \"District of Columbia\""},
+        {"Washington DC USA", "{\"name\": \"Washington\", \"division\": \"Washington, D.C.\""},
         {"Santa Clara Cuba", "\"country\": \"Cuba\""},
         {"Santa Clara CA", "\"division\": \"California\""},
         {"Singapore", "\"zone\": \"Asia/Singapore\", \"zoneHour\": \"-8\", \"zoneMinute\": \"0\"}"},
