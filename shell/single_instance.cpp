@@ -38,7 +38,7 @@ bool IsOwnedAndClosed(const struct stat& info) {
 }
 
 QString RuntimeFolder() {
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     struct stat info {};
     if (!folder.startsWith(QLatin1Char('/')) ||
         ::stat(QFile::encodeName(folder).constData(), &info) != 0 || !IsOwnedAndClosed(info)) {
@@ -140,7 +140,7 @@ QString InstanceLock::PrivateFolder() {
          {QStandardPaths::GenericCacheLocation, QStandardPaths::GenericConfigLocation}) {
         const QString base = QStandardPaths::writableLocation(location);
         if (base.isEmpty()) continue;
-        const QString folder = base + QStringLiteral("/velnora");
+        QString folder = base + QStringLiteral("/velnora");
         if (MakePrivateFolder(folder)) return folder;
     }
     return QString();

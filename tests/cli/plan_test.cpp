@@ -356,9 +356,11 @@ TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
                     calendar.substr(calendar.find(key, at) + std::strlen(key), 15);
                 const sys_days date{std::chrono::year(std::stoi(t.substr(0, 4))) /
                                     std::stoi(t.substr(4, 2)) / std::stoi(t.substr(6, 2))};
-                times.push_back((date.time_since_epoch().count()) * 86400 +
-                                std::stoi(t.substr(9, 2)) * 3600 + std::stoi(t.substr(11, 2)) * 60 +
-                                std::stoi(t.substr(13, 2)));
+                const std::chrono::seconds clock =
+                    std::chrono::hours(std::stoi(t.substr(9, 2))) +
+                    std::chrono::minutes(std::stoi(t.substr(11, 2))) +
+                    std::chrono::seconds(std::stoi(t.substr(13, 2)));
+                times.push_back(std::chrono::sys_seconds(date + clock).time_since_epoch().count());
             }
         }
         return times;
