@@ -111,6 +111,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     QPushButton* cmdExit = cmdExit_ =
         PlaceButton(new QPushButton(tr("&Exit"), client), "cmdExit", {0, 6600, 3180, 465}, twips);
     QPushButton* cmdOK =
+        //: returns from the result to the input window ("go back"), not the reverse side
         PlaceButton(new QPushButton(tr("&Back"), client), "cmdOK", {3315, 6600, 6540, 465}, twips);
     cmdExit->setDefault(true);
     AddForumBanner(client, twips, onLink);

@@ -115,7 +115,7 @@ QString SunTimeText(const LocalDateTime& value) {
                           .arg(t.second, 2, 10, QLatin1Char('0'))
                           .arg(t.hour < 12 ? QLatin1String("AM") : QLatin1String("PM"));
     }
-    const QString date = LocaleDate(locale, d);
+    QString date = LocaleDate(locale, d);
     if (t == ClockTime{}) return date;
     return date + u' ' +
            locale.toString(QTime(t.hour, t.minute, t.second),

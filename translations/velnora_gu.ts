@@ -312,6 +312,7 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <extracomment>returns from the result to the input window (&quot;go back&quot;), not the reverse side</extracomment>
         <translation>પાછા (&amp;B)</translation>
     </message>
     <message>

@@ -37,7 +37,7 @@ QString ChosenLanguage(const Environment& environment) {
     }
     const QStringList shipped = ShippedLanguages();
     for (const QString& entry : entries) {
-        const QString code = LanguageCode(entry);
+        QString code = LanguageCode(entry);
         if (code == QLatin1String("C") || code == QLatin1String("en")) return {};
         if (shipped.contains(code)) return code;
     }

@@ -119,8 +119,7 @@ TEST(Listing, ADayWithoutSunriseIsListedWithItsReasonAndTheOthersStillCome) {
     const auto days = ListDays(f, 20);
     ASSERT_EQ(days.size(), 20u);
     EXPECT_TRUE(days.front().failure);
-    EXPECT_EQ(days.front().failure->text(),
-              "Sun Does Not Rise Or Set At This Place Around This Date");
+    EXPECT_EQ(days.front().failure->id, MessageId::SunDoesNotRiseOrSet);
     EXPECT_TRUE(days.front().night.empty());
     EXPECT_FALSE(days.back().failure);
     EXPECT_EQ(days.back().night.back().end, days.back().evaluation.NextDaySunRise);
