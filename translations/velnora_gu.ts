@@ -889,10 +889,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <translation>અક્ષાંશ અને રેખાંશ શોધો</translation>
     </message>
     <message>
-        <source>Zone offsets are given as the main form takes them, the time to add to the local clock to get Greenwich time: hours -5, minutes -30: 5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. Enter or a double-click copies a place&apos;s values.</source>
-        <translation>ઝોનના અંતર એ જ રીતે આપેલા છે જે રીતે મુખ્ય ફોર્મ તેમને લે છે, એટલે કે ગ્રીનવિચ સમય મેળવવા સ્થાનિક ઘડિયાળમાં ઉમેરવાનો સમય: કલાક -5, મિનિટ -30: ગ્રીનવિચથી 5 કલાક 30 મિનિટ આગળ; કલાક 5, મિનિટ 0: તેનાથી 5 કલાક પાછળ. Enter અથવા ડબલ-ક્લિક સ્થળની કિંમતોની નકલ કરે છે.</translation>
-    </message>
-    <message>
         <source>Places from GeoNames (geonames.org), licensed under Creative Commons Attribution 4.0 (CC BY 4.0).</source>
         <translation>સ્થળો GeoNames (geonames.org) માંથી, Creative Commons Attribution 4.0 (CC BY 4.0) લાઇસન્સ હેઠળ.</translation>
     </message>
@@ -968,10 +964,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         </translation>
     </message>
     <message>
-        <source>There are places named %1, but none of them matched the state or country typed:</source>
-        <translation>%1 નામનાં સ્થળો છે, પણ તેમાંથી કોઈ પણ લખેલા રાજ્ય કે દેશ સાથે મેળ ખાતું નથી:</translation>
-    </message>
-    <message>
         <source>No place in the offline list matches %1; did you mean %2?</source>
         <translation>ઓફલાઇન યાદીમાં કોઈ સ્થળ %1 સાથે મેળ ખાતું નથી; શું તમે %2 કહેવા માગતા હતા?</translation>
     </message>
@@ -990,6 +982,26 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Copied to the clipboard: %1</source>
         <translation>ક્લિપબોર્ડ પર નકલ કરી: %1</translation>
+    </message>
+    <message>
+        <source>hours %1, minutes %2</source>
+        <translation>કલાક %1, મિનિટ %2</translation>
+    </message>
+    <message>
+        <source>Zone offsets are given as the main form takes them, the time to add to the local clock to get Greenwich time: hours -5, minutes 30: 5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. The sign of the whole zone comes from the hours. Enter or a double-click copies a place&apos;s values.</source>
+        <translation>સમય ક્ષેત્રનો તફાવત મુખ્ય ફોર્મ જે રીતે લે છે તે રીતે આપેલો છે, એટલે કે ગ્રીનવિચ સમય મેળવવા સ્થાનિક ઘડિયાળમાં ઉમેરવાનો સમય: કલાક -5, મિનિટ 30: ગ્રીનવિચથી 5 કલાક 30 મિનિટ આગળ; કલાક 5, મિનિટ 0: તેનાથી 5 કલાક પાછળ. આખા ક્ષેત્રનું ચિહ્ન કલાકો પરથી આવે છે. Enter અથવા ડબલ-ક્લિક સ્થળનાં મૂલ્યો નકલ કરે છે.</translation>
+    </message>
+    <message>
+        <source>No place in the offline list is named %1; places named with part of it:</source>
+        <translation>ઓફલાઇન યાદીમાં %1 નામનું કોઈ સ્થળ નથી; તેના એક ભાગના નામવાળાં સ્થળો:</translation>
+    </message>
+    <message>
+        <source>There are places named %1, but none in %2:</source>
+        <translation>%1 નામનાં સ્થળો છે, પણ %2 માં એકેય નહીં:</translation>
+    </message>
+    <message>
+        <source> (%1 named nothing for the first and was passed over)</source>
+        <translation> (%1 થી કંઈ મળ્યું નહીં, તેથી તેને છોડી દેવાયું)</translation>
     </message>
 </context>
 <context>

@@ -889,10 +889,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <translation>अक्षांश और देशांतर खोजें</translation>
     </message>
     <message>
-        <source>Zone offsets are given as the main form takes them, the time to add to the local clock to get Greenwich time: hours -5, minutes -30: 5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. Enter or a double-click copies a place&apos;s values.</source>
-        <translation>समय क्षेत्र उसी रूप में दिए गए हैं जैसे मुख्य फ़ॉर्म उन्हें लेता है, यानी ग्रीनविच समय पाने के लिए स्थानीय घड़ी में जोड़ा जाने वाला समय: घंटे -5, मिनट -30: ग्रीनविच से 5 घंटे 30 मिनट आगे; घंटे 5, मिनट 0: उससे 5 घंटे पीछे। Enter या डबल-क्लिक किसी स्थान के मान कॉपी करता है।</translation>
-    </message>
-    <message>
         <source>Places from GeoNames (geonames.org), licensed under Creative Commons Attribution 4.0 (CC BY 4.0).</source>
         <translation>स्थान GeoNames (geonames.org) से, Creative Commons Attribution 4.0 (CC BY 4.0) लाइसेंस के अंतर्गत।</translation>
     </message>
@@ -968,10 +964,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         </translation>
     </message>
     <message>
-        <source>There are places named %1, but none of them matched the state or country typed:</source>
-        <translation>%1 नाम के स्थान हैं, पर उनमें से कोई भी लिखे गए राज्य या देश से मेल नहीं खाता:</translation>
-    </message>
-    <message>
         <source>No place in the offline list matches %1; did you mean %2?</source>
         <translation>ऑफ़लाइन सूची में कोई स्थान %1 से मेल नहीं खाता; क्या आपका मतलब %2 था?</translation>
     </message>
@@ -990,6 +982,26 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Copied to the clipboard: %1</source>
         <translation>क्लिपबोर्ड पर कॉपी किया गया: %1</translation>
+    </message>
+    <message>
+        <source>hours %1, minutes %2</source>
+        <translation>घंटे %1, मिनट %2</translation>
+    </message>
+    <message>
+        <source>Zone offsets are given as the main form takes them, the time to add to the local clock to get Greenwich time: hours -5, minutes 30: 5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. The sign of the whole zone comes from the hours. Enter or a double-click copies a place&apos;s values.</source>
+        <translation>क्षेत्र समय अंतर वैसे दिए गए हैं जैसे मुख्य फ़ॉर्म उन्हें लेता है, यानी ग्रीनविच समय पाने के लिए स्थानीय घड़ी में जोड़ा जाने वाला समय: घंटे -5, मिनट 30: ग्रीनविच से 5 घंटे 30 मिनट आगे; घंटे 5, मिनट 0: उससे 5 घंटे पीछे। पूरे क्षेत्र का चिह्न घंटों से आता है। Enter या डबल-क्लिक किसी स्थान के मान कॉपी करता है।</translation>
+    </message>
+    <message>
+        <source>No place in the offline list is named %1; places named with part of it:</source>
+        <translation>ऑफ़लाइन सूची में %1 नाम का कोई स्थान नहीं है; उसके एक भाग के नाम वाले स्थान:</translation>
+    </message>
+    <message>
+        <source>There are places named %1, but none in %2:</source>
+        <translation>%1 नाम के स्थान हैं, पर %2 में कोई नहीं:</translation>
+    </message>
+    <message>
+        <source> (%1 named nothing for the first and was passed over)</source>
+        <translation> (%1 से कुछ नहीं मिला, इसलिए उसे छोड़ दिया गया)</translation>
     </message>
 </context>
 <context>
