@@ -306,7 +306,7 @@ enum class Reading { Once, Twice, Skipped };
 
 struct Moment {
     places::LocalMoment local;  // as the place's clocks show it, with the offset then
-    ZoneOffset zone;    // the offset that reads the reading as this moment
+    ZoneOffset zone;            // the offset that reads the reading as this moment
     Reading reading = Reading::Once;
 };
 

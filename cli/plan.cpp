@@ -102,8 +102,8 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     out << "Time of work: " << at << '\n'
         << (next->holdsTimeOfWork ? "Now:  " : "Next: ") << PeriodName(p.name) << ", "
         << VerdictWord(p.verdict) << ", " << time(p.start) << " to " << time(p.end) << " ("
-        << (p.night ? "night" : "day") << " period " << p.number << ", "
-        << WeekdayName(p.weekday) << "'s column)\n";
+        << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
+        << "'s column)\n";
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
@@ -270,8 +270,7 @@ FormValues PlanForm(const Options& o) {
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
     if (!wall) return UsGeneralDate;
-    return
-        [wall = wall, zone](const LocalDateTime& t) { return UsGeneralDate(wall(t, zone)); };
+    return [wall = wall, zone](const LocalDateTime& t) { return UsGeneralDate(wall(t, zone)); };
 }
 
 std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,

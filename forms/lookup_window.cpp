@@ -94,14 +94,13 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     lblNoMatch_ = Note("lblNoMatch", QString(), this);
     lblNoMatch_->hide();
 
-    lblConvention_ =
-        Note("lblConvention",
-             tr("Zone offsets are given as the main form takes them, the time to add "
-                "to the local clock to get Greenwich time: hours -5, minutes 30: "
-                "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
-                "The sign of the whole zone comes from the hours. "
-                "Enter or a double-click copies a place's values."),
-             this);
+    lblConvention_ = Note("lblConvention",
+                          tr("Zone offsets are given as the main form takes them, the time to add "
+                             "to the local clock to get Greenwich time: hours -5, minutes 30: "
+                             "5 h 30 min ahead of Greenwich; hours 5, minutes 0: 5 h behind it. "
+                             "The sign of the whole zone comes from the hours. "
+                             "Enter or a double-click copies a place's values."),
+                          this);
     lblCopied_ = Note("lblCopied", QString(), this);
     lblCopied_->hide();
     lblCredit_ = Note("lblCredit",
@@ -179,10 +178,9 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
             lblSearch_->setText(tr("Places matching %1:").arg(typed));
             break;
         case SearchOutcome::Partial:
-            lblSearch_->setText(
-                tr("No place in the offline list is named %1; places named with "
-                   "part of it:")
-                    .arg(Quoted(found.name)));
+            lblSearch_->setText(tr("No place in the offline list is named %1; places named with "
+                                   "part of it:")
+                                    .arg(Quoted(found.name)));
             break;
         case SearchOutcome::Ambiguous:
             lblSearch_->setText(tr("%1 names more than one place; the first %n match equally, "
