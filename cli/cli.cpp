@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "cli/periods.h"
-#include "cli/utf8.h"
+#include "planning/utf8.h"
 #include "workflow/evaluation.h"
 #ifdef VELNORA_PLACES
 #include "cli/place.h"

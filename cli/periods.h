@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "cli/english.h"
+#include "planning/english.h"
 #include "workflow/evaluation.h"
 
 namespace velnora::cli {

@@ -6,9 +6,9 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "cli/ics.h"
+#include "planning/calendar.h"
 #include "cli/periods.h"
-#include "cli/replace_file.h"
+#include "planning/replace_file.h"
 #include "workflow/numbers.h"
 
 namespace velnora::cli {

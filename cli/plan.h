@@ -11,7 +11,7 @@
 
 #include "cli/periods.h"
 #include "core/clock.h"
-#include "workflow/listing.h"
+#include "planning/listing.h"
 
 namespace velnora::cli {
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "cli/english.h"
+#include "planning/english.h"
 
 namespace velnora::cli {
 namespace {

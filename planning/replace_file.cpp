@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/replace_file.h"
+#include "planning/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 #include <ostream>
 #include <streambuf>
 
-namespace velnora::cli {
+namespace velnora {
 namespace {
 
 // An output buffer over a file descriptor that keeps the first write error.
@@ -125,4 +125,4 @@ bool ReplaceFile(const std::string& path, const std::function<bool(std::ostream&
     return true;
 }
 
-}  // namespace velnora::cli
+}  // namespace velnora

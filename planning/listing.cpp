@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workflow/listing.h"
+#include "planning/listing.h"
 
 #include <algorithm>
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "workflow/listing.h"
+#include "planning/listing.h"
 
-namespace velnora::cli {
+namespace velnora {
 
 struct CalendarRequest {
     std::span<const DayListing> days;
@@ -34,4 +34,4 @@ std::string FoldLine(std::string_view line);
 // control characters left out.
 std::string CalendarText(std::string_view text);
 
-}  // namespace velnora::cli
+}  // namespace velnora

@@ -12,7 +12,7 @@
 
 #include "workflow/evaluation.h"
 
-namespace velnora::cli {
+namespace velnora {
 
 // cboMonth's entries, January first: the names --month takes.
 inline constexpr std::array<std::string_view, kMonthsInList> kMonthNames = {
@@ -40,4 +40,4 @@ std::string CoordinateText(const Angle& c);         // "23° 2' N"
 std::array<std::string, kResultLabels.size()> ResultTexts(
     const EvaluationResult& result, const DateTimeFormatter& time = UsGeneralDate);
 
-}  // namespace velnora::cli
+}  // namespace velnora

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace velnora::cli {
+namespace velnora {
 
 inline constexpr std::string_view kReplacementCharacter = "\uFFFD";
 
@@ -32,4 +32,4 @@ void ForEachCharacter(std::string_view text, Valid valid, Invalid invalid) {
     }
 }
 
-}  // namespace velnora::cli
+}  // namespace velnora

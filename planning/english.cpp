@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/english.h"
+#include "planning/english.h"
 
-namespace velnora::cli {
+namespace velnora {
 namespace {
 
 constexpr std::array<std::string_view, kChoghadiyaCount> kPeriodNames = {
@@ -138,4 +138,4 @@ std::array<std::string, kResultLabels.size()> ResultTexts(const EvaluationResult
             std::string(PeriodName(r.period))};
 }
 
-}  // namespace velnora::cli
+}  // namespace velnora

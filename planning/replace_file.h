@@ -7,7 +7,7 @@
 #include <iosfwd>
 #include <string>
 
-namespace velnora::cli {
+namespace velnora {
 
 // Calls `write` with a stream into a new file in the folder of `path` (a link is
 // followed to the file it names). When `write` returns true and every byte has
@@ -18,4 +18,4 @@ namespace velnora::cli {
 bool ReplaceFile(const std::string& path, const std::function<bool(std::ostream&)>& write,
                  std::string& error);
 
-}  // namespace velnora::cli
+}  // namespace velnora

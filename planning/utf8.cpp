@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/utf8.h"
+#include "planning/utf8.h"
 
-namespace velnora::cli {
+namespace velnora {
 
 std::size_t Utf8Length(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -29,4 +29,4 @@ std::size_t Utf8Length(std::string_view text) {
     return length;
 }
 
-}  // namespace velnora::cli
+}  // namespace velnora

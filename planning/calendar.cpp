@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/ics.h"
+#include "planning/calendar.h"
 
 #include <cstdio>
 #include <ostream>
 
-#include "cli/periods.h"
-#include "cli/utf8.h"
+#include "planning/english.h"
+#include "planning/utf8.h"
 
-namespace velnora::cli {
+namespace velnora {
 namespace {
 
 std::string UtcStamp(std::int64_t utcSeconds) {
@@ -146,4 +146,4 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     return events;
 }
 
-}  // namespace velnora::cli
+}  // namespace velnora
