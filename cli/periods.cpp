@@ -4,7 +4,7 @@
 #include <iomanip>
 #include <ostream>
 
-#include "cli/cli.h"
+#include "cli/escape.h"
 
 namespace velnora::cli {
 

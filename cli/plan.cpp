@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "planning/calendar.h"
 #include "cli/periods.h"
+#include "planning/calendar.h"
 #include "planning/replace_file.h"
 #include "workflow/numbers.h"
 
