@@ -8,6 +8,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/escape.h"
@@ -31,7 +32,9 @@ enum ExitStatus : int {
 // Everything main() does: parse, resolve --place, run, report. Options given
 // explicitly win over what the place supplies.
 // The clock gives the time of work for --now and the stamp of a calendar file.
+// `environmentPlace` (VELNORA_PLACE) stands for --place when neither --place nor
+// a latitude or longitude option is given.
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-         const Clock& clock = SystemClock{});
+         const Clock& clock = SystemClock{}, std::string_view environmentPlace = {});
 
 }  // namespace velnora::cli

@@ -12,8 +12,9 @@ namespace velnora::cli {
 namespace {
 
 constexpr std::string_view kUsageText =
-    "Usage: velnora-cli --name TEXT --month January..December --day 1..31 --year 1901..2050\n"
-    "                   --hour 0..23 --minute 0..59 --second 0..59\n"
+    "Usage: velnora-cli --name TEXT --month January..December|Jan..Dec|1..12 --day 1..31\n"
+    "                   --year 1901..2050"
+    " --hour 0..23 --minute 0..59 --second 0..59\n"
     "                   --lat-deg TEXT --lat-min TEXT --lat-hemisphere N|S\n"
     "                   --lon-deg TEXT --lon-min TEXT --lon-hemisphere E|W\n"
     "                   --zone-hour TEXT --zone-minute TEXT\n"
@@ -21,7 +22,7 @@ constexpr std::string_view kUsageText =
     "       velnora-cli --place \"CITY STATE COUNTRY\" [other options as above]\n"
     "       velnora-cli [place options] --now [--next [favorable|intermediate|NAME]] [--json]\n"
     "       velnora-cli [place, date options] --days 1..366 [--table] [--json]\n"
-    "                   [--ics FILE|- [--ics-all]]\n"
+    "                   [--ics FILE|- [--ics-all] [--ics-alarm MINUTES]]\n"
     "\n"
     "Tells whether the time of work falls in a favorable Choghadiya period.\n"
     "The time zone is the hours to add to local time to get Greenwich time:\n"
@@ -29,13 +30,18 @@ constexpr std::string_view kUsageText =
     "A missing option is taken as the main window leaves it: empty text, first list entry.\n"
     "--place looks the place up in the offline gazetteer and takes its latitude, longitude\n"
     "and the zone offset in force at the time of work; options given explicitly still win.\n"
+    "VELNORA_PLACE in the environment stands for --place when neither --place nor a\n"
+    "latitude or longitude option is given.\n"
     "--now takes the date and time of work from the clock: the place's own zone with --place\n"
     "(daylight saving included), otherwise Greenwich time shifted by the zone options.\n"
     "--next gives the next favorable (intermediate, or so named) period from the time of work\n"
-    "within eight days, or the one that holds it and how long it still runs.\n"
+    "within eight days, or the one that holds it and how long it still runs. Names may be\n"
+    "spelled as commonly written (Amrit, Shub, Laabh, Char, Kaal; favourable), in any case.\n"
     "--days N with --table lists N days of periods from the date of work; with --ics FILE\n"
     "it writes their favorable periods (--ics-all: every period) as an iCalendar file,\n"
-    "- for standard output. With these options --name may be left out.\n"
+    "- for standard output; --ics-alarm adds a reminder that many minutes (0..10080) before\n"
+    "each event.\n"
+    "With these options --name may be left out.\n"
     "A night's periods after midnight take the next date's weekday, as the evaluation does.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
@@ -55,20 +61,16 @@ bool ParseListNumber(std::string_view text, int min, int max, int& value) {
     return true;
 }
 
+// A month by name, its first three letters or its number 1..12.
 bool ParseMonth(std::string_view text, int& position) {
-    auto lower = [](std::string_view s) {
-        std::string r(s);
-        std::transform(r.begin(), r.end(), r.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        return r;
-    };
-    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
-        if (lower(kMonthNames[i]) == lower(text)) {
-            position = static_cast<int>(i);
-            return true;
-        }
+    int number = 0;
+    if (const auto month = MonthSpelled(text)) {
+        number = *month;
+    } else if (!ParseListNumber(text, 1, kMonthsInList, number)) {
+        return false;
     }
-    return false;
+    position = number - 1;
+    return true;
 }
 
 // Options that set one field of the form; false when the value is not accepted.

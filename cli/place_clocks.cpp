@@ -132,8 +132,11 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
     };
     zoneFor(DateOfWork(o.form), o.form);  // the time of work's own offset
     WallClock wall = [zoneId](const LocalDateTime& t, const ZoneOffset& zone) {
-        const auto m = places::LocalMomentAt(zoneId, t.seconds + ZoneSeconds(zone));
-        return m ? ReadingOf(*m) : t;
+        const std::int64_t utc = t.seconds + ZoneSeconds(zone);
+        const auto m = places::LocalMomentAt(zoneId, utc);
+        if (!m) return WallTime{t, -ZoneSeconds(zone)};
+        const LocalDateTime reading = ReadingOf(*m);
+        return WallTime{reading, reading.seconds - utc};
     };
     return {std::move(zoneFor), std::move(wall)};
 }

@@ -4,8 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <iomanip>
+#include <optional>
 #include <ostream>
 #include <sstream>
+#include <string_view>
+#include <utility>
 #include <variant>
 
 #include "cli/cli.h"
@@ -36,14 +39,42 @@ constexpr std::array<std::string_view, 16> kCaptions = {
     "Choghadiya",
 };
 
+// The moment a label of the result shows: the time of work and the six sun times.
+std::optional<LocalDateTime> MomentOfLabel(const Evaluation& e, std::string_view label) {
+    const EvaluationResult& r = e.result;
+    const std::array<std::pair<std::string_view, const LocalDateTime*>, 7> moments = {{
+        {"lblTOB", &e.WorkTime},
+        {"lblPreviousDaySunRiseTime", &r.previousDaySunRise},
+        {"lblPreviousDaySunSetTime", &r.previousDaySunSet},
+        {"lblInputDaySunRiseTime", &r.inputDaySunRise},
+        {"lblInputDaySunSetTime", &r.inputDaySunSet},
+        {"lblNextDaySunRiseTime", &r.nextDaySunRise},
+        {"lblNextDaySunSetTime", &r.nextDaySunSet},
+    }};
+    for (const auto& [name, moment] : moments) {
+        if (name == label) return *moment;
+    }
+    return std::nullopt;
+}
+
+// Each date-time also in ISO 8601 under its label's key with "Iso" added, and the
+// verdict as a word beside its sentence.
 void WriteJson(std::ostream& out, const Evaluation& e, const DateTimeFormatter& time,
-               const std::vector<TableSection>* table, const std::string& place) {
+               const DateTimeFormatter& iso, const std::vector<TableSection>* table,
+               const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
     const auto texts = ResultTexts(e.result, time);
     for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
-        out << "  " << JsonQuote(kResultLabels[i]) << ": " << JsonQuote(texts[i])
-            << (i + 1 < kResultLabels.size() || table ? ",\n" : "\n");
+        out << "  " << JsonQuote(kResultLabels[i]) << ": " << JsonQuote(texts[i]);
+        if (const auto moment = MomentOfLabel(e, kResultLabels[i])) {
+            out << ",\n  " << JsonQuote(std::string(kResultLabels[i]) + "Iso") << ": "
+                << JsonQuote(iso(*moment));
+        }
+        if (kResultLabels[i] == "lblTimePeriod") {
+            out << ",\n  \"verdict\": " << JsonQuote(VerdictWord(e.result.verdict));
+        }
+        out << (i + 1 < kResultLabels.size() || table ? ",\n" : "\n");
     }
     if (table) {
         out << "  \"periods\": {";
@@ -99,7 +130,7 @@ int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ost
     std::vector<TableSection> table;
     if (o.table) table = TableOf(form, e, clocks);
     if (o.json) {
-        WriteJson(out, e, clocks.Text(e.zone), o.table ? &table : nullptr,
+        WriteJson(out, e, clocks.Text(e.zone), clocks.Iso(e.zone), o.table ? &table : nullptr,
                   o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
         WriteText(out, e, clocks.Text(e.zone), o.table ? &table : nullptr, o.placeTaken);
