@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/escape.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "planning/utf8.h"
@@ -18,6 +19,16 @@ std::string Hex(const char* format, unsigned value) {
 }  // namespace
 
 std::string JsonQuote(std::string_view text) {
+    // Most texts (every date and name the program writes itself) are printable
+    // ASCII without a quote or backslash, and go out as they are.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (plain) {
+        std::string r;
+        r.reserve(text.size() + 2);
+        return r.append(1, '"').append(text).append(1, '"');
+    }
     std::string r;
     r.reserve(text.size() + 2);
     r += '"';
