@@ -3,8 +3,10 @@
 // --table, --days and --next.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "planning/english.h"
@@ -24,10 +26,17 @@ inline constexpr std::string_view kNightBeforeHeading =
 // whose time of work is marked, if any.
 struct PeriodMarks {
     DateTimeFormatter time = UsGeneralDate;
+    DateTimeFormatter iso;  // the same moments in ISO 8601 with their offset, for JSON
     const Evaluation* work = nullptr;
     std::int64_t shift = 0;  // added to the time of work to read it in the periods' zone
     bool Holds(const Period& period) const;
 };
+
+// ISO 8601: "2024-03-10", and "2024-03-10T07:16:00-04:00" for a clock reading and
+// the offset in force then (seconds east of Greenwich; seconds are written only
+// for an offset that is no whole number of minutes).
+std::string IsoDate(const Date& date);
+std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
 
 // One period as a JSON object on one line; the one that holds the time of work
 // has "timeOfWork": true.

@@ -2,7 +2,9 @@
 #include "cli/place.h"
 
 #include <ostream>
+#include <string_view>
 
+#include "cli/cli.h"
 #include "places/resolve.h"
 
 namespace velnora::cli {
@@ -17,8 +19,7 @@ std::string Joined(const std::vector<std::string>& texts, const char* between = 
 
 }  // namespace
 
-int ResolvePlaceOption(const std::vector<std::string>& args, const Options& options,
-                       Options& placed, std::ostream& err) {
+int ResolvePlaceOption(Options& options, std::ostream& err) {
     const FormValues& f = options.form;
     const places::PlaceResolution found = places::ResolvePlace(
         options.place, kFirstYear + f.year, f.month + 1, f.day + 1, f.hour, f.minute, f.second);
@@ -61,22 +62,23 @@ int ResolvePlaceOption(const std::vector<std::string>& args, const Options& opti
             << "\"\n";
     }
     const places::ResolvedPlace& p = *found.taken;
-    FormValues& v = placed.form;
-    v.latDegrees = p.latDegrees;
-    v.latMinutes = p.latMinutes;
-    v.south = p.south;
-    v.lonDegrees = p.lonDegrees;
-    v.lonMinutes = p.lonMinutes;
-    v.east = p.east;
-    v.zoneHour = p.zoneHour;
-    v.zoneMinute = p.zoneMinute;
-    v.city = p.city;
-    v.state = p.state;
-    v.country = p.country;
-    std::string ignored;
-    ParseArguments(args, placed, ignored);  // parsed once already: explicit options win
-    placed.placeTaken = p.Describe();
-    placed.taken = {p.city, p.state, p.country, p.zoneId, p.latitude, p.longitude};
+    FormValues& v = options.form;
+    const auto take = [&](std::string_view option, auto& field, const auto& value) {
+        if (!options.Given(option)) field = value;
+    };
+    take("--lat-deg", v.latDegrees, p.latDegrees);
+    take("--lat-min", v.latMinutes, p.latMinutes);
+    take("--lat-hemisphere", v.south, p.south);
+    take("--lon-deg", v.lonDegrees, p.lonDegrees);
+    take("--lon-min", v.lonMinutes, p.lonMinutes);
+    take("--lon-hemisphere", v.east, p.east);
+    take("--zone-hour", v.zoneHour, p.zoneHour);
+    take("--zone-minute", v.zoneMinute, p.zoneMinute);
+    take("--city", v.city, p.city);
+    take("--state", v.state, p.state);
+    take("--country", v.country, p.country);
+    options.placeTaken = p.Describe();
+    options.taken = {p.city, p.state, p.country, p.zoneId, p.latitude, p.longitude};
     return kOk;
 }
 

@@ -4,19 +4,16 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
-#include <vector>
 
-#include "cli/cli.h"
+#include "cli/options.h"
 
 namespace velnora::cli {
 
-// Looks up options.place and fills `placed` with the place's fields, then the
-// options given explicitly over them. Returns kOk, also for an ambiguous place
-// (the likeliest is taken and the others named on `err`), or kRefused with
-// the reason on `err`: no match, a near miss (with the suggestion), or places of
-// that name in none of the state or country typed (up to five named).
-int ResolvePlaceOption(const std::vector<std::string>& args, const Options& options,
-                       Options& placed, std::ostream& err);
+// Looks up options.place and fills the form with the place's fields, except those
+// whose options were given explicitly. Returns kOk, also for an ambiguous place
+// (the likeliest is taken and the others named on `err`), or kRefused with the
+// reason on `err`: no match, a near miss (with the suggestion), or places of that
+// name in none of the state or country typed (up to five named).
+int ResolvePlaceOption(Options& options, std::ostream& err);
 
 }  // namespace velnora::cli

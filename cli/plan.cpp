@@ -14,22 +14,13 @@
 namespace velnora::cli {
 namespace {
 
-bool SameLetters(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
-// "favorable", "intermediate" or a period name, any case, as written canonically.
+// "favorable", "intermediate" or a period name, in any of the spellings people
+// use, as written canonically.
 std::optional<std::string> WantedWord(std::string_view text) {
-    for (std::string_view word :
-         {std::string_view("favorable"), std::string_view("intermediate")}) {
-        if (SameLetters(text, word)) return std::string(word);
+    if (const auto verdict = VerdictSpelled(text); verdict && *verdict != Verdict::Unfavorable) {
+        return std::string(VerdictWord(*verdict));
     }
-    for (int i = 0; i < kChoghadiyaCount; ++i) {
-        const std::string_view name = PeriodName(static_cast<Choghadiya>(i));
-        if (SameLetters(text, name)) return std::string(name);
-    }
+    if (const auto name = PeriodSpelled(text)) return std::string(PeriodName(*name));
     return std::nullopt;
 }
 
@@ -84,17 +75,19 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     }
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
+    const DateTimeFormatter iso = clocks.Iso(next->zone);
     const LocalDateTime typed =
         LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
     const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
-        out << "  \"timeOfWork\": " << JsonQuote(at)
+        out << "  \"timeOfWork\": " << JsonQuote(at) << ",\n  \"timeOfWorkIso\": "
+            << JsonQuote(work ? clocks.Iso(work->zone)(work->WorkTime) : iso(typed))
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
-        WriteJsonPeriod(out, p, {time});
+        WriteJsonPeriod(out, p, {time, iso});
         out << "}\n}\n";
         return kOk;
     }
@@ -112,7 +105,7 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
 // period that holds the time of work.
 PeriodMarks MarksOf(const DayListing& d, const Evaluation* work, const PlaceClocks& clocks) {
     const std::int64_t shift = work ? ZoneSeconds(work->zone) - ZoneSeconds(d.evaluation.zone) : 0;
-    return {clocks.Text(d.evaluation.zone), work, shift};
+    return {clocks.Text(d.evaluation.zone), clocks.Iso(d.evaluation.zone), work, shift};
 }
 
 void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
@@ -124,6 +117,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
         for (std::size_t i = 0; i < days.size(); ++i) {
             const DayListing& d = days[i];
             out << (i ? ",\n" : "\n") << "    {\"date\": " << JsonQuote(DateText(d.date))
+                << ", \"dateIso\": " << JsonQuote(IsoDate(d.date))
                 << ", \"weekday\": " << JsonQuote(WeekdayName(WeekdayOf(d.date)));
             if (d.failure) {
                 out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
@@ -208,6 +202,20 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         plan.days = n;
         return Taken::Yes;
     }
+    if (name == "--ics-alarm") {
+        std::string v;
+        const bool digits =
+            needValue(v) && v.size() <= 5 &&
+            std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const int minutes = digits ? std::stoi(v) : -1;
+        if (minutes < 0 || minutes > kMaxAlarmMinutes) {
+            error = "option --ics-alarm takes the minutes before each period, from 0 to " +
+                    std::to_string(kMaxAlarmMinutes) + ", not \"" + Visible(v) + "\"";
+            return Taken::Error;
+        }
+        plan.alarmMinutes = minutes;
+        return Taken::Yes;
+    }
     if (name == "--ics") {
         if (!needValue(plan.ics)) {
             error = "option --ics needs a file name (- for standard output)";
@@ -239,6 +247,8 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
         error = "--ics needs --days N";
     } else if (p.icsAll && p.ics.empty()) {
         error = "--ics-all needs --ics FILE";
+    } else if (p.alarmMinutes && p.ics.empty()) {
+        error = "--ics-alarm needs --ics FILE";
     } else if (p.ics == "-" && (o.table || o.json)) {
         error = "--ics - writes the calendar to standard output: leave out --table and --json";
     } else {
@@ -270,7 +280,19 @@ FormValues PlanForm(const Options& o) {
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
     if (!wall) return UsGeneralDate;
-    return [wall = wall, zone](const LocalDateTime& t) { return UsGeneralDate(wall(t, zone)); };
+    return [wall = wall, zone](const LocalDateTime& t) {
+        return UsGeneralDate(wall(t, zone).reading);
+    };
+}
+
+DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
+    if (!wall) {
+        return [east = -ZoneSeconds(zone)](const LocalDateTime& t) { return IsoDateTime(t, east); };
+    }
+    return [wall = wall, zone](const LocalDateTime& t) {
+        const WallTime w = wall(t, zone);
+        return IsoDateTime(w.reading, w.secondsEast);
+    };
 }
 
 std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
@@ -292,7 +314,7 @@ std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work
         sections.push_back({kNightPeriodsHeading, "night", today.night, marks});
     } else {
         const auto day = DayPeriods(work);
-        const PeriodMarks marks{clocks.Text(work.zone), &work, 0};
+        const PeriodMarks marks{clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
         sections.push_back({kDayPeriodsHeading, "day", {day.begin(), day.end()}, marks});
         sections.push_back({kNightPeriodsHeading, "night", NightPeriods(work), marks});
     }
@@ -326,7 +348,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     };
     if (o.table) WriteDays(o, days, cut, work, clocks, out);
     if (o.plan.ics.empty()) return finish();
-    const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now()};
+    const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now(),
+                                  o.plan.alarmMinutes};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
         return finish();

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,22 @@ struct PlanOptions {
     int days = 0;                      // --days; 0 when not given
     std::string ics;                   // --ics FILE, "-" for standard output
     bool icsAll = false;
-    bool dateOrTimeGiven = false;  // one of --month, --day, --year, --hour, --minute, --second
-    bool zoneGiven = false;        // --zone-hour or --zone-minute
+    std::optional<int> alarmMinutes;  // --ics-alarm: a reminder this long before each event
+    bool dateOrTimeGiven = false;     // one of --month, --day, --year, --hour, --minute, --second
+    bool zoneGiven = false;           // --zone-hour or --zone-minute
     bool Lists() const { return next || days > 0; }              // RunPlan's work
     bool Any() const { return now || Lists() || !ics.empty(); }  // the name may be left out
 };
 
 enum class Taken { No, Yes, Error };
 
-// A time read in `zone` as the place's own clocks show that moment, daylight
-// saving included.
-using WallClock = std::function<LocalDateTime(const LocalDateTime& time, const ZoneOffset& zone)>;
+// A moment as the place's own clocks show it, daylight saving included.
+struct WallTime {
+    LocalDateTime reading;
+    std::int64_t secondsEast = 0;  // the offset in force then, east of Greenwich positive
+};
+// A time read in `zone` as the place's own clocks show that moment.
+using WallClock = std::function<WallTime(const LocalDateTime& time, const ZoneOffset& zone)>;
 
 // What a run knows of the place's clocks; both empty when the zone is the form's
 // own on every date.
@@ -43,6 +49,8 @@ struct PlaceClocks {
     WallClock wall;
     // How times of `zone` are written: as the place's clocks show them.
     DateTimeFormatter Text(const ZoneOffset& zone) const;
+    // The same in ISO 8601 with the offset in force at each moment.
+    DateTimeFormatter Iso(const ZoneOffset& zone) const;
 };
 
 // Takes a planning option at args[i] (`name` and an `=value` already split off);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/calendar.h"
 
+#include <array>
 #include <cstdio>
 #include <ostream>
 
@@ -60,6 +61,36 @@ std::string Coverage(const CalendarRequest& request) {
     return text;
 }
 
+// The calendar's name in a calendar client's list: the place of the first day
+// listed, as each event names it.
+std::string CalendarName(const CalendarRequest& request) {
+    for (const DayListing& d : request.days) {
+        if (d.failure) continue;
+        return "Choghadiya at " +
+               (request.place.empty() ? PlaceOf(d.evaluation.result) : request.place);
+    }
+    return request.place.empty() ? "Choghadiya" : "Choghadiya at " + request.place;
+}
+
+// What an event is, in the words of its reader: "Labh is a favorable Choghadiya
+// period at Ahmedabad, Gujarat, India: the 6th of the eight periods of the day,
+// from sunrise to sunset."
+std::string Described(const Period& p, const std::string& place, bool afterMidnight,
+                      bool beforeMidnight) {
+    static constexpr std::array<std::string_view, kPeriodsPerSpan> kOrdinals = {
+        "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
+    const std::string_view verdict = VerdictWord(p.verdict);
+    std::string text =
+        std::string(PeriodName(p.name)) + (verdict == "favorable" ? " is a " : " is an ") +
+        std::string(verdict) + " Choghadiya period at " + place + ": the " +
+        std::string(kOrdinals[static_cast<std::size_t>(p.number - 1) % kOrdinals.size()]) +
+        " of the eight periods of the " +
+        (p.night ? "night, from sunset to the next sunrise" : "day, from sunrise to sunset");
+    if (afterMidnight) text += "; its part after midnight";
+    if (beforeMidnight) text += "; its part before midnight";
+    return text + ".";
+}
+
 }  // namespace
 
 std::string FoldLine(std::string_view line) {
@@ -104,7 +135,7 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     line("VERSION:2.0");
     line("PRODID:-//Velnora//velnora-cli " VELNORA_VERSION "//EN");
     line("CALSCALE:GREGORIAN");
-    line("METHOD:PUBLISH");
+    line("X-WR-CALNAME:" + CalendarText(CalendarName(request)));
     line("X-WR-CALDESC:" + CalendarText(Coverage(request)));
     const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
     int events = 0;
@@ -118,7 +149,7 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
         const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone);
         char date[16];
         std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
-        const auto event = [&](const Period& p, bool afterMidnight) {
+        const auto event = [&](const Period& p, bool afterMidnight, bool beforeMidnight) {
             if (!request.everyPeriod && p.verdict != Verdict::Favorable) return;
             const std::string span = p.night ? "night" : "day";
             line("BEGIN:VEVENT");
@@ -129,17 +160,29 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
             line("DTEND:" + UtcStamp(p.end.seconds + toUtc));
             line("SUMMARY:" + CalendarText(std::string(PeriodName(p.name)) + ": " +
                                            std::string(VerdictWord(p.verdict))));
-            line("DESCRIPTION:" + CalendarText(place + "\nChoghadiya " + span + " period " +
-                                               std::to_string(p.number) + " by " +
-                                               std::string(WeekdayName(p.weekday)) +
-                                               "'s column.\nvelnora-cli " + VELNORA_VERSION));
+            line("DESCRIPTION:" + CalendarText(Described(p, place, afterMidnight, beforeMidnight)));
             line("TRANSP:TRANSPARENT");
+            if (request.alarmMinutes) {
+                const std::string minutes = std::to_string(*request.alarmMinutes);
+                line("BEGIN:VALARM");
+                line("ACTION:DISPLAY");
+                line("TRIGGER:-PT" + minutes + "M");
+                const int m = *request.alarmMinutes;
+                line("DESCRIPTION:" +
+                     CalendarText(
+                         std::string(PeriodName(p.name)) + " (" +
+                         std::string(VerdictWord(p.verdict)) + ") begins " +
+                         (m == 0 ? "now" : "in " + minutes + (m == 1 ? " minute" : " minutes"))));
+                line("END:VALARM");
+            }
             line("END:VEVENT");
             ++events;
         };
-        for (const Period& p : d.day) event(p, false);
-        for (std::size_t k = 0; k < d.night.size(); ++k) {
-            event(d.night[k], k > 0 && d.night[k].number == d.night[k - 1].number);
+        for (const Period& p : d.day) event(p, false, false);
+        const std::vector<Period>& night = d.night;
+        for (std::size_t k = 0; k < night.size(); ++k) {
+            event(night[k], k > 0 && night[k].number == night[k - 1].number,
+                  k + 1 < night.size() && night[k].number == night[k + 1].number);
         }
     }
     line("END:VCALENDAR");

@@ -2,11 +2,13 @@
 // An iCalendar file (RFC 5545) of listed periods: one event per period, times in
 // Greenwich time from the offset each date was computed in, and a UID made of
 // the place, the date and the period, so that importing the same days again
-// updates the events instead of doubling them.
+// updates the events instead of doubling them. The calendar is named after the
+// place, and each event can carry a reminder.
 #pragma once
 
 #include <chrono>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +22,8 @@ struct CalendarRequest {
     bool everyPeriod = false;        // false: the favorable periods only
     std::string place;               // the place's description; empty: from the form's texts
     std::chrono::sys_seconds stamp;  // DTSTAMP, the moment the file is written
+    // A reminder this many minutes before each event; none when empty.
+    std::optional<int> alarmMinutes = std::nullopt;
 };
 
 // Writes the calendar; returns the number of events.

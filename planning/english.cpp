@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/english.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace velnora {
 namespace {
 
@@ -35,6 +38,35 @@ std::string_view HemisphereLetter(Hemisphere h) {
     return "W";
 }
 
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+struct Spelling {
+    std::string_view text;
+    Choghadiya name;
+};
+
+// The other spellings in use: Hindi and Gujarati names written in Latin letters
+// by ear, with or without the final vowel, Char the Gujarati Chal.
+constexpr std::array<Spelling, 13> kOtherSpellings = {{
+    {"Amrit", Choghadiya::Amrut},
+    {"Amrita", Choghadiya::Amrut},
+    {"Shub", Choghadiya::Shubh},
+    {"Shubha", Choghadiya::Shubh},
+    {"Laabh", Choghadiya::Labh},
+    {"Labha", Choghadiya::Labh},
+    {"Char", Choghadiya::Chal},
+    {"Chala", Choghadiya::Chal},
+    {"Udvega", Choghadiya::Udveg},
+    {"Udweg", Choghadiya::Udveg},
+    {"Roga", Choghadiya::Rog},
+    {"Kaal", Choghadiya::Kal},
+    {"Kala", Choghadiya::Kal},
+}};
+
 }  // namespace
 
 std::string_view PeriodName(Choghadiya name) {
@@ -49,6 +81,35 @@ std::optional<Choghadiya> PeriodNamed(std::string_view name) {
     for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
         if (kPeriodNames[i] == name) return static_cast<Choghadiya>(i);
     }
+    return std::nullopt;
+}
+
+std::optional<Choghadiya> PeriodSpelled(std::string_view text) {
+    for (std::size_t i = 0; i < kPeriodNames.size(); ++i) {
+        if (SameLetters(kPeriodNames[i], text)) return static_cast<Choghadiya>(i);
+    }
+    for (const Spelling& s : kOtherSpellings) {
+        if (SameLetters(s.text, text)) return s.name;
+    }
+    return std::nullopt;
+}
+
+std::optional<Verdict> VerdictSpelled(std::string_view text) {
+    for (const Verdict v : {Verdict::Favorable, Verdict::Intermediate, Verdict::Unfavorable}) {
+        if (SameLetters(VerdictWord(v), text)) return v;
+    }
+    if (SameLetters("favourable", text)) return Verdict::Favorable;
+    if (SameLetters("unfavourable", text)) return Verdict::Unfavorable;
+    return std::nullopt;
+}
+
+std::optional<int> MonthSpelled(std::string_view text) {
+    for (std::size_t i = 0; i < kMonthNames.size(); ++i) {
+        if (SameLetters(kMonthNames[i], text) || SameLetters(kMonthNames[i].substr(0, 3), text)) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    if (SameLetters("Sept", text)) return 9;
     return std::nullopt;
 }
 

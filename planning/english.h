@@ -22,6 +22,13 @@ inline constexpr std::array<std::string_view, kMonthsInList> kMonthNames = {
 std::string_view PeriodName(Choghadiya name);                  // "Amrut" ... "Kal"
 std::string_view PeriodName(std::optional<Choghadiya> name);   // empty when there is none
 std::optional<Choghadiya> PeriodNamed(std::string_view name);  // exact spelling
+// The names as people type them, in any case: the spelling above and the common
+// others ("Amrit", "Shub", "Laabh", "Char", "Udvega", "Roga", "Kaal").
+std::optional<Choghadiya> PeriodSpelled(std::string_view text);
+// "favorable", "intermediate", "unfavorable" in any case, also as "favourable".
+std::optional<Verdict> VerdictSpelled(std::string_view text);
+// A month by its name or its first three letters (and "Sept"), in any case: 1..12.
+std::optional<int> MonthSpelled(std::string_view text);
 std::string_view VerdictText(Verdict verdict);  // "Time period for work can be favorable."
 std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
 std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"

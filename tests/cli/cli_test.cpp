@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "cli/periods.h"
 #include "planning/english.h"
 
 namespace velnora::cli {
@@ -34,20 +35,27 @@ CliRun Call(std::vector<std::string> args, std::initializer_list<std::string> ex
     return {status, out.str(), err.str()};
 }
 
+// The sixteen texts, each date-time beside them in ISO 8601 with its offset, and
+// the verdict as a word beside its sentence.
 TEST(Cli, JsonHasTheSixteenLabelsAsTheResultWindowShowsThem) {
     const CliRun r = Call(kRam, {"--json"});
     ASSERT_EQ(r.status, kOk) << r.err;
     EXPECT_NE(r.out.find("\"lblChaghodiya\": \"Udveg\""), std::string::npos);
-    EXPECT_NE(r.out.find("\"lblTimePeriod\": \"Time period for work can be unfavorable.\""),
+    EXPECT_NE(r.out.find("\"lblTimePeriod\": \"Time period for work can be unfavorable.\",\n  "
+                         "\"verdict\": \"unfavorable\",\n"),
               std::string::npos);
-    EXPECT_NE(r.out.find("\"lblInputDaySunRiseTime\": \"3/5/2024 6:58:00 AM\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"lblInputDaySunRiseTime\": \"3/5/2024 6:58:00 AM\",\n  "
+                         "\"lblInputDaySunRiseTimeIso\": \"2024-03-05T06:58:00+05:30\""),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\"lblTOBIso\": \"2024-03-05T09:05:00+05:30\""), std::string::npos);
     EXPECT_NE(r.out.find("\"lblLatitude\": \"23\u00B0 2' N\""), std::string::npos);
-    int keys = 0;
+    int keys = 0, isoKeys = 0;
     for (std::size_t at = r.out.find("\"lbl"); at != std::string::npos;
          at = r.out.find("\"lbl", at + 1)) {
-        ++keys;
+        ++(r.out.compare(r.out.find('"', at + 1) - 3, 3, "Iso") == 0 ? isoKeys : keys);
     }
     EXPECT_EQ(keys, 16);
+    EXPECT_EQ(isoKeys, 7);  // the time of work and the six sun times
     EXPECT_EQ(r.out.find("periods"), std::string::npos);
 }
 
@@ -127,6 +135,9 @@ TEST(Cli, ExitStatusTellsWhatHappened) {
         {"year_outside_list", with({"--year", "1900"}), kUsage, nullptr},
         {"hemisphere_outside_list", with({"--lat-hemisphere", "X"}), kUsage, nullptr},
         {"month_outside_list", with({"--month", "Smarch"}), kUsage, nullptr},
+        {"month_number_outside_list", with({"--month", "13"}), kUsage, nullptr},
+        {"month_by_number", with({"--month", "3"}), kOk, ""},
+        {"month_by_three_letters", with({"--month", "mar"}), kOk, ""},
         {"value_missing", with({"--name"}), kUsage, nullptr},
         {"flag_with_value", with({"--json=yes"}), kUsage, nullptr},
         {"equals_form_accepted", with({"--day=6"}), kOk, ""},
@@ -137,8 +148,10 @@ TEST(Cli, ExitStatusTellsWhatHappened) {
         if (row.stderrText) {
             EXPECT_EQ(r.err, row.stderrText) << row.name;
         }
-        if (row.status == kUsage) {
-            EXPECT_NE(r.err.find("Usage:"), std::string::npos) << row.name;
+        if (row.status == kUsage) {  // one line that points to --help
+            EXPECT_EQ(r.err.rfind("velnora-cli: ", 0), 0u) << row.name << ": " << r.err;
+            EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << row.name << ": " << r.err;
+            EXPECT_NE(r.err.find("; see velnora-cli --help\n"), std::string::npos) << row.name;
         }
     }
 }
@@ -192,6 +205,24 @@ TEST(English, ResultTextsWithoutLeadingZeros) {
     EXPECT_EQ(ResultTexts(r)[15], "");
     EXPECT_EQ(VerdictText(Verdict::Favorable), "Time period for work can be favorable.");
     EXPECT_EQ(VerdictText(Verdict::Unfavorable), "Time period for work can be unfavorable.");
+}
+
+// The offset's sign east of Greenwich positive, as ISO 8601 has it, and the odd
+// seconds of a local mean time kept.
+TEST(Cli, IsoDateTimeCarriesTheOffsetInForce) {
+    const struct {
+        ClockTime time;
+        std::int64_t east;
+        const char* iso;
+    } rows[] = {
+        {{7, 16, 0}, -4 * 3600, "2024-03-10T07:16:00-04:00"},
+        {{0, 0, 0}, 19800, "2024-03-10T00:00:00+05:30"},
+        {{23, 59, 59}, 0, "2024-03-10T23:59:59+00:00"},
+        {{12, 0, 0}, -(4 * 3600 + 56 * 60 + 2), "2024-03-10T12:00:00-04:56:02"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsoDateTime(LocalDateTime::From({2024, 3, 10}, row.time), row.east), row.iso);
+    }
 }
 
 TEST(Cli, JsonQuoteEscapesControlCharacters) {

@@ -52,7 +52,7 @@ TEST(Plan, OptionsThatDoNotGoTogetherAreUsageErrors) {
     struct Row {
         std::vector<std::string> extra;
         int status;
-        const char* says;
+        const char* says;  // on standard error, or with kOk on standard output
     };
     const Row rows[] = {
         {{"--now", "--day", "5"}, kUsage, "--now takes the date and time of work from the clock"},
@@ -71,8 +71,19 @@ TEST(Plan, OptionsThatDoNotGoTogetherAreUsageErrors) {
         {{"--next", "--days", "2", "--ics", "-"}, kUsage, "cannot be combined"},
         {{"--next", "lucky"}, kUsage, "not \"lucky\""},
         {{"--next=unfavorable"}, kUsage, "favorable, intermediate or a period name"},
+        {{"--next", "Amrat"}, kUsage, "not \"Amrat\""},
+        {{"--days", "1", "--table", "--ics-alarm", "5"}, kUsage, "--ics-alarm needs --ics FILE"},
+        {{"--days", "1", "--ics", "-", "--ics-alarm", "-5"}, kUsage, "from 0 to 10080"},
+        {{"--days", "1", "--ics", "-", "--ics-alarm=10081"}, kUsage, "not \"10081\""},
         // Accepted, without a name.
         {{"--next", "chal"}, kOk, nullptr},
+        // Other spellings, written as the canonical name.
+        {{"--now", "--next", "Amrit"}, kOk, ": Amrut, favorable, "},
+        {{"--now", "--next", "KAAL"}, kOk, ": Kal, unfavorable, "},
+        {{"--now", "--next", "char"}, kOk, ": Chal, intermediate, "},
+        {{"--now", "--next", "Laabh"}, kOk, ": Labh, favorable, "},
+        {{"--now", "--next", "favourable"}, kOk, ": Labh, favorable, "},
+        {{"--days", "1", "--ics", "-", "--ics-alarm", "0"}, kOk, "TRIGGER:-PT0M\r\n"},
         {{"--next=Intermediate", "--json"}, kOk, nullptr},
         {{"--next", "--json"}, kOk, nullptr},
         {{"--days=2", "--table"}, kOk, nullptr},
@@ -87,9 +98,11 @@ TEST(Plan, OptionsThatDoNotGoTogetherAreUsageErrors) {
         args.insert(args.end(), row.extra.begin(), row.extra.end());
         const CliRun run = Call(args, {});
         EXPECT_EQ(run.status, row.status) << run.err;
-        if (row.says) {
+        if (row.says && row.status == kOk) {
+            EXPECT_NE(run.out.find(row.says), std::string::npos) << run.out;
+        } else if (row.says) {
             EXPECT_NE(run.err.find(row.says), std::string::npos) << run.err;
-            EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+            EXPECT_NE(run.err.find("; see velnora-cli --help\n"), std::string::npos);
         }
     }
 }
@@ -123,6 +136,9 @@ TEST(Plan, NextIsWrittenWithStartEndNameAndVerdict) {
                               "\"day\", \"period\": {\"number\": 4"),
               std::string::npos)
         << inside.out;
+    EXPECT_NE(inside.out.find("\"timeOfWorkIso\": \"2024-03-05T12:30:00+05:30\""),
+              std::string::npos);
+    EXPECT_NE(inside.out.find("\"startIso\": \"2024-03-05T11:23:06+05:30\""), std::string::npos);
 
     std::vector<std::string> svalbard = kPlace;
     svalbard[1] = "78";
@@ -142,8 +158,12 @@ TEST(Plan, DaysRunAcrossTheYearEndAndKeepGoingPastADayWithoutSunrise) {
                                    "3", "--table", "--json"});
     ASSERT_EQ(r.status, kOk) << r.err;
     EXPECT_EQ(Count(r.out, "{\"date\": "), 3u);
-    EXPECT_NE(r.out.find("{\"date\": \"12/31/2024\", \"weekday\": \"Tuesday\""), std::string::npos);
-    EXPECT_NE(r.out.find("{\"date\": \"1/1/2025\", \"weekday\": \"Wednesday\""), std::string::npos);
+    EXPECT_NE(r.out.find("{\"date\": \"12/31/2024\", \"dateIso\": \"2024-12-31\", \"weekday\": "
+                         "\"Tuesday\""),
+              std::string::npos);
+    EXPECT_NE(r.out.find("{\"date\": \"1/1/2025\", \"dateIso\": \"2025-01-01\", \"weekday\": "
+                         "\"Wednesday\""),
+              std::string::npos);
     EXPECT_EQ(Count(r.out, "\"night\": ["), 3u);
     EXPECT_EQ(r.out.find("\"lbl"), std::string::npos);  // the days, not one result
 
@@ -410,9 +430,11 @@ TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
              {});
     ASSERT_EQ(afterMidnight.status, kOk) << afterMidnight.err;
     EXPECT_NE(afterMidnight.out.find("\"lblChaghodiya\": \"Labh\""), std::string::npos);
-    EXPECT_NE(afterMidnight.out.find("\"start\": \"3/11/2024\", \"end\": \"3/11/2024 1:06:00 "
-                                     "AM\", \"weekday\": \"Monday\", \"name\": \"Labh\", "
-                                     "\"verdict\": \"favorable\", \"timeOfWork\": true}"),
+    EXPECT_NE(afterMidnight.out.find(
+                  "\"start\": \"3/11/2024\", \"startIso\": \"2024-03-11T00:00:00-04:00\", "
+                  "\"end\": \"3/11/2024 1:06:00 AM\", \"endIso\": \"2024-03-11T01:06:00-04:00\", "
+                  "\"weekday\": \"Monday\", \"name\": \"Labh\", \"verdict\": \"favorable\", "
+                  "\"timeOfWork\": true}"),
               std::string::npos)
         << afterMidnight.out;
 
@@ -446,6 +468,29 @@ TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
               "skip it); taken as 3/10/2024 3:30:00 AM, at UTC-04:00\n");
     EXPECT_NE(skipped.out.find("Time of work: 3/10/2024 3:30:00 AM\n"), std::string::npos)
         << skipped.out;
+}
+
+// VELNORA_PLACE stands for --place unless a place or a position is typed.
+TEST(Plan, PlaceFromTheEnvironment) {
+    const auto call = [](std::vector<std::string> args, std::string_view place) {
+        std::ostringstream out, err;
+        const FixedClock clock(sys_days{2024y / 3 / 5} + 14h);
+        const int status = Main(args, out, err, clock, place);
+        return CliRun{status, out.str(), err.str()};
+    };
+    const CliRun daily = call({"--now", "--next"}, "New York City New York United States");
+    ASSERT_EQ(daily.status, kOk) << daily.err;
+    EXPECT_EQ(daily.out.rfind("Place taken: New York City, New York, United States", 0), 0u);
+    EXPECT_NE(daily.out.find("Time of work: 3/5/2024 9:00:00 AM\n"), std::string::npos);
+
+    const CliRun typed = call({"--now", "--next", "--place", "Pune"}, "New York City");
+    EXPECT_NE(typed.out.find("Place taken: Pune, Maharashtra, India"), std::string::npos);
+    const CliRun position = call(kPlace, "New York City");
+    EXPECT_EQ(position.out.find("Place taken:"), std::string::npos);
+
+    const CliRun unknown = call({"--now", "--next"}, "Qwxyzzy Nowhere Land");
+    EXPECT_EQ(unknown.status, kRefused);
+    EXPECT_NE(unknown.err.find("the place came from VELNORA_PLACE"), std::string::npos);
 }
 
 // Samoa crossed the date line at the end of 29 December 2011: the 30th never came
