@@ -13,13 +13,11 @@ namespace {
 // False only for a date the zone's clocks jumped over whole (Samoa's 30 December
 // 2011, on crossing the date line): none of its start, noon and last second,
 // each taken at the offset the zone gives it, reads back as that date.
-bool DateOnTheClocks(const std::string& zoneId, const Date& d) {
+bool DateOnTheClocks(const places::ZoneClock& tz, const Date& d) {
     for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
-        const auto z =
-            places::ZoneOffsetAt(zoneId, d.year, d.month, d.day, t.hour, t.minute, t.second);
+        const auto z = tz.OffsetAt(d.year, d.month, d.day, t.hour, t.minute, t.second);
         if (!z) return true;  // no answer: the form's zone stands
-        const auto back =
-            places::LocalMomentAt(zoneId, LocalDateTime::From(d, t).seconds + ZoneSeconds(*z));
+        const auto back = tz.LocalMomentAt(LocalDateTime::From(d, t).seconds + ZoneSeconds(*z));
         if (!back || Date{back->year, back->month, back->day} == d) return true;
     }
     return false;
@@ -42,7 +40,7 @@ struct Moment {
 // shown twice (the hour repeated when the clocks go back) is the first of them;
 // one the clocks skip is read at the offset in force before the skip, so it
 // lands as much later as they jumped. Empty for an unknown zone.
-std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const ClockTime& t) {
+std::optional<Moment> MomentOf(const places::ZoneClock& tz, const Date& d, const ClockTime& t) {
     const std::int64_t reading = LocalDateTime::From(d, t).seconds;
     std::optional<std::int64_t> first, earlierEast;
     ZoneOffset earlierZone;
@@ -50,7 +48,7 @@ std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const C
     // A day either side covers the offsets in force before and after any change
     // near the reading.
     for (const std::int64_t probe : {reading - 86400, reading + 86400}) {
-        const auto around = places::LocalMomentAt(zoneId, probe);
+        const auto around = tz.LocalMomentAt(probe);
         if (!around) return std::nullopt;
         const std::int64_t east = ReadingOf(*around).seconds - probe;
         if (!earlierEast) {
@@ -58,7 +56,7 @@ std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const C
             earlierZone = around->zone;
         }
         const std::int64_t utc = reading - east;
-        const auto back = places::LocalMomentAt(zoneId, utc);
+        const auto back = tz.LocalMomentAt(utc);
         if (!back || ReadingOf(*back).seconds != reading) continue;
         if (!first) {
             first = utc;
@@ -68,7 +66,7 @@ std::optional<Moment> MomentOf(const std::string& zoneId, const Date& d, const C
         }
     }
     const std::int64_t utc = first ? *first : reading - *earlierEast;
-    const auto local = places::LocalMomentAt(zoneId, utc);
+    const auto local = tz.LocalMomentAt(utc);
     if (!local) return std::nullopt;
     if (!first) return Moment{*local, earlierZone, Reading::Skipped};
     return Moment{*local, local->zone, twice ? Reading::Twice : Reading::Once};
@@ -92,18 +90,19 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         if (o.plan.now) TakeTimeOfWorkFromClock(o.form, clock.now());
         return {[](const Date&, FormValues&) { return true; }, {}};
     }
+    const places::ZoneClock tz(zoneId);  // looked up once for every reading below
     // --now keeps the instant it read: inside a repeated hour its reading alone
     // would stand for the first of the two.
     std::optional<places::LocalMoment> now;
     const Date date = DateOfWork(o.form);
     const ClockTime time{o.form.hour, o.form.minute, o.form.second};
     if (o.plan.now) {
-        now = places::LocalMomentAt(zoneId, clock.now().time_since_epoch().count());
+        now = tz.LocalMomentAt(clock.now().time_since_epoch().count());
         if (now) {
             SetTimeOfWork(o.form, {now->year, now->month, now->day},
                           {now->hour, now->minute, now->second});
         }
-    } else if (const auto m = MomentOf(zoneId, date, time); m && m->reading != Reading::Once) {
+    } else if (const auto m = MomentOf(tz, date, time); m && m->reading != Reading::Once) {
         const std::string typed = UsGeneralDate(LocalDateTime::From(date, time));
         if (m->reading == Reading::Twice) {
             err << "velnora-cli: " << typed << " comes twice in " << zoneId
@@ -115,13 +114,13 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
                 << ", at " << UtcOffsetText(m->local.zone) << '\n';
         }
     }
-    ZoneForDate zoneFor = [zoneId, now](const Date& d, FormValues& f) {
-        if (!DateOnTheClocks(zoneId, d)) return false;
+    ZoneForDate zoneFor = [tz, now](const Date& d, FormValues& f) {
+        if (!DateOnTheClocks(tz, d)) return false;
         const ClockTime t{f.hour, f.minute, f.second};
         std::optional<ZoneOffset> z;
         if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
             z = now->zone;
-        } else if (const auto m = MomentOf(zoneId, d, t)) {
+        } else if (const auto m = MomentOf(tz, d, t)) {
             z = m->zone;
         }
         if (z) {
@@ -131,9 +130,9 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         return true;
     };
     zoneFor(DateOfWork(o.form), o.form);  // the time of work's own offset
-    WallClock wall = [zoneId](const LocalDateTime& t, const ZoneOffset& zone) {
+    WallClock wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
         const std::int64_t utc = t.seconds + ZoneSeconds(zone);
-        const auto m = places::LocalMomentAt(zoneId, utc);
+        const auto m = tz.LocalMomentAt(utc);
         if (!m) return WallTime{t, -ZoneSeconds(zone)};
         const LocalDateTime reading = ReadingOf(*m);
         return WallTime{reading, reading.seconds - utc};

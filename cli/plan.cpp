@@ -67,17 +67,20 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
             << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
         return kPastLastDate;
     }
+    const LocalDateTime typed =
+        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
     if (!next) {
-        err << "No " << o.plan.wanted
-            << " period within eight days after the time of work: the sun does not rise or set "
-               "there\n";
+        const std::string from =
+            work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
+        err << MessageWith(
+                   MessageId::NoPeriodFound,
+                   {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
+            << '\n';
         return kNoneWithinDays;
     }
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
     const DateTimeFormatter iso = clocks.Iso(next->zone);
-    const LocalDateTime typed =
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
     const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
@@ -328,10 +331,11 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     if (clocks.zoneFor) clocks.zoneFor(DateOfWork(form), atWork);
     const Outcome outcome = Evaluate(atWork);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        if (failure->kind ==
-            FailureKind::Refused) {  // no sunrise or sunset: other days may have one
+        // No sunrise or sunset: other days may have one, unless the zone's sign is wrong.
+        if (failure->kind == FailureKind::Refused ||
+            failure->message.id == MessageId::CheckZoneSign) {
             err << failure->message.text() << '\n';
-            return kRefused;
+            return failure->kind == FailureKind::Refused ? kRefused : kNoSunriseSunset;
         }
     }
     const Evaluation* work = std::get_if<Evaluation>(&outcome);

@@ -95,7 +95,11 @@ void FrmMain::lblTZHelp_Click() {
 }
 
 void FrmMain::report(const Message& message) {
-    ShowMessage(boxes_, this, message.id);
+    if (message.date) {
+        ShowMessage(boxes_, this, message.id, SunTimeText(LocalDateTime::From(*message.date, {})));
+    } else {
+        ShowMessage(boxes_, this, message.id);
+    }
     if (QWidget* target = field(message.focus)) target->setFocus(Qt::OtherFocusReason);
 }
 

@@ -33,6 +33,19 @@ const std::array<MessageEntry, kMessageCount> kMessages = {{
      QT_TRANSLATE_NOOP("Messages", "Sun Does Not Rise Or Set At This Place Around This Date")},
     {SunTimesNotOnThisDate, Icon::Information,
      QT_TRANSLATE_NOOP("Messages", "Sun Rise And Sun Set Do Not Fall On This Date Here")},
+    {NeighbourSunSetAfterMidnight, Icon::Information,
+     QT_TRANSLATE_NOOP("Messages",
+                       "Sun Sets After Midnight Here On %1, Next To This Date, So This Date "
+                       "Cannot Be Evaluated")},
+    {CheckZoneSign, Icon::Critical,
+     QT_TRANSLATE_NOOP(
+         "Messages",
+         "Sun Rise Comes After Sun Set In This Time Zone. Check the zone's sign: "
+         "zones east of Greenwich are negative (India: hours -5, minutes 30 or -30)")},
+    {NoPeriodFound, Icon::Information,
+     QT_TRANSLATE_NOOP("Messages",
+                       "No %1 Period From %2 To %3: After The Time Of Work None Of These Dates "
+                       "Has Its Sun Rise And Sun Set In Order Here")},
     {OnlyNumbers, Icon::Critical, QT_TRANSLATE_NOOP("Messages", "Only Numbers Are Accepted")},
     {OnlyLetters, Icon::Information, QT_TRANSLATE_NOOP("Messages", "Please Enter only Letters")},
     {EnterCity, Icon::Information, QT_TRANSLATE_NOOP("Messages", "Please Enter City")},
@@ -67,5 +80,21 @@ static_assert(static_cast<std::size_t>(EnterFriendsEmail) + 1 == kMessageCount,
 std::string_view MessageText(MessageId id) { return kMessages[static_cast<std::size_t>(id)].text; }
 
 Icon MessageIcon(MessageId id) { return kMessages[static_cast<std::size_t>(id)].icon; }
+
+std::string MessageWith(MessageId id, std::initializer_list<std::string_view> arguments) {
+    const std::string_view text = MessageText(id);
+    std::string written;
+    written.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && n < arguments.size()) {
+            written += arguments.begin()[n];
+            ++i;
+        } else {
+            written += text[i];
+        }
+    }
+    return written;
+}
 
 }  // namespace velnora

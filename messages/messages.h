@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace velnora {
@@ -25,6 +27,9 @@ enum class MessageId {
     EnterTimeZone,
     SunDoesNotRiseOrSet,
     SunTimesNotOnThisDate,
+    NeighbourSunSetAfterMidnight,  // %1: the neighbouring date
+    CheckZoneSign,
+    NoPeriodFound,  // %1: what was wanted, %2 and %3: the first and last date searched
     // keystroke rules
     OnlyNumbers,
     OnlyLetters,
@@ -50,15 +55,18 @@ enum class MessageId {
 struct MessageEntry {
     MessageId id;
     Icon icon;
-    std::string_view text;  // English; a string literal, so text.data() ends in a NUL
+    std::string_view text;  // English; a string literal, so text.data() ends in a NUL.
+                            // %1, %2 ... stand for the arguments the message is shown with.
 };
 
-inline constexpr std::size_t kMessageCount = 26;
+inline constexpr std::size_t kMessageCount = 29;
 
 // In the order of MessageId.
 extern const std::array<MessageEntry, kMessageCount> kMessages;
 
 std::string_view MessageText(MessageId id);
 Icon MessageIcon(MessageId id);
+// The English text with %1, %2 ... replaced by `arguments` in their order.
+std::string MessageWith(MessageId id, std::initializer_list<std::string_view> arguments);
 
 }  // namespace velnora

@@ -15,15 +15,36 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
+struct ZoneClock::Zone {
+    QTimeZone zone;
+};
+
+ZoneClock::ZoneClock(std::string_view zoneId) {
+    if (!IsKnownZoneId(FromUtf8(zoneId))) return;
+    QTimeZone zone(FromUtf8(zoneId).toUtf8());
+    if (zone.isValid()) zone_ = std::make_shared<const Zone>(Zone{std::move(zone)});
+}
+
+std::optional<ZoneOffset> ZoneClock::OffsetAt(int year, int month, int day, int hour, int minute,
+                                              int second) const {
+    const QDate date(year, month, day);
+    const QTime time(hour, minute, second);
+    if (!zone_ || !date.isValid() || !time.isValid()) return std::nullopt;
+    return FromSecondsEast(QDateTime(date, time, zone_->zone).offsetFromUtc());
+}
+
 std::optional<ZoneOffset> ZoneOffsetAt(std::string_view zoneId, int year, int month, int day,
                                        int hour, int minute, int second) {
-    return OffsetAt(FromUtf8(zoneId), QDate(year, month, day), QTime(hour, minute, second));
+    return ZoneClock(zoneId).OffsetAt(year, month, day, hour, minute, second);
 }
 
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds) {
-    if (!IsKnownZoneId(FromUtf8(zoneId))) return std::nullopt;
-    const QTimeZone zone(FromUtf8(zoneId).toUtf8());
-    if (!zone.isValid()) return std::nullopt;
+    return ZoneClock(zoneId).LocalMomentAt(utcSeconds);
+}
+
+std::optional<LocalMoment> ZoneClock::LocalMomentAt(std::int64_t utcSeconds) const {
+    if (!zone_) return std::nullopt;
+    const QTimeZone& zone = zone_->zone;
     const QDateTime local = QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
     const QDate d = local.date();
     const QTime t = local.time();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -23,5 +24,18 @@ struct LocalMoment {
     ZoneOffset zone;
 };
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds);
+
+// One zone looked up once, for the many readings of a listing. Copies share it.
+class ZoneClock {
+public:
+    explicit ZoneClock(std::string_view zoneId);  // an unknown zone answers nothing
+    std::optional<ZoneOffset> OffsetAt(int year, int month, int day, int hour, int minute,
+                                       int second) const;
+    std::optional<LocalMoment> LocalMomentAt(std::int64_t utcSeconds) const;
+
+private:
+    struct Zone;
+    std::shared_ptr<const Zone> zone_;
+};
 
 }  // namespace velnora::places

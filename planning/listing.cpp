@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "workflow/numbers.h"
+
 namespace velnora {
 
 Date DateOfWork(const FormValues& f) { return {kFirstYear + f.year, f.month + 1, f.day + 1}; }
@@ -40,7 +42,22 @@ DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& 
     }
     listing.evaluation = std::get<Evaluation>(std::move(outcome));
     listing.day = DayPeriods(listing.evaluation);
-    listing.night = NightPeriods(listing.evaluation);
+    // The night changes column when the place's clocks reach the next date, which
+    // lies off 00:00 of this date's clock where they change at midnight (Santiago,
+    // Beirut): ask the zone for that midnight's own offset.
+    std::int64_t midnightShift = 0;
+    FormValues midnight = dated;
+    midnight.hour = 0;
+    midnight.minute = 0;
+    midnight.second = 0;
+    if (zoneFor && zoneFor(AddDays(date, 1), midnight)) {
+        const auto hours = ToInteger16(midnight.zoneHour);
+        const auto minutes = ToInteger16(midnight.zoneMinute);
+        if (hours && minutes) {
+            midnightShift = ZoneSeconds({*hours, *minutes}) - ZoneSeconds(listing.evaluation.zone);
+        }
+    }
+    listing.night = NightPeriods(listing.evaluation, midnightShift);
     return listing;
 }
 

@@ -67,6 +67,20 @@
         <translation>અહીં સૂર્યોદય અને સૂર્યાસ્ત આ તારીખે આવતા નથી</translation>
     </message>
     <message>
+        <source>Sun Sets After Midnight Here On %1, Next To This Date, So This Date Cannot Be Evaluated</source>
+        <translatorcomment>%1 is a date</translatorcomment>
+        <translation>અહીં %1 ના રોજ, આ તારીખની પાસેની તારીખે, સૂર્યાસ્ત મધ્યરાત્રિ પછી થાય છે, તેથી આ તારીખનું મૂલ્યાંકન થઈ શકતું નથી</translation>
+    </message>
+    <message>
+        <source>Sun Rise Comes After Sun Set In This Time Zone. Check the zone&apos;s sign: zones east of Greenwich are negative (India: hours -5, minutes 30 or -30)</source>
+        <translation>આ સમય ક્ષેત્રમાં સૂર્યોદય સૂર્યાસ્ત પછી આવે છે. સમય ક્ષેત્રનું ચિહ્ન તપાસો: ગ્રીનવિચની પૂર્વના ક્ષેત્રો ઋણ હોય છે (ભારત: કલાક -5, મિનિટ 30 અથવા -30)</translation>
+    </message>
+    <message>
+        <source>No %1 Period From %2 To %3: After The Time Of Work None Of These Dates Has Its Sun Rise And Sun Set In Order Here</source>
+        <translatorcomment>%1 is a kind of period (favorable, or a period name), %2 the time of work, %3 a date</translatorcomment>
+        <translation>%2 થી %3 સુધી કોઈ %1 સમયગાળો નથી: કાર્યના સમય પછી આમાંથી કોઈ તારીખે અહીં સૂર્યોદય અને સૂર્યાસ્ત ક્રમમાં નથી</translation>
+    </message>
+    <message>
         <source>Only Numbers Are Accepted</source>
         <translation>ફક્ત અંકો સ્વીકાર્ય છે</translation>
     </message>

@@ -67,6 +67,20 @@
         <translation>यहाँ सूर्योदय और सूर्यास्त इस तिथि पर नहीं पड़ते</translation>
     </message>
     <message>
+        <source>Sun Sets After Midnight Here On %1, Next To This Date, So This Date Cannot Be Evaluated</source>
+        <translatorcomment>%1 is a date</translatorcomment>
+        <translation>यहाँ %1 को, इस तिथि की पास वाली तिथि पर, सूर्यास्त आधी रात के बाद होता है, इसलिए इस तिथि का मूल्यांकन नहीं हो सकता</translation>
+    </message>
+    <message>
+        <source>Sun Rise Comes After Sun Set In This Time Zone. Check the zone&apos;s sign: zones east of Greenwich are negative (India: hours -5, minutes 30 or -30)</source>
+        <translation>इस समय क्षेत्र में सूर्योदय सूर्यास्त के बाद आता है। समय क्षेत्र का चिह्न जाँचें: ग्रीनविच के पूर्व के क्षेत्र ऋणात्मक होते हैं (भारत: घंटे -5, मिनट 30 या -30)</translation>
+    </message>
+    <message>
+        <source>No %1 Period From %2 To %3: After The Time Of Work None Of These Dates Has Its Sun Rise And Sun Set In Order Here</source>
+        <translatorcomment>%1 is a kind of period (favorable, or a period name), %2 the time of work, %3 a date</translatorcomment>
+        <translation>%2 से %3 तक कोई %1 अवधि नहीं: कार्य के समय के बाद इनमें से किसी तिथि पर यहाँ सूर्योदय और सूर्यास्त क्रम में नहीं हैं</translation>
+    </message>
+    <message>
         <source>Only Numbers Are Accepted</source>
         <translation>केवल अंक स्वीकार किए जाते हैं</translation>
     </message>

@@ -23,6 +23,10 @@ void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
     boxes.show(parent, MessageTr(id), MessageIcon(id));
 }
 
+void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id, const QString& argument) {
+    boxes.show(parent, MessageTr(id).arg(argument), MessageIcon(id));
+}
+
 bool AskMessage(MessageBoxes& boxes, QWidget* parent, MessageId id) {
     return boxes.ask(parent, MessageTr(id), MessageIcon(id));
 }

@@ -22,6 +22,8 @@ public:
 // A message of the table in the user's language, with its icon.
 QString MessageTr(MessageId id);
 void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id);
+// A message whose text names a value (%1), written in the windows' own form.
+void ShowMessage(MessageBoxes& boxes, QWidget* parent, MessageId id, const QString& argument);
 bool AskMessage(MessageBoxes& boxes, QWidget* parent, MessageId id);  // true on Yes
 
 // The real thing: QMessageBox.

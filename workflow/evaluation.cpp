@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "core/sun_times.h"
 #include "workflow/numbers.h"
@@ -17,7 +18,46 @@ constexpr int kFarthestZoneMinutes = 14 * 60;
 
 Failure Refused(MessageId id, Field focus) { return {FailureKind::Refused, {id, focus}}; }
 
+Failure NoSunTimes(MessageId id, Field focus = Field::None, std::optional<Date> date = {}) {
+    return {FailureKind::NoSunriseSunset, {id, focus, date}};
+}
+
+// Seconds from `a` to `b` the short way round the clock face, so that a zone
+// 23 hours east counts as 1 hour west.
+std::int64_t AroundTheClock(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t kDay = 86400;
+    std::int64_t d = ((b - a) % kDay + kDay) % kDay;
+    if (d > kDay / 2) d = kDay - d;
+    return d;
+}
+
+// A zone typed with the wrong sign: far from the longitude's own time (an hour
+// for every 15 degrees) while the same zone of the other sign lies close to it.
+// India typed as hours 5, minutes 30 at 72 degrees east is one.
+bool ZoneSignLooksTurned(const GeoPosition& at, const ZoneOffset& zone) {
+    constexpr std::int64_t kNear = 3 * 3600;  // no zone keeps its clocks farther off
+    const double degrees = (at.lonDegrees + at.lonMinutes / 60.0) * (at.east ? 1 : -1);
+    const auto own = static_cast<std::int64_t>(std::lround(degrees * 240));  // seconds east
+    const std::int64_t typed = -ZoneSeconds(zone);
+    return AroundTheClock(own, typed) > kNear && AroundTheClock(own, -typed) <= kNear;
+}
+
+// The sunset of a day that runs backwards fell after its midnight and was
+// wrapped onto the morning; a sunrise wrapped from the evening before lies late.
+bool SunSetAfterMidnight(const SunTimes& day) {
+    constexpr std::int64_t kNoon = 12 * 3600;
+    return day.sunset - LocalDateTime::From(day.sunset.date(), {}) < kNoon &&
+           day.sunrise - LocalDateTime::From(day.sunrise.date(), {}) < kNoon;
+}
+
 }  // namespace
+
+std::string Message::text() const {
+    if (!date) return std::string(MessageText(id));
+    const std::string written = std::to_string(date->month) + '/' + std::to_string(date->day) +
+                                '/' + std::to_string(date->year);
+    return MessageWith(id, {written});
+}
 
 std::int32_t PeriodLength(std::int64_t spanSeconds) {
     return static_cast<std::int32_t>(
@@ -80,22 +120,31 @@ Outcome Evaluate(const FormValues& f) {
     r.state = f.state;
     r.country = f.country;
 
-    const SunPlace place({*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east},
-                         {*zoneHours, *zoneMinutes});
+    const GeoPosition position{*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east};
+    const ZoneOffset typedZone{*zoneHours, *zoneMinutes};
+    const SunPlace place(position, typedZone);
     const auto today = place.On(date);
     const auto before = place.On(AddDays(date, -1));
     const auto after = place.On(AddDays(date, 1));
-    if (!today || !before || !after) {
-        return Failure{FailureKind::NoSunriseSunset, {MessageId::SunDoesNotRiseOrSet, Field::None}};
-    }
+    if (!today || !before || !after) return NoSunTimes(MessageId::SunDoesNotRiseOrSet);
     // Both times are wrapped onto their own date: a sunset past local midnight, or a
     // sunrise before it, lands on the wrong side of the other and the day would run
-    // backwards.
-    for (const SunTimes* day : {&*today, &*before, &*after}) {
-        if (!(day->sunrise < day->sunset)) {
-            return Failure{FailureKind::NoSunriseSunset,
-                           {MessageId::SunTimesNotOnThisDate, Field::None}};
+    // backwards. The message names the likeliest cause: a zone typed with the wrong
+    // sign, or a neighbouring date whose sunset falls after midnight.
+    const auto backwards = [](const SunTimes& day) { return !(day.sunrise < day.sunset); };
+    if (backwards(*today) || backwards(*before) || backwards(*after)) {
+        if (ZoneSignLooksTurned(position, typedZone)) {
+            return NoSunTimes(MessageId::CheckZoneSign, Field::txtZoneHour);
         }
+        if (!backwards(*today)) {
+            const auto& [neighbour, day] = backwards(*after)
+                                               ? std::pair{AddDays(date, 1), &*after}
+                                               : std::pair{AddDays(date, -1), &*before};
+            if (SunSetAfterMidnight(*day)) {
+                return NoSunTimes(MessageId::NeighbourSunSetAfterMidnight, Field::None, neighbour);
+            }
+        }
+        return NoSunTimes(MessageId::SunTimesNotOnThisDate);
     }
     e.InputDaySunRise = today->sunrise;
     e.InputDaySunSet = today->sunset;
@@ -131,7 +180,7 @@ Outcome Evaluate(const FormValues& f) {
     e.PeriodSeconds = PeriodLength(e.SpanSeconds);
     e.ElapsedSeconds = e.WorkTime - e.spanStart;
     e.periodIndex = FindPeriod(e.PeriodSeconds, e.ElapsedSeconds);
-    e.zone = r.zone = {*zoneHours, *zoneMinutes};
+    e.zone = r.zone = typedZone;
 
     ChoghadiyaState state;
     state.PeriodFlags[e.periodIndex] = true;
@@ -182,9 +231,9 @@ std::array<Period, kPeriodsPerSpan> DayPeriods(const Evaluation& e) {
     return Periods(e.InputDaySunRise, e.InputDaySunSet, e.WorkWeekday, false);
 }
 
-std::vector<Period> NightPeriods(const Evaluation& e) {
+std::vector<Period> NightPeriods(const Evaluation& e, std::int64_t midnightShift) {
     const Date next = AddDays(e.InputDaySunSet.date(), 1);
-    const LocalDateTime midnight = LocalDateTime::From(next, {});
+    const LocalDateTime midnight = LocalDateTime::From(next, {}) + midnightShift;
     const int nextWeekday = WeekdayOf(next);
     std::vector<Period> listed;
     listed.reserve(kPeriodsPerSpan + 1);

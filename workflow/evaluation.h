@@ -134,8 +134,11 @@ int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds);
 // column, and the period that spans midnight is listed twice with the same
 // number, the first entry ending and the second starting at midnight.
 std::array<Period, kPeriodsPerSpan> DayPeriods(
-    const Evaluation& e);                               // sunrise to sunset of the date
-std::vector<Period> NightPeriods(const Evaluation& e);  // its sunset to the next sunrise
+    const Evaluation& e);  // sunrise to sunset of the date
+// Its sunset to the next sunrise. Where the place's clocks change at midnight the
+// next date begins `midnightShift` seconds after 00:00 on the evaluation's clock
+// (3600 when they go back from 0:00 to 23:00 in the evaluation's summer time).
+std::vector<Period> NightPeriods(const Evaluation& e, std::int64_t midnightShift = 0);
 
 // Whether `p` is the entry that holds the evaluation's time of work; `shift` is
 // added to the time of work when `p` is in another zone's clock.

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/date_time.h"
 #include "messages/messages.h"
 
 namespace velnora {
@@ -51,11 +53,13 @@ enum class Field {
     txtMCountry,
 };
 
-// A message of the table and where the focus goes after it.
+// A message of the table and where the focus goes after it, with the date it
+// names when its text has one (%1).
 struct Message {
     MessageId id;
     Field focus = Field::None;
-    std::string_view text() const { return MessageText(id); }
+    std::optional<Date> date = std::nullopt;
+    std::string text() const;  // English, the date written month/day/year
     Icon icon() const { return MessageIcon(id); }
     friend bool operator==(const Message&, const Message&) = default;
 };

@@ -147,9 +147,10 @@ TEST(Plan, NextIsWrittenWithStartEndNameAndVerdict) {
     svalbard[15] = "0";
     const CliRun polar = Call(svalbard, {"--now", "--next"}, sys_days{2024y / 12 / 10});
     EXPECT_EQ(polar.status, kNoneWithinDays);
-    EXPECT_EQ(polar.err,
-              "No favorable period within eight days after the time of work: the sun does not rise "
-              "or set there\n");
+    EXPECT_EQ(
+        polar.err,
+        "No favorable Period From 12/10/2024 1:00:00 AM To 12/18/2024: After The Time Of Work "
+        "None Of These Dates Has Its Sun Rise And Sun Set In Order Here\n");
     EXPECT_EQ(polar.out, "");
 }
 
@@ -366,6 +367,8 @@ TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
         {"new-york-forward", newYork, "America/New_York", "March", "9"},
         {"new-york-back", newYork, "America/New_York", "November", "2"},
         {"sydney-back", "Sydney New South Wales Australia", "Australia/Sydney", "April", "6"},
+        // The clocks go back from midnight to 23:00: the next date begins an hour later.
+        {"santiago-back-at-midnight", "Santiago Chile", "America/Santiago", "April", "5"},
     };
     const auto utcTimes = [](const std::string& calendar) {
         std::vector<std::int64_t> times;
@@ -407,6 +410,11 @@ TEST(Plan, AroundClockChangesEveryTimeIsTheWallClockOfItsMoment) {
         const auto written = texts(listed.out);
         const auto moments = utcTimes(calendar.out);
         ASSERT_EQ(written.size(), moments.size());
+        // Each night is split where the wall clock shows midnight: the date alone.
+        EXPECT_EQ(
+            std::count_if(written.begin(), written.end(),
+                          [](const std::string& t) { return t.find(' ') == std::string::npos; }),
+            6);
         for (std::size_t i = 0; i < moments.size(); ++i) {
             const auto wall = places::LocalMomentAt(row.zone, moments[i]);
             ASSERT_TRUE(wall);

@@ -280,11 +280,19 @@ TEST(Evaluate, RefusesADayThatRunsBackwards) {
     const Row rows[] = {
         {"reykjavik_midsummer", Reykjavik(2024, 6, 21, 12, 0, 0), FailureKind::NoSunriseSunset,
          backwards},
-        {"only_the_day_after", Reykjavik(2024, 6, 15, 12, 0, 0), FailureKind::NoSunriseSunset,
-         backwards},
-        {"only_the_day_before", Reykjavik(2024, 6, 29, 12, 0, 0), FailureKind::NoSunriseSunset,
-         backwards},
+        {"only_the_day_after",
+         Reykjavik(2024, 6, 15, 12, 0, 0),
+         FailureKind::NoSunriseSunset,
+         {MessageId::NeighbourSunSetAfterMidnight, Field::None, Date{2024, 6, 16}}},
+        {"only_the_day_before",
+         Reykjavik(2024, 6, 29, 12, 0, 0),
+         FailureKind::NoSunriseSunset,
+         {MessageId::NeighbourSunSetAfterMidnight, Field::None, Date{2024, 6, 28}}},
         {"zone_far_east_of_the_place", zoned("-14", "0"), FailureKind::NoSunriseSunset, backwards},
+        {"india_typed_with_the_western_sign",
+         zoned("5", "30"),
+         FailureKind::NoSunriseSunset,
+         {MessageId::CheckZoneSign, Field::txtZoneHour}},
         {"zone_of_99_hours", zoned("99", "0"), FailureKind::Refused, zone},
         {"zone_of_15_hours_east", zoned("-15", "0"), FailureKind::Refused, zone},
         {"minutes_carry_the_zone_past_14_hours", zoned("14", "-1"), FailureKind::Refused, zone},
@@ -295,6 +303,9 @@ TEST(Evaluate, RefusesADayThatRunsBackwards) {
         EXPECT_EQ(failure.kind, row.kind) << row.name;
         EXPECT_EQ(failure.message, row.message) << row.name;
     }
+    EXPECT_EQ(MustFail(Reykjavik(2024, 6, 15, 12, 0, 0)).message.text(),
+              "Sun Sets After Midnight Here On 6/16/2024, Next To This Date, So This Date Cannot "
+              "Be Evaluated");
 }
 
 // Days that end just before midnight, and the farthest zone there is, keep the
