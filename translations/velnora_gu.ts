@@ -244,6 +244,16 @@
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>આ સોફ્ટવેર પર તમારી સાઇટનું કો-બ્રાન્ડ લગાવો. તમારી સાઇટના વાચકો અને ટ્રાફિક વધારો. તમારી સાઇટનું નામ અને લિંક અહીં મૂકો. વિગતો માટે &quot;મદદ&quot; જુઓ. કો-બ્રાન્ડિંગ વિશે વધુ માહિતી માટે અહીં ક્લિક કરો.</translation>
     </message>
+    <message>
+        <source>Forum</source>
+        <extracomment>the strip at the top of a window that links to the discussion forum</extracomment>
+        <translation>ચર્ચા મંચ</translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <extracomment>the strip at the bottom of a window with the promotional offers</extracomment>
+        <translation>ઑફર</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmAbout</name>
@@ -430,18 +440,6 @@ Download them today and share the experience with your friends and family.</sour
         <translation>તમારું નામ લખો</translation>
     </message>
     <message>
-        <source>Month</source>
-        <translation>મહિનો</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>દિવસ</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>વર્ષ</translation>
-    </message>
-    <message>
         <source>Enter Date for Doing Important Work</source>
         <translation>મહત્વના કાર્યની તારીખ પસંદ કરો</translation>
     </message>
@@ -449,14 +447,6 @@ Download them today and share the experience with your friends and family.</sour
         <source>Hour</source>
         <extracomment>caption below the box of the zone&apos;s hours</extracomment>
         <translation>કલાક</translation>
-    </message>
-    <message>
-        <source>Minute</source>
-        <translation>મિનિટ</translation>
-    </message>
-    <message>
-        <source>Second</source>
-        <translation>સેકન્ડ</translation>
     </message>
     <message>
         <source>Enter Time for Doing Important Work</source>
@@ -549,6 +539,35 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
         <translation>અક્ષાંશ અને રેખાંશ જાણવા માટે અહીં ક્લિક કરો</translation>
+    </message>
+    <message>
+        <source>Your Details and the Time of Work</source>
+        <extracomment>the group of every field of the main window, named for a screen reader</extracomment>
+        <translation>તમારી વિગતો અને કાર્યનો સમય</translation>
+    </message>
+    <message>
+        <source>Month of Work</source>
+        <translation>કાર્યનો મહિનો</translation>
+    </message>
+    <message>
+        <source>Day of Work</source>
+        <translation>કાર્યનો દિવસ</translation>
+    </message>
+    <message>
+        <source>Year of Work</source>
+        <translation>કાર્યનું વર્ષ</translation>
+    </message>
+    <message>
+        <source>Hour of Work</source>
+        <translation>કાર્યનો કલાક</translation>
+    </message>
+    <message>
+        <source>Minute of Work</source>
+        <translation>કાર્યની મિનિટ</translation>
+    </message>
+    <message>
+        <source>Second of Work</source>
+        <translation>કાર્યની સેકન્ડ</translation>
     </message>
 </context>
 <context>
