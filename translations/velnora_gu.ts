@@ -1022,6 +1022,46 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source> (%1 named nothing for the first and was passed over)</source>
         <translation> (%1 થી કંઈ મળ્યું નહીં, તેથી તેને છોડી દેવાયું)</translation>
     </message>
+    <message>
+        <source>%1: the district&apos;s largest place, %2</source>
+        <translation>%1: જિલ્લાનું સૌથી મોટું સ્થળ, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>the name a place was found by, then its own name: &quot;Bombay (Mumbai)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>what stands between the parts of a place&apos;s name: &quot;Pune, Maharashtra, India&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <extracomment>the dates of daylight saving time in a year: &quot;8 March to 1 November 2026&quot;</extracomment>
+        <translation>%3માં %1 થી %2 સુધી</translation>
+    </message>
+    <message>
+        <source>until %1 and from %2 %3</source>
+        <extracomment>daylight saving time across the turn of the year: &quot;until 5 April and from 4 October 2026&quot;</extracomment>
+        <translation>%3માં %1 સુધી અને %2 થી</translation>
+    </message>
+    <message>
+        <source>The list of places is not installed (looked for %1).</source>
+        <translation>સ્થળોની યાદી ઇન્સ્ટોલ થયેલી નથી (%1 માં શોધ્યું).</translation>
+    </message>
+    <message>
+        <source>The list of places %1 cannot be read.</source>
+        <translation>સ્થળોની યાદી %1 વાંચી શકાતી નથી.</translation>
+    </message>
+    <message>
+        <source>The list of places is damaged.</source>
+        <translation>સ્થળોની યાદી ખરાબ થયેલી છે.</translation>
+    </message>
+    <message>
+        <source>The list of places %1 is damaged.</source>
+        <translation>સ્થળોની યાદી %1 ખરાબ થયેલી છે.</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>

@@ -1022,6 +1022,46 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source> (%1 named nothing for the first and was passed over)</source>
         <translation> (%1 से कुछ नहीं मिला, इसलिए उसे छोड़ दिया गया)</translation>
     </message>
+    <message>
+        <source>%1: the district&apos;s largest place, %2</source>
+        <translation>%1: ज़िले का सबसे बड़ा स्थान, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>the name a place was found by, then its own name: &quot;Bombay (Mumbai)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>what stands between the parts of a place&apos;s name: &quot;Pune, Maharashtra, India&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <extracomment>the dates of daylight saving time in a year: &quot;8 March to 1 November 2026&quot;</extracomment>
+        <translation>%3 में %1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>until %1 and from %2 %3</source>
+        <extracomment>daylight saving time across the turn of the year: &quot;until 5 April and from 4 October 2026&quot;</extracomment>
+        <translation>%3 में %1 तक और %2 से</translation>
+    </message>
+    <message>
+        <source>The list of places is not installed (looked for %1).</source>
+        <translation>स्थानों की सूची स्थापित नहीं है (%1 में खोजा गया)।</translation>
+    </message>
+    <message>
+        <source>The list of places %1 cannot be read.</source>
+        <translation>स्थानों की सूची %1 पढ़ी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>The list of places is damaged.</source>
+        <translation>स्थानों की सूची क्षतिग्रस्त है।</translation>
+    </message>
+    <message>
+        <source>The list of places %1 is damaged.</source>
+        <translation>स्थानों की सूची %1 क्षतिग्रस्त है।</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>
