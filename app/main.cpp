@@ -12,10 +12,12 @@
 #include "shell/services.h"
 #include "shell/shell.h"
 #include "shell/update_reminder.h"
+#include "ui/accessibility.h"
 #include "ui/language.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    velnora::InstallAccessibleRoles();
     velnora::SetApplicationMetadata();
     // The user's language, before the first window is made.
     velnora::Translation translation;

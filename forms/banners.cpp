@@ -28,6 +28,8 @@ LinkLabel* AddBannerLink(QWidget* parent, const char* name, const char* caption,
 
 void AddForumBanner(QWidget* form, const Twips& twips, const std::function<void(Link)>& onLink) {
     QFrame* frame = AddFrame(form, QStringLiteral("Frame2"), kFrameGreen, {0, 0, 9855, 615}, twips);
+    //: the strip at the top of a window that links to the discussion forum
+    frame->setAccessibleName(QCoreApplication::translate("velnora::Banners", "Forum"));
     AddBannerLink(frame, "Label61", kForumBannerText, Link::ForumHome, {120, 120, 9600, 585}, twips,
                   onLink);
 }
@@ -36,6 +38,8 @@ void AddPromotions(QWidget* form, int top, UpperPromotion upper, const Twips& tw
                    const std::function<void(Link)>& onLink) {
     QFrame* frame =
         AddFrame(form, QStringLiteral("Frame5"), kFrameGreen, {-120, top, 10215, 735}, twips);
+    //: the strip at the bottom of a window with the promotional offers
+    frame->setAccessibleName(QCoreApplication::translate("velnora::Banners", "Offers"));
     const QRect place{240, 120, 9555, 615};
     AddBannerLink(frame, "lblFullBrand", kFullBrandText, Link::FullBrandPage, place, twips, onLink);
     AddBannerLink(frame, "lblCobrand", kCobrandText, Link::CoBrandPage, place, twips, onLink);

@@ -15,6 +15,7 @@
 #include "forms/frm_main.h"
 #include "forms/key_filter.h"
 #include "forms/menus.h"
+#include "ui/accessibility.h"
 #include "ui/link_label.h"
 #include "ui/look.h"
 #include "ui/program.h"
@@ -66,7 +67,7 @@ struct Builder {
                     const QRect& at) const {
         auto* box = new QComboBox(parent);
         box->setObjectName(QString::fromLatin1(name));
-        box->setAccessibleName(accessible);
+        NameList(box, accessible);
         UseFont(box, base);
         twips.place(box, at.x(), at.y(), at.width(), at.height());
         return box;
@@ -122,6 +123,8 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* p
     Frame2_ = client->findChild<QWidget*>(QStringLiteral("Frame2"));
     QFrame* input = AddFrame(client, QStringLiteral("Frame1"), kFormBlue,
                              {0, kInputTop, 9855, kInputHeight}, twips);
+    //: the group of every field of the main window, named for a screen reader
+    input->setAccessibleName(tr("Your Details and the Time of Work"));
     buildInputFrame(input);
     AddPromotions(client, kPromotionTop, UpperPromotion::FullBrand, twips, onLink);
     // The banners' links come after the form's own stops.
@@ -151,14 +154,18 @@ void FrmMain::buildInputFrame(QWidget* frame) {
 
     // Rows 2 and 3: date and time of the work.
     constexpr int kDateTop = 630, kTimeTop = 1080;
-    cboMonth_ = b.list(frame, "cboMonth", tr("Month"), {kFieldLeft, kDateTop, 1560, kRowHeight});
-    cboDate_ = b.list(frame, "cboDate", tr("Day"), {5460, kDateTop, 780, kRowHeight});
-    cboYear_ = b.list(frame, "cboYear", tr("Year"), {6300, kDateTop, 900, kRowHeight});
+    cboMonth_ =
+        b.list(frame, "cboMonth", tr("Month of Work"), {kFieldLeft, kDateTop, 1560, kRowHeight});
+    cboDate_ = b.list(frame, "cboDate", tr("Day of Work"), {5460, kDateTop, 780, kRowHeight});
+    cboYear_ = b.list(frame, "cboYear", tr("Year of Work"), {6300, kDateTop, 900, kRowHeight});
     b.caption(frame, tr("Enter Date for Doing Important Work"),
               {kCaptionLeft, row(kDateTop), kCaptionWidth, kCaptionHeight}, kPaleYellow, cboMonth_);
-    cboHour_ = b.list(frame, "cboHour", tr("Hour"), {kFieldLeft, kTimeTop, 780, kRowHeight});
-    cboMinute_ = b.list(frame, "cboMinute", tr("Minute"), {4680, kTimeTop, 780, kRowHeight});
-    cboSecond_ = b.list(frame, "cboSecond", tr("Second"), {5520, kTimeTop, 780, kRowHeight});
+    cboHour_ =
+        b.list(frame, "cboHour", tr("Hour of Work"), {kFieldLeft, kTimeTop, 780, kRowHeight});
+    cboMinute_ =
+        b.list(frame, "cboMinute", tr("Minute of Work"), {4680, kTimeTop, 780, kRowHeight});
+    cboSecond_ =
+        b.list(frame, "cboSecond", tr("Second of Work"), {5520, kTimeTop, 780, kRowHeight});
     b.caption(frame, tr("Enter Time for Doing Important Work"),
               {kCaptionLeft, row(kTimeTop), kCaptionWidth, kCaptionHeight}, kPaleYellow, cboHour_);
     b.caption(frame, tr("HH:MM:SS"), {6360, row(kTimeTop), 840, kCaptionHeight}, kPaleYellow);
@@ -166,6 +173,7 @@ void FrmMain::buildInputFrame(QWidget* frame) {
     // Row 4: the time zone, typed or taken from the catalogue.
     fraZone_ =
         AddFrame(frame, QStringLiteral("fraZone"), kFrameGreen, {120, 1530, 7080, 840}, b.twips);
+    fraZone_->setAccessibleName(tr("Enter Your Time Zone"));
     txtZoneHour_ = b.textBox(fraZone_, "txtZoneHour", tr("Time Zone Hour"),
                              {3720, 90, 780, kRowHeight}, b.bold);
     txtZoneMinute_ = b.textBox(fraZone_, "txtZoneMinute", tr("Time Zone Minute"),
@@ -205,6 +213,7 @@ void FrmMain::buildInputFrame(QWidget* frame) {
     for (const Coordinate& c : coordinates) {
         QFrame* box = AddFrame(frame, QString::fromLatin1(c.frame), kFrameGreen,
                                {c.left, 2460, 3480, 1140}, b.twips);
+        box->setAccessibleName(tr(c.caption));
         QLineEdit* degrees = b.textBox(box, c.degrees, c.degreesName, {120, 420, 660, kRowHeight},
                                        b.base, c.degreesLength);
         QLineEdit* minutes =

@@ -19,9 +19,9 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
       find_(std::move(find)) {
     if (!find_) {
         find_ = [](const QString& text) {
-            QString why;
+            places::IndexProblem why;
             const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
-            if (!gazetteer) throw std::runtime_error(why.toStdString());
+            if (!gazetteer) throw UnusableIndex(why);
             return gazetteer->Search(text, kMostPlaces);
         };
     }
@@ -41,6 +41,8 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
         const places::SearchResult found = find_(searchText);
         window->ShowMatches(searchText, found);
         shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
+    } catch (const UnusableIndex& e) {
+        window->ShowFailure(searchText, LookupWindow::ProblemText(e.problem));
     } catch (const std::exception& e) {
         window->ShowFailure(searchText, QCoreApplication::translate("velnora::LookupWindow",
                                                                     "The lookup failed (%1).")

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "forms/coordinate_lookup.h"
 #include "forms/lookup_window.h"
@@ -20,6 +21,13 @@ namespace velnora {
 
 class LinkOpener;
 class LoadOrder;
+
+// What the program's own finder throws when its list of places cannot be used.
+struct UnusableIndex : std::runtime_error {
+    explicit UnusableIndex(const places::IndexProblem& why)
+        : std::runtime_error(places::EnglishReason(why).toStdString()), problem(why) {}
+    places::IndexProblem problem;
+};
 
 // Where the lookups that made the window keep it; empty once it is closed.
 using LookupWindowSlot = QPointer<LookupWindow>;

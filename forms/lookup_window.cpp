@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "forms/result_texts.h"
 #include "ui/link_opener.h"
 
 namespace velnora {
@@ -39,6 +42,67 @@ QLabel* Note(const char* name, const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// "Mumbai", "Bombay (Mumbai)", or for a division's largest place
+// "Cariacica: the district's largest place, Vitória".
+QString PlaceName(const places::Place& p) {
+    if (!p.standsFor.isEmpty()) {
+        return QCoreApplication::translate("velnora::LookupWindow",
+                                           "%1: the district's largest place, %2")
+            .arg(p.standsFor, p.city);
+    }
+    if (p.typedName.isEmpty()) return p.city;
+    //: the name a place was found by, then its own name: "Bombay (Mumbai)"
+    return QCoreApplication::translate("velnora::LookupWindow", "%1 (%2)").arg(p.typedName, p.city);
+}
+
+// "Bangalore (Bengaluru), Karnataka, India"; an empty state is left out.
+QString PlaceText(const places::Place& p) {
+    QStringList parts = {PlaceName(p)};
+    for (const QString& part : {p.state, p.country}) {
+        if (!part.isEmpty()) parts << part;
+    }
+    //: what stands between the parts of a place's name: "Pune, Maharashtra, India"
+    return parts.join(QCoreApplication::translate("velnora::LookupWindow", ", "));
+}
+
+// "18° 31' N", as the result window writes a coordinate.
+QString DegreesMinutesText(double angle, bool latitude) {
+    const places::DegreesMinutes dm = places::ToDegreesMinutes(angle, latitude);
+    Hemisphere hemisphere = Hemisphere::West;
+    switch (dm.hemisphere.unicode()) {
+        case u'N':
+            hemisphere = Hemisphere::North;
+            break;
+        case u'S':
+            hemisphere = Hemisphere::South;
+            break;
+        case u'E':
+            hemisphere = Hemisphere::East;
+            break;
+        default:
+            break;
+    }
+    return CoordinateText({dm.degrees, dm.minutes, hemisphere});
+}
+
+// "8 March to 1 November 2026", or "until 5 April and from 4 October 2026" where
+// daylight saving time spans the turn of the year, in the windows' language.
+QString DaylightPeriodText(const places::ZoneTexts& zone) {
+    if (!zone.daylight || !zone.daylightStart.isValid() || !zone.daylightEnd.isValid())
+        return QCoreApplication::translate("velnora::LookupWindow", "none");
+    const QLocale locale;
+    const auto day = [&](QDate d) { return locale.toString(d, QStringLiteral("d MMMM")); };
+    const QString year = locale.toString(zone.daylightStart.year()).remove(locale.groupSeparator());
+    if (zone.daylightStart < zone.daylightEnd) {
+        //: the dates of daylight saving time in a year: "8 March to 1 November 2026"
+        return QCoreApplication::translate("velnora::LookupWindow", "%1 to %2 %3")
+            .arg(day(zone.daylightStart), day(zone.daylightEnd), year);
+    }
+    //: daylight saving time across the turn of the year: "until 5 April and from 4 October 2026"
+    return QCoreApplication::translate("velnora::LookupWindow", "until %1 and from %2 %3")
+        .arg(day(zone.daylightEnd), day(zone.daylightStart), year);
 }
 
 // A zone's minutes as the user types them into the main form: the minute box
@@ -194,7 +258,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
             break;
         case SearchOutcome::NearMiss:
             lblSearch_->setText(tr("No place in the offline list matches %1; did you mean %2?")
-                                    .arg(typed, places::DescribePlace(found.places.front())));
+                                    .arg(typed, PlaceText(found.places.front())));
             break;
         case SearchOutcome::NoMatch:
             break;
@@ -209,24 +273,19 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
     lstPlaces_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
         const places::Place& p = shown_[row];
-        lstPlaces_->setItem(row, kCity, Cell(places::NameAsFound(p)));
+        lstPlaces_->setItem(row, kCity, Cell(PlaceName(p)));
         lstPlaces_->setItem(row, kState, Cell(p.state));
         lstPlaces_->setItem(row, kCountry, Cell(p.country));
-        lstPlaces_->setItem(
-            row, kLatitude,
-            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.latitude, true))));
-        lstPlaces_->setItem(
-            row, kLongitude,
-            Cell(places::FormatDegreesMinutes(places::ToDegreesMinutes(p.longitude, false))));
+        lstPlaces_->setItem(row, kLatitude, Cell(DegreesMinutesText(p.latitude, true)));
+        lstPlaces_->setItem(row, kLongitude, Cell(DegreesMinutesText(p.longitude, false)));
         lstPlaces_->setItem(row, kZone, Cell(p.timeZoneId));
         const auto zone = places::ZoneTextsFor(p.timeZoneId, year_);
         lstPlaces_->setItem(row, kOffset, Cell(zone ? TypedOffset(zone->standard) : QString()));
         lstPlaces_->setItem(
             row, kDaylight,
             Cell(zone && zone->daylight ? TypedOffset(*zone->daylight) : tr("none")));
-        lstPlaces_->setItem(
-            row, kDaylightPeriod,
-            Cell(zone && zone->daylight ? places::DaylightPeriodText(*zone) : tr("none")));
+        lstPlaces_->setItem(row, kDaylightPeriod,
+                            Cell(zone ? DaylightPeriodText(*zone) : tr("none")));
     }
     lstPlaces_->resizeColumnsToContents();
     // As wide as the columns need to show whole, and no wider; at most three
@@ -274,6 +333,21 @@ void LookupWindow::ShowFailure(const QString& searchText, const QString& reason)
     lblNoMatch_->show();
     cmdSearchWeb_->setDefault(true);
     cmdSearchWeb_->setFocus();
+}
+
+QString LookupWindow::ProblemText(const places::IndexProblem& problem) {
+    const QString path = QDir::toNativeSeparators(problem.path);
+    switch (problem.kind) {
+        case places::IndexProblem::Kind::NotInstalled:
+            return tr("The list of places is not installed (looked for %1).")
+                .arg(problem.lookedFor.join(QStringLiteral(", ")));
+        case places::IndexProblem::Kind::Unreadable:
+            return tr("The list of places %1 cannot be read.").arg(path);
+        case places::IndexProblem::Kind::Damaged:
+            break;
+    }
+    return path.isEmpty() ? tr("The list of places is damaged.")
+                          : tr("The list of places %1 is damaged.").arg(path);
 }
 
 void LookupWindow::cmdSearchWeb_Click() { links_.open(WebSearchAddress(searchText_)); }

@@ -59,6 +59,8 @@ public:
     void ShowMatches(const QString& searchText, const places::SearchResult& found);
     // Says that the lookup failed; only the web search is left.
     void ShowFailure(const QString& searchText, const QString& reason);
+    // Why the list of places cannot be used, in the windows' language.
+    static QString ProblemText(const places::IndexProblem& problem);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;  // Escape closes the window

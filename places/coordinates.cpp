@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
-#include <QLocale>
 #include <QTimeZone>
 #include <algorithm>
 #include <cmath>
@@ -84,22 +83,6 @@ std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
     }
     if (!texts.daylight) texts.daylightEnd = QDate();
     return texts;
-}
-
-QString DaylightPeriodText(const ZoneTexts& texts) {
-    if (!texts.daylight || !texts.daylightStart.isValid() || !texts.daylightEnd.isValid())
-        return {};
-    const QLocale english(QLocale::English);
-    const auto day = [&](QDate d) { return english.toString(d, QStringLiteral("d MMMM")); };
-    const int year = texts.daylightStart.year();
-    if (texts.daylightStart < texts.daylightEnd) {
-        return QStringLiteral("%1 to %2 %3")
-            .arg(day(texts.daylightStart), day(texts.daylightEnd))
-            .arg(year);
-    }
-    return QStringLiteral("until %1 and from %2 %3")
-        .arg(day(texts.daylightEnd), day(texts.daylightStart))
-        .arg(year);
 }
 
 std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time) {

@@ -30,31 +30,30 @@ QStringList IndexLocations() {
     return r;
 }
 
-const Gazetteer* DefaultGazetteer(QString* error) {
+const Gazetteer* DefaultGazetteer(IndexProblem* problem) {
     struct Opened {
         std::unique_ptr<Gazetteer> gazetteer;
-        QString error;
+        IndexProblem problem;
     };
     static const Opened opened = [] {
         Opened o;
         for (const QString& path : IndexLocations()) {
             if (!QFile::exists(path)) continue;
-            o.gazetteer = Gazetteer::Open(path, &o.error);
+            o.gazetteer = Gazetteer::Open(path, &o.problem);
             return o;
         }
-        o.error = QStringLiteral("The list of places is not installed (looked for %1).")
-                      .arg(IndexLocations().join(QStringLiteral(", ")));
+        o.problem = {IndexProblem::Kind::NotInstalled, QString(), IndexLocations()};
         return o;
     }();
     if (opened.gazetteer) {
         // Replaced or rewritten since (an install while the program runs).
-        QString why;
+        IndexProblem why;
         if (!opened.gazetteer->Refresh(&why)) {
-            if (error) *error = why;
+            if (problem) *problem = why;
             return nullptr;
         }
     }
-    if (error) *error = opened.error;
+    if (problem && !opened.gazetteer) *problem = opened.problem;
     return opened.gazetteer.get();
 }
 

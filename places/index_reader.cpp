@@ -50,13 +50,11 @@ FileIdentity IdentityOf(const struct stat& st) {
     return {st.st_dev, st.st_ino, st.st_size, st.st_mtim};
 }
 
-QString Reason(const QString& path, const char* why) {
-    const QString where = path.isEmpty() ? QString() : QDir::toNativeSeparators(path) + u' ';
-    return QStringLiteral("The list of places %1%2.").arg(where, QLatin1String(why));
-}
+using Kind = IndexProblem::Kind;
 
-constexpr char kUnreadable[] = "cannot be read";
-constexpr char kDamaged[] = "is damaged";
+void Report(IndexProblem* problem, Kind kind, const QString& path) {
+    if (problem) *problem = {kind, path, {}};
+}
 
 // The tables of the index at `data`, or null when any of them lies outside its
 // `size` bytes or the header does not describe an index.
@@ -105,18 +103,18 @@ std::unique_ptr<const Gazetteer::Data> Check(const uchar* data, uint64_t size) {
 }
 
 // Maps the regular file at `path`; null, with the reason, otherwise.
-std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, QString* error) {
-    const auto fail = [&](const char* why) -> std::unique_ptr<Gazetteer::Mapping> {
-        if (error) *error = Reason(path, why);
+std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, IndexProblem* problem) {
+    const auto fail = [&](Kind kind) -> std::unique_ptr<Gazetteer::Mapping> {
+        Report(problem, kind, path);
         return nullptr;
     };
     // Non-blocking, so that a FIFO or a device at the path cannot hold the open.
     const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(kUnreadable);
+    if (fd < 0) return fail(Kind::Unreadable);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
-        return fail(kUnreadable);
+        return fail(Kind::Unreadable);
     }
     auto m = std::make_unique<Gazetteer::Mapping>();
     m->path = path;
@@ -124,11 +122,11 @@ std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, QString* error) {
     m->size = static_cast<std::size_t>(st.st_size);
     if (m->size < sizeof(index::Header)) {
         close(fd);
-        return fail(kDamaged);
+        return fail(Kind::Damaged);
     }
     void* data = mmap(nullptr, m->size, PROT_READ, MAP_SHARED, fd, 0);
     close(fd);
-    if (data == MAP_FAILED) return fail(kUnreadable);
+    if (data == MAP_FAILED) return fail(Kind::Unreadable);
     m->data = data;
     // A search reads a few scattered pages; reading ahead around each, or mapping
     // the file's cached pages as huge pages, would only grow the resident memory.
@@ -139,15 +137,27 @@ std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, QString* error) {
 
 }  // namespace
 
+QString EnglishReason(const IndexProblem& problem) {
+    if (problem.kind == Kind::NotInstalled) {
+        return QStringLiteral("The list of places is not installed (looked for %1).")
+            .arg(problem.lookedFor.join(QStringLiteral(", ")));
+    }
+    const QString where =
+        problem.path.isEmpty() ? QString() : QDir::toNativeSeparators(problem.path) + u' ';
+    return QStringLiteral("The list of places %1%2.")
+        .arg(where, problem.kind == Kind::Unreadable ? QLatin1String("cannot be read")
+                                                     : QLatin1String("is damaged"));
+}
+
 Gazetteer::Gazetteer() = default;
 Gazetteer::~Gazetteer() = default;
 
-std::unique_ptr<Gazetteer> Gazetteer::Open(const QString& path, QString* error) {
-    std::unique_ptr<Mapping> m = Map(path, error);
+std::unique_ptr<Gazetteer> Gazetteer::Open(const QString& path, IndexProblem* problem) {
+    std::unique_ptr<Mapping> m = Map(path, problem);
     if (!m) return nullptr;
     std::unique_ptr<const Data> d = Check(static_cast<const uchar*>(m->data), m->size);
     if (!d) {
-        if (error) *error = Reason(path, kDamaged);
+        Report(problem, Kind::Damaged, path);
         return nullptr;
     }
     std::unique_ptr<Gazetteer> g(new Gazetteer);
@@ -156,11 +166,11 @@ std::unique_ptr<Gazetteer> Gazetteer::Open(const QString& path, QString* error) 
     return g;
 }
 
-std::unique_ptr<Gazetteer> Gazetteer::FromBytes(QByteArrayView bytes, QString* error) {
+std::unique_ptr<Gazetteer> Gazetteer::FromBytes(QByteArrayView bytes, IndexProblem* problem) {
     std::unique_ptr<const Data> d =
         Check(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint64_t>(bytes.size()));
     if (!d) {
-        if (error) *error = Reason(QString(), kDamaged);
+        Report(problem, Kind::Damaged, QString());
         return nullptr;
     }
     std::unique_ptr<Gazetteer> g(new Gazetteer);
@@ -168,7 +178,7 @@ std::unique_ptr<Gazetteer> Gazetteer::FromBytes(QByteArrayView bytes, QString* e
     return g;
 }
 
-bool Gazetteer::Refresh(QString* error) const {
+bool Gazetteer::Refresh(IndexProblem* problem) const {
     if (!mapping_) return static_cast<bool>(d_);  // in memory, or lost for good
     const QString path = mapping_->path;
     struct stat st {};
@@ -181,10 +191,10 @@ bool Gazetteer::Refresh(QString* error) const {
     d_.reset();
     mapping_ = std::make_unique<Mapping>();
     mapping_->path = path;
-    QString why;
+    IndexProblem why;
     std::unique_ptr<Gazetteer> again = Open(path, &why);
     if (!again) {
-        if (error) *error = why;
+        if (problem) *problem = why;
         return false;
     }
     mapping_ = std::move(again->mapping_);

@@ -34,12 +34,29 @@ struct Place {
     qint64 population = 0;
 };
 
-// "Mumbai", or with the name it was found by: "Bombay (Mumbai)", or for a
-// division's largest place "Cariacica: the district's largest place, Vitória".
+// The English of velnora-cli; the lookup window renders the same parts in the
+// user's language. "Mumbai", or with the name it was found by: "Bombay (Mumbai)",
+// or for a division's largest place "Cariacica: the district's largest place,
+// Vitória".
 QString NameAsFound(const Place& place);
 // "Mumbai, Maharashtra, India", or with the name it was found by:
 // "Bangalore (Bengaluru), Karnataka, India". An empty state is left out.
 QString DescribePlace(const Place& place);
+
+// Why the list of places cannot be used.
+struct IndexProblem {
+    enum class Kind {
+        NotInstalled,  // no file at any of `lookedFor`
+        Unreadable,    // `path` cannot be opened or mapped, or is no regular file
+        Damaged,       // `path` (empty for an index in memory) is no index
+    };
+    Kind kind = Kind::Damaged;
+    QString path;
+    QStringList lookedFor;
+};
+// In English, as velnora-cli says it: "The list of places /x/gazetteer.idx is
+// damaged."
+QString EnglishReason(const IndexProblem& problem);
 
 enum class SearchOutcome {
     Found,         // places.front() is the one place the text names
@@ -65,12 +82,13 @@ struct SearchResult {
 // The index file, mapped read-only. Searches read it in place.
 class Gazetteer {
 public:
-    // Null, with the reason in `error`, when the file is missing, not a regular
-    // file, or damaged.
-    static std::unique_ptr<Gazetteer> Open(const QString& path, QString* error = nullptr);
+    // Null, with the reason in `problem`, when the file is missing, not a
+    // regular file, or damaged.
+    static std::unique_ptr<Gazetteer> Open(const QString& path, IndexProblem* problem = nullptr);
     // An index held in memory, checked as a file is; `bytes` must be 4-byte
     // aligned and outlive it.
-    static std::unique_ptr<Gazetteer> FromBytes(QByteArrayView bytes, QString* error = nullptr);
+    static std::unique_ptr<Gazetteer> FromBytes(QByteArrayView bytes,
+                                                IndexProblem* problem = nullptr);
     ~Gazetteer();
 
     // The places that `searchText` names, at most `max`. The text is a city,
@@ -95,7 +113,7 @@ public:
     // (another inode, size or modification time). False, with the reason, when
     // it can no longer be read: searches find nothing until it can again. An
     // index from memory never changes.
-    bool Refresh(QString* error = nullptr) const;
+    bool Refresh(IndexProblem* problem = nullptr) const;
 
     int size() const;  // number of places
 
@@ -119,9 +137,9 @@ bool IsKnownZoneId(const QString& zoneId);
 QStringList IndexLocations();
 
 // The program's own index, opened on the first call and kept for the run (opened
-// again when the file changes); null, with the reason in `error`, when it cannot
-// be opened.
-const Gazetteer* DefaultGazetteer(QString* error = nullptr);
+// again when the file changes); null, with the reason in `problem`, when it
+// cannot be opened.
+const Gazetteer* DefaultGazetteer(IndexProblem* problem = nullptr);
 
 // Removes a trailing " Latitude Longitude" (any case) from the lookup's text.
 QString StripCoordinateSuffix(const QString& searchText);
@@ -135,7 +153,7 @@ struct DegreesMinutes {
     QChar hemisphere;
 };
 DegreesMinutes ToDegreesMinutes(double angle, bool latitude);
-QString FormatDegreesMinutes(const DegreesMinutes& dm);  // "18° 31' N"
+QString FormatDegreesMinutes(const DegreesMinutes& dm);  // "18° 31' N", in English
 
 // Zone offsets are the program's one zone type, west of Greenwich positive.
 using velnora::ZoneOffset;
@@ -153,10 +171,6 @@ struct ZoneTexts {
     QDate daylightStart, daylightEnd;
 };
 std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference);
-
-// "8 March to 1 November 2026", or "until 5 April and from 4 October 2026" where
-// daylight saving time spans the turn of the year; empty without daylight saving.
-QString DaylightPeriodText(const ZoneTexts& texts);
 
 // The offset that holds in the zone at the given local date and clock time,
 // daylight saving time included. Empty for an unknown zone or an invalid date.

@@ -45,11 +45,11 @@ std::string ResolvedPlace::Describe() const {
 PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, int day, int hour,
                              int minute, int second) {
     PlaceResolution r;
-    QString why;
+    IndexProblem why;
     const Gazetteer* gazetteer = DefaultGazetteer(&why);
     if (!gazetteer) {
         r.outcome = Resolution::NoGazetteer;
-        r.others.push_back(why.toStdString());
+        r.others.push_back(EnglishReason(why).toStdString());
         return r;
     }
     const SearchResult found = gazetteer->Search(

@@ -258,6 +258,16 @@
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>આ સોફ્ટવેર પર તમારી સાઇટનું કો-બ્રાન્ડ લગાવો. તમારી સાઇટના વાચકો અને ટ્રાફિક વધારો. તમારી સાઇટનું નામ અને લિંક અહીં મૂકો. વિગતો માટે &quot;મદદ&quot; જુઓ. કો-બ્રાન્ડિંગ વિશે વધુ માહિતી માટે અહીં ક્લિક કરો.</translation>
     </message>
+    <message>
+        <source>Forum</source>
+        <extracomment>the strip at the top of a window that links to the discussion forum</extracomment>
+        <translation>ચર્ચા મંચ</translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <extracomment>the strip at the bottom of a window with the promotional offers</extracomment>
+        <translation>ઑફર</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmAbout</name>
@@ -444,18 +454,6 @@ Download them today and share the experience with your friends and family.</sour
         <translation>તમારું નામ લખો</translation>
     </message>
     <message>
-        <source>Month</source>
-        <translation>મહિનો</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>દિવસ</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>વર્ષ</translation>
-    </message>
-    <message>
         <source>Enter Date for Doing Important Work</source>
         <translation>મહત્વના કાર્યની તારીખ પસંદ કરો</translation>
     </message>
@@ -463,14 +461,6 @@ Download them today and share the experience with your friends and family.</sour
         <source>Hour</source>
         <extracomment>caption below the box of the zone&apos;s hours</extracomment>
         <translation>કલાક</translation>
-    </message>
-    <message>
-        <source>Minute</source>
-        <translation>મિનિટ</translation>
-    </message>
-    <message>
-        <source>Second</source>
-        <translation>સેકન્ડ</translation>
     </message>
     <message>
         <source>Enter Time for Doing Important Work</source>
@@ -563,6 +553,35 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
         <translation>અક્ષાંશ અને રેખાંશ જાણવા માટે અહીં ક્લિક કરો</translation>
+    </message>
+    <message>
+        <source>Your Details and the Time of Work</source>
+        <extracomment>the group of every field of the main window, named for a screen reader</extracomment>
+        <translation>તમારી વિગતો અને કાર્યનો સમય</translation>
+    </message>
+    <message>
+        <source>Month of Work</source>
+        <translation>કાર્યનો મહિનો</translation>
+    </message>
+    <message>
+        <source>Day of Work</source>
+        <translation>કાર્યનો દિવસ</translation>
+    </message>
+    <message>
+        <source>Year of Work</source>
+        <translation>કાર્યનું વર્ષ</translation>
+    </message>
+    <message>
+        <source>Hour of Work</source>
+        <translation>કાર્યનો કલાક</translation>
+    </message>
+    <message>
+        <source>Minute of Work</source>
+        <translation>કાર્યની મિનિટ</translation>
+    </message>
+    <message>
+        <source>Second of Work</source>
+        <translation>કાર્યની સેકન્ડ</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1035,46 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source> (%1 named nothing for the first and was passed over)</source>
         <translation> (%1 થી કંઈ મળ્યું નહીં, તેથી તેને છોડી દેવાયું)</translation>
+    </message>
+    <message>
+        <source>%1: the district&apos;s largest place, %2</source>
+        <translation>%1: જિલ્લાનું સૌથી મોટું સ્થળ, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>the name a place was found by, then its own name: &quot;Bombay (Mumbai)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>what stands between the parts of a place&apos;s name: &quot;Pune, Maharashtra, India&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <extracomment>the dates of daylight saving time in a year: &quot;8 March to 1 November 2026&quot;</extracomment>
+        <translation>%3માં %1 થી %2 સુધી</translation>
+    </message>
+    <message>
+        <source>until %1 and from %2 %3</source>
+        <extracomment>daylight saving time across the turn of the year: &quot;until 5 April and from 4 October 2026&quot;</extracomment>
+        <translation>%3માં %1 સુધી અને %2 થી</translation>
+    </message>
+    <message>
+        <source>The list of places is not installed (looked for %1).</source>
+        <translation>સ્થળોની યાદી ઇન્સ્ટોલ થયેલી નથી (%1 માં શોધ્યું).</translation>
+    </message>
+    <message>
+        <source>The list of places %1 cannot be read.</source>
+        <translation>સ્થળોની યાદી %1 વાંચી શકાતી નથી.</translation>
+    </message>
+    <message>
+        <source>The list of places is damaged.</source>
+        <translation>સ્થળોની યાદી ખરાબ થયેલી છે.</translation>
+    </message>
+    <message>
+        <source>The list of places %1 is damaged.</source>
+        <translation>સ્થળોની યાદી %1 ખરાબ થયેલી છે.</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,16 @@
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>इस सॉफ़्टवेयर पर अपनी साइट का को-ब्रांड लगाएँ। अपनी साइट के पाठक और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ। विवरण के लिए &quot;सहायता&quot; देखें। को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
+    <message>
+        <source>Forum</source>
+        <extracomment>the strip at the top of a window that links to the discussion forum</extracomment>
+        <translation>चर्चा मंच</translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <extracomment>the strip at the bottom of a window with the promotional offers</extracomment>
+        <translation>ऑफ़र</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmAbout</name>
@@ -444,18 +454,6 @@ Download them today and share the experience with your friends and family.</sour
         <translation>अपना नाम लिखें</translation>
     </message>
     <message>
-        <source>Month</source>
-        <translation>महीना</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>दिन</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>वर्ष</translation>
-    </message>
-    <message>
         <source>Enter Date for Doing Important Work</source>
         <translation>महत्वपूर्ण कार्य की तिथि चुनें</translation>
     </message>
@@ -463,14 +461,6 @@ Download them today and share the experience with your friends and family.</sour
         <source>Hour</source>
         <extracomment>caption below the box of the zone&apos;s hours</extracomment>
         <translation>घंटा</translation>
-    </message>
-    <message>
-        <source>Minute</source>
-        <translation>मिनट</translation>
-    </message>
-    <message>
-        <source>Second</source>
-        <translation>सेकंड</translation>
     </message>
     <message>
         <source>Enter Time for Doing Important Work</source>
@@ -563,6 +553,35 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
         <translation>अक्षांश और देशांतर जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Your Details and the Time of Work</source>
+        <extracomment>the group of every field of the main window, named for a screen reader</extracomment>
+        <translation>आपका विवरण और कार्य का समय</translation>
+    </message>
+    <message>
+        <source>Month of Work</source>
+        <translation>कार्य का महीना</translation>
+    </message>
+    <message>
+        <source>Day of Work</source>
+        <translation>कार्य का दिन</translation>
+    </message>
+    <message>
+        <source>Year of Work</source>
+        <translation>कार्य का वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour of Work</source>
+        <translation>कार्य का घंटा</translation>
+    </message>
+    <message>
+        <source>Minute of Work</source>
+        <translation>कार्य का मिनट</translation>
+    </message>
+    <message>
+        <source>Second of Work</source>
+        <translation>कार्य का सेकंड</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1035,46 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source> (%1 named nothing for the first and was passed over)</source>
         <translation> (%1 से कुछ नहीं मिला, इसलिए उसे छोड़ दिया गया)</translation>
+    </message>
+    <message>
+        <source>%1: the district&apos;s largest place, %2</source>
+        <translation>%1: ज़िले का सबसे बड़ा स्थान, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>the name a place was found by, then its own name: &quot;Bombay (Mumbai)&quot;</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>what stands between the parts of a place&apos;s name: &quot;Pune, Maharashtra, India&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <extracomment>the dates of daylight saving time in a year: &quot;8 March to 1 November 2026&quot;</extracomment>
+        <translation>%3 में %1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>until %1 and from %2 %3</source>
+        <extracomment>daylight saving time across the turn of the year: &quot;until 5 April and from 4 October 2026&quot;</extracomment>
+        <translation>%3 में %1 तक और %2 से</translation>
+    </message>
+    <message>
+        <source>The list of places is not installed (looked for %1).</source>
+        <translation>स्थानों की सूची स्थापित नहीं है (%1 में खोजा गया)।</translation>
+    </message>
+    <message>
+        <source>The list of places %1 cannot be read.</source>
+        <translation>स्थानों की सूची %1 पढ़ी नहीं जा सकती।</translation>
+    </message>
+    <message>
+        <source>The list of places is damaged.</source>
+        <translation>स्थानों की सूची क्षतिग्रस्त है।</translation>
+    </message>
+    <message>
+        <source>The list of places %1 is damaged.</source>
+        <translation>स्थानों की सूची %1 क्षतिग्रस्त है।</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,10 @@
 # from the catalogue: typing its first word makes it the current entry, which is
 # then double-clicked where the catalogue says it lies; the catalogue offers its
 # zones to a double-click only. The result window's values are read back by the
-# captions they describe.
+# captions they describe. Every window the steps open (main, catalogue, lookup,
+# About, result, farewell) is audited on the way: it must be exposed as a window
+# with its title, every list and framed group in it must have a name of its own,
+# not just its current entry, and Tab must reach every control a mouse can use.
 #   screen_reader.py <process id of the running program>
 import subprocess
 import sys
@@ -58,6 +61,85 @@ def window(app, title, role=pyatspi.ROLE_FRAME, but=None):
         except Exception:
             continue
     return None
+
+
+WINDOWS = (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_DIALOG)
+LISTS = (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE,
+         pyatspi.ROLE_TREE_TABLE)
+GROUPS = (pyatspi.ROLE_PANEL, pyatspi.ROLE_GROUPING, pyatspi.ROLE_FRAME)
+CONTROLS = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX,
+            pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_LINK, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY,
+            pyatspi.ROLE_PASSWORD_TEXT) + LISTS
+
+
+def selected_entry(combo):
+    """The entry a closed drop-down list holds, as its list of entries marks it."""
+    for entries in combo:
+        for entry in entries or ():
+            if entry is not None and entry.getState().contains(pyatspi.STATE_SELECTED):
+                return entry.name
+    return None
+
+
+def descendants(root):
+    """Every descendant, not looking inside lists and tables."""
+    for child in root:
+        if child is None:
+            continue
+        yield child
+        if child.getRole() not in LISTS:
+            yield from descendants(child)
+
+
+def mouse_controls(win):
+    """The controls in the window that a mouse can use, grouped by the place they
+    take: of controls lying on one another (the two promotions) only the one in
+    front can be clicked. Of an option group only the chosen button takes the
+    focus from the keyboard."""
+    places = {}
+    for a in descendants(win):
+        state = a.getState()
+        if (a.getRole() in CONTROLS and state.contains(pyatspi.STATE_SHOWING) and
+                state.contains(pyatspi.STATE_ENABLED)):
+            if a.getRole() == pyatspi.ROLE_RADIO_BUTTON and not state.contains(
+                    pyatspi.STATE_CHECKED):
+                continue
+            box = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            places.setdefault((box.x, box.y, box.width, box.height), []).append(a)
+    return list(places.values())
+
+
+def audit(win, what):
+    """The window's role and title, the names of its lists and groups, its tab order."""
+    if win.getRole() not in WINDOWS:
+        fail(f"the {what} window is exposed as a {win.getRoleName()}, not as a window")
+    if not win.name:
+        fail(f"the {what} window has no title")
+    for a in descendants(win):
+        role = a.getRole()
+        if role == pyatspi.ROLE_COMBO_BOX:
+            if not a.name or a.name == selected_entry(a):
+                fail(f"a list in the {what} window is announced only by its entry '{a.name}'")
+        elif role in LISTS and not a.name:
+            fail(f"a list in the {what} window has no name")
+        elif role == pyatspi.ROLE_FRAME:
+            fail(f"a group '{a.name}' in the {what} window is exposed as a window")
+        elif role in GROUPS and not a.name:
+            fail(f"a framed group in the {what} window has no name")
+    controls = mouse_controls(win)
+    reached = set()
+    for _ in range(2 * len(controls) + 2):
+        pyatspi.Registry.generateKeyboardEvent(TAB, None, pyatspi.KEY_SYM)
+        time.sleep(0.05)
+        focus = eventually(f"the focus in the {what} window", lambda: next(
+            (i for i, place in enumerate(controls) for c in place
+             if c.getState().contains(pyatspi.STATE_FOCUSED)), None))
+        reached.add(focus)
+        if len(reached) == len(controls):
+            return
+    missed = [f"{controls[i][0].getRoleName()} '{controls[i][0].name}'"
+              for i in range(len(controls)) if i not in reached]
+    fail(f"Tab never reaches {', '.join(missed)} in the {what} window")
 
 
 def described(root, description):
@@ -130,8 +212,8 @@ def choose_after(root, name, entries):
     for entry in entries:
         pyatspi.Registry.generateKeyboardEvent(TAB, None, pyatspi.KEY_SYM)
         typed(entry)
-        eventually(f"'{entry}' in the list", lambda: True if focused_list(root).name == entry
-                   else None)
+        eventually(f"'{entry}' in the list",
+                   lambda: True if selected_entry(focused_list(root)) == entry else None)
 
 
 def pick_zone(app, main, entry):
@@ -140,6 +222,7 @@ def pick_zone(app, main, entry):
     zones = find(catalogue, "Time Zones", (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE))
     if zones.childCount != 71:
         fail(f"the catalogue lists {zones.childCount} zones")
+    audit(catalogue, "catalogue")
     focused(zones)
     typed(entry.split()[0])
     item = eventually(f"'{entry}' selected", lambda: next(
@@ -160,6 +243,40 @@ def pick_zone(app, main, entry):
                                                                pyatspi.ROLE_DIALOG) else True)
 
 
+def focused_in(win):
+    return True if walk(win, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED)) else None
+
+
+def look_up(app, main):
+    """The offline lookup of a place typed into the main window, closed again."""
+    for name, text in (("Enter Your City Name", "Ahmedabad"), ("Enter Your State Name", "Gujarat"),
+                       ("Enter Your Country Name", "India")):
+        set_text(main, name, text)
+    press(find(main, "Click Here To Find Latitude & Longitude", BUTTON))
+    lookup = eventually("the lookup window", lambda: window(app, "Find Latitude & Longitude", None))
+    find(lookup, "Places found", (pyatspi.ROLE_TABLE,))
+    eventually("the lookup window to take the focus", lambda: focused_in(lookup))
+    audit(lookup, "lookup")
+    press(find(lookup, "Close", BUTTON))
+    eventually("the lookup window to close",
+               lambda: None if window(app, "Find Latitude & Longitude", None) else True)
+    for name in ("Enter Your City Name", "Enter Your State Name", "Enter Your Country Name"):
+        set_text(main, name, "")
+
+
+def about(app, main):
+    # Pressed over AT-SPI, a menu entry that opens a modal box answers only when
+    # the box closes; so the keys open it: Help, About Software.
+    find(main, "About Software", (pyatspi.ROLE_MENU_ITEM,))
+    subprocess.run(["xdotool", "key", "--delay", "80", "alt+h", "a"], check=True)
+    box = eventually("the About box", lambda: window(app, "Velnora v1.15", pyatspi.ROLE_DIALOG))
+    eventually("the About box to take the focus", lambda: focused_in(box))
+    audit(box, "About")
+    press(find(box, "OK", BUTTON))
+    eventually("the About box to close",
+               lambda: None if window(app, "Velnora v1.15", pyatspi.ROLE_DIALOG) else True)
+
+
 def expect_value(root, caption, expected):
     value = eventually(f"the value of '{caption}'", lambda: described(root, caption))
     if value.name != expected:
@@ -173,6 +290,9 @@ def main():
     eventually("the main window to be active",
                lambda: True if main_window.getState().contains(pyatspi.STATE_ACTIVE) else None)
 
+    audit(main_window, "main")
+    look_up(app, main_window)
+    about(app, main_window)
     set_text(main_window, "Enter Your Name", "RAM")
     choose_after(main_window, "Enter Your Name", ("March", "5", "2024", "9", "5"))
     pick_zone(app, main_window, "Indian Time, IST, +5.3")
@@ -196,9 +316,12 @@ def main():
                               ("Choghadiya for given day:", "Udveg"),
                               ("Time Period", "Time period for work can be unfavorable.")):
         expect_value(result, caption, expected)
+    audit(result, "result")
 
     press(find(result, "Exit", BUTTON))
     farewell = eventually("the farewell window", lambda: window(app, "Velnora v1.15", None, result))
+    eventually("the farewell window to take the focus", lambda: focused_in(farewell))
+    audit(farewell, "farewell")
     press(find(farewell, "Exit", BUTTON))
 
 

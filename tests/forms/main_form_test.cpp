@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The input window on its own: initial contents, keystroke filters, the checks
 // of "&Proceed" and of the coordinate lookup, menus and accessible names.
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -301,34 +304,60 @@ TEST_F(MainForm, MenuBarHoldsEveryEntryInOrder) {
     EXPECT_EQ(file, QStringList({"mnuNext", "mnuExit"}));
 }
 
-TEST_F(MainForm, InputsCarryTheirAccessibleNames) {
-    const std::pair<const char*, const char*> names[] = {
-        {"txtName", "Enter Your Name"},
-        {"cboMonth", "Month"},
-        {"cboDate", "Day"},
-        {"cboYear", "Year"},
-        {"cboHour", "Hour"},
-        {"cboMinute", "Minute"},
-        {"cboSecond", "Second"},
-        {"txtZoneHour", "Time Zone Hour"},
-        {"txtZoneMinute", "Time Zone Minute"},
-        {"txtLatD", "Latitude Degrees"},
-        {"txtLatM", "Latitude Minutes"},
-        {"txtLonD", "Longitude Degrees"},
-        {"txtLonM", "Longitude Minutes"},
-        {"optLat_0", "North"},
-        {"optLat_1", "South"},
-        {"optLong_0", "East"},
-        {"optLong_1", "West"},
-        {"txtMCity", "Enter Your City Name"},
-        {"txtMState", "Enter Your State Name"},
-        {"txtMCountry", "Enter Your Country Name"},
-        {"cmdBrowser", "Click Here To Find Latitude & Longitude"},
-        {"cmdRashi", "Proceed"},
+TEST_F(MainForm, InputsAndGroupsAnnounceTheirNames) {
+    // As a screen reader asks: a list by its own name, not by its current entry,
+    // and a frame as a named group, not as a window of its own.
+    struct Row {
+        const char* name;
+        const char* accessible;
+        QAccessible::Role role;
     };
-    for (const auto& [name, accessible] : names) {
-        EXPECT_EQ(child<QWidget>(main(), name)->accessibleName(), accessible) << name;
+    const Row rows[] = {
+        {"txtName", "Enter Your Name", QAccessible::EditableText},
+        {"cboMonth", "Month of Work", QAccessible::ComboBox},
+        {"cboDate", "Day of Work", QAccessible::ComboBox},
+        {"cboYear", "Year of Work", QAccessible::ComboBox},
+        {"cboHour", "Hour of Work", QAccessible::ComboBox},
+        {"cboMinute", "Minute of Work", QAccessible::ComboBox},
+        {"cboSecond", "Second of Work", QAccessible::ComboBox},
+        {"txtZoneHour", "Time Zone Hour", QAccessible::EditableText},
+        {"txtZoneMinute", "Time Zone Minute", QAccessible::EditableText},
+        {"txtLatD", "Latitude Degrees", QAccessible::EditableText},
+        {"txtLatM", "Latitude Minutes", QAccessible::EditableText},
+        {"txtLonD", "Longitude Degrees", QAccessible::EditableText},
+        {"txtLonM", "Longitude Minutes", QAccessible::EditableText},
+        {"optLat_0", "North", QAccessible::RadioButton},
+        {"optLat_1", "South", QAccessible::RadioButton},
+        {"optLong_0", "East", QAccessible::RadioButton},
+        {"optLong_1", "West", QAccessible::RadioButton},
+        {"txtMCity", "Enter Your City Name", QAccessible::EditableText},
+        {"txtMState", "Enter Your State Name", QAccessible::EditableText},
+        {"txtMCountry", "Enter Your Country Name", QAccessible::EditableText},
+        {"cmdBrowser", "Click Here To Find Latitude & Longitude", QAccessible::Button},
+        {"cmdRashi", "Proceed", QAccessible::Button},
+        {"Frame2", "Forum", QAccessible::Grouping},
+        {"Frame1", "Your Details and the Time of Work", QAccessible::Grouping},
+        {"fraZone", "Enter Your Time Zone", QAccessible::Grouping},
+        {"Frame3", "Enter Latitude", QAccessible::Grouping},
+        {"Frame4", "Enter Longitude", QAccessible::Grouping},
+        {"Frame5", "Offers", QAccessible::Grouping},
+    };
+    child<QComboBox>(main(), "cboMonth")->setCurrentIndex(2);
+    for (const Row& row : rows) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(child<QWidget>(main(), row.name));
+        ASSERT_NE(a, nullptr) << row.name;
+        EXPECT_EQ(a->text(QAccessible::Name), row.accessible) << row.name;
+        EXPECT_EQ(a->role(), row.role) << row.name;
     }
+    // The value is the current entry, also where the list of entries marks it.
+    QAccessibleInterface* month =
+        QAccessible::queryAccessibleInterface(child<QComboBox>(main(), "cboMonth"));
+    EXPECT_EQ(month->text(QAccessible::Value), "March");
+    QAbstractItemView* entries = child<QComboBox>(main(), "cboMonth")->view();
+    EXPECT_EQ(entries->currentIndex().row(), 2);
+    EXPECT_TRUE(entries->selectionModel()->isRowSelected(2, {}));
+    EXPECT_EQ(month->child(0)->object(), entries);
 }
 
 TEST_F(MainForm, TabWalksTheRowsInOrder) {

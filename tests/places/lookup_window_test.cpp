@@ -20,6 +20,7 @@
 #include "forms/frm_main.h"
 #include "forms/gazetteer_lookup.h"
 #include "support/test_support.h"
+#include "ui/language.h"
 #include "ui/link_opener.h"
 #include "ui/load_order.h"
 
@@ -217,16 +218,84 @@ TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
 }
 
 TEST_F(LookupWindowTest, AFailingLookupIsShownNotThrown) {
-    GazetteerLookup lookup = Lookup([](const QString&) -> places::SearchResult {
-        throw std::runtime_error("gazetteer damaged");
-    });
-    int shown = -1;
-    EXPECT_NO_THROW(shown = lookup.Lookup(
-                        QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString()));
-    EXPECT_EQ(shown, 0);
-    auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
-    EXPECT_TRUE(message->isVisible());
-    EXPECT_TRUE(message->text().contains(u"gazetteer damaged"));
+    const std::pair<GazetteerLookup::Finder, const char16_t*> failures[] = {
+        {[](const QString&) -> places::SearchResult {
+             throw std::runtime_error("gazetteer damaged");
+         },
+         u"The lookup failed (gazetteer damaged)."},
+        {[](const QString&) -> places::SearchResult {
+             throw UnusableIndex({places::IndexProblem::Kind::Damaged, "/x/gazetteer.idx", {}});
+         },
+         u"The list of places /x/gazetteer.idx is damaged. Search the Web"},
+    };
+    for (const auto& [finder, said] : failures) {
+        GazetteerLookup lookup = Lookup(finder);
+        int shown = -1;
+        EXPECT_NO_THROW(
+            shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                                  QString()));
+        EXPECT_EQ(shown, 0);
+        auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_TRUE(message->text().contains(QString::fromUtf16(said)))
+            << message->text().toStdString();
+    }
+}
+
+// A division's largest place in a zone whose daylight saving time spans the turn
+// of the year, as the search would return it.
+places::SearchResult Cariacica() {
+    places::Place p;
+    p.city = QStringLiteral("Vitória");
+    p.standsFor = QStringLiteral("Cariacica");
+    p.state = QStringLiteral("Espírito Santo");
+    p.country = QStringLiteral("Brazil");
+    p.timeZoneId = QStringLiteral("Australia/Adelaide");
+    p.latitude = -20.32;
+    p.longitude = -40.34;
+    places::SearchResult found;
+    found.outcome = places::SearchOutcome::NearMiss;
+    found.places = {p};
+    return found;
+}
+
+TEST_F(LookupWindowTest, ThePlacesWordsAndDatesAreInTheWindowsLanguage) {
+    LookupWindow english(links, QDate(2026, 3, 1));
+    english.ShowMatches(QStringLiteral("Cariacia"), Cariacica());
+    auto* list = child<QTableWidget>(&english, "lstPlaces");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kCity),
+              u"Cariacica: the district's largest place, Vitória");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"20° 19' S");
+    EXPECT_EQ(Cell(list, 0, LookupWindow::kDaylightPeriod),
+              u"until 5 April and from 4 October 2026");
+    EXPECT_TRUE(child<QLabel>(&english, "lblSearch")
+                    ->text()
+                    .contains(u"did you mean Cariacica: the district's largest place, Vitória, "
+                              u"Espírito Santo, Brazil?"));
+    const QStringList englishCells = {
+        Cell(list, 0, LookupWindow::kCity), Cell(list, 0, LookupWindow::kLatitude),
+        Cell(list, 0, LookupWindow::kLongitude), Cell(list, 0, LookupWindow::kDaylightPeriod)};
+
+    for (const char* language : {"hi", "gu"}) {
+        Translation translation;
+        ASSERT_TRUE(translation.install(QString::fromLatin1(language)));
+        LookupWindow translated(links, QDate(2026, 3, 1));
+        translated.ShowMatches(QStringLiteral("Cariacia"), Cariacica());
+        list = child<QTableWidget>(&translated, "lstPlaces");
+        const QString cells[] = {
+            Cell(list, 0, LookupWindow::kCity), Cell(list, 0, LookupWindow::kLatitude),
+            Cell(list, 0, LookupWindow::kLongitude), Cell(list, 0, LookupWindow::kDaylightPeriod)};
+        for (qsizetype i = 0; i < englishCells.size(); ++i) {
+            EXPECT_NE(cells[i], englishCells[i]) << language << ": " << cells[i].toStdString();
+            for (const char* word : {"largest", "April", "October", "until", " S", " W"}) {
+                EXPECT_FALSE(cells[i].contains(QLatin1String(word)))
+                    << language << ": " << cells[i].toStdString();
+            }
+        }
+        EXPECT_TRUE(cells[0].contains(u"Cariacica") && cells[0].contains(u"Vitória"));
+        EXPECT_TRUE(cells[3].contains(u"2026"));
+    }
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(LookupWindowTest, ClosingDeletesTheWindowAndTheNextClickMakesANewOne) {

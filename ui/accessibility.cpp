@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+namespace velnora {
+
+namespace {
+
+// A pick-only list whose name is its accessible name; its value is the current
+// entry and its one child the list of entries, as the toolkit's own list has.
+class NamedListAccessible : public QAccessibleWidget {
+public:
+    explicit NamedListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (list()->view()->isVisible()) {
+            list()->hidePopup();
+        } else {
+            list()->showPopup();
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// Asked for each class of the object from the most derived up, before the
+// toolkit's own factory; nullptr leaves the class to the toolkit.
+QAccessibleInterface* Roles(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("QComboBox")) {
+        auto* list = static_cast<QComboBox*>(widget);
+        if (list->isEditable() || list->accessibleName().isEmpty()) return nullptr;
+        return new NamedListAccessible(list);
+    }
+    if (className == QLatin1String("QFrame")) {
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    }
+    if (className == QLatin1String("QWidget") && widget->isWindow()) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleRoles() { QAccessible::installFactory(Roles); }
+
+void NameList(QComboBox* list, const QString& name) {
+    list->setAccessibleName(name);
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+        list->view()->setCurrentIndex(list->model()->index(index, list->modelColumn()));
+    });
+}
+
+}  // namespace velnora
