@@ -41,13 +41,15 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
     const QString shown = QDir::toNativeSeparators(path);
     if (!ReplaceFile(QFile::encodeName(path).toStdString(), write, reason)) {
         boxes.show(parent,
-                   Tr("The calendar file %1 could not be written: %2")
+                   QCoreApplication::translate("velnora::AddToCalendar",
+                                               "The calendar file %1 could not be written: %2")
                        .arg(shown, QString::fromLocal8Bit(reason.c_str())),
                    Icon::Critical);
         return std::nullopt;
     }
     boxes.show(parent,
-               Tr("%1 favorable periods of %2 days were written to %3.")
+               QCoreApplication::translate("velnora::AddToCalendar",
+                                           "%1 favorable periods of %2 days were written to %3.")
                    .arg(events)
                    .arg(days.size())
                    .arg(shown),
