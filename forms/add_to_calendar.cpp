@@ -14,12 +14,6 @@
 
 namespace velnora {
 
-namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("velnora::AddToCalendar", text); }
-
-}  // namespace
-
 std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {
     const std::optional<int> asked = dialogs.askDays(parent);
