@@ -13,6 +13,7 @@
 #include "shell/shell.h"
 #include "shell/update_reminder.h"
 #include "ui/accessibility.h"
+#include "ui/calendar_dialogs.h"
 #include "ui/language.h"
 
 int main(int argc, char* argv[]) {
@@ -27,8 +28,10 @@ int main(int argc, char* argv[]) {
     velnora::QtMessageBoxes boxes;
     velnora::DesktopLinkOpener links;
     velnora::LoadOrder loaded;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded));
     velnora::SystemClock clock;
+    velnora::QtCalendarDialogs calendarDialogs;
+    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
+                             {clock, calendarDialogs});
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;

@@ -100,6 +100,10 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
                      onLink);
     connect(menu.exit, &QAction::triggered, this, &FrmDisplay::close);
     connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
+    connect(menu.periods, &QAction::triggered, this,
+            [this] { Q_EMIT periodsRequested(form_, this); });
+    connect(menu.calendar, &QAction::triggered, this,
+            [this] { Q_EMIT calendarRequested(form_, this); });
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -181,7 +185,8 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     FitTexts(this);
 }
 
-void FrmDisplay::setResult(const EvaluationResult& result) {
+void FrmDisplay::setResult(const EvaluationResult& result, const FormValues& form) {
+    form_ = form;
     const auto texts = ResultTexts(result);
     for (const Value& value : values_) {
         const QString& text = texts[value.index];

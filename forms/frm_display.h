@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmDisplay: shows one evaluation. It computes nothing: setResult writes the
 // sixteen values into their labels as texts. "&Back" asks for the input window again
-// (backRequested); Exit, Escape and the close box unload the window.
+// (backRequested); Exit, Escape and the close box unload the window. It keeps
+// the form's values the result was computed from, for the "&Plan" entries.
 #pragma once
 
 #include <QMainWindow>
@@ -22,10 +23,12 @@ class FrmDisplay : public QMainWindow {
 public:
     explicit FrmDisplay(QWidget* parent = nullptr);
 
-    void setResult(const EvaluationResult& result);
+    void setResult(const EvaluationResult& result, const FormValues& form);
 
 Q_SIGNALS:
     void backRequested();
+    void periodsRequested(const velnora::FormValues& form, QWidget* from);
+    void calendarRequested(const velnora::FormValues& form, QWidget* from);
     void linkRequested(velnora::Link link);
     void aboutRequested(QWidget* parent);
     void unloading();  // the window is closing; it is deleted afterwards
@@ -45,6 +48,7 @@ private:
 
     QPushButton* cmdExit_ = nullptr;
     std::vector<Value> values_;
+    FormValues form_;
 };
 
 }  // namespace velnora

@@ -53,13 +53,26 @@ FormValues FrmMain::values() const {
     return v;
 }
 
-void FrmMain::cmdRashi_Click() {
+std::optional<EvaluationResult> FrmMain::Proceed() {
     const Outcome outcome = Evaluate(values());
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         report(failure->message);
-        return;
+        return std::nullopt;
     }
-    Q_EMIT evaluated(std::get<Evaluation>(outcome).result);
+    return std::get<Evaluation>(outcome).result;
+}
+
+void FrmMain::cmdRashi_Click() {
+    if (const auto result = Proceed()) Q_EMIT evaluated(*result, values());
+}
+
+// The plan entries check the form as Proceed does and leave this window as it is.
+void FrmMain::mnuPeriods_Click() {
+    if (Proceed()) Q_EMIT periodsRequested(values(), this);
+}
+
+void FrmMain::mnuCalendar_Click() {
+    if (Proceed()) Q_EMIT calendarRequested(values(), this);
 }
 
 void FrmMain::cmdBrowser_Click() {

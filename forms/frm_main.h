@@ -4,10 +4,13 @@
 // opens the catalogue, which writes the zone fields; "&Proceed" reads the form
 // into FormValues, evaluates it and either reports the first failure (message
 // box, then focus) or hands the sixteen result texts on through `evaluated`.
+// The "&Plan" entries make the same check and then ask for the periods window or
+// a calendar file of the form's values.
 // Closing the window unloads it and discards its values.
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
@@ -32,7 +35,9 @@ public:
     FormValues values() const;
 
 Q_SIGNALS:
-    void evaluated(const velnora::EvaluationResult& result);
+    void evaluated(const velnora::EvaluationResult& result, const velnora::FormValues& form);
+    void periodsRequested(const velnora::FormValues& form, QWidget* from);
+    void calendarRequested(const velnora::FormValues& form, QWidget* from);
     void linkRequested(velnora::Link link);
     void aboutRequested(QWidget* parent);
     void unloading();  // the window is closing; it is deleted afterwards
@@ -43,7 +48,11 @@ protected:
 private:
     void buildInputFrame(QWidget* frame);
     void Form_Load();
+    // The one check of "&Proceed": the result, or the first failure reported.
+    std::optional<EvaluationResult> Proceed();
     void cmdRashi_Click();
+    void mnuPeriods_Click();
+    void mnuCalendar_Click();
     void cmdBrowser_Click();
     void lblTZHelp_Click();
     void report(const Message& message);

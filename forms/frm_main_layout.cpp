@@ -110,6 +110,8 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* p
                       QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
                      onLink);
     connect(menu.first, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
+    connect(menu.periods, &QAction::triggered, this, &FrmMain::mnuPeriods_Click);
+    connect(menu.calendar, &QAction::triggered, this, &FrmMain::mnuCalendar_Click);
     connect(menu.exit, &QAction::triggered, this, &FrmMain::close);
     connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
 

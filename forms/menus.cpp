@@ -40,6 +40,18 @@ MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
     file->addAction(actions.first);
     file->addAction(actions.exit);
 
+    QMenu* plan = bar->addMenu(QCoreApplication::translate("velnora::Menus", "P&lan"));
+    // Alt+P stays with "&Proceed" of the input window.
+    plan->setObjectName(QStringLiteral("mnuPlan"));
+    actions.periods =
+        Entry(window, QStringLiteral("mnuPeriods"),
+              QCoreApplication::translate("velnora::Menus", "&Periods of the Day..."));
+    actions.periods->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    actions.calendar = Entry(window, QStringLiteral("mnuCalendar"),
+                             QCoreApplication::translate("velnora::Menus", "Add to &Calendar..."));
+    plan->addAction(actions.periods);
+    plan->addAction(actions.calendar);
+
     QMenu* help = bar->addMenu(QCoreApplication::translate("velnora::Menus", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->addAction(LinkEntry(window, QStringLiteral("mnuOnline"),

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu bar that the main and result windows share: "&File", "&Help",
+// The menu bar that the main and result windows share: "&File", "P&lan", "&Help",
 // "&Donate" (a command on the bar itself) and the never-available
 // "Make Money &Online". Link entries report their page through `onLink`.
 #pragma once
@@ -23,6 +23,8 @@ struct MenuNames {
 struct MenuActions {
     QAction* first;  // Proceed or Back
     QAction* exit;
+    QAction* periods;   // "&Periods of the Day..."
+    QAction* calendar;  // "Add to &Calendar..."
     QAction* about;
 };
 

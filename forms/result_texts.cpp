@@ -39,6 +39,16 @@ constexpr const char* kVerdicts[] = {
     QT_TRANSLATE_NOOP("Verdicts", "Time period for work can be unfavorable."),
 };
 
+// The verdict alone, in the order of Verdict.
+constexpr const char* kVerdictWords[] = {
+    //: The verdict of a Choghadiya period, shown beside its name in a list
+    QT_TRANSLATE_NOOP("Verdicts", "favorable"),
+    //: The verdict of a Choghadiya period, shown beside its name in a list
+    QT_TRANSLATE_NOOP("Verdicts", "intermediate"),
+    //: The verdict of a Choghadiya period, shown beside its name in a list
+    QT_TRANSLATE_NOOP("Verdicts", "unfavorable"),
+};
+
 // In the order of Hemisphere.
 constexpr const char* kHemispheres[] = {
     //: Latitude north of the equator
@@ -86,6 +96,8 @@ QString LocaleDate(const QLocale& locale, const Date& d) {
 
 }  // namespace
 
+inline namespace window_texts {
+
 QString MonthText(int month) {
     if (month < 1 || month > kMonthsInList) return {};
     return QCoreApplication::translate("Months", kMonths[month - 1]);
@@ -100,26 +112,35 @@ QString VerdictText(Verdict verdict) {
     return QCoreApplication::translate("Verdicts", kVerdicts[static_cast<int>(verdict)]);
 }
 
+QString VerdictWordText(Verdict verdict) {
+    return QCoreApplication::translate("Verdicts", kVerdictWords[static_cast<int>(verdict)]);
+}
+
+QString ClockText(const ClockTime& t) {
+    const QLocale locale;
+    if (UsesUsForms(locale)) {
+        // "6:58:00 AM"
+        const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
+        return QStringLiteral("%1:%2:%3 %4")
+            .arg(hour)
+            .arg(t.minute, 2, 10, QLatin1Char('0'))
+            .arg(t.second, 2, 10, QLatin1Char('0'))
+            .arg(t.hour < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+    }
+    return locale.toString(QTime(t.hour, t.minute, t.second),
+                           WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+}
+
 QString SunTimeText(const LocalDateTime& value) {
     const QLocale locale;
     const Date d = value.date();
     const ClockTime t = value.time();
-    if (UsesUsForms(locale)) {
-        // "3/5/2024 6:12:00 AM", the general date form of United States English
-        QString text = QStringLiteral("%1/%2/%3").arg(d.month).arg(d.day).arg(d.year);
-        if (t == ClockTime{}) return text;
-        const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
-        return text + QStringLiteral(" %1:%2:%3 %4")
-                          .arg(hour)
-                          .arg(t.minute, 2, 10, QLatin1Char('0'))
-                          .arg(t.second, 2, 10, QLatin1Char('0'))
-                          .arg(t.hour < 12 ? QLatin1String("AM") : QLatin1String("PM"));
-    }
-    QString date = LocaleDate(locale, d);
+    // "3/5/2024 6:12:00 AM" in United States English, the general date form
+    QString date = UsesUsForms(locale)
+                       ? QStringLiteral("%1/%2/%3").arg(d.month).arg(d.day).arg(d.year)
+                       : LocaleDate(locale, d);
     if (t == ClockTime{}) return date;
-    return date + u' ' +
-           locale.toString(QTime(t.hour, t.minute, t.second),
-                           WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+    return date + u' ' + ClockText(t);
 }
 
 QString DateOfWorkText(const Date& d) {
@@ -161,4 +182,5 @@ std::array<QString, kResultLabels.size()> ResultTexts(const EvaluationResult& r)
             PeriodText(r.period)};
 }
 
+}  // namespace window_texts
 }  // namespace velnora

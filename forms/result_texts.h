@@ -18,11 +18,18 @@
 
 namespace velnora {
 
+// The windows' words carry names that velnora-cli's English words (planning's
+// english.h) carry too; their own inline namespace keeps the two apart when a
+// program links both.
+inline namespace window_texts {
+
 QString MonthText(int month);  // 1 = January ... 12 = December, as cboMonth lists them
 QString PeriodText(std::optional<Choghadiya> name);  // empty when there is none
-QString VerdictText(Verdict verdict);
+QString VerdictText(Verdict verdict);                // the result window's sentence
+QString VerdictWordText(Verdict verdict);            // the word alone: "favorable"
 
 QString SunTimeText(const LocalDateTime& value);  // a time of exactly midnight: the date alone
+QString ClockText(const ClockTime& time);         // to the second: "6:58:00 AM"
 QString DateOfWorkText(const Date& date);
 QString TimeOfWorkText(const ClockTime& time);  // hour and minute
 QString CoordinateText(const Angle& coordinate);
@@ -30,4 +37,5 @@ QString CoordinateText(const Angle& coordinate);
 // The sixteen texts of frmDisplay in the order of kResultLabels.
 std::array<QString, kResultLabels.size()> ResultTexts(const EvaluationResult& result);
 
+}  // namespace window_texts
 }  // namespace velnora

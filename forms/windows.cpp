@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/windows.h"
 
+#include "forms/add_to_calendar.h"
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
+#include "forms/frm_periods.h"
 #include "ui/look.h"
 
 namespace velnora {
 
-Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, QObject* parent)
-    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)) {}
+Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, PlanServices plan,
+                 QObject* parent)
+    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(plan) {}
 
 Windows::~Windows() {
+    delete periods_.data();
     delete display_.data();
     delete main_.data();
 }
@@ -19,12 +23,16 @@ FrmMain* Windows::main() const { return main_; }
 
 FrmDisplay* Windows::display() const { return display_; }
 
+FrmPeriods* Windows::periods() const { return periods_; }
+
 void Windows::showMain() {
     if (!main_) {
         main_ = new FrmMain(boxes_, lookup_);
         connect(main_, &FrmMain::evaluated, this, &Windows::showResult);
         connect(main_, &FrmMain::linkRequested, this, &Windows::linkRequested);
         connect(main_, &FrmMain::aboutRequested, this, &Windows::aboutRequested);
+        connect(main_, &FrmMain::periodsRequested, this, &Windows::showPeriods);
+        connect(main_, &FrmMain::calendarRequested, this, &Windows::addToCalendar);
         connect(main_, &FrmMain::unloading, this, [this] {
             QWidget* window = main_;
             main_ = nullptr;
@@ -36,7 +44,7 @@ void Windows::showMain() {
     main_->show();
 }
 
-void Windows::showResult(const EvaluationResult& result) {
+void Windows::showResult(const EvaluationResult& result, const FormValues& form) {
     main_->hide();
     Q_EMIT farewellHideRequested();
     if (!display_) {
@@ -44,6 +52,8 @@ void Windows::showResult(const EvaluationResult& result) {
         connect(display_, &FrmDisplay::backRequested, this, &Windows::back);
         connect(display_, &FrmDisplay::linkRequested, this, &Windows::linkRequested);
         connect(display_, &FrmDisplay::aboutRequested, this, &Windows::aboutRequested);
+        connect(display_, &FrmDisplay::periodsRequested, this, &Windows::showPeriods);
+        connect(display_, &FrmDisplay::calendarRequested, this, &Windows::addToCalendar);
         connect(display_, &FrmDisplay::unloading, this, [this] {
             QWidget* window = display_;
             display_ = nullptr;
@@ -52,7 +62,7 @@ void Windows::showResult(const EvaluationResult& result) {
         CentreOnScreen(display_);
         Q_EMIT loaded(display_);
     }
-    display_->setResult(result);
+    display_->setResult(result, form);
     display_->show();
 }
 
@@ -60,6 +70,25 @@ void Windows::back() {
     if (display_) display_->close();
     showMain();
     Q_EMIT farewellHideRequested();
+}
+
+// One periods window at a time: a second request shows the new values in it.
+void Windows::showPeriods(const FormValues& form) {
+    if (!periods_) {
+        periods_ = new FrmPeriods(plan_.clock);
+        periods_->showFor(form);
+        CentreOnScreen(periods_);
+        Q_EMIT loaded(periods_);
+    } else {
+        periods_->showFor(form);
+    }
+    periods_->show();
+    periods_->raise();
+    periods_->activateWindow();
+}
+
+void Windows::addToCalendar(const FormValues& form, QWidget* from) {
+    AddToCalendar(from, form, plan_.clock, plan_.dialogs, boxes_);
 }
 
 }  // namespace velnora

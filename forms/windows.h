@@ -4,14 +4,19 @@
 // "&Back" unloads frmDisplay and shows frmMain again. Closing either window
 // unloads it and reports `unloaded`; what follows (the farewell window, the end
 // of the program) is the shell's decision, as are the web links and About box.
+// The "&Plan" entries of both windows open the one periods window (frmPeriods)
+// for the values they carry, or write a calendar file of them; the clock gives
+// that window its "today" and the calendar file its stamp.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include "core/clock.h"
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
+#include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
@@ -19,32 +24,45 @@ namespace velnora {
 
 class FrmDisplay;
 class FrmMain;
+class FrmPeriods;
+
+// What the "&Plan" entries need from outside the windows.
+struct PlanServices {
+    const Clock& clock;
+    CalendarDialogs& dialogs;
+};
 
 class Windows : public QObject {
     Q_OBJECT
 public:
-    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, QObject* parent = nullptr);
+    Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, PlanServices plan,
+            QObject* parent = nullptr);
     ~Windows() override;
 
     FrmMain* main() const;        // nullptr once unloaded
     FrmDisplay* display() const;  // nullptr when not loaded
+    FrmPeriods* periods() const;  // nullptr when not loaded
     void showMain();              // loads frmMain if needed and shows it modeless
 
 Q_SIGNALS:
-    void loaded(QWidget* window);    // frmMain or frmDisplay has just been made
+    void loaded(QWidget* window);    // frmMain, frmDisplay or frmPeriods has just been made
     void unloaded(QWidget* window);  // frmMain or frmDisplay is unloading
     void farewellHideRequested();    // the evaluation and Back hide the farewell window
     void linkRequested(velnora::Link link);
     void aboutRequested(QWidget* parent);
 
 private:
-    void showResult(const EvaluationResult& result);
+    void showResult(const EvaluationResult& result, const FormValues& form);
     void back();
+    void showPeriods(const FormValues& form);
+    void addToCalendar(const FormValues& form, QWidget* from);
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
+    PlanServices plan_;
     QPointer<FrmMain> main_;
     QPointer<FrmDisplay> display_;
+    QPointer<FrmPeriods> periods_;
 };
 
 }  // namespace velnora

@@ -243,6 +243,32 @@
         <source>Time period for work can be unfavorable.</source>
         <translation>કાર્ય માટે આ સમય અશુભ હોઈ શકે છે.</translation>
     </message>
+    <message>
+        <source>favorable</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>શુભ</translation>
+    </message>
+    <message>
+        <source>intermediate</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>મધ્યમ</translation>
+    </message>
+    <message>
+        <source>unfavorable</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>અશુભ</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::AddToCalendar</name>
+    <message>
+        <source>The calendar file %1 could not be written: %2</source>
+        <translation>કૅલેન્ડર ફાઇલ %1 લખી શકાઈ નહીં: %2</translation>
+    </message>
+    <message>
+        <source>%1 favorable periods of %2 days were written to %3.</source>
+        <translation>%2 દિવસનાં %1 શુભ ચોઘડિયાં %3 માં લખાયાં.</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Banners</name>
@@ -267,6 +293,21 @@
         <source>Offers</source>
         <extracomment>the strip at the bottom of a window with the promotional offers</extracomment>
         <translation>ઑફર</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::CalendarDialogs</name>
+    <message>
+        <source>Number of days to put into the calendar:</source>
+        <translation>કૅલેન્ડરમાં મૂકવાના દિવસોની સંખ્યા:</translation>
+    </message>
+    <message>
+        <source>Add to Calendar</source>
+        <translation>કૅલેન્ડરમાં ઉમેરો</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>કૅલેન્ડર ફાઇલો (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -582,6 +623,103 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Second of Work</source>
         <translation>કાર્યની સેકન્ડ</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::FrmPeriods</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 કલાક %2 મિનિટ</translation>
+    </message>
+    <message>
+        <source>Periods of the Day</source>
+        <translation>દિવસનાં ચોઘડિયાં</translation>
+    </message>
+    <message>
+        <source>Periods of the day and the night</source>
+        <translation>દિવસ અને રાતનાં ચોઘડિયાં</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <extracomment>Column of the periods&apos; list: which of the day&apos;s or the night&apos;s eight periods</extracomment>
+        <translation>ચોઘડિયું ક્રમ</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Column of the periods&apos; list: the time a period starts</extracomment>
+        <translation>શરૂઆત</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>Column of the periods&apos; list: the time a period ends</extracomment>
+        <translation>અંત</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <extracomment>Column of the periods&apos; list: the Choghadiya name (Amrut, Shubh ...)</extracomment>
+        <translation>ચોઘડિયું</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <extracomment>Column of the periods&apos; list: favorable, intermediate or unfavorable</extracomment>
+        <translation>ફળ</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>&amp;પાછલો દિવસ</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;આવતો દિવસ</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <extracomment>moves the list to today&apos;s date</extracomment>
+        <translation>&amp;આજે</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;બંધ કરો</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Night before %1</source>
+        <translation>આગલી રાત %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>રાત %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>દિવસ %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, %4, %5</source>
+        <translation>%1, %2 થી %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1, the time of work</source>
+        <translation>%1, કાર્યનો સમય</translation>
+    </message>
+    <message>
+        <source>No favorable period comes in the next eight days.</source>
+        <translation>આવતા આઠ દિવસમાં કોઈ શુભ ચોઘડિયું નથી.</translation>
+    </message>
+    <message>
+        <source>The time of work lies in a favorable period: %1, until %2, %3 left.</source>
+        <translation>કાર્યનો સમય શુભ ચોઘડિયામાં છે: %1, %2 સુધી, %3 બાકી.</translation>
+    </message>
+    <message>
+        <source>Next favorable period: %1, %2 to %3, starts in %4.</source>
+        <translation>આગલું શુભ ચોઘડિયું: %1, %2 થી %3, %4 પછી શરૂ.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1248,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Make Money &amp;Online</source>
         <translation>ઓનલાઇન પૈસા કમાઓ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>P&amp;lan</source>
+        <translation>યો&amp;જના</translation>
+    </message>
+    <message>
+        <source>&amp;Periods of the Day...</source>
+        <translation>દિવસનાં &amp;ચોઘડિયાં...</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Calendar...</source>
+        <translation>&amp;કૅલેન્ડરમાં ઉમેરો...</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,32 @@
         <source>Time period for work can be unfavorable.</source>
         <translation>कार्य के लिए यह समय अशुभ हो सकता है।</translation>
     </message>
+    <message>
+        <source>favorable</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>intermediate</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>मध्यम</translation>
+    </message>
+    <message>
+        <source>unfavorable</source>
+        <extracomment>The verdict of a Choghadiya period, shown beside its name in a list</extracomment>
+        <translation>अशुभ</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::AddToCalendar</name>
+    <message>
+        <source>The calendar file %1 could not be written: %2</source>
+        <translation>कैलेंडर फ़ाइल %1 नहीं लिखी जा सकी: %2</translation>
+    </message>
+    <message>
+        <source>%1 favorable periods of %2 days were written to %3.</source>
+        <translation>%2 दिनों के %1 शुभ चौघड़िया %3 में लिखे गए।</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Banners</name>
@@ -267,6 +293,21 @@
         <source>Offers</source>
         <extracomment>the strip at the bottom of a window with the promotional offers</extracomment>
         <translation>ऑफ़र</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::CalendarDialogs</name>
+    <message>
+        <source>Number of days to put into the calendar:</source>
+        <translation>कैलेंडर में रखने के दिनों की संख्या:</translation>
+    </message>
+    <message>
+        <source>Add to Calendar</source>
+        <translation>कैलेंडर में जोड़ें</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>कैलेंडर फ़ाइलें (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -582,6 +623,103 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Second of Work</source>
         <translation>कार्य का सेकंड</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::FrmPeriods</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>Periods of the Day</source>
+        <translation>दिन के चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Periods of the day and the night</source>
+        <translation>दिन और रात के चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <extracomment>Column of the periods&apos; list: which of the day&apos;s or the night&apos;s eight periods</extracomment>
+        <translation>चौघड़िया क्रम</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Column of the periods&apos; list: the time a period starts</extracomment>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>Column of the periods&apos; list: the time a period ends</extracomment>
+        <translation>समाप्ति</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <extracomment>Column of the periods&apos; list: the Choghadiya name (Amrut, Shubh ...)</extracomment>
+        <translation>चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <extracomment>Column of the periods&apos; list: favorable, intermediate or unfavorable</extracomment>
+        <translation>फल</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>&amp;पिछला दिन</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;अगला दिन</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <extracomment>moves the list to today&apos;s date</extracomment>
+        <translation>&amp;आज</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;बंद करें</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Night before %1</source>
+        <translation>पिछली रात %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>रात %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>दिन %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, %4, %5</source>
+        <translation>%1, %2 से %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1, the time of work</source>
+        <translation>%1, कार्य का समय</translation>
+    </message>
+    <message>
+        <source>No favorable period comes in the next eight days.</source>
+        <translation>अगले आठ दिनों में कोई शुभ चौघड़िया नहीं है।</translation>
+    </message>
+    <message>
+        <source>The time of work lies in a favorable period: %1, until %2, %3 left.</source>
+        <translation>कार्य का समय शुभ चौघड़िया में है: %1, %2 तक, %3 शेष।</translation>
+    </message>
+    <message>
+        <source>Next favorable period: %1, %2 to %3, starts in %4.</source>
+        <translation>अगला शुभ चौघड़िया: %1, %2 से %3, %4 में आरंभ।</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1248,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन पैसे कमाएँ (&amp;O)</translation>
+    </message>
+    <message>
+        <source>P&amp;lan</source>
+        <translation>यो&amp;जना</translation>
+    </message>
+    <message>
+        <source>&amp;Periods of the Day...</source>
+        <translation>दिन के &amp;चौघड़िया...</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Calendar...</source>
+        <translation>&amp;कैलेंडर में जोड़ें...</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,12 @@ inline void FinishUnloading() {
 struct WindowsFixture : ::testing::Test {
     RecordingBoxes boxes;
     std::vector<LookupCall> lookups;
-    Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); }};
+    // Greenwich noon of 5 March 2024.
+    FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 5} +
+                     std::chrono::hours{12}};
+    ScriptedCalendarDialogs calendarDialogs;
+    Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); },
+                    PlanServices{clock, calendarDialogs}};
 
     void SetUp() override { windows.showMain(); }
     void TearDown() override { FinishUnloading(); }

@@ -289,19 +289,23 @@ TEST_F(MainForm, MenuBarHoldsEveryEntryInOrder) {
     QMenuBar* bar = main()->menuBar();
     QStringList top;
     for (QAction* a : bar->actions()) top << a->text();
-    EXPECT_EQ(top, QStringList({"&File", "&Help", "&Donate", "Make Money &Online"}));
+    EXPECT_EQ(top, QStringList({"&File", "P&lan", "&Help", "&Donate", "Make Money &Online"}));
     EXPECT_EQ(child<QAction>(main(), "mnuDonate")->menu(), nullptr) << "a command on the bar";
     EXPECT_FALSE(child<QAction>(main(), "mkmoney")->isVisible());
     EXPECT_FALSE(child<QAction>(main(), "mkmoney")->isEnabled());
 
     QStringList help;
-    for (QAction* a : bar->actions()[1]->menu()->actions())
+    for (QAction* a : bar->actions()[2]->menu()->actions())
         help << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(help, QStringList({"&Online Help", "&Visit Us Online", "-",
                                  "Check for Software &Update", "-", "&About Software"}));
     QStringList file;
     for (QAction* a : bar->actions()[0]->menu()->actions()) file << a->objectName();
     EXPECT_EQ(file, QStringList({"mnuNext", "mnuExit"}));
+    QStringList plan;
+    for (QAction* a : bar->actions()[1]->menu()->actions()) plan << a->objectName();
+    EXPECT_EQ(plan, QStringList({"mnuPeriods", "mnuCalendar"}));
+    EXPECT_EQ(child<QAction>(main(), "mnuPeriods")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
 }
 
 TEST_F(MainForm, InputsAndGroupsAnnounceTheirNames) {

@@ -6,6 +6,7 @@
 // was never marked for translation.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include "doubles.h"
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
+#include "forms/frm_periods.h"
 #include "forms/frm_time_zone.h"
 #include "forms/lookup_window.h"
 #include "forms/windows.h"
@@ -153,7 +155,9 @@ protected:
 };
 
 TEST_P(LanguagesTest, InputAndResultWindowsFit) {
-    Windows windows(boxes_, nullptr);
+    FixedClock clock(std::chrono::sys_days{std::chrono::year{2024} / 3 / 5});
+    testing::ScriptedCalendarDialogs calendarDialogs;
+    Windows windows(boxes_, nullptr, {clock, calendarDialogs});
     windows.showMain();
     FrmMain* main = windows.main();
     QTest::keyClicks(child<QLineEdit>(main, "txtName"), QStringLiteral("RAM"));
@@ -189,6 +193,11 @@ TEST_P(LanguagesTest, InputAndResultWindowsFit) {
             values << name;
     }
     Check(windows.display(), values);
+
+    child<QAction>(windows.display(), "mnuPeriods")->trigger();
+    ASSERT_NE(windows.periods(), nullptr);
+    // The place as typed and the date as computed.
+    Check(windows.periods(), {QStringLiteral("lblPlace"), QStringLiteral("lblDay")});
 }
 
 TEST_P(LanguagesTest, CatalogueLookupAboutAndFarewellFit) {

@@ -47,8 +47,9 @@ class ShellTest : public ::testing::Test {
 public:  // the table rows below drive the fixture from lambdas
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        windows_ =
-            std::make_unique<Windows>(boxes_, [] { return std::unique_ptr<CoordinateLookup>(); });
+        windows_ = std::make_unique<Windows>(
+            boxes_, [] { return std::unique_ptr<CoordinateLookup>(); },
+            PlanServices{clock_, calendarDialogs_});
         shell_ = std::make_unique<Shell>(
             *windows_, ShellServices{boxes_, opener_, clock_, random_, SettingsPath(), dialogs_,
                                      end_, loaded_, dir_.filePath(QStringLiteral("velnora.lock")),
@@ -83,6 +84,7 @@ public:  // the table rows below drive the fixture from lambdas
     FixedClock clock_ = testing::ClockOnDay(kToday);
     testing::ScriptedRandom random_{{0.5}};
     testing::ScriptedDialogRunner dialogs_;
+    testing::ScriptedCalendarDialogs calendarDialogs_;
     testing::RecordingProcessEnd end_;
     LoadOrder loaded_;
     std::unique_ptr<Windows> windows_;

@@ -9,11 +9,13 @@
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ui/calendar_dialogs.h"
 #include "ui/link_opener.h"
 #include "ui/message_boxes.h"
 
@@ -77,6 +79,23 @@ public:
     }
     QStringList opened;  // fully encoded, as the browser receives them
     std::vector<QUrl> urls;
+};
+
+// Answers "Add to Calendar..." with the days and the file it is given; an empty
+// answer stands for Cancel.
+class ScriptedCalendarDialogs final : public CalendarDialogs {
+public:
+    std::optional<int> askDays(QWidget*) override {
+        ++asked;
+        return days;
+    }
+    QString askFile(QWidget*) override {
+        ++asked;
+        return file;
+    }
+    std::optional<int> days = kCalendarDefaultDays;
+    QString file;
+    int asked = 0;
 };
 
 }  // namespace velnora::testing

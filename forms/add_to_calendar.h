@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Add to Calendar...": the favorable periods of a number of days from the
+// form's date of work, written as the iCalendar file velnora-cli --ics writes
+// for the same values. The file is replaced whole or not at all.
+#pragma once
+
+#include <optional>
+
+#include "core/clock.h"
+#include "ui/calendar_dialogs.h"
+#include "ui/message_boxes.h"
+#include "workflow/form_values.h"
+
+class QWidget;
+
+namespace velnora {
+
+// Asks for the days and the file, writes it and says how many events it holds,
+// or why the file could not be written. The number of events; empty when the
+// user cancelled or nothing was written.
+std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
+                                 CalendarDialogs& dialogs, MessageBoxes& boxes);
+
+}  // namespace velnora

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// frmPeriods: the sixteen periods of one date at the form's place and zone, the
+// day's eight from sunrise to sunset and the night's eight to the next sunrise,
+// each with its start, end, name and verdict. The night is split at midnight
+// and named on each side as the evaluation names a moment there; a time of work
+// before sunrise brings the night that holds it first. The period that holds the
+// time of work is selected, and a line names the next favorable period. Previous
+// day, next day and today move the date; the time of work stays.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/clock.h"
+#include "workflow/evaluation.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace velnora {
+
+class FrmPeriods : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmPeriods(const Clock& clock, QWidget* parent = nullptr);
+
+    // Shows the periods of the form's date of work; the form has passed the
+    // checks of Proceed.
+    void showFor(const FormValues& form);
+    Date date() const { return date_; }
+    // The row of the period that holds the time of work; -1 when none is listed.
+    int timeOfWorkRow() const { return timeOfWorkRow_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;  // Escape closes
+
+private:
+    void showDate(const Date& date);
+    void cmdPreviousDay_Click();
+    void cmdNextDay_Click();
+    void cmdToday_Click();
+    void addRows(const std::vector<Period>& periods, const Evaluation* work, bool nightBefore);
+    void showNext(const FormValues& dated, const Evaluation& work);
+
+    const Clock& clock_;
+    FormValues form_;
+    Date date_;
+    ZoneOffset zone_;
+    int timeOfWorkRow_ = -1;
+
+    QLabel* lblDay_ = nullptr;
+    QLabel* lblPlace_ = nullptr;
+    QTableWidget* tblPeriods_ = nullptr;
+    QLabel* lblNext_ = nullptr;
+    QPushButton* cmdPreviousDay_ = nullptr;
+    QPushButton* cmdNextDay_ = nullptr;
+    QPushButton* cmdToday_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+};
+
+}  // namespace velnora

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "&Plan" menu of the input and result windows: the periods window of the
+// 5 March 2024 example and its calendar file.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "forms/frm_periods.h"
+#include "forms/result_texts.h"
+#include "forms_test_support.h"
+#include "planning/calendar.h"
+#include "planning/listing.h"
+
+namespace velnora::test {
+namespace {
+
+struct Periods : WindowsFixture {
+    QTableWidget* table() { return child<QTableWidget>(windows.periods(), "tblPeriods"); }
+    QString cell(int row, int column) { return table()->item(row, column)->text(); }
+    // The periods of the window by their first column, "Day 2" or "Night 4": the
+    // period the night's midnight cuts in two is listed twice.
+    QSet<QString> distinctPeriods() {
+        QSet<QString> parts;
+        for (int row = 0; row < table()->rowCount(); ++row) parts << cell(row, 0);
+        return parts;
+    }
+    FrmDisplay* proceed() {
+        click(main(), "cmdRashi");
+        return windows.display();
+    }
+    // The row the window selected, which must be the only one.
+    int selectedRow() {
+        const QModelIndexList rows = table()->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows[0].row() : -1;
+    }
+};
+
+TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
+    enterExample();
+    FrmDisplay* display = proceed();
+    ASSERT_NE(display, nullptr);
+    trigger(display, "mnuPeriods");
+    FrmPeriods* periods = windows.periods();
+    ASSERT_NE(periods, nullptr);
+    EXPECT_TRUE(periods->isVisible());
+    EXPECT_TRUE(display->isVisible()) << "the result window stays";
+
+    EXPECT_EQ(periods->date(), (Date{2024, 3, 5}));
+    EXPECT_EQ(distinctPeriods().size(), 16);
+    EXPECT_EQ(cell(0, 0), "Day 1");
+    EXPECT_EQ(cell(0, 1), "6:58:00 AM") << "the day starts at sunrise";
+    const int row = periods->timeOfWorkRow();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(selectedRow(), row);
+    EXPECT_EQ(cell(row, 0), "Day 2");
+    EXPECT_EQ(cell(row, 3), child<QLabel>(display, "lblChaghodiya")->text());
+    EXPECT_EQ(cell(row, 4), "unfavorable");
+    EXPECT_EQ(table()->item(row, 1)->data(Qt::AccessibleDescriptionRole).toString(),
+              "Day 2, " + cell(row, 1) + " to " + cell(row, 2) +
+                  ", Udveg, unfavorable, the time of work");
+    // The night is listed to the next sunrise, through midnight.
+    EXPECT_EQ(cell(table()->rowCount() - 1, 0), "Night 8");
+
+    const auto next = FindNext(main()->values(), {Verdict::Favorable, {}});
+    ASSERT_TRUE(next);
+    const QString line = child<QLabel>(periods, "lblNext")->text();
+    EXPECT_TRUE(line.startsWith("Next favorable period: " + PeriodText(next->period.name) + ", "))
+        << line.toStdString();
+
+    EXPECT_EQ(TabStops(table(), 5),
+              QStringList({"tblPeriods", "cmdPreviousDay", "cmdNextDay", "cmdToday", "cmdClose"}));
+    for (QWidget* w : {static_cast<QWidget*>(table()), child<QWidget>(periods, "cmdToday")}) {
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(Periods, DaysMoveAndTodayIsTheFormsZonesDate) {
+    enterExample();
+    trigger(proceed(), "mnuPeriods");
+    FrmPeriods* periods = windows.periods();
+    ASSERT_NE(periods, nullptr);
+
+    click(periods, "cmdNextDay");
+    EXPECT_EQ(periods->date(), (Date{2024, 3, 6}));
+    EXPECT_TRUE(child<QLabel>(periods, "lblDay")->text().endsWith("March/6/2024"));
+    const Outcome sixth = Evaluate(OnDate(main()->values(), {2024, 3, 6}));
+    ASSERT_TRUE(std::holds_alternative<Evaluation>(sixth));
+    ASSERT_GE(periods->timeOfWorkRow(), 0);
+    EXPECT_EQ(cell(periods->timeOfWorkRow(), 3),
+              PeriodText(std::get<Evaluation>(sixth).result.period));
+    EXPECT_EQ(selectedRow(), periods->timeOfWorkRow());
+
+    click(periods, "cmdPreviousDay");
+    click(periods, "cmdPreviousDay");
+    EXPECT_EQ(periods->date(), (Date{2024, 3, 4}));
+
+    // 20:00 Greenwich time on 4 March is 1:30 on 5 March in India.
+    clock =
+        FixedClock(std::chrono::sys_days{std::chrono::year{2024} / 3 / 4} + std::chrono::hours{20});
+    click(periods, "cmdToday");
+    EXPECT_EQ(periods->date(), (Date{2024, 3, 5}));
+
+    QPointer<FrmPeriods> closing = periods;
+    QTest::keyClick(table(), Qt::Key_Escape);
+    FinishUnloading();
+    EXPECT_TRUE(closing.isNull());
+}
+
+TEST_F(Periods, BeforeSunriseTheNightThatHoldsItComesFirst) {
+    enterExample();
+    pick("cboHour", "3");
+    trigger(proceed(), "mnuPeriods");
+    FrmPeriods* periods = windows.periods();
+    ASSERT_NE(periods, nullptr);
+    const int row = periods->timeOfWorkRow();
+    ASSERT_GE(row, 0);
+    EXPECT_TRUE(cell(0, 0).startsWith("Night before")) << cell(0, 0).toStdString();
+    EXPECT_TRUE(cell(row, 0).startsWith("Night before")) << cell(row, 0).toStdString();
+    EXPECT_EQ(cell(row, 3), child<QLabel>(windows.display(), "lblChaghodiya")->text());
+    EXPECT_EQ(selectedRow(), row);
+}
+
+TEST_F(Periods, ThePlanEntriesOfAnInvalidFormShowProceedsMessage) {
+    click(main(), "cmdRashi");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const Shown proceeds = boxes.shown[0];
+    for (const char* entry : {"mnuPeriods", "mnuCalendar"}) {
+        boxes.shown.clear();
+        box("txtLatD")->setFocus();
+        trigger(main(), entry);
+        EXPECT_EQ(boxes.shown, std::vector<Shown>{proceeds}) << entry;
+        EXPECT_EQ(main()->focusWidget(), box("txtName")) << entry;
+    }
+    EXPECT_EQ(windows.periods(), nullptr);
+    EXPECT_EQ(calendarDialogs.asked, 0);
+    EXPECT_TRUE(main()->isVisible());
+
+    // A valid form opens the window and leaves the input window as it is.
+    enterExample();
+    trigger(main(), "mnuPeriods");
+    ASSERT_NE(windows.periods(), nullptr);
+    EXPECT_EQ(windows.periods()->date(), (Date{2024, 3, 5}));
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_EQ(windows.display(), nullptr);
+}
+
+TEST_F(Periods, CalendarIsWrittenWholeAndCountsItsEvents) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    enterExample();
+    FrmDisplay* display = proceed();
+    ASSERT_NE(display, nullptr);
+    calendarDialogs.days = 3;
+    calendarDialogs.file = dir.filePath("plan.ics");
+    trigger(display, "mnuCalendar");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, Icon::Information);
+    const QRegularExpressionMatch count =
+        QRegularExpression("^(\\d+) favorable periods of 3 days").match(boxes.shown[0].text);
+    ASSERT_TRUE(count.hasMatch()) << boxes.shown[0].text.toStdString();
+
+    QFile file(calendarDialogs.file);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_EQ(written.count("BEGIN:VEVENT\r\n"), count.captured(1).toInt());
+    EXPECT_EQ(written.count("END:VEVENT\r\n"), count.captured(1).toInt());
+    EXPECT_GT(count.captured(1).toInt(), 0);
+    // The same bytes as velnora-cli's calendar of the same values and moment.
+    const std::vector<DayListing> days = ListDays(main()->values(), 3);
+    CalendarRequest request;
+    request.days = days;
+    request.stamp = clock.now();
+    std::ostringstream expected;
+    WriteCalendar(expected, request);
+    EXPECT_EQ(written.toStdString(), expected.str());
+
+    // A folder that does not exist: the reason, and no file.
+    boxes.shown.clear();
+    calendarDialogs.file = dir.filePath("missing/plan.ics");
+    trigger(display, "mnuCalendar");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, Icon::Critical);
+    EXPECT_TRUE(boxes.shown[0].text.contains("missing/plan.ics"))
+        << boxes.shown[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(calendarDialogs.file));
+
+    // Cancel asks nothing more and writes nothing.
+    boxes.shown.clear();
+    calendarDialogs.days.reset();
+    calendarDialogs.asked = 0;
+    trigger(display, "mnuCalendar");
+    EXPECT_EQ(calendarDialogs.asked, 1);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace velnora::test
