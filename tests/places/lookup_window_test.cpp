@@ -55,8 +55,11 @@ places::SearchResult SearchExcerpt(const QString& text) {
 class LookupWindowTest : public ::testing::Test {
 protected:
     void TearDown() override {
+        // Only windows nobody owns: a list's popup is a window too, but its list deletes it.
         QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->parentWidget()) windows.append(w);
+        }
         for (const QPointer<QWidget>& w : windows) delete w.data();
     }
 
