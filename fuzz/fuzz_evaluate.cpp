@@ -19,11 +19,18 @@ void Check(bool condition) {
 
 // The evaluation's refusals among the program's messages.
 const std::set<MessageId> kRefusals = {
-    MessageId::EnterName,           MessageId::LongitudeDegrees,
-    MessageId::LongitudeMinutes,    MessageId::LatitudeDegrees,
-    MessageId::LatitudeMinutes,     MessageId::CorrectDateOfWork,
-    MessageId::CorrectTimeOfWork,   MessageId::EnterTimeZone,
-    MessageId::SunDoesNotRiseOrSet, MessageId::SunTimesNotOnThisDate,
+    MessageId::EnterName,
+    MessageId::LongitudeDegrees,
+    MessageId::LongitudeMinutes,
+    MessageId::LatitudeDegrees,
+    MessageId::LatitudeMinutes,
+    MessageId::CorrectDateOfWork,
+    MessageId::CorrectTimeOfWork,
+    MessageId::EnterTimeZone,
+    MessageId::SunDoesNotRiseOrSet,
+    MessageId::SunTimesNotOnThisDate,
+    MessageId::NeighbourSunSetAfterMidnight,
+    MessageId::CheckZoneSign,
 };
 
 }  // namespace

@@ -22,7 +22,7 @@ struct ZoneClock::Zone {
 ZoneClock::ZoneClock(std::string_view zoneId) {
     if (!IsKnownZoneId(FromUtf8(zoneId))) return;
     QTimeZone zone(FromUtf8(zoneId).toUtf8());
-    if (zone.isValid()) zone_ = std::make_shared<const Zone>(Zone{std::move(zone)});
+    if (zone.isValid()) zone_ = std::make_shared<const Zone>(Zone{zone});
 }
 
 std::optional<ZoneOffset> ZoneClock::OffsetAt(int year, int month, int day, int hour, int minute,

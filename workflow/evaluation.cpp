@@ -35,7 +35,7 @@ std::int64_t AroundTheClock(std::int64_t a, std::int64_t b) {
 // for every 15 degrees) while the same zone of the other sign lies close to it.
 // India typed as hours 5, minutes 30 at 72 degrees east is one.
 bool ZoneSignLooksTurned(const GeoPosition& at, const ZoneOffset& zone) {
-    constexpr std::int64_t kNear = 3 * 3600;  // no zone keeps its clocks farther off
+    constexpr std::int64_t kNear = std::int64_t{3} * 3600;  // no zone keeps its clocks farther off
     const double degrees = (at.lonDegrees + at.lonMinutes / 60.0) * (at.east ? 1 : -1);
     const auto own = static_cast<std::int64_t>(std::lround(degrees * 240));  // seconds east
     const std::int64_t typed = -ZoneSeconds(zone);
@@ -45,7 +45,7 @@ bool ZoneSignLooksTurned(const GeoPosition& at, const ZoneOffset& zone) {
 // The sunset of a day that runs backwards fell after its midnight and was
 // wrapped onto the morning; a sunrise wrapped from the evening before lies late.
 bool SunSetAfterMidnight(const SunTimes& day) {
-    constexpr std::int64_t kNoon = 12 * 3600;
+    constexpr std::int64_t kNoon = std::int64_t{12} * 3600;
     return day.sunset - LocalDateTime::From(day.sunset.date(), {}) < kNoon &&
            day.sunrise - LocalDateTime::From(day.sunrise.date(), {}) < kNoon;
 }
