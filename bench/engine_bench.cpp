@@ -78,7 +78,7 @@ void BM_Evaluate(benchmark::State& state) {
     const FormValues f = testing_support::Ahmedabad(2024, 3, 5, 9, 5, 0);
     for (auto _ : state) {
         const Outcome outcome = Evaluate(f);
-        benchmark::DoNotOptimize(ResultTexts(std::get<Evaluation>(outcome).result));
+        benchmark::DoNotOptimize(english::ResultTexts(std::get<Evaluation>(outcome).result));
     }
 }
 BENCHMARK(BM_Evaluate);

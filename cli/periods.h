@@ -14,6 +14,9 @@
 
 namespace velnora::cli {
 
+// velnora-cli speaks English only.
+using namespace english;
+
 inline constexpr std::string_view kDayPeriodsHeading = "Day periods (sunrise to sunset):";
 inline constexpr std::string_view kNightPeriodsHeading =
     "Night periods (sunset to next sunrise; after midnight by the next date's weekday):";

@@ -96,8 +96,6 @@ QString LocaleDate(const QLocale& locale, const Date& d) {
 
 }  // namespace
 
-inline namespace window_texts {
-
 QString MonthText(int month) {
     if (month < 1 || month > kMonthsInList) return {};
     return QCoreApplication::translate("Months", kMonths[month - 1]);
@@ -182,5 +180,4 @@ std::array<QString, kResultLabels.size()> ResultTexts(const EvaluationResult& r)
             PeriodText(r.period)};
 }
 
-}  // namespace window_texts
 }  // namespace velnora

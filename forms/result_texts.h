@@ -18,11 +18,6 @@
 
 namespace velnora {
 
-// The windows' words carry names that velnora-cli's English words (planning's
-// english.h) carry too; their own inline namespace keeps the two apart when a
-// program links both.
-inline namespace window_texts {
-
 QString MonthText(int month);  // 1 = January ... 12 = December, as cboMonth lists them
 QString PeriodText(std::optional<Choghadiya> name);  // empty when there is none
 QString VerdictText(Verdict verdict);                // the result window's sentence
@@ -37,5 +32,4 @@ QString CoordinateText(const Angle& coordinate);
 // The sixteen texts of frmDisplay in the order of kResultLabels.
 std::array<QString, kResultLabels.size()> ResultTexts(const EvaluationResult& result);
 
-}  // namespace window_texts
 }  // namespace velnora

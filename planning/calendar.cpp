@@ -11,6 +11,8 @@
 namespace velnora {
 namespace {
 
+using namespace english;
+
 std::string UtcStamp(std::int64_t utcSeconds) {
     const LocalDateTime t{utcSeconds};
     const Date d = t.date();

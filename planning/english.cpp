@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace velnora {
+namespace velnora::english {
 namespace {
 
 constexpr std::array<std::string_view, kChoghadiyaCount> kPeriodNames = {
@@ -199,4 +199,4 @@ std::array<std::string, kResultLabels.size()> ResultTexts(const EvaluationResult
             std::string(PeriodName(r.period))};
 }
 
-}  // namespace velnora
+}  // namespace velnora::english

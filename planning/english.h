@@ -12,7 +12,9 @@
 
 #include "workflow/evaluation.h"
 
-namespace velnora {
+// The English words are a namespace of their own: the windows' translated words
+// carry the same names.
+namespace velnora::english {
 
 // cboMonth's entries, January first: the names --month takes.
 inline constexpr std::array<std::string_view, kMonthsInList> kMonthNames = {
@@ -47,4 +49,4 @@ std::string CoordinateText(const Angle& c);         // "23° 2' N"
 std::array<std::string, kResultLabels.size()> ResultTexts(
     const EvaluationResult& result, const DateTimeFormatter& time = UsGeneralDate);
 
-}  // namespace velnora
+}  // namespace velnora::english
