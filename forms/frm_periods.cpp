@@ -133,33 +133,30 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
 
 void FrmPeriods::showFor(const FormValues& form) {
     form_ = form;
-    Date date = DateOfWork(form);
     const Outcome outcome = Evaluate(form);
-    if (const auto* work = std::get_if<Evaluation>(&outcome)) {
-        zone_ = work->zone;
-        date = work->result.dateOfWork;  // the date the evaluation took
-    }
-    QString place = QString::fromStdString(form.city);
-    if (const auto* work = std::get_if<Evaluation>(&outcome)) {
+    const auto* work = std::get_if<Evaluation>(&outcome);
+    QString place = QString::fromStdString(form.city).trimmed();
+    if (work) {
         const QString at = CoordinateText(work->result.latitude) + QStringLiteral(", ") +
                            CoordinateText(work->result.longitude);
-        place = place.trimmed().isEmpty() ? at : tr("%1 (%2)").arg(place.trimmed(), at);
+        place = place.isEmpty() ? at : tr("%1 (%2)").arg(place, at);
     }
     lblPlace_->setText(place);
     lblPlace_->setAccessibleName(place);
-    showDate(date);
+    // The date the evaluation took.
+    render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmPeriods::showDate(const Date& date) {
+void FrmPeriods::showDate(const Date& date) { render(date, Evaluate(OnDate(form_, date))); }
+
+void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     date_ = date;
     timeOfWorkRow_ = -1;
     const QDate shown(date.year, date.month, date.day);
     lblDay_->setText(tr("%1, %2").arg(QLocale().dayName(shown.dayOfWeek()), DateOfWorkText(date)));
     lblDay_->setAccessibleName(lblDay_->text());
 
-    const FormValues dated = OnDate(form_, date);
-    const Outcome outcome = Evaluate(dated);
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
     if (work) zone_ = work->zone;
 
@@ -188,7 +185,7 @@ void FrmPeriods::showDate(const Date& date) {
     }
 
     if (work) {
-        showNext(dated, *work);
+        showNext(OnDate(form_, date), *work);
     } else {
         if (next.isEmpty()) next = MessageTr(std::get<Failure>(outcome).message.id);
         lblNext_->setText(next);

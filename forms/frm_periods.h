@@ -37,6 +37,8 @@ protected:
 
 private:
     void showDate(const Date& date);
+    // The periods of `date` from the form's evaluation `outcome` on that date.
+    void render(const Date& date, const Outcome& outcome);
     void cmdPreviousDay_Click();
     void cmdNextDay_Click();
     void cmdToday_Click();
