@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "cli/periods.h"
+#include "cli/write_failure.h"
 #include "files/replace_file.h"
 #include "planning/calendar.h"
 #include "workflow/numbers.h"
@@ -359,13 +360,13 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         return finish();
     }
     int events = 0;
-    std::string reason;
     const auto write = [&](std::ostream& file) {
         events = WriteCalendar(file, request);
         return static_cast<bool>(file);
     };
-    if (!ReplaceFile(o.plan.ics, write, reason)) {
-        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << ": " << reason << '\n';
+    if (const auto failure = ReplaceFile(o.plan.ics, write)) {
+        err << "velnora-cli: cannot write " << Visible(o.plan.ics) << ": "
+            << WriteFailureText(*failure) << '\n';
         return kCannotWrite;
     }
     if (!o.table) {

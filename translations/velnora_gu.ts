@@ -269,6 +269,62 @@
         <source>%1 favorable periods of %2 days were written to %3.</source>
         <translation>%2 દિવસનાં %1 શુભ ચોઘડિયાં %3 માં લખાયાં.</translation>
     </message>
+    <message>
+        <source>the contents could not be written in full</source>
+        <translation>પૂરી સામગ્રી લખી શકાઈ નહીં</translation>
+    </message>
+    <message>
+        <source>a link another user made in a shared folder is not followed</source>
+        <translation>વહેંચાયેલા ફોલ્ડરમાં બીજા વપરાશકર્તાએ બનાવેલી કડીને અનુસરવામાં આવતી નથી</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>આ સામાન્ય ફાઇલ નથી</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>આ એક ફોલ્ડર છે</translation>
+    </message>
+    <message>
+        <source>the file is read-only for this user</source>
+        <translation>આ ફાઇલ આ વપરાશકર્તા માટે ફક્ત વાંચવા માટે છે</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>પરવાનગી નથી</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>ફાઇલ સિસ્ટમ ફક્ત વાંચવા માટે છે</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>ડિસ્ક પર જગ્યા બાકી નથી</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>આવી કોઈ ફાઇલ કે ફોલ્ડર નથી</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>ફાઇલનું નામ ખૂબ લાંબું છે</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>કડીઓના ઘણા બધા સ્તર છે</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>ફાઇલ ખૂબ મોટી છે</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>ઇનપુટ/આઉટપુટ ભૂલ</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>સિસ્ટમ ભૂલ %1</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Banners</name>

@@ -269,6 +269,62 @@
         <source>%1 favorable periods of %2 days were written to %3.</source>
         <translation>%2 दिनों के %1 शुभ चौघड़िया %3 में लिखे गए।</translation>
     </message>
+    <message>
+        <source>the contents could not be written in full</source>
+        <translation>पूरी सामग्री नहीं लिखी जा सकी</translation>
+    </message>
+    <message>
+        <source>a link another user made in a shared folder is not followed</source>
+        <translation>साझा फ़ोल्डर में किसी दूसरे उपयोगकर्ता की बनाई कड़ी का अनुसरण नहीं किया जाता</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>यह एक फ़ोल्डर है</translation>
+    </message>
+    <message>
+        <source>the file is read-only for this user</source>
+        <translation>यह फ़ाइल इस उपयोगकर्ता के लिए केवल पढ़ने हेतु है</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>अनुमति नहीं है</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>फ़ाइल सिस्टम केवल पढ़ने हेतु है</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>डिस्क पर जगह नहीं बची</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>ऐसी कोई फ़ाइल या फ़ोल्डर नहीं है</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>फ़ाइल का नाम बहुत लंबा है</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>कड़ियों के बहुत अधिक स्तर हैं</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>फ़ाइल बहुत बड़ी है</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>इनपुट/आउटपुट त्रुटि</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>सिस्टम त्रुटि %1</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Banners</name>

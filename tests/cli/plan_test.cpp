@@ -305,26 +305,22 @@ TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
     const std::vector<DayListing> days = ListDays(PlanForm(options), 2);
     ASSERT_FALSE(days[0].failure);
     const CalendarRequest request{days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
-    const bool cut = ReplaceFile(
-        file.string(),
-        [&](std::ostream& out) {
-            FailingAfter full(out, 600);
-            std::ostream limited(&full);
-            WriteCalendar(limited, request);
-            return static_cast<bool>(limited);
-        },
-        error);
-    EXPECT_FALSE(cut);
-    EXPECT_FALSE(error.empty());
+    const auto cut = ReplaceFile(file.string(), [&](std::ostream& out) {
+        FailingAfter full(out, 600);
+        std::ostream limited(&full);
+        WriteCalendar(limited, request);
+        return static_cast<bool>(limited);
+    });
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(cut->kind, WriteFailureKind::Incomplete);
     EXPECT_EQ(contents(), before);
     EXPECT_EQ(entries(), 1) << "a temporary file was left behind";
 
     std::ostringstream whole;
     WriteCalendar(whole, request);
-    ASSERT_TRUE(ReplaceFile(
-        file.string(), [&](std::ostream& out) { return static_cast<bool>(out << whole.str()); },
-        error))
-        << error;
+    const auto failure = ReplaceFile(
+        file.string(), [&](std::ostream& out) { return static_cast<bool>(out << whole.str()); });
+    ASSERT_FALSE(failure.has_value()) << static_cast<int>(failure->kind);
     EXPECT_EQ(contents(), whole.str());
     EXPECT_EQ(entries(), 1);
     EXPECT_EQ(fs::status(file).permissions(),
