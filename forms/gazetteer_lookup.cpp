@@ -22,7 +22,9 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
             places::IndexProblem why;
             const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
             if (!gazetteer) throw UnusableIndex(why);
-            return gazetteer->Search(text, kMostPlaces);
+            places::SearchResult found = gazetteer->Search(text, kMostPlaces);
+            if (!gazetteer->Intact(&why)) throw UnusableIndex(why);  // rewritten under it
+            return found;
         };
     }
 }

@@ -2,9 +2,18 @@
 // Opening the index: only a regular file is read, it is mapped read-only, and
 // every table the header names is checked, in 64-bit arithmetic, to lie inside
 // the mapping before a search reads it. Before each search the file is looked at
-// again; one replaced or rewritten is mapped anew, so a search never reads pages
-// of a file that has shrunk under it.
+// again; one replaced or rewritten is mapped anew, so a search never starts on
+// pages of a file that has shrunk under it.
+//
+// A file cut short or rewritten (a copy over it) while a search reads it takes
+// pages away from under the search, whose next read of one raises SIGBUS. A
+// handler puts a page of zeros in the place of such a page, inside the mappings
+// of an index only, and marks the mapping torn; every read the search makes is
+// checked against the tables' bounds, so zeros (or the new bytes of a rewrite)
+// cannot take it outside them. Intact() then tells the caller that the file
+// changed under the search, whose answer is void: the index is damaged.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +21,10 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cstring>
+#include <mutex>
 
 #include "places/index_view.h"
 
@@ -30,18 +42,94 @@ struct FileIdentity {
     }
 };
 
+namespace {
+
+// The mapped indexes the SIGBUS handler may mend, with whether it did. A signal
+// handler can reach nothing but process-wide state, so this table is the one
+// piece of it: a slot is taken by a mapping for its life.
+struct GuardedRange {
+    std::atomic<uintptr_t> begin{0}, end{0};
+    std::atomic<bool> torn{false};
+};
+constexpr std::size_t kGuardedRanges = 16;
+struct BusGuard {
+    std::array<GuardedRange, kGuardedRanges> ranges;
+    struct sigaction previous {};
+    uintptr_t pageSize = 4096;
+};
+constinit BusGuard guard;
+
+void OnBusError(int signal, siginfo_t* info, void* context) {
+    const auto at = reinterpret_cast<uintptr_t>(info->si_addr);
+    for (GuardedRange& r : guard.ranges) {
+        const uintptr_t begin = r.begin.load(), end = r.end.load();
+        if (begin == 0 || at < begin || at >= end) continue;
+        // The read starts again once this returns, now on zeros.
+        void* page = reinterpret_cast<void*>(at & ~(guard.pageSize - 1));
+        if (mmap(page, guard.pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
+            MAP_FAILED) {
+            r.torn.store(true);
+            return;
+        }
+    }
+    // Not an index's page: as if this handler were not there.
+    const struct sigaction& before = guard.previous;
+    if ((before.sa_flags & SA_SIGINFO) != 0 && before.sa_sigaction) {
+        before.sa_sigaction(signal, info, context);
+    } else if (before.sa_handler != SIG_DFL && before.sa_handler != SIG_IGN) {
+        before.sa_handler(signal);
+    } else {
+        // The read faults again and ends the process as SIGBUS does.
+        ::signal(SIGBUS, SIG_DFL);
+    }
+}
+
+// A slot for the mapping at [data, data + size), or -1 when all are taken (the
+// mapping is then read unguarded).
+int Guard(void* data, std::size_t size) {
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        guard.pageSize = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+        struct sigaction action {};
+        action.sa_sigaction = OnBusError;
+        action.sa_flags = SA_SIGINFO;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGBUS, &action, &guard.previous);
+    });
+    const auto begin = reinterpret_cast<uintptr_t>(data);
+    for (std::size_t i = 0; i < kGuardedRanges; ++i) {
+        GuardedRange& r = guard.ranges[i];
+        uintptr_t free = 0;
+        if (r.begin.compare_exchange_strong(free, begin)) {
+            r.torn.store(false);
+            r.end.store(begin + size);
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
 struct Gazetteer::Mapping {
     QString path;  // empty for an index in memory
     FileIdentity identity;
     void* data = nullptr;
     std::size_t size = 0;
+    int guarded = -1;  // its slot in the SIGBUS handler's table
 
     Mapping() = default;
     Mapping(const Mapping&) = delete;
     Mapping& operator=(const Mapping&) = delete;
     ~Mapping() {
+        if (guarded >= 0) {
+            guard.ranges[guarded].end.store(0);
+            guard.ranges[guarded].begin.store(0);
+        }
         if (data) munmap(data, size);
     }
+    // Pages of it vanished under a read, which then read zeros.
+    bool torn() const { return guarded >= 0 && guard.ranges[guarded].torn.load(); }
 };
 
 namespace {
@@ -128,6 +216,7 @@ std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, IndexProblem* probl
     close(fd);
     if (data == MAP_FAILED) return fail(Kind::Unreadable);
     m->data = data;
+    m->guarded = Guard(data, m->size);
     // A search reads a few scattered pages; reading ahead around each, or mapping
     // the file's cached pages as huge pages, would only grow the resident memory.
     madvise(data, m->size, MADV_RANDOM);
@@ -183,7 +272,7 @@ bool Gazetteer::Refresh(IndexProblem* problem) const {
     const QString path = mapping_->path;
     struct stat st {};
     if (stat(QFile::encodeName(path).constData(), &st) == 0 &&
-        IdentityOf(st) == mapping_->identity && d_) {
+        IdentityOf(st) == mapping_->identity && d_ && !mapping_->torn()) {
         return true;
     }
     // Replaced (another inode) or rewritten in place: the old mapping may now
@@ -200,6 +289,17 @@ bool Gazetteer::Refresh(IndexProblem* problem) const {
     mapping_ = std::move(again->mapping_);
     d_ = std::move(again->d_);
     return true;
+}
+
+bool Gazetteer::Intact(IndexProblem* problem) const {
+    if (!mapping_) return static_cast<bool>(d_);
+    struct stat st {};
+    if (d_ && !mapping_->torn() && stat(QFile::encodeName(mapping_->path).constData(), &st) == 0 &&
+        IdentityOf(st) == mapping_->identity) {
+        return true;
+    }
+    Report(problem, Kind::Damaged, mapping_->path);
+    return false;
 }
 
 int Gazetteer::size() const { return d_ ? static_cast<int>(d_->places.size()) : 0; }

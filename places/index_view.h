@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,9 +61,14 @@ struct Gazetteer::Data {
     const char* strings = nullptr;
     uint32_t stringsSize = 0;
 
-    // The NUL-terminated text at `offset`; the pool ends with a NUL.
+    // The NUL-terminated text at `offset`. The pool ends with a NUL when it is
+    // opened, but a file rewritten under a search may no longer: the text stops at
+    // the pool's end all the same.
     std::string_view Str(uint32_t offset) const {
-        return offset < stringsSize ? std::string_view(strings + offset) : std::string_view();
+        return offset < stringsSize
+                   ? std::string_view(strings + offset,
+                                      strnlen(strings + offset, stringsSize - offset))
+                   : std::string_view();
     }
     std::string_view KeyText(const index::KeyRecord& k) const { return Str(k.key); }
     static uint32_t PlaceOf(const index::KeyRecord& k) { return k.place & index::kPlaceMask; }

@@ -115,6 +115,11 @@ public:
     // index from memory never changes.
     bool Refresh(IndexProblem* problem = nullptr) const;
 
+    // Whether the file is still as the last search found it. False, with the
+    // index damaged, when it was cut short or rewritten while that search read it:
+    // its answer is void (the next search opens the file again).
+    bool Intact(IndexProblem* problem = nullptr) const;
+
     int size() const;  // number of places
 
     struct Data;

@@ -55,6 +55,11 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
     const SearchResult found = gazetteer->Search(
         QString::fromUtf8(placeText.data(), static_cast<qsizetype>(placeText.size())),
         kMostOthers + 1);
+    if (!gazetteer->Intact(&why)) {  // rewritten under the search
+        r.outcome = Resolution::NoGazetteer;
+        r.others.push_back(EnglishReason(why).toStdString());
+        return r;
+    }
 
     QDate date(year, month, day);
     if (!date.isValid()) date = QDate(year, month, 1);

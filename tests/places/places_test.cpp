@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/places.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 #include "places/fold.h"
 #include "places/index_format.h"
@@ -348,6 +354,61 @@ TEST(Gazetteer, FollowsTheFileWhenItIsReplacedOrRewritten) {
               0);
     EXPECT_EQ(pune(), 1);
     EXPECT_EQ(g->size(), 32 + 21);
+}
+
+// A copy over the index (cut short, then written in full again, over and over)
+// while searches run: each search answers from the whole file or finds the
+// index damaged, and none brings the process down.
+TEST(Gazetteer, AnIndexRewrittenUnderASearchIsDamagedNotACrash) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("gazetteer.idx"));
+    QFile world(QStringLiteral(VELNORA_WORLD_INDEX));  // pages enough for a search to span
+    ASSERT_TRUE(world.open(QIODevice::ReadOnly));
+    const QByteArray whole = world.readAll();
+    const auto copyOver = [&](qsizetype bytes) {
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) return;
+        for (qsizetype done = 0; done < bytes;) {
+            const ssize_t n =
+                ::write(fd, whole.constData() + done, static_cast<std::size_t>(bytes - done));
+            if (n <= 0) break;
+            done += n;
+        }
+        ::close(fd);
+    };
+    copyOver(whole.size());
+    const std::unique_ptr<Gazetteer> g = Gazetteer::Open(path);
+    ASSERT_NE(g, nullptr);
+
+    std::atomic<bool> stop{false};
+    std::thread copier([&] {
+        // The file stays whole for a moment of varying length, so that searches
+        // begin on it and the next copy, which first cuts it to nothing, lands in
+        // the middle of one.
+        for (int i = 0; !stop.load(); ++i) {
+            std::this_thread::sleep_for(std::chrono::microseconds(i % 7 * 40));
+            copyOver(whole.size());
+        }
+    });
+    int answered = 0, damaged = 0;
+    const QDeadlineTimer deadline(60000);
+    while ((answered < 100 || damaged < 100) && !deadline.hasExpired()) {
+        const SearchResult found = g->Search(QStringLiteral("Pune Maharashtra India"));
+        IndexProblem why;
+        if (g->Intact(&why)) {
+            EXPECT_EQ(found.places.size(), 1);
+            ++answered;
+        } else {
+            EXPECT_EQ(why.kind, Problem::Damaged);
+            ++damaged;
+        }
+    }
+    stop.store(true);
+    copier.join();
+    EXPECT_GE(damaged, 100) << "too few searches saw the file change within a minute";
+    EXPECT_GE(answered, 100) << "too few searches read the whole file within a minute";
 }
 
 TEST(Fold, DropsCaseAccentsAndPunctuation) {
