@@ -54,7 +54,9 @@ const std::array<MessageEntry, kMessageCount> kMessages = {{
     {AlreadyRunning, Icon::Information,
      QT_TRANSLATE_NOOP("Messages", "Application is already running")},
     {CannotCheckRunning, Icon::Information,
-     QT_TRANSLATE_NOOP("Messages", "Application cannot check whether it is already running")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "Application cannot check whether it is already running: "
+                       "no lock file can be made in %1")},
     {UpdateQuestion, Icon::Information,
      QT_TRANSLATE_NOOP(
          "Messages",

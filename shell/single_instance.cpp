@@ -37,11 +37,24 @@ bool IsOwnedAndClosed(const struct stat& info) {
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
+// Whether this user may make a file in the folder (one of theirs made read-only
+// cannot hold a lock, and the next folder is tried).
+bool MayWriteIn(const QByteArray& folder) {
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// The folder the lock would live in when none will do, named in the message.
+QString WantedPrivateFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/velnora");
+}
+
 QString RuntimeFolder() {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     struct stat info {};
     if (!folder.startsWith(QLatin1Char('/')) ||
-        ::stat(QFile::encodeName(folder).constData(), &info) != 0 || !IsOwnedAndClosed(info)) {
+        ::stat(QFile::encodeName(folder).constData(), &info) != 0 || !IsOwnedAndClosed(info) ||
+        !MayWriteIn(QFile::encodeName(folder))) {
         return QString();
     }
     return folder;
@@ -60,7 +73,7 @@ bool MakePrivateFolder(const QString& folder) {
     bool ok = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
     if (ok && (info.st_mode & 077) != 0) ok = ::fchmod(fd, 0700) == 0;
     ::close(fd);
-    return ok;
+    return ok && MayWriteIn(name);
 }
 
 }  // namespace
@@ -154,6 +167,11 @@ InstanceLock::InstanceLock(const QString& path, const QString& fallbackPath)
 
 InstanceLock::~InstanceLock() = default;
 
+QString InstanceLock::folder() const {
+    const Candidate& last = fallback_ ? *fallback_ : *primary_;
+    return last.path.isEmpty() ? WantedPrivateFolder() : QFileInfo(last.path).path();
+}
+
 LockState InstanceLock::tryAcquire() {
     if (held_) return LockState::Held;
     LockState state = primary_->tryLock();
@@ -170,7 +188,8 @@ bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes) {
             ShowMessage(boxes, nullptr, MessageId::AlreadyRunning);
             break;
         case LockState::Unavailable:
-            ShowMessage(boxes, nullptr, MessageId::CannotCheckRunning);
+            ShowMessage(boxes, nullptr, MessageId::CannotCheckRunning,
+                        QDir::toNativeSeparators(lock.folder()));
             break;
     }
     return false;

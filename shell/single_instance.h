@@ -36,7 +36,8 @@ public:
     static QString FallbackPath();
     // "velnora" under the user's cache folder, or else under the config folder:
     // made with mode 0700 when missing, and taken only when it is a folder (not a
-    // link) that this user owns and no one else may enter. Empty when neither is.
+    // link) that this user owns, may write in, and no one else may enter. Empty
+    // when neither is.
     static QString PrivateFolder();
 
     // `fallbackPath` is tried when `path` cannot hold a lock; empty for none.
@@ -47,6 +48,9 @@ public:
 
     // Held when this process holds the lock, now or already.
     LockState tryAcquire();
+    // The folder of the last path tried; the private folder wanted under the
+    // cache folder when there was no path at all.
+    QString folder() const;
 
 private:
     struct Candidate;
@@ -55,8 +59,9 @@ private:
 };
 
 // True when this is the only copy. Otherwise shows "Application is already
-// running" (or, when no lock can be had at all, that this cannot be checked) with
-// the information icon and returns false; the other copy is left alone.
+// running" (or, when no lock can be had at all, that this cannot be checked, and in
+// which folder) with the information icon and returns false; the other copy is
+// left alone.
 bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes);
 
 }  // namespace velnora

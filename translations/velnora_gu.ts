@@ -105,10 +105,6 @@
         <translation>પ્રોગ્રામ પહેલેથી ચાલી રહ્યો છે</translation>
     </message>
     <message>
-        <source>Application cannot check whether it is already running</source>
-        <translation>પ્રોગ્રામ તપાસી શકતો નથી કે તે પહેલેથી ચાલી રહ્યો છે કે નહીં</translation>
-    </message>
-    <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>આ સોફ્ટવેરનું નવું સંસ્કરણ ઉપલબ્ધ હોઈ શકે છે<byte value="xd"/>શું તમે અપડેટ તપાસવા માગો છો?</translation>
     </message>
@@ -143,6 +139,10 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>કૃપા કરીને તમારા મિત્રનો ઇમેઇલ લખો</translation>
+    </message>
+    <message>
+        <source>Application cannot check whether it is already running: no lock file can be made in %1</source>
+        <translation>પ્રોગ્રામ તપાસી શકતો નથી કે તે પહેલેથી ચાલી રહ્યો છે કે નહીં: %1 માં લૉક ફાઇલ બનાવી શકાતી નથી</translation>
     </message>
 </context>
 <context>

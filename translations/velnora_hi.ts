@@ -105,10 +105,6 @@
         <translation>प्रोग्राम पहले से चल रहा है</translation>
     </message>
     <message>
-        <source>Application cannot check whether it is already running</source>
-        <translation>प्रोग्राम यह जाँच नहीं सकता कि वह पहले से चल रहा है या नहीं</translation>
-    </message>
-    <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है<byte value="xd"/>क्या आप अपडेट देखना चाहते हैं?</translation>
     </message>
@@ -143,6 +139,10 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>कृपया अपने मित्र का ईमेल लिखें</translation>
+    </message>
+    <message>
+        <source>Application cannot check whether it is already running: no lock file can be made in %1</source>
+        <translation>प्रोग्राम यह जाँच नहीं सकता कि वह पहले से चल रहा है या नहीं: %1 में लॉक फ़ाइल नहीं बनाई जा सकती</translation>
     </message>
 </context>
 <context>

@@ -179,9 +179,11 @@ TEST_F(SingleInstanceTest, LockPathThatCannotHoldALockFallsBack) {
 
         const HelperRun nowhere = RunHelper(LockPath(), "check");
         EXPECT_EQ(nowhere.status, 1) << name;
+        // The message names the folder no lock could be made in.
         EXPECT_EQ(nowhere.output,
-                  QStringLiteral("Application cannot check whether it is already running "
-                                 "[information]"))
+                  QStringLiteral("Application cannot check whether it is already running: no "
+                                 "lock file can be made in %1 [information]")
+                      .arg(dir_.path()))
             << name;
     }
 }
