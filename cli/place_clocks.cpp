@@ -112,6 +112,10 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
             err << "velnora-cli: " << typed << " does not exist in " << zoneId
                 << " (the clocks skip it); taken as " << UsGeneralDate(ReadingOf(m->local))
                 << ", at " << UtcOffsetText(m->local.zone) << '\n';
+            // The reading named there is the one evaluated: across Samoa's skipped
+            // date its weekday is another.
+            SetTimeOfWork(o.form, {m->local.year, m->local.month, m->local.day},
+                          {m->local.hour, m->local.minute, m->local.second});
         }
     }
     ZoneForDate zoneFor = [tz, now](const Date& d, FormValues& f) {

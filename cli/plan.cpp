@@ -63,21 +63,35 @@ std::string PastLastDate(const FormValues& form, int count) {
 int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
               const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
     const auto next = FindNext(form, Wanted(o.plan.wanted), clocks.zoneFor);
-    if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
-        err << "No " << o.plan.wanted << " period from the time of work to "
-            << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
-        return kPastLastDate;
-    }
     const LocalDateTime typed =
         LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
     if (!next) {
+        // No period: the reason on standard error, and in the JSON as --days puts it.
+        std::string why;
+        int status = kNoneWithinDays;
         const std::string from =
             work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
-        err << MessageWith(
-                   MessageId::NoPeriodFound,
-                   {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
-            << '\n';
-        return kNoneWithinDays;
+        if (!IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
+            why = "No " + o.plan.wanted + " period from the time of work to " +
+                  DateText(kLastListedDate) + ", the last date that can be evaluated";
+            status = kPastLastDate;
+        } else {
+            why = MessageWith(
+                MessageId::NoPeriodFound,
+                {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))});
+        }
+        if (o.json) {
+            out << "{\n";
+            WritePlace(out, o);
+            out << "  \"timeOfWork\": " << JsonQuote(from) << ",\n";
+            if (work) {
+                out << "  \"timeOfWorkIso\": " << JsonQuote(clocks.Iso(work->zone)(work->WorkTime))
+                    << ",\n";
+            }
+            out << "  \"error\": " << JsonQuote(why) << "\n}\n";
+        }
+        err << why << '\n';
+        return status;
     }
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
@@ -303,7 +317,12 @@ std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work
                                   const PlaceClocks& clocks) {
     std::vector<TableSection> sections;
     const Date date = DateOfWork(form);
-    if (work.span == SpanKind::NightBeforeSunrise) {
+    if (const auto unlisted = UnlistedNightBefore(form, work, clocks.zoneFor); !unlisted.empty()) {
+        sections.push_back({kNightBeforeHeading,
+                            "nightBefore",
+                            unlisted,
+                            {clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0}});
+    } else if (work.span == SpanKind::NightBeforeSunrise) {
         const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
         if (!before.failure && !before.skipped) {
             sections.push_back(

@@ -46,6 +46,12 @@ QString AtText(const LocalDateTime& t) {
     return SunTimeText(LocalDateTime::From(t.date(), {})) + u' ' + ClockText(t.time());
 }
 
+// A failure in words, with the date it names ("... Here On %1 ...").
+QString FailureText(const Message& message) {
+    const QString text = MessageTr(message.id);
+    return message.date ? text.arg(SunTimeText(LocalDateTime::From(*message.date, {}))) : text;
+}
+
 }  // namespace
 
 FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
@@ -166,11 +172,13 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     if (work && work->span == SpanKind::NightBeforeSunrise && IsListedDate(before)) {
         const DayListing night = ListDay(form_, before);
         if (!night.failure && !night.skipped) addRows(night.night, work, true);
+    } else if (work) {
+        addRows(UnlistedNightBefore(form_, *work), work, true);
     }
     const DayListing listing = ListDay(form_, date);
     QString next;
     if (listing.failure) {
-        next = MessageTr(listing.failure->id);
+        next = FailureText(*listing.failure);
     } else {
         addRows({listing.day.begin(), listing.day.end()}, work, false);
         addRows(listing.night, work, false);
@@ -187,7 +195,7 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     if (work) {
         showNext(OnDate(form_, date), *work);
     } else {
-        if (next.isEmpty()) next = MessageTr(std::get<Failure>(outcome).message.id);
+        if (next.isEmpty()) next = FailureText(std::get<Failure>(outcome).message);
         lblNext_->setText(next);
         lblNext_->setAccessibleName(next);
     }

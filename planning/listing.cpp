@@ -61,6 +61,25 @@ DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& 
     return listing;
 }
 
+std::vector<Period> NightBefore(const Evaluation& e) {
+    Evaluation before = e;
+    before.InputDaySunSet = e.PreviousDaySunSet;
+    before.NextDaySunRise = e.InputDaySunRise;
+    before.WorkWeekday = e.WorkWeekday == 1 ? 7 : e.WorkWeekday - 1;
+    return NightPeriods(before);
+}
+
+std::vector<Period> UnlistedNightBefore(const FormValues& form, const Evaluation& work,
+                                        const ZoneForDate& zoneFor) {
+    if (work.span != SpanKind::NightBeforeSunrise) return {};
+    const Date before = AddDays(work.result.dateOfWork, -1);
+    if (IsListedDate(before)) {
+        FormValues dated = OnDate(form, before);
+        if (!zoneFor || zoneFor(before, dated)) return {};
+    }
+    return NightBefore(work);
+}
+
 std::vector<DayListing> ListDays(const FormValues& form, int count, const ZoneForDate& zoneFor) {
     std::vector<DayListing> days;
     days.reserve(static_cast<std::size_t>(std::max(count, 0)));
@@ -103,23 +122,29 @@ std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& w
     }
     if (!workUtc) return std::nullopt;
 
+    const auto consider = [&](const Period& p,
+                              const ZoneOffset& zone) -> std::optional<NextPeriod> {
+        if (!wanted.Matches(p)) return std::nullopt;
+        const std::int64_t shift = ZoneSeconds(zone);
+        const std::int64_t start = p.start.seconds + shift, end = p.end.seconds + shift;
+        if (work && HoldsTimeOfWork(*work, p, ZoneSeconds(work->zone) - shift)) {
+            return NextPeriod{p, zone, true, end - *workUtc};
+        }
+        if (start >= *workUtc) return NextPeriod{p, zone, false, 0};
+        return std::nullopt;
+    };
+    if (work) {
+        for (const Period& p : UnlistedNightBefore(form, *work, zoneFor)) {
+            if (auto found = consider(p, work->zone)) return found;
+        }
+    }
     for (const DayListing& d : days) {
         if (d.failure || d.skipped) continue;
-        const std::int64_t shift = ZoneSeconds(d.evaluation.zone);
-        const auto consider = [&](const Period& p) -> std::optional<NextPeriod> {
-            if (!wanted.Matches(p)) return std::nullopt;
-            const std::int64_t start = p.start.seconds + shift, end = p.end.seconds + shift;
-            if (work && HoldsTimeOfWork(*work, p, ZoneSeconds(work->zone) - shift)) {
-                return NextPeriod{p, d.evaluation.zone, true, end - *workUtc};
-            }
-            if (start >= *workUtc) return NextPeriod{p, d.evaluation.zone, false, 0};
-            return std::nullopt;
-        };
         for (const Period& p : d.day) {
-            if (auto found = consider(p)) return found;
+            if (auto found = consider(p, d.evaluation.zone)) return found;
         }
         for (const Period& p : d.night) {
-            if (auto found = consider(p)) return found;
+            if (auto found = consider(p, d.evaluation.zone)) return found;
         }
     }
     return std::nullopt;

@@ -41,6 +41,14 @@ struct DayListing {
 };
 
 DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& zoneFor = {});
+// The night before the sunrise of the evaluation's date, in its zone, named as the
+// evaluation names a time in it: for a day before that has no listing of its own
+// (31 December 1900, before the year list; a date the place's clocks skipped).
+std::vector<Period> NightBefore(const Evaluation& evaluation);
+// The night before the date of work's sunrise when the time of work lies in it and
+// the day before has no listing of its own; otherwise empty.
+std::vector<Period> UnlistedNightBefore(const FormValues& form, const Evaluation& work,
+                                        const ZoneForDate& zoneFor = {});
 // `count` consecutive dates from the form's date of work, less those the place's
 // clocks skipped. The listing ends early at a date the year list does not hold.
 std::vector<DayListing> ListDays(const FormValues& form, int count,

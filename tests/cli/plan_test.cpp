@@ -213,9 +213,26 @@ TEST(Plan, DaysPastTheLastDateEndTheListingWithTheirReason) {
     const CliRun next = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
                                       "--hour", "23", "--next", "Chal"});
     EXPECT_EQ(next.status, kPastLastDate);
-    EXPECT_EQ(next.err,
-              "No Chal period from the time of work to 12/31/2050, the last date that can be "
-              "evaluated\n");
+    const std::string none =
+        "No Chal period from the time of work to 12/31/2050, the last date that can be evaluated";
+    EXPECT_EQ(next.err, none + "\n");
+    // With --json the reason is in the JSON as well, as with --days.
+    const CliRun nextJson = Call(kPlace, {"--month", "December", "--day", "31", "--year", "2050",
+                                          "--hour", "23", "--next", "Chal", "--json"});
+    EXPECT_EQ(nextJson.status, kPastLastDate);
+    EXPECT_EQ(nextJson.err, none + "\n");
+    EXPECT_NE(nextJson.out.find("\"error\": \"" + none + "\"\n}\n"), std::string::npos)
+        << nextJson.out;
+}
+
+// 2:00 on 1 January 1901 lies in the night from the sunset of 31 December 1900,
+// a date outside the year list: the table lists that night all the same.
+TEST(Plan, TheNightBeforeTheFirstListedDateIsListed) {
+    const CliRun r = Call(kPlace, {"--name", "A", "--month", "January", "--day", "1", "--year",
+                                   "1901", "--hour", "2", "--table"});
+    ASSERT_EQ(r.status, kOk) << r.err;
+    EXPECT_NE(r.out.find("12/31/1900"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("<- time of work"), std::string::npos) << r.out;
 }
 
 // Every folded line is at most 75 octets, starts on a character and is valid
@@ -507,6 +524,16 @@ TEST(Plan, ADateThePlacesClocksSkippedIsNotListed) {
     EXPECT_EQ(Count(r.out, "{\"date\": "), 3u);
     EXPECT_EQ(r.out.find("{\"date\": \"12/30/2011\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("{\"date\": \"12/31/2011\""), std::string::npos);
+
+    // A time of work on the skipped date is evaluated as the reading it is taken as.
+    const CliRun taken =
+        Call({"--place", "Apia Samoa", "--name", "A", "--month", "December", "--day", "30",
+              "--year", "2011", "--hour", "15", "--minute", "30", "--json"},
+             {});
+    ASSERT_EQ(taken.status, kOk) << taken.err;
+    EXPECT_NE(taken.err.find("taken as 12/31/2011 3:30:00 PM"), std::string::npos) << taken.err;
+    EXPECT_NE(taken.out.find("\"lblDOB\": \"December/31/2011\""), std::string::npos) << taken.out;
+    EXPECT_NE(taken.out.find("\"lblChaghodiya\": \"Labh\""), std::string::npos) << taken.out;
 }
 #endif
 

@@ -113,18 +113,29 @@ TEST_F(Periods, DaysMoveAndTodayIsTheFormsZonesDate) {
     EXPECT_TRUE(closing.isNull());
 }
 
+// Also on 1 January 1901, whose night before began on 31 December 1900, a date
+// outside the year list.
 TEST_F(Periods, BeforeSunriseTheNightThatHoldsItComesFirst) {
-    enterExample();
-    pick("cboHour", "3");
-    trigger(proceed(), "mnuPeriods");
-    FrmPeriods* periods = windows.periods();
-    ASSERT_NE(periods, nullptr);
-    const int row = periods->timeOfWorkRow();
-    ASSERT_GE(row, 0);
-    EXPECT_TRUE(cell(0, 0).startsWith("Night before")) << cell(0, 0).toStdString();
-    EXPECT_TRUE(cell(row, 0).startsWith("Night before")) << cell(row, 0).toStdString();
-    EXPECT_EQ(cell(row, 3), child<QLabel>(windows.display(), "lblChaghodiya")->text());
-    EXPECT_EQ(selectedRow(), row);
+    const struct {
+        const char *month, *day, *year;
+    } dates[] = {{"March", "5", "2024"}, {"January", "1", "1901"}};
+    for (const auto& date : dates) {
+        SCOPED_TRACE(date.year);
+        enterExample();
+        pick("cboMonth", date.month);
+        pick("cboDate", date.day);
+        pick("cboYear", date.year);
+        pick("cboHour", "3");
+        trigger(proceed(), "mnuPeriods");
+        FrmPeriods* periods = windows.periods();
+        ASSERT_NE(periods, nullptr);
+        const int row = periods->timeOfWorkRow();
+        ASSERT_GE(row, 0);
+        EXPECT_TRUE(cell(0, 0).startsWith("Night before")) << cell(0, 0).toStdString();
+        EXPECT_TRUE(cell(row, 0).startsWith("Night before")) << cell(row, 0).toStdString();
+        EXPECT_EQ(cell(row, 3), child<QLabel>(windows.display(), "lblChaghodiya")->text());
+        EXPECT_EQ(selectedRow(), row);
+    }
 }
 
 TEST_F(Periods, ThePlanEntriesOfAnInvalidFormShowProceedsMessage) {

@@ -207,6 +207,28 @@ TEST(FindNext, AfterMidnightByTheNextDatesColumn) {
     EXPECT_EQ(std::get<Evaluation>(o).PeriodName, Choghadiya::Labh);
 }
 
+// 2:00 on Tuesday 1 January 1901 lies in the night from the sunset of 31 December
+// 1900, a date outside the year list that has no listing of its own.
+TEST(FindNext, TheNightBeforeTheFirstListedDate) {
+    const FormValues f = Ahmedabad(1901, 1, 1, 2, 0, 0);
+    const Outcome o = Evaluate(f);
+    ASSERT_TRUE(std::holds_alternative<Evaluation>(o));
+    const Evaluation& e = std::get<Evaluation>(o);
+    ASSERT_EQ(e.span, SpanKind::NightBeforeSunrise);
+    const std::vector<Period> night = UnlistedNightBefore(f, e);
+    ASSERT_EQ(night.size(), static_cast<std::size_t>(kPeriodsPerSpan) + 1);  // split at midnight
+    EXPECT_EQ(night.front().start, e.PreviousDaySunSet);
+    EXPECT_EQ(night.back().end, e.InputDaySunRise);
+    EXPECT_EQ(night.front().weekday, Monday);
+    EXPECT_EQ(night.back().weekday, Tuesday);
+
+    const auto inside = FindNext(f, {std::nullopt, e.PeriodName});
+    ASSERT_TRUE(inside);
+    EXPECT_TRUE(inside->holdsTimeOfWork);
+    EXPECT_LE(inside->period.start, e.WorkTime);
+    EXPECT_GE(inside->period.end, e.WorkTime);
+}
+
 TEST(FindNext, NoneWithinEightDaysInThePolarNight) {
     // Svalbard: no sunrise from November to February.
     FormValues f =
