@@ -65,7 +65,7 @@ void OnBusError(int signal, siginfo_t* info, void* context) {
         const uintptr_t begin = r.begin.load(), end = r.end.load();
         if (begin == 0 || at < begin || at >= end) continue;
         // The read starts again once this returns, now on zeros.
-        void* page = reinterpret_cast<void*>(at & ~(guard.pageSize - 1));
+        void* page = static_cast<char*>(info->si_addr) - (at & (guard.pageSize - 1));
         if (mmap(page, guard.pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
             MAP_FAILED) {
             r.torn.store(true);
