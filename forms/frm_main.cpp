@@ -91,7 +91,7 @@ void FrmMain::cmdBrowser_Click() {
 // The catalogue opens beside the link, below the zone frame, and keeps the rest
 // of the program from input until it closes.
 void FrmMain::lblTZHelp_Click() {
-    auto* catalogue = new FrmTimeZone(this);
+    FrmTimeZone* catalogue = catalogue_.make(this);
     catalogue->setWindowModality(Qt::ApplicationModal);
     connect(catalogue, &FrmTimeZone::zoneChosen, this,
             [this](const QString& hour, const QString& minute) {
