@@ -16,9 +16,14 @@
 namespace velnora {
 
 void FrmMain::Form_Load() {
-    for (int month = 1; month <= kMonthsInList; ++month) cboMonth_->addItem(MonthText(month));
+    // Each list is filled at once: one insertion, not one for each entry.
+    QStringList months;
+    for (int month = 1; month <= kMonthsInList; ++month) months << MonthText(month);
+    cboMonth_->addItems(months);
     auto fill = [](QComboBox* list, int first, int last) {
-        for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+        QStringList numbers;
+        for (int n = first; n <= last; ++n) numbers << QString::number(n);
+        list->addItems(numbers);
     };
     fill(cboDate_, 1, kDaysInList);
     fill(cboYear_, kFirstYear, kLastYear);
