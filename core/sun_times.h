@@ -55,7 +55,7 @@ private:
 std::optional<SunTimes> SunRiseSunSet(const Date& date, const GeoPosition& position,
                                       const ZoneOffset& zone);
 
-// Step 12's clock reading of x hours (0 <= x, about 24 at most): whole hours and
+// The clock reading of a sun time of x hours (0 <= x, about 24 at most): whole hours and
 // minutes rounded half up, a minute of 60 carried into the hour, and anything that
 // would reach 24:00 held at 23:59 so the time stays on the same date.
 ClockTime ClockFromHours(double x);

@@ -82,7 +82,6 @@ QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, const QString& d
 FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -16,9 +16,14 @@
 namespace velnora {
 
 void FrmMain::Form_Load() {
-    for (int month = 1; month <= kMonthsInList; ++month) cboMonth_->addItem(MonthText(month));
+    // Each list is filled at once: one insertion, not one for each entry.
+    QStringList months;
+    for (int month = 1; month <= kMonthsInList; ++month) months << MonthText(month);
+    cboMonth_->addItems(months);
     auto fill = [](QComboBox* list, int first, int last) {
-        for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+        QStringList numbers;
+        for (int n = first; n <= last; ++n) numbers << QString::number(n);
+        list->addItems(numbers);
     };
     fill(cboDate_, 1, kDaysInList);
     fill(cboYear_, kFirstYear, kLastYear);
@@ -91,7 +96,7 @@ void FrmMain::cmdBrowser_Click() {
 // The catalogue opens beside the link, below the zone frame, and keeps the rest
 // of the program from input until it closes.
 void FrmMain::lblTZHelp_Click() {
-    auto* catalogue = new FrmTimeZone(this);
+    FrmTimeZone* catalogue = catalogue_.make(this);
     catalogue->setWindowModality(Qt::ApplicationModal);
     connect(catalogue, &FrmTimeZone::zoneChosen, this,
             [this](const QString& hour, const QString& minute) {

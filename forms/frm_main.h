@@ -13,8 +13,10 @@
 #include <optional>
 
 #include "forms/coordinate_lookup.h"
+#include "forms/frm_time_zone.h"
 #include "forms/link.h"
 #include "ui/message_boxes.h"
+#include "ui/window_slot.h"
 #include "workflow/evaluation.h"
 
 class QButtonGroup;
@@ -60,6 +62,7 @@ private:
 
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
+    WindowSlot<FrmTimeZone> catalogue_;
 
     QWidget* Frame2_ = nullptr;
     QWidget* fraZone_ = nullptr;

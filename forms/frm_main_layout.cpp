@@ -99,7 +99,6 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* p
     : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(Verdana(8.25));
     const Twips twips = Twips::For(this);
     auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };

@@ -58,7 +58,6 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     setObjectName(QStringLiteral("frmPeriods"));
     setWindowFlag(Qt::Window);
     setWindowTitle(tr("Periods of the Day"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(Verdana(8.25));
     Paint(this, kFormBlue, Qt::black);
     setAutoFillBackground(true);

@@ -16,7 +16,6 @@ FrmTimeZone::FrmTimeZone(QWidget* parent)
     : QDialog(parent), lstTimeZone_(new QListWidget(this)), cmdQuit_(new QPushButton(this)) {
     setObjectName(QStringLiteral("frmTimeZone"));
     setWindowTitle(QStringLiteral("Velnora v1.05"));
-    setAttribute(Qt::WA_DeleteOnClose);
     const Twips twips = Twips::For(this);
     setFixedSize(twips.px(4950), twips.px(3480));
 

@@ -31,9 +31,7 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
 
 int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
     if (!window_) {
-        window_ = new LookupWindow(links_, today_());
-        window_->setAttribute(Qt::WA_DeleteOnClose);
-        loaded_.record(window_);
+        loaded_.record(window_.make(links_, today_()));
     } else {
         window_->setYear(today_());
     }

@@ -8,7 +8,6 @@
 
 #include <QDate>
 #include <QList>
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -16,6 +15,7 @@
 #include "forms/coordinate_lookup.h"
 #include "forms/lookup_window.h"
 #include "places/places.h"
+#include "ui/window_slot.h"
 
 namespace velnora {
 
@@ -30,7 +30,7 @@ struct UnusableIndex : std::runtime_error {
 };
 
 // Where the lookups that made the window keep it; empty once it is closed.
-using LookupWindowSlot = QPointer<LookupWindow>;
+using LookupWindowSlot = WindowSlot<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:

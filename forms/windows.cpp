@@ -13,11 +13,8 @@ Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, PlanServic
                  QObject* parent)
     : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(plan) {}
 
-Windows::~Windows() {
-    delete periods_.data();
-    delete display_.data();
-    delete main_.data();
-}
+// The slots delete the windows still loaded, the last made first.
+Windows::~Windows() = default;
 
 FrmMain* Windows::main() const { return main_; }
 
@@ -27,17 +24,13 @@ FrmPeriods* Windows::periods() const { return periods_; }
 
 void Windows::showMain() {
     if (!main_) {
-        main_ = new FrmMain(boxes_, lookup_);
+        main_.make(boxes_, lookup_);
         connect(main_, &FrmMain::evaluated, this, &Windows::showResult);
         connect(main_, &FrmMain::linkRequested, this, &Windows::linkRequested);
         connect(main_, &FrmMain::aboutRequested, this, &Windows::aboutRequested);
         connect(main_, &FrmMain::periodsRequested, this, &Windows::showPeriods);
         connect(main_, &FrmMain::calendarRequested, this, &Windows::addToCalendar);
-        connect(main_, &FrmMain::unloading, this, [this] {
-            QWidget* window = main_;
-            main_ = nullptr;
-            Q_EMIT unloaded(window);
-        });
+        connect(main_, &FrmMain::unloading, this, [this] { Q_EMIT unloaded(main_.release()); });
         CentreOnScreen(main_);
         Q_EMIT loaded(main_);
     }
@@ -48,17 +41,14 @@ void Windows::showResult(const EvaluationResult& result, const FormValues& form)
     main_->hide();
     Q_EMIT farewellHideRequested();
     if (!display_) {
-        display_ = new FrmDisplay;
+        display_.make();
         connect(display_, &FrmDisplay::backRequested, this, &Windows::back);
         connect(display_, &FrmDisplay::linkRequested, this, &Windows::linkRequested);
         connect(display_, &FrmDisplay::aboutRequested, this, &Windows::aboutRequested);
         connect(display_, &FrmDisplay::periodsRequested, this, &Windows::showPeriods);
         connect(display_, &FrmDisplay::calendarRequested, this, &Windows::addToCalendar);
-        connect(display_, &FrmDisplay::unloading, this, [this] {
-            QWidget* window = display_;
-            display_ = nullptr;
-            Q_EMIT unloaded(window);
-        });
+        connect(display_, &FrmDisplay::unloading, this,
+                [this] { Q_EMIT unloaded(display_.release()); });
         CentreOnScreen(display_);
         Q_EMIT loaded(display_);
     }
@@ -75,7 +65,7 @@ void Windows::back() {
 // One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
     if (!periods_) {
-        periods_ = new FrmPeriods(plan_.clock);
+        periods_.make(plan_.clock);
         periods_->showFor(form);
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);

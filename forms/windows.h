@@ -10,7 +10,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 #include "core/clock.h"
@@ -18,6 +17,7 @@
 #include "forms/link.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
+#include "ui/window_slot.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {
@@ -60,9 +60,9 @@ private:
     MessageBoxes& boxes_;
     CoordinateLookupFactory lookup_;
     PlanServices plan_;
-    QPointer<FrmMain> main_;
-    QPointer<FrmDisplay> display_;
-    QPointer<FrmPeriods> periods_;
+    WindowSlot<FrmMain> main_;
+    WindowSlot<FrmDisplay> display_;
+    WindowSlot<FrmPeriods> periods_;
 };
 
 }  // namespace velnora

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velnora-cli's words: the one place where its periods, verdicts, months, dates
-// and coordinates become English text. The workflow gives values; the command
-// line always speaks United States English, whatever the user's locale.
+// The program's English words: where periods, verdicts, months, dates and
+// coordinates become English text for velnora-cli and the calendar file's
+// English entries. The workflow gives values; these words are always United
+// States English, whatever the user's locale.
 #pragma once
 
 #include <array>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Typed texts reach velnora-cli as bytes that need not be UTF-8. Outputs that
-// must be valid UTF-8 (JSON, the calendar) walk them character by character and
-// put U+FFFD where a byte begins no well-formed sequence.
+// Typed texts may arrive as bytes that need not be UTF-8 (velnora-cli takes them
+// from its command line). Outputs that must be valid UTF-8 (JSON, the calendar
+// file of either edge) walk them character by character and put U+FFFD where a
+// byte begins no well-formed sequence.
 #pragma once
 
 #include <cstddef>

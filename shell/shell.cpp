@@ -45,11 +45,10 @@ bool Shell::start() {
 
 FrmFarewell* Shell::farewell() {
     if (!farewell_) {
-        farewell_ = std::make_unique<FrmFarewell>(services_.boxes, services_.random, help_);
-        services_.loaded.record(farewell_.get());
-        connect(farewell_.get(), &FrmFarewell::endProgramRequested, this, &Shell::EndProgram);
+        services_.loaded.record(farewell_.make(services_.boxes, services_.random, help_));
+        connect(farewell_, &FrmFarewell::endProgramRequested, this, &Shell::EndProgram);
     }
-    return farewell_.get();
+    return farewell_;
 }
 
 void Shell::showFarewell() {

@@ -9,11 +9,12 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
+#include "shell/farewell_form.h"
 #include "shell/help.h"
 #include "shell/single_instance.h"
 #include "ui/load_order.h"
+#include "ui/window_slot.h"
 
 class QWidget;
 
@@ -21,7 +22,6 @@ namespace velnora {
 
 class Clock;
 class DialogRunner;
-class FrmFarewell;
 class MessageBoxes;
 class ProcessEnd;
 class Random;
@@ -54,7 +54,7 @@ public:
 
     Help& help() { return help_; }
     FrmFarewell* farewell();  // loads it on first use
-    FrmFarewell* loadedFarewell() const { return farewell_.get(); }
+    FrmFarewell* loadedFarewell() const { return farewell_; }
 
 private:
     void showFarewell();
@@ -66,7 +66,7 @@ private:
     ShellServices services_;
     Help help_;
     InstanceLock instanceLock_;
-    std::unique_ptr<FrmFarewell> farewell_;
+    WindowSlot<FrmFarewell> farewell_;
     bool ending_ = false;
     bool ended_ = false;
 };

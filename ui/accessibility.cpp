@@ -9,6 +9,19 @@ namespace velnora {
 
 namespace {
 
+// Marks the list's current entry in its list of entries.
+void MarkCurrent(QComboBox* list, QAbstractItemView* entries) {
+    entries->setCurrentIndex(list->model()->index(list->currentIndex(), list->modelColumn()));
+}
+
+// The list's entries as a view with the current entry marked. The view is made
+// on first use (the popup, a screen reader's first look), not with the list.
+QAbstractItemView* Entries(QComboBox* list) {
+    QAbstractItemView* entries = list->view();
+    MarkCurrent(list, entries);
+    return entries;
+}
+
 // A pick-only list whose name is its accessible name; its value is the current
 // entry and its one child the list of entries, as the toolkit's own list has.
 class NamedListAccessible : public QAccessibleWidget {
@@ -18,10 +31,10 @@ public:
 
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+        return index == 0 ? QAccessible::queryAccessibleInterface(Entries(list())) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && child->object() == list()->view() ? 0 : -1;
+        return child && child->object() == Entries(list()) ? 0 : -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
@@ -33,7 +46,7 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction()) return;
-        if (list()->view()->isVisible()) {
+        if (Entries(list())->isVisible()) {
             list()->hidePopup();
         } else {
             list()->showPopup();
@@ -70,8 +83,8 @@ void InstallAccessibleRoles() { QAccessible::installFactory(Roles); }
 
 void NameList(QComboBox* list, const QString& name) {
     list->setAccessibleName(name);
-    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
-        list->view()->setCurrentIndex(list->model()->index(index, list->modelColumn()));
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] {
+        if (auto* entries = list->findChild<QAbstractItemView*>()) MarkCurrent(list, entries);
     });
 }
 

@@ -15,7 +15,8 @@ namespace velnora {
 void InstallAccessibleRoles();
 
 // Gives a pick-only list its accessible name and keeps its current entry
-// selected in its list of entries, where a screen reader reads the value.
+// selected in its list of entries, where a screen reader reads the value. The
+// list of entries is made when first asked for, not with the list.
 void NameList(QComboBox* list, const QString& name);
 
 }  // namespace velnora

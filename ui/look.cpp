@@ -37,6 +37,13 @@ void Twips::fixSize(QWidget* window, int width, int height) const {
 
 namespace {
 
+// Whether the family is installed. QFontDatabase::hasFamily would also run the
+// family through the system's substitution rules first, at the cost of a font
+// match for each family asked about.
+bool Installed(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
 // The fonts Debian has for an Indian script the windows are translated into;
 // decided once per script. A window in Hindi or Gujarati draws its text in its
 // script's font, which has Latin letters too, so no letter needs a fallback and
@@ -47,7 +54,7 @@ QStringList ScriptFamilies(QLocale::Script script) {
     for (const char* name : {gujarati ? "Lohit Gujarati" : "Lohit Devanagari",
                              gujarati ? "Noto Sans Gujarati" : "Noto Sans Devanagari"}) {
         const QString family = QString::fromLatin1(name);
-        if (QFontDatabase::hasFamily(family)) return {family};
+        if (Installed(family)) return {family};
     }
     return {};
 }
@@ -70,7 +77,7 @@ QFont Font(const QString& family, double points, bool bold) {
 // Decided once per family: asking for a missing family makes every font match
 // search the fallbacks again.
 QString FamilyOrFallback(const QString& family) {
-    return QFontDatabase::hasFamily(family) ? family : QStringLiteral("DejaVu Sans");
+    return Installed(family) ? family : QStringLiteral("DejaVu Sans");
 }
 
 }  // namespace

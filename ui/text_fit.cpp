@@ -115,18 +115,27 @@ void CheckButton(std::vector<Overflow>& found, QAbstractButton* button) {
           TextSize(text, button->font(), wraps ? room.width() : -1));
 }
 
-// Lists check their widest entry only.
+// Lists check their widest entry only. Entries of digits alone are told apart by
+// their length, as the digits of the windows' fonts all have one width: a list
+// of years is measured once, not once for each year.
 void CheckEntries(std::vector<Overflow>& found, QWidget* list, const QStringList& entries,
                   QSize room) {
     const QFontMetrics metrics(list->font());
     const QString* widest = nullptr;
     int width = -1;
+    const QString* longestNumber = nullptr;
     for (const QString& entry : entries) {
-        if (const int w = metrics.horizontalAdvance(entry); w > width) {
+        const bool number =
+            !entry.isEmpty() &&
+            std::all_of(entry.begin(), entry.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (number) {
+            if (!longestNumber || entry.size() > longestNumber->size()) longestNumber = &entry;
+        } else if (const int w = metrics.horizontalAdvance(entry); w > width) {
             width = w;
             widest = &entry;
         }
     }
+    if (longestNumber && metrics.horizontalAdvance(*longestNumber) > width) widest = longestNumber;
     if (widest) Check(found, list, *widest, room, TextSize(*widest, list->font()));
 }
 

@@ -30,8 +30,12 @@ fi
 unset QT_QPA_PLATFORM SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS LANGUAGE LC_MESSAGES LANG
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 
+# A failure inside $(...) ends the whole scenario, not just the subshell.
+readonly SCENARIO_SHELL=$$
+trap 'exit 1' USR1
 fail() {
     echo "FAIL [$SCENARIO]: $*" >&2
+    [ "$BASHPID" = "$SCENARIO_SHELL" ] || kill -USR1 "$SCENARIO_SHELL"
     exit 1
 }
 
@@ -126,14 +130,14 @@ typed() { xdotool type --delay 30 -- "$1"; }
 to_clipboard() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; }
 from_clipboard() { xclip -selection clipboard -o 2>/dev/null; }
 
-# field_text: the whole text of the focused box, copied as a user would.
-# Prints nothing when the box is empty or no box has the focus.
+# field_text: the whole text of the focused box, copied as a user would. An
+# empty box copies nothing, so the box must hold some text.
 field_text() {
-    local sentinel="<nothing copied $RANDOM>" end=$((SECONDS + 3)) text
+    local sentinel="<nothing copied $RANDOM>" end=$((SECONDS + DEADLINE)) text
     to_clipboard "$sentinel"
     keys ctrl+a ctrl+c
     while text=$(from_clipboard); [ "$text" = "$sentinel" ]; do
-        [ $SECONDS -lt $end ] || return 0
+        [ $SECONDS -lt $end ] || fail "nothing was copied: the focused box is empty or no box has the focus"
         sleep 0.1
     done
     printf '%s' "$text"

@@ -127,14 +127,21 @@ def audit(win, what):
         elif role in GROUPS and not a.name:
             fail(f"a framed group in the {what} window has no name")
     controls = mouse_controls(win)
+
+    def focused_control():
+        """The place and the control that has the focus, if one of them has it."""
+        return next(((i, c) for i, place in enumerate(controls) for c in place
+                     if c.getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+    focus = focused_control()
     reached = set()
     for _ in range(2 * len(controls) + 2):
         pyatspi.Registry.generateKeyboardEvent(TAB, None, pyatspi.KEY_SYM)
-        time.sleep(0.05)
-        focus = eventually(f"the focus in the {what} window", lambda: next(
-            (i for i, place in enumerate(controls) for c in place
-             if c.getState().contains(pyatspi.STATE_FOCUSED)), None))
-        reached.add(focus)
+        # Tab moves the focus, unless there is nowhere else for it to go.
+        before = focus[1] if focus and len(controls) > 1 else None
+        focus = eventually(f"Tab to move the focus in the {what} window", lambda: next(
+            (f for f in (focused_control(),) if f is not None and f[1] != before), None))
+        reached.add(focus[0])
         if len(reached) == len(controls):
             return
     missed = [f"{controls[i][0].getRoleName()} '{controls[i][0].name}'"
@@ -166,9 +173,9 @@ def focused(accessible):
 
 
 def typed(text):
+    """Keys for each character; the caller waits for what they select."""
     for char in text:
         pyatspi.Registry.generateKeyboardEvent(ord(char), None, pyatspi.KEY_SYM)
-    time.sleep(0.5)  # longer than the lists' pause that ends a typed search
 
 
 TEXT = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)

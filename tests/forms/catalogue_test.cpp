@@ -187,8 +187,9 @@ TEST_F(CatalogueFromMainForm, KeyboardAndScreenReaderOpenTheCatalogue) {
     ASSERT_NE(actions, nullptr);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());  // clicks after a moment
-    for (int i = 0; i < 100 && !main()->findChild<FrmTimeZone*>(); ++i) QTest::qWait(10);
-    EXPECT_NE(main()->findChild<FrmTimeZone*>(), nullptr) << "the press action opens it";
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return main()->findChild<FrmTimeZone*>() != nullptr; }, 10000))
+        << "the press action opens it";
 }
 
 // A click opens the catalogue without taking the focus from the field in use.

@@ -354,14 +354,18 @@ TEST_F(MainForm, InputsAndGroupsAnnounceTheirNames) {
         EXPECT_EQ(a->text(QAccessible::Name), row.accessible) << row.name;
         EXPECT_EQ(a->role(), row.role) << row.name;
     }
-    // The value is the current entry, also where the list of entries marks it.
-    QAccessibleInterface* month =
-        QAccessible::queryAccessibleInterface(child<QComboBox>(main(), "cboMonth"));
+    // The value is the current entry, also where the list of entries that a screen
+    // reader reaches marks it, and it stays marked as the entry changes.
+    auto* combo = child<QComboBox>(main(), "cboMonth");
+    QAccessibleInterface* month = QAccessible::queryAccessibleInterface(combo);
     EXPECT_EQ(month->text(QAccessible::Value), "March");
-    QAbstractItemView* entries = child<QComboBox>(main(), "cboMonth")->view();
-    EXPECT_EQ(entries->currentIndex().row(), 2);
-    EXPECT_TRUE(entries->selectionModel()->isRowSelected(2, {}));
+    QAbstractItemView* entries = combo->view();
     EXPECT_EQ(month->child(0)->object(), entries);
+    for (const int row : {2, 4}) {
+        combo->setCurrentIndex(row);
+        EXPECT_EQ(entries->currentIndex().row(), row);
+        EXPECT_TRUE(entries->selectionModel()->isRowSelected(row, {}));
+    }
 }
 
 TEST_F(MainForm, TabWalksTheRowsInOrder) {

@@ -155,12 +155,18 @@ INSTANTIATE_TEST_SUITE_P(WorkedExample, FifteenthOfJanuary2026,
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Evaluate, NightBeforeSunriseTakesTheWeekdayOfTheDateOfWork) {
-    // Monday 12 January 2026, 00:30: the night began on Sunday, the column is Monday's.
+    // Monday 12 January 2026, 00:30: the night began on Sunday at 18:12 and ends at
+    // 7:23, 47460 seconds in eight periods of 5932 (5932.5 to even). 00:30 lies
+    // 22680 seconds in, in the fourth period: Labh in Monday's column (Sunday's
+    // would say Rog).
     const Evaluation e = MustEvaluate(Ahmedabad(2026, 1, 12, 0, 30, 0));
     EXPECT_EQ(e.span, SpanKind::NightBeforeSunrise);
     EXPECT_EQ(e.WorkWeekday, Monday);
-    EXPECT_EQ(e.spanStart.date(), (Date{2026, 1, 11}));
-    EXPECT_EQ(e.result.period, NightPeriodName(e.periodIndex + 1, Monday));
+    EXPECT_EQ(e.spanStart, At(2026, 1, 11, 18, 12));
+    EXPECT_EQ(e.spanEnd, At(2026, 1, 12, 7, 23));
+    EXPECT_EQ(e.periodIndex, 3);
+    EXPECT_EQ(e.result.period, Choghadiya::Labh);
+    EXPECT_EQ(e.result.verdict, Verdict::Favorable);
 }
 
 TEST(Evaluate, NeighbouringDaysCrossMonthAndYearEnds) {
@@ -369,28 +375,40 @@ TEST(Periods, BoundaryBelongsToTheEarlierPeriod) {
     }
 }
 
-TEST(Periods, DayTableCoversTheDaylight) {
-    const Evaluation e = MustEvaluate(Ahmedabad(2024, 3, 5, 9, 5, 0));
-    const auto check = [](const std::array<Period, kPeriodsPerSpan>& periods, LocalDateTime start,
-                          LocalDateTime end, auto name) {
-        EXPECT_EQ(periods.front().start, start);
-        EXPECT_EQ(periods.back().end, end);
-        for (int k = 0; k < kPeriodsPerSpan; ++k) {
-            const Period& p = periods[k];
-            EXPECT_EQ(p.number, k + 1);
-            if (k > 0) {
-                EXPECT_EQ(p.start, periods[k - 1].end);
-            }
-            EXPECT_EQ(p.name, name(k + 1, Tuesday));
-            EXPECT_EQ(p.verdict, VerdictOf(p.name));
-        }
+// The 5 March 2024 example's day worked out by hand: sunrise 6:58, sunset 18:45,
+// 42420 / 8 = 5302.5 seconds rounded to 5302 (1:28:22), the eighth period taking
+// the 4 seconds left over; the names are the Tuesday column of the day table.
+TEST(Periods, DayTableOfTheFifthOfMarch2024) {
+    struct Row {
+        LocalDateTime start, end;
+        Choghadiya name;
+        Verdict verdict;
     };
-    check(DayPeriods(e), e.InputDaySunRise, e.InputDaySunSet, DayPeriodName);
-    // The time of work lies in the day period the evaluation named.
+    const auto at = [](int hour, int minute, int second) {
+        return LocalDateTime::From({2024, 3, 5}, {hour, minute, second});
+    };
+    const Row rows[kPeriodsPerSpan] = {
+        {at(6, 58, 0), at(8, 26, 22), Choghadiya::Rog, Verdict::Unfavorable},
+        {at(8, 26, 22), at(9, 54, 44), Choghadiya::Udveg, Verdict::Unfavorable},
+        {at(9, 54, 44), at(11, 23, 6), Choghadiya::Chal, Verdict::Intermediate},
+        {at(11, 23, 6), at(12, 51, 28), Choghadiya::Labh, Verdict::Favorable},
+        {at(12, 51, 28), at(14, 19, 50), Choghadiya::Amrut, Verdict::Favorable},
+        {at(14, 19, 50), at(15, 48, 12), Choghadiya::Kal, Verdict::Unfavorable},
+        {at(15, 48, 12), at(17, 16, 34), Choghadiya::Shubh, Verdict::Favorable},
+        {at(17, 16, 34), at(18, 45, 0), Choghadiya::Rog, Verdict::Unfavorable},
+    };
+    const Evaluation e = MustEvaluate(Ahmedabad(2024, 3, 5, 9, 5, 0));
     const auto day = DayPeriods(e);
-    const Period& second = day[1];
-    EXPECT_LT(second.start, e.WorkTime);
-    EXPECT_LE(e.WorkTime, second.end);
+    for (int k = 0; k < kPeriodsPerSpan; ++k) {
+        const Period& p = day[k];
+        EXPECT_EQ(p.number, k + 1);
+        EXPECT_EQ(p.start, rows[k].start) << "period " << k + 1;
+        EXPECT_EQ(p.end, rows[k].end) << "period " << k + 1;
+        EXPECT_EQ(p.name, rows[k].name) << "period " << k + 1;
+        EXPECT_EQ(p.verdict, rows[k].verdict) << "period " << k + 1;
+        EXPECT_FALSE(p.night);
+        EXPECT_EQ(HoldsTimeOfWork(e, p), k == 1) << "period " << k + 1;
+    }
 }
 
 }  // namespace
