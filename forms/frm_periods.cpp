@@ -35,9 +35,12 @@ QColor VerdictColour(Verdict verdict) {
     return {255, 199, 206};
 }
 
-// Hours and minutes of a wait, rounded down to the minute.
+// Hours and minutes of a wait, rounded down to the minute; as almanacs write it,
+// without "0 h" under an hour and without "0 min" on the whole hour.
 QString WaitText(std::int64_t seconds) {
-    const std::int64_t minutes = std::max<std::int64_t>(seconds, 0) / 60;
+    const auto minutes = static_cast<int>(std::max<std::int64_t>(seconds, 0) / 60);
+    if (minutes < 60) return FrmPeriods::tr("%n min", "a wait under an hour", minutes);
+    if (minutes % 60 == 0) return FrmPeriods::tr("%n h", "a wait of whole hours", minutes / 60);
     return FrmPeriods::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 

@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Time period for work can be intermediate.</source>
-        <translation>કાર્ય માટે આ સમય સામાન્ય હોઈ શકે છે.</translation>
+        <translation>કાર્ય માટે આ સમય મધ્યમ હોઈ શકે છે.</translation>
     </message>
     <message>
         <source>Time period for work can be unfavorable.</source>
@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>Sun Rise Details</source>
-        <translation>સૂર્યોદયની વિગતો</translation>
+        <translation>સૂર્યોદય અને સૂર્યાસ્ત</translation>
     </message>
     <message>
         <source>Time Period</source>
-        <translation>સમય</translation>
+        <translation>ફળ</translation>
     </message>
     <message>
         <source>Choghadiya for given day:</source>
@@ -509,7 +509,7 @@ Download them today and share the experience with your friends and family.</sour
     </message>
     <message>
         <source>HH:MM:SS</source>
-        <translation>કલા:મિ:સે</translation>
+        <translation>કલાક:મિ:સે</translation>
     </message>
     <message>
         <source>Time Zone Hour</source>
@@ -532,7 +532,7 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>ઝોન મદદ</translation>
+        <translation>સમય ઝોન મદદ</translation>
     </message>
     <message>
         <source>Enter Latitude</source>
@@ -666,20 +666,20 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>&amp;Previous Day</source>
-        <translation>&amp;પાછલો દિવસ</translation>
+        <translation>પાછલો દિવસ (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next Day</source>
-        <translation>&amp;આવતો દિવસ</translation>
+        <translation>આવતો દિવસ (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Today</source>
         <extracomment>moves the list to today&apos;s date</extracomment>
-        <translation>&amp;આજે</translation>
+        <translation>આજે (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;બંધ કરો</translation>
+        <translation>બંધ કરો (&amp;C)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -719,7 +719,23 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>Next favorable period: %1, %2 to %3, starts in %4.</source>
-        <translation>આગલું શુભ ચોઘડિયું: %1, %2 થી %3, %4 પછી શરૂ.</translation>
+        <translation>હવે પછીનું શુભ ચોઘડિયું: %1, %2 થી %3, %4 પછી શરૂ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>a wait under an hour</comment>
+        <translation>
+            <numerusform>%n મિનિટ</numerusform>
+            <numerusform>%n મિનિટ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n h</source>
+        <comment>a wait of whole hours</comment>
+        <translation>
+            <numerusform>%n કલાક</numerusform>
+            <numerusform>%n કલાક</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1069,7 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source> (daylight saving time: %1)</source>
-        <translation> (ડેલાઇટ સેવિંગ સમય: %1)</translation>
+        <translation> (ઉનાળુ સમય: %1)</translation>
     </message>
     <message>
         <source>Find Latitude &amp; Longitude</source>
@@ -1093,15 +1109,15 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>Zone Offset</source>
-        <translation>ઝોન અંતર</translation>
+        <translation>ઝોન તફાવત</translation>
     </message>
     <message>
         <source>Daylight Saving Offset</source>
-        <translation>ડેલાઇટ સેવિંગ અંતર</translation>
+        <translation>ઉનાળુ સમયનો તફાવત</translation>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>ડેલાઇટ સેવિંગ સમય</translation>
+        <translation>ઉનાળુ સમય</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -1251,15 +1267,15 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>P&amp;lan</source>
-        <translation>યો&amp;જના</translation>
+        <translation>યોજના (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Periods of the Day...</source>
-        <translation>દિવસનાં &amp;ચોઘડિયાં...</translation>
+        <translation>દિવસનાં ચોઘડિયાં (&amp;P)...</translation>
     </message>
     <message>
         <source>Add to &amp;Calendar...</source>
-        <translation>&amp;કૅલેન્ડરમાં ઉમેરો...</translation>
+        <translation>કૅલેન્ડરમાં ઉમેરો (&amp;C)...</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Please Enter Correct Date Of Work</source>
-        <translation>कृपया कार्य की सही तिथि चुनें</translation>
+        <translation>कृपया कार्य का सही दिनांक चुनें</translation>
     </message>
     <message>
         <source>Please Enter Correct Time Of Work</source>
@@ -60,16 +60,16 @@
     </message>
     <message>
         <source>Sun Does Not Rise Or Set At This Place Around This Date</source>
-        <translation>इस तिथि के आसपास इस स्थान पर सूर्य उदय या अस्त नहीं होता</translation>
+        <translation>इस दिनांक के आसपास इस स्थान पर सूर्य उदय या अस्त नहीं होता</translation>
     </message>
     <message>
         <source>Sun Rise And Sun Set Do Not Fall On This Date Here</source>
-        <translation>यहाँ सूर्योदय और सूर्यास्त इस तिथि पर नहीं पड़ते</translation>
+        <translation>यहाँ सूर्योदय और सूर्यास्त इस दिनांक पर नहीं पड़ते</translation>
     </message>
     <message>
         <source>Sun Sets After Midnight Here On %1, Next To This Date, So This Date Cannot Be Evaluated</source>
         <translatorcomment>%1 is a date</translatorcomment>
-        <translation>यहाँ %1 को, इस तिथि की पास वाली तिथि पर, सूर्यास्त आधी रात के बाद होता है, इसलिए इस तिथि का मूल्यांकन नहीं हो सकता</translation>
+        <translation>यहाँ %1 को, इस दिनांक के पास वाले दिनांक पर, सूर्यास्त आधी रात के बाद होता है, इसलिए इस दिनांक का मूल्यांकन नहीं हो सकता</translation>
     </message>
     <message>
         <source>Sun Rise Comes After Sun Set In This Time Zone. Check the zone&apos;s sign: zones east of Greenwich are negative (India: hours -5, minutes 30 or -30)</source>
@@ -78,7 +78,7 @@
     <message>
         <source>No %1 Period From %2 To %3: After The Time Of Work None Of These Dates Has Its Sun Rise And Sun Set In Order Here</source>
         <translatorcomment>%1 is a kind of period (favorable, or a period name), %2 the time of work, %3 a date</translatorcomment>
-        <translation>%2 से %3 तक कोई %1 अवधि नहीं: कार्य के समय के बाद इनमें से किसी तिथि पर यहाँ सूर्योदय और सूर्यास्त क्रम में नहीं हैं</translation>
+        <translation>%2 से %3 तक कोई %1 अवधि नहीं: कार्य के समय के बाद इनमें से किसी दिनांक पर यहाँ सूर्योदय और सूर्यास्त क्रम में नहीं हैं</translation>
     </message>
     <message>
         <source>Only Numbers Are Accepted</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Time period for work can be intermediate.</source>
-        <translation>कार्य के लिए यह समय सामान्य हो सकता है।</translation>
+        <translation>कार्य के लिए यह समय मध्यम हो सकता है।</translation>
     </message>
     <message>
         <source>Time period for work can be unfavorable.</source>
@@ -333,7 +333,7 @@
     <name>velnora::FrmDisplay</name>
     <message>
         <source>Date of Work :</source>
-        <translation>कार्य की तिथि :</translation>
+        <translation>कार्य का दिनांक :</translation>
     </message>
     <message>
         <source>Time of Work :</source>
@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>Sun Rise Details</source>
-        <translation>सूर्योदय विवरण</translation>
+        <translation>सूर्योदय और सूर्यास्त</translation>
     </message>
     <message>
         <source>Time Period</source>
-        <translation>समय</translation>
+        <translation>फल</translation>
     </message>
     <message>
         <source>Choghadiya for given day:</source>
@@ -496,7 +496,7 @@ Download them today and share the experience with your friends and family.</sour
     </message>
     <message>
         <source>Enter Date for Doing Important Work</source>
-        <translation>महत्वपूर्ण कार्य की तिथि चुनें</translation>
+        <translation>महत्वपूर्ण कार्य का दिनांक चुनें</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -532,7 +532,7 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>TZ Help</source>
-        <translation>क्षेत्र सहायता</translation>
+        <translation>समय क्षेत्र सहायता</translation>
     </message>
     <message>
         <source>Enter Latitude</source>
@@ -666,20 +666,20 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>&amp;Previous Day</source>
-        <translation>&amp;पिछला दिन</translation>
+        <translation>पिछला दिन (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Next Day</source>
-        <translation>&amp;अगला दिन</translation>
+        <translation>अगला दिन (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Today</source>
         <extracomment>moves the list to today&apos;s date</extracomment>
-        <translation>&amp;आज</translation>
+        <translation>आज (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;बंद करें</translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -720,6 +720,22 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>Next favorable period: %1, %2 to %3, starts in %4.</source>
         <translation>अगला शुभ चौघड़िया: %1, %2 से %3, %4 में आरंभ।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min</source>
+        <comment>a wait under an hour</comment>
+        <translation>
+            <numerusform>%n मिनट</numerusform>
+            <numerusform>%n मिनट</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n h</source>
+        <comment>a wait of whole hours</comment>
+        <translation>
+            <numerusform>%n घंटा</numerusform>
+            <numerusform>%n घंटे</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -874,11 +890,11 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>Int&apos;l Date Line East,IDLE,+12.0</source>
-        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
+        <translation>अंतरराष्ट्रीय दिनांक रेखा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
         <source>Int&apos;l Date Line West,IDLW,-12.0</source>
-        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
+        <translation>अंतरराष्ट्रीय दिनांक रेखा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>
         <source>Iran Time, IT, +3.5</source>
@@ -1053,7 +1069,7 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source> (daylight saving time: %1)</source>
-        <translation> (डेलाइट सेविंग समय: %1)</translation>
+        <translation> (ग्रीष्मकालीन समय: %1)</translation>
     </message>
     <message>
         <source>Find Latitude &amp; Longitude</source>
@@ -1093,15 +1109,15 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>Zone Offset</source>
-        <translation>क्षेत्र अंतर</translation>
+        <translation>क्षेत्र का समय अंतर</translation>
     </message>
     <message>
         <source>Daylight Saving Offset</source>
-        <translation>डेलाइट सेविंग अंतर</translation>
+        <translation>ग्रीष्मकालीन समय अंतर</translation>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>डेलाइट सेविंग समय</translation>
+        <translation>ग्रीष्मकालीन समय</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -1251,15 +1267,15 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>P&amp;lan</source>
-        <translation>यो&amp;जना</translation>
+        <translation>योजना (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Periods of the Day...</source>
-        <translation>दिन के &amp;चौघड़िया...</translation>
+        <translation>दिन के चौघड़िया (&amp;P)...</translation>
     </message>
     <message>
         <source>Add to &amp;Calendar...</source>
-        <translation>&amp;कैलेंडर में जोड़ें...</translation>
+        <translation>कैलेंडर में जोड़ें (&amp;C)...</translation>
     </message>
 </context>
 <context>
