@@ -148,6 +148,10 @@ void FrmPeriods::showFor(const FormValues& form) {
     lblPlace_->setAccessibleName(place);
     // The date the evaluation took.
     render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
+    // Tall enough for every row from the first day's period to the last night's,
+    // like the printed table; a window's first size would cut it at two thirds of
+    // the screen.
+    resize(isVisible() ? size().expandedTo(sizeHint()) : sizeHint());
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -206,6 +210,8 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const QString part = nightBefore ? tr("Night before %1").arg(p.number)
                              : p.night   ? tr("Night %1").arg(p.number)
                                          : tr("Day %1").arg(p.number);
+        // To the second for the tool tip and the screen reader; the cells give
+        // minutes, as printed tables do.
         const QString start = ClockText(p.start.time());
         const QString end = ClockText(p.end.time());
         const QString name = PeriodText(p.name);
@@ -213,10 +219,12 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const bool holds = work && HoldsTimeOfWork(*work, p);
         QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[ColumnCount] = {part, start, end, name, verdict};
+        const QString texts[ColumnCount] = {part, MinuteText(p.start.time()),
+                                            MinuteText(p.end.time()), name, verdict};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::AccessibleDescriptionRole, spoken);
+            item->setToolTip(spoken);
             if (column == VerdictColumn) {
                 item->setBackground(VerdictColour(p.verdict));
                 item->setForeground(QColor(Qt::black));
