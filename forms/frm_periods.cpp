@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -149,9 +150,13 @@ void FrmPeriods::showFor(const FormValues& form) {
     // The date the evaluation took.
     render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
     // Tall enough for every row from the first day's period to the last night's,
-    // like the printed table; a window's first size would cut it at two thirds of
-    // the screen.
-    resize(isVisible() ? size().expandedTo(sizeHint()) : sizeHint());
+    // like the printed table (a window's first size would cut it at two thirds of
+    // the screen), but within the screen with room for the title bar.
+    QSize wanted = isVisible() ? size().expandedTo(sizeHint()) : sizeHint();
+    if (const QScreen* shown = screen()) {
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    }
+    resize(wanted);
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
