@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -35,9 +36,12 @@ QColor VerdictColour(Verdict verdict) {
     return {255, 199, 206};
 }
 
-// Hours and minutes of a wait, rounded down to the minute.
+// Hours and minutes of a wait, rounded down to the minute; as almanacs write it,
+// without "0 h" under an hour and without "0 min" on the whole hour.
 QString WaitText(std::int64_t seconds) {
-    const std::int64_t minutes = std::max<std::int64_t>(seconds, 0) / 60;
+    const auto minutes = static_cast<int>(std::max<std::int64_t>(seconds, 0) / 60);
+    if (minutes < 60) return FrmPeriods::tr("%n min", "a wait under an hour", minutes);
+    if (minutes % 60 == 0) return FrmPeriods::tr("%n h", "a wait of whole hours", minutes / 60);
     return FrmPeriods::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
@@ -150,6 +154,14 @@ void FrmPeriods::showFor(const FormValues& form) {
     lblPlace_->setAccessibleName(place);
     // The date the evaluation took.
     render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
+    // Tall enough for every row from the first day's period to the last night's,
+    // like the printed table (a window's first size would cut it at two thirds of
+    // the screen), but within the screen with room for the title bar.
+    QSize wanted = isVisible() ? size().expandedTo(sizeHint()) : sizeHint();
+    if (const QScreen* shown = screen()) {
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    }
+    resize(wanted);
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -210,6 +222,8 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const QString part = nightBefore ? tr("Night before %1").arg(p.number)
                              : p.night   ? tr("Night %1").arg(p.number)
                                          : tr("Day %1").arg(p.number);
+        // To the second for the tool tip and the screen reader; the cells give
+        // minutes, as printed tables do.
         const QString start = ClockText(p.start.time());
         const QString end = ClockText(p.end.time());
         const QString name = PeriodText(p.name);
@@ -217,10 +231,12 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const bool holds = work && HoldsTimeOfWork(*work, p);
         QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[ColumnCount] = {part, start, end, name, verdict};
+        const QString texts[ColumnCount] = {part, MinuteText(p.start.time()),
+                                            MinuteText(p.end.time()), name, verdict};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::AccessibleDescriptionRole, spoken);
+            item->setToolTip(spoken);
             if (column == VerdictColumn) {
                 item->setBackground(VerdictColour(p.verdict));
                 item->setForeground(QColor(Qt::black));

@@ -129,6 +129,24 @@ QString ClockText(const ClockTime& t) {
                            WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
+QString MinuteText(const ClockTime& t) {
+    // Half a minute or more goes up, so an instant that ends one period and starts
+    // the next reads the same in both rows.
+    const int minutes = (t.hour * 60 + t.minute + (t.second >= 30 ? 1 : 0)) % (24 * 60);
+    const int hour = minutes / 60;
+    const int minute = minutes % 60;
+    const QLocale locale;
+    if (UsesUsForms(locale)) {
+        // "6:58 AM"
+        return QStringLiteral("%1:%2 %3")
+            .arg(hour % 12 == 0 ? 12 : hour % 12)
+            .arg(minute, 2, 10, QLatin1Char('0'))
+            .arg(hour < 12 ? QLatin1String("AM") : QLatin1String("PM"));
+    }
+    return locale.toString(QTime(hour, minute),
+                           WithoutTimeZone(locale.timeFormat(QLocale::ShortFormat)));
+}
+
 QString SunTimeText(const LocalDateTime& value) {
     const QLocale locale;
     const Date d = value.date();

@@ -25,6 +25,7 @@ QString VerdictWordText(Verdict verdict);            // the word alone: "favorab
 
 QString SunTimeText(const LocalDateTime& value);  // a time of exactly midnight: the date alone
 QString ClockText(const ClockTime& time);         // to the second: "6:58:00 AM"
+QString MinuteText(const ClockTime& time);        // to the nearest minute: "6:58 AM"
 QString DateOfWorkText(const Date& date);
 QString TimeOfWorkText(const ClockTime& time);  // hour and minute
 QString CoordinateText(const Angle& coordinate);

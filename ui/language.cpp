@@ -20,7 +20,9 @@ QString LanguageCode(QString entry) {
 
 }  // namespace
 
-QStringList ShippedLanguages() { return {QStringLiteral("hi"), QStringLiteral("gu")}; }
+QStringList ShippedLanguages() {
+    return {QStringLiteral("hi"), QStringLiteral("gu"), QStringLiteral("mr")};
+}
 
 Environment ProcessEnvironment() {
     return [](const char* name) { return qEnvironmentVariable(name); };
@@ -45,14 +47,18 @@ QString ChosenLanguage(const Environment& environment) {
 }
 
 Translation::~Translation() {
-    if (installed_) QCoreApplication::removeTranslator(&translator_);
+    if (!installed_) return;
+    QCoreApplication::removeTranslator(&translator_);
+    QCoreApplication::removeTranslator(&qtTranslator_);
 }
 
 bool Translation::install(const QString& language) {
     if (installed_ || !ShippedLanguages().contains(language)) return false;
     if (!translator_.load(QStringLiteral(":/i18n/velnora_") + language)) return false;
-    installed_ = QCoreApplication::installTranslator(&translator_);
-    // Both languages are read most in India; its forms put the day first.
+    if (!qtTranslator_.load(QStringLiteral(":/i18n/qtbase_") + language)) return false;
+    installed_ = QCoreApplication::installTranslator(&qtTranslator_) &&
+                 QCoreApplication::installTranslator(&translator_);
+    // These languages are read most in India; its forms put the day first.
     if (installed_) QLocale::setDefault(QLocale(language + QStringLiteral("_IN")));
     return installed_;
 }

@@ -3,9 +3,9 @@
 // the user's language the way desktop programs do: the colon list in LANGUAGE,
 // then the first of LC_ALL, LC_MESSAGES and LANG that is set. The first entry that
 // names English, the C locale or a language the program ships decides; English is
-// the default. A shipped language installs its translation (built into the
-// program) and makes that language's locale the default, so QLocale() formats the
-// windows' dates and times by its conventions.
+// the default. A shipped language installs its translation and that of the Qt
+// dialogs the windows open (both built into the program) and makes that language's locale the
+// default, so QLocale() formats the windows' dates and times by its conventions.
 #pragma once
 
 #include <QString>
@@ -39,6 +39,8 @@ public:
 
 private:
     QTranslator translator_;
+    // Qt's own texts in its dialogs: the file dialog, the input dialog, printing.
+    QTranslator qtTranslator_;
     bool installed_ = false;
 };
 

@@ -62,9 +62,12 @@ check_tree() {
     desktop=$usr/share/applications/$app_id.desktop
     if [ -f "$desktop" ]; then
         desktop-file-validate "$desktop" || fail "installed desktop entry does not validate"
-        exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-        [ "$gui" = 0 ] || [ -x "$usr/bin/$exec_name" ] ||
-            fail "desktop entry runs \"$exec_name\", which is not installed in /usr/bin"
+        # The entry and each of its actions ("Open in Hindi": env LANGUAGE=hi velnora)
+        # run the installed program.
+        for exec_name in $(sed -n 's/^Exec=\(env \([A-Z_]*=[^ ]* \)*\)\{0,1\}\([^ ]*\).*/\3/p' "$desktop"); do
+            [ "$gui" = 0 ] || [ -x "$usr/bin/$exec_name" ] ||
+                fail "desktop entry runs \"$exec_name\", which is not installed in /usr/bin"
+        done
         icon=$(sed -n 's/^Icon=//p' "$desktop")
         [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] ||
             fail "desktop entry names icon \"$icon\", which is not in the hicolor theme"
