@@ -123,6 +123,8 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     });
     for (QTableWidget* table : {tblPeriods_, tblHoras_}) {
         table->verticalHeader()->hide();
+        // Rows as high as their text, in any script, so that a day fits without scrolling.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -130,8 +132,9 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
         table->setWordWrap(false);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setStretchLastSection(true);
-        table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     }
+    // The periods' list sizes the window; the 24 horas scroll in the same room.
+    tblPeriods_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     //: Tab of the periods window: the eight periods of the day and of the night
     tabAlmanac_->addTab(tblPeriods_, tr("Cho&ghadiya"));
     //: Tab of the periods window: the 24 planetary hours
@@ -348,6 +351,7 @@ void FrmPeriods::showAlmanac(const DayAlmanac& almanac, const Date& date, const 
     if (timeOfWorkHora_ >= 0) {
         tblHoras_->selectRow(timeOfWorkHora_);
         tblHoras_->setCurrentCell(timeOfWorkHora_, HoraNumberColumn);
+        tblHoras_->scrollToItem(tblHoras_->item(timeOfWorkHora_, HoraNumberColumn));
     } else {
         tblHoras_->clearSelection();
     }
