@@ -35,12 +35,6 @@ struct PeriodMarks {
     bool Holds(const Period& period) const;
 };
 
-// ISO 8601: "2024-03-10", and "2024-03-10T07:16:00-04:00" for a clock reading and
-// the offset in force then (seconds east of Greenwich; seconds are written only
-// for an offset that is no whole number of minutes).
-std::string IsoDate(const Date& date);
-std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
-
 // One period as a JSON object on one line; the one that holds the time of work
 // has "timeOfWork": true.
 void WriteJsonPeriod(std::ostream& out, const Period& period, const PeriodMarks& marks = {});

@@ -14,20 +14,18 @@
 namespace velnora::cli {
 namespace {
 
-// "favorable", "intermediate" or a period name, in any of the spellings people
-// use, as written canonically.
-std::optional<std::string> WantedWord(std::string_view text) {
+// "favorable", "intermediate" or a period name, in any of the spellings people use.
+std::optional<PeriodWanted> WantedSpelled(std::string_view text) {
     if (const auto verdict = VerdictSpelled(text); verdict && *verdict != Verdict::Unfavorable) {
-        return std::string(VerdictWord(*verdict));
+        return PeriodWanted{verdict, {}};
     }
-    if (const auto name = PeriodSpelled(text)) return std::string(PeriodName(*name));
+    if (const auto name = PeriodSpelled(text)) return PeriodWanted{std::nullopt, name};
     return std::nullopt;
 }
 
-PeriodWanted Wanted(const std::string& word) {
-    if (word == "favorable") return {Verdict::Favorable, {}};
-    if (word == "intermediate") return {Verdict::Intermediate, {}};
-    return {std::nullopt, PeriodNamed(word)};
+// What is wanted, as written canonically.
+std::string_view WantedWord(const PeriodWanted& wanted) {
+    return wanted.verdict ? VerdictWord(*wanted.verdict) : PeriodName(wanted.name);
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -50,8 +48,7 @@ std::string DateText(const Date& d) { return UsGeneralDate(LocalDateTime::From(d
 
 // Why a listing ends before the days asked for: they run past the last date the
 // year list holds. Empty when they do not.
-std::string PastLastDate(const FormValues& form, int count) {
-    const Date first = DateOfWork(form);
+std::string PastLastDate(const Date& first, int count) {
     if (IsListedDate(AddDays(first, count - 1))) return {};
     const auto after = DaysFromCivil(AddDays(first, count - 1)) - DaysFromCivil(kLastListedDate);
     return "The listing ends with " + DateText(kLastListedDate) +
@@ -59,34 +56,33 @@ std::string PastLastDate(const FormValues& form, int count) {
            std::to_string(count) + " days asked for lie after it";
 }
 
-int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
-              const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const auto next = FindNext(form, Wanted(o.plan.wanted), clocks.zoneFor);
-    if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
-        err << "No " << o.plan.wanted << " period from the time of work to "
-            << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
+int WriteNext(const Options& o, const Plan& plan, const Evaluation* work, const PlaceClocks& clocks,
+              std::ostream& out, std::ostream& err) {
+    const auto next = FindNext(plan, o.plan.wanted);
+    const std::string wanted(WantedWord(o.plan.wanted));
+    if (!next && !IsListedDate(AddDays(plan.at.date, kNextSearchDays))) {
+        err << "No " << wanted << " period from the time of work to " << DateText(kLastListedDate)
+            << ", the last date that can be evaluated\n";
         return kPastLastDate;
     }
-    const LocalDateTime typed =
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
+    const LocalDateTime typed = LocalDateTime::From(plan.at.date, plan.at.time);
     if (!next) {
         const std::string from =
-            work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
-        err << MessageWith(
-                   MessageId::NoPeriodFound,
-                   {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
+            work ? clocks.Text(work->zone())(work->WorkTime) : UsGeneralDate(typed);
+        err << MessageWith(MessageId::NoPeriodFound,
+                           {wanted, from, DateText(AddDays(plan.at.date, kNextSearchDays))})
             << '\n';
         return kNoneWithinDays;
     }
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
     const DateTimeFormatter iso = clocks.Iso(next->zone);
-    const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
+    const std::string at = work ? clocks.Text(work->zone())(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
         out << "  \"timeOfWork\": " << JsonQuote(at) << ",\n  \"timeOfWorkIso\": "
-            << JsonQuote(work ? clocks.Iso(work->zone)(work->WorkTime) : iso(typed))
+            << JsonQuote(work ? clocks.Iso(work->zone())(work->WorkTime) : iso(typed))
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
@@ -104,11 +100,11 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     return kOk;
 }
 
-// The marks of a listed date's periods: its times on the place's clocks, and the
+// The marks of periods in `zone`: their times on the place's clocks, and the
 // period that holds the time of work.
-PeriodMarks MarksOf(const DayListing& d, const Evaluation* work, const PlaceClocks& clocks) {
-    const std::int64_t shift = work ? ZoneSeconds(work->zone) - ZoneSeconds(d.evaluation.zone) : 0;
-    return {clocks.Text(d.evaluation.zone), clocks.Iso(d.evaluation.zone), work, shift};
+PeriodMarks MarksOf(const ZoneOffset& zone, const Evaluation* work, const PlaceClocks& clocks) {
+    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(zone) : 0;
+    return {clocks.Text(zone), clocks.Iso(zone), work, shift};
 }
 
 void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
@@ -126,7 +122,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
                 out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
                 continue;
             }
-            const PeriodMarks marks = MarksOf(d, work, clocks);
+            const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
             out << ",\n     \"day\": ";
             WriteJsonPeriods(out, d.day, marks);
             out << ",\n     \"night\": ";
@@ -147,7 +143,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
             continue;
         }
         out << '\n';
-        const PeriodMarks marks = MarksOf(d, work, clocks);
+        const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
         WriteTextPeriods(out, kDayPeriodsHeading, d.day, marks);
         WriteTextPeriods(out, kNightPeriodsHeading, d.night, marks);
     }
@@ -179,15 +175,15 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         std::string word = value;
         if (!hasValue && i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0) word = args[++i];
         if (!hasValue && word.empty()) return Taken::Yes;
-        const auto canonical = WantedWord(word);
-        if (!canonical) {
+        const auto wanted = WantedSpelled(word);
+        if (!wanted) {
             error =
                 "option --next takes favorable, intermediate or a period name (Amrut, Shubh, "
                 "Labh, Chal, Udveg, Rog, Kal), not \"" +
                 Visible(word) + "\"";
             return Taken::Error;
         }
-        plan.wanted = *canonical;
+        plan.wanted = *wanted;
         return Taken::Yes;
     }
     if (name == "--days") {
@@ -197,9 +193,9 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
             needValue(v) && v.size() <= 3 &&
             std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (digits) n = std::stoi(v);
-        if (!digits || n < 1 || n > kMaxDays) {
-            error = "option --days takes a whole number of days from 1 to 366, not \"" +
-                    Visible(v) + "\"";
+        if (!digits || n < 1 || n > kMaxListedDays) {
+            error = "option --days takes a whole number of days from 1 to " +
+                    std::to_string(kMaxListedDays) + ", not \"" + Visible(v) + "\"";
             return Taken::Error;
         }
         plan.days = n;
@@ -261,17 +257,17 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
 }
 
 void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time) {
-    form = OnDate(std::move(form), date);
+    SetListedDate(form, date);
     form.hour = time.hour;
     form.minute = time.minute;
     form.second = time.second;
 }
 
-void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now) {
+void TakeTimeOfWorkFromClock(FormValues& form, const Clock& clock) {
     const auto hours = ToInteger16(form.zoneHour);
     const auto minutes = ToInteger16(form.zoneMinute);
     if (!hours || !minutes) return;
-    const LocalDateTime local{now.time_since_epoch().count() - ZoneSeconds({*hours, *minutes})};
+    const LocalDateTime local = NowIn(clock, {*hours, *minutes});
     SetTimeOfWork(form, local.date(), local.time());
 }
 
@@ -279,6 +275,12 @@ FormValues PlanForm(const Options& o) {
     FormValues form = o.form;
     if (o.plan.Any() && Trim(form.name).empty()) form.name = "velnora-cli";
     return form;
+}
+
+std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) {
+    auto read = ReadForm(PlanForm(o));
+    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    return Plan{std::get<EvaluationInput>(std::move(read)), clocks.zoneFor};
 }
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
@@ -298,38 +300,36 @@ DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
     };
 }
 
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
+std::vector<TableSection> TableOf(const Plan& plan, const Evaluation& work,
                                   const PlaceClocks& clocks) {
     std::vector<TableSection> sections;
-    const Date date = DateOfWork(form);
-    if (work.span == SpanKind::NightBeforeSunrise) {
-        const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
-        if (!before.failure && !before.skipped) {
-            sections.push_back(
-                {kNightBeforeHeading, "nightBefore", before.night, MarksOf(before, &work, clocks)});
+    for (DaySection& s : TableOfDay(plan, &work).sections) {
+        const PeriodMarks marks = MarksOf(s.zone, &work, clocks);
+        switch (s.kind) {
+            case SectionKind::NightBefore:
+                sections.push_back(
+                    {kNightBeforeHeading, "nightBefore", std::move(s.periods), marks});
+                break;
+            case SectionKind::Day:
+                sections.push_back({kDayPeriodsHeading, "day", std::move(s.periods), marks});
+                break;
+            case SectionKind::Night:
+                sections.push_back({kNightPeriodsHeading, "night", std::move(s.periods), marks});
+                break;
         }
-    }
-    const DayListing today = ListDay(form, date, clocks.zoneFor);
-    if (!today.failure && !today.skipped) {
-        const PeriodMarks marks = MarksOf(today, &work, clocks);
-        sections.push_back(
-            {kDayPeriodsHeading, "day", {today.day.begin(), today.day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", today.night, marks});
-    } else {
-        const auto day = DayPeriods(work);
-        const PeriodMarks marks{clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
-        sections.push_back({kDayPeriodsHeading, "day", {day.begin(), day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", NightPeriods(work), marks});
     }
     return sections;
 }
 
 int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std::ostream& out,
             std::ostream& err) {
-    const FormValues form = PlanForm(o);
-    FormValues atWork = form;
-    if (clocks.zoneFor) clocks.zoneFor(DateOfWork(form), atWork);
-    const Outcome outcome = Evaluate(atWork);
+    auto read = PlanOf(o, clocks);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        err << refused->message.text() << '\n';
+        return kRefused;
+    }
+    const Plan& plan = std::get<Plan>(read);
+    const Outcome outcome = EvaluateWork(plan);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         // No sunrise or sunset: other days may have one, unless the zone's sign is wrong.
         if (failure->kind == FailureKind::Refused ||
@@ -339,10 +339,10 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         }
     }
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
-    if (o.plan.next) return WriteNext(o, form, work, clocks, out, err);
+    if (o.plan.next) return WriteNext(o, plan, work, clocks, out, err);
 
-    const std::vector<DayListing> days = ListDays(form, o.plan.days, clocks.zoneFor);
-    const std::string cut = PastLastDate(form, o.plan.days);
+    const std::vector<DayListing> days = ListDays(plan, o.plan.days);
+    const std::string cut = PastLastDate(plan.at.date, o.plan.days);
     // The days that were listed are given in full; the reason the rest are not
     // ends the output.
     const auto finish = [&] {

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "cli/periods.h"
@@ -21,9 +22,9 @@ struct Options;
 struct PlanOptions {
     bool now = false;
     bool next = false;
-    std::string wanted = "favorable";  // --next: favorable, intermediate or a period name
-    int days = 0;                      // --days; 0 when not given
-    std::string ics;                   // --ics FILE, "-" for standard output
+    PeriodWanted wanted{Verdict::Favorable, {}};  // --next: a verdict or a period name
+    int days = 0;                                 // --days; 0 when not given
+    std::string ics;                              // --ics FILE, "-" for standard output
     bool icsAll = false;
     std::optional<int> alarmMinutes;  // --ics-alarm: a reminder this long before each event
     bool dateOrTimeGiven = false;     // one of --month, --day, --year, --hour, --minute, --second
@@ -63,14 +64,16 @@ void NoteFieldOption(std::string_view name, PlanOptions& plan);
 // Refuses combinations that make no sense; false with `error` set.
 bool CheckPlanOptions(const Options& options, std::string& error);
 
-// --now with a fixed zone: the present Greenwich time shifted by the form's zone
+// --now with a fixed zone: the present moment on the clocks of the form's zone
 // fields becomes the date and time of work. Fields that are not a zone leave the
 // form as it is, for the evaluation to refuse.
-void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now);
+void TakeTimeOfWorkFromClock(FormValues& form, const Clock& clock);
 void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time);
 
 // The form as the evaluation is to see it: a plan needs no name.
 FormValues PlanForm(const Options& options);
+// The form read as a plan on the place's clocks, or why it cannot be read.
+std::variant<Plan, Failure> PlanOf(const Options& options, const PlaceClocks& clocks);
 
 // One list of periods of --table: the night before sunrise (only when the time
 // of work lies in it), the day, the night after sunset.
@@ -80,9 +83,8 @@ struct TableSection {
     std::vector<Period> periods;
     PeriodMarks marks;
 };
-// The sections of --table for the evaluation `work` of `form`, each listed from
-// its own date, as --days lists it.
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
+// The sections of --table for the evaluation `work` of the plan's date of work.
+std::vector<TableSection> TableOf(const Plan& plan, const Evaluation& work,
                                   const PlaceClocks& clocks);
 
 // Runs --next or --days with --table and/or --ics.

@@ -119,8 +119,13 @@ std::string PlaceJson(const Options& o) {
 }
 
 int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const FormValues form = PlanForm(o);
-    Outcome outcome = Evaluate(form);
+    auto read = PlanOf(o, clocks);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        err << refused->message.text() << '\n';
+        return kRefused;
+    }
+    const Plan& plan = std::get<Plan>(read);
+    Outcome outcome = Evaluate(plan.at);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
@@ -128,12 +133,12 @@ int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ost
     auto& e = std::get<Evaluation>(outcome);
     e.result.name = o.form.name;  // a plan may leave the name out
     std::vector<TableSection> table;
-    if (o.table) table = TableOf(form, e, clocks);
+    if (o.table) table = TableOf(plan, e, clocks);
     if (o.json) {
-        WriteJson(out, e, clocks.Text(e.zone), clocks.Iso(e.zone), o.table ? &table : nullptr,
+        WriteJson(out, e, clocks.Text(e.zone()), clocks.Iso(e.zone()), o.table ? &table : nullptr,
                   o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
-        WriteText(out, e, clocks.Text(e.zone), o.table ? &table : nullptr, o.placeTaken);
+        WriteText(out, e, clocks.Text(e.zone()), o.table ? &table : nullptr, o.placeTaken);
     }
     return kOk;
 }
