@@ -13,7 +13,6 @@
 
 namespace velnora::cli {
 
-inline constexpr int kMaxDays = 366;            // --days
 inline constexpr int kMaxAlarmMinutes = 10080;  // --ics-alarm: a week
 
 // The place --place took, as --json reports it with the zone texts the form used.

@@ -36,12 +36,6 @@ struct PeriodMarks {
     bool Holds(const Period& period) const;
 };
 
-// ISO 8601: "2024-03-10", and "2024-03-10T07:16:00-04:00" for a clock reading and
-// the offset in force then (seconds east of Greenwich; seconds are written only
-// for an offset that is no whole number of minutes).
-std::string IsoDate(const Date& date);
-std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
-
 // ["kaalVela", "gulikaKaal"]: the code names of the almanac marks, [] for none.
 void WriteJsonMarks(std::ostream& out, Marks marks);
 

@@ -15,21 +15,18 @@
 namespace velnora::cli {
 namespace {
 
-// "favorable", "intermediate" or a period name, in any of the spellings people
-// use, as written canonically.
-std::optional<std::string> WantedWord(std::string_view text) {
+// "favorable", "intermediate" or a period name, in any of the spellings people use.
+std::optional<PeriodWanted> WantedSpelled(std::string_view text) {
     if (const auto verdict = VerdictSpelled(text); verdict && *verdict != Verdict::Unfavorable) {
-        return std::string(VerdictWord(*verdict));
+        return PeriodWanted{verdict, {}};
     }
-    if (const auto name = PeriodSpelled(text)) return std::string(PeriodName(*name));
+    if (const auto name = PeriodSpelled(text)) return PeriodWanted{std::nullopt, name};
     return std::nullopt;
 }
 
-PeriodWanted Wanted(const std::string& word, bool clear) {
-    PeriodWanted wanted{std::nullopt, PeriodNamed(word), clear};
-    if (word == "favorable") wanted = {Verdict::Favorable, {}, clear};
-    if (word == "intermediate") wanted = {Verdict::Intermediate, {}, clear};
-    return wanted;
+// What is wanted, as written canonically.
+std::string_view WantedWord(const PeriodWanted& wanted) {
+    return wanted.verdict ? VerdictWord(*wanted.verdict) : PeriodName(wanted.name);
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -52,8 +49,7 @@ std::string DateText(const Date& d) { return UsGeneralDate(LocalDateTime::From(d
 
 // Why a listing ends before the days asked for: they run past the last date the
 // year list holds. Empty when they do not.
-std::string PastLastDate(const FormValues& form, int count) {
-    const Date first = DateOfWork(form);
+std::string PastLastDate(const Date& first, int count) {
     if (IsListedDate(AddDays(first, count - 1))) return {};
     const auto after = DaysFromCivil(AddDays(first, count - 1)) - DaysFromCivil(kLastListedDate);
     return "The listing ends with " + DateText(kLastListedDate) +
@@ -61,37 +57,36 @@ std::string PastLastDate(const FormValues& form, int count) {
            std::to_string(count) + " days asked for lie after it";
 }
 
-int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
-              const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const auto next = FindNext(form, Wanted(o.plan.wanted, o.plan.clear), clocks.zoneFor);
+int WriteNext(const Options& o, const Plan& plan, const Evaluation* work, const PlaceClocks& clocks,
+              std::ostream& out, std::ostream& err) {
+    PeriodWanted sought = o.plan.wanted;
+    sought.clear = o.plan.clear;
+    const auto next = FindNext(plan, sought);
     const std::string wanted =
-        o.plan.wanted + (o.plan.clear ? " period without an almanac mark" : " period");
-    if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
-        err << "No " << wanted << " from the time of work to " << DateText(kLastListedDate)
+        std::string(WantedWord(o.plan.wanted)) + (o.plan.clear ? " (without an almanac mark)" : "");
+    if (!next && !IsListedDate(AddDays(plan.at.date, kNextSearchDays))) {
+        err << "No " << wanted << " period from the time of work to " << DateText(kLastListedDate)
             << ", the last date that can be evaluated\n";
         return kPastLastDate;
     }
-    const LocalDateTime typed =
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
+    const LocalDateTime typed = LocalDateTime::From(plan.at.date, plan.at.time);
     if (!next) {
         const std::string from =
-            work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
-        err << MessageWith(
-                   MessageId::NoPeriodFound,
-                   {o.plan.clear ? o.plan.wanted + " (without an almanac mark)" : o.plan.wanted,
-                    from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
+            work ? clocks.Text(work->zone())(work->WorkTime) : UsGeneralDate(typed);
+        err << MessageWith(MessageId::NoPeriodFound,
+                           {wanted, from, DateText(AddDays(plan.at.date, kNextSearchDays))})
             << '\n';
         return kNoneWithinDays;
     }
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
     const DateTimeFormatter iso = clocks.Iso(next->zone);
-    const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
+    const std::string at = work ? clocks.Text(work->zone())(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
         out << "  \"timeOfWork\": " << JsonQuote(at) << ",\n  \"timeOfWorkIso\": "
-            << JsonQuote(work ? clocks.Iso(work->zone)(work->WorkTime) : iso(typed))
+            << JsonQuote(work ? clocks.Iso(work->zone())(work->WorkTime) : iso(typed))
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
@@ -113,11 +108,11 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     return kOk;
 }
 
-// The marks of a listed date's periods: its times on the place's clocks, and the
+// The marks of periods in `zone`: their times on the place's clocks, and the
 // period that holds the time of work.
-PeriodMarks MarksOf(const DayListing& d, const Evaluation* work, const PlaceClocks& clocks) {
-    const std::int64_t shift = work ? ZoneSeconds(work->zone) - ZoneSeconds(d.evaluation.zone) : 0;
-    return {clocks.Text(d.evaluation.zone), clocks.Iso(d.evaluation.zone), work, shift};
+PeriodMarks MarksOf(const ZoneOffset& zone, const Evaluation* work, const PlaceClocks& clocks) {
+    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(zone) : 0;
+    return {clocks.Text(zone), clocks.Iso(zone), work, shift};
 }
 
 void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
@@ -135,7 +130,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
                 out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
                 continue;
             }
-            const PeriodMarks marks = MarksOf(d, work, clocks);
+            const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
             const DayAlmanac almanac = AlmanacOf(d);
             out << ",\n     \"day\": ";
             WriteJsonPeriods(out, d.day, almanac.day, marks);
@@ -163,7 +158,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
             continue;
         }
         out << '\n';
-        const PeriodMarks marks = MarksOf(d, work, clocks);
+        const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
         const DayAlmanac almanac = AlmanacOf(d);
         WriteTextPeriods(out, kDayPeriodsHeading, d.day, almanac.day, marks);
         WriteTextPeriods(out, kNightPeriodsHeading, d.night, almanac.night, marks);
@@ -201,15 +196,15 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         std::string word = value;
         if (!hasValue && i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0) word = args[++i];
         if (!hasValue && word.empty()) return Taken::Yes;
-        const auto canonical = WantedWord(word);
-        if (!canonical) {
+        const auto wanted = WantedSpelled(word);
+        if (!wanted) {
             error =
                 "option --next takes favorable, intermediate or a period name (Amrut, Shubh, "
                 "Labh, Chal, Udveg, Rog, Kal), not \"" +
                 Visible(word) + "\"";
             return Taken::Error;
         }
-        plan.wanted = *canonical;
+        plan.wanted = *wanted;
         return Taken::Yes;
     }
     if (name == "--days") {
@@ -219,9 +214,9 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
             needValue(v) && v.size() <= 3 &&
             std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (digits) n = std::stoi(v);
-        if (!digits || n < 1 || n > kMaxDays) {
-            error = "option --days takes a whole number of days from 1 to 366, not \"" +
-                    Visible(v) + "\"";
+        if (!digits || n < 1 || n > kMaxListedDays) {
+            error = "option --days takes a whole number of days from 1 to " +
+                    std::to_string(kMaxListedDays) + ", not \"" + Visible(v) + "\"";
             return Taken::Error;
         }
         plan.days = n;
@@ -289,17 +284,17 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
 }
 
 void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time) {
-    form = OnDate(std::move(form), date);
+    SetListedDate(form, date);
     form.hour = time.hour;
     form.minute = time.minute;
     form.second = time.second;
 }
 
-void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now) {
+void TakeTimeOfWorkFromClock(FormValues& form, const Clock& clock) {
     const auto hours = ToInteger16(form.zoneHour);
     const auto minutes = ToInteger16(form.zoneMinute);
     if (!hours || !minutes) return;
-    const LocalDateTime local{now.time_since_epoch().count() - ZoneSeconds({*hours, *minutes})};
+    const LocalDateTime local = NowIn(clock, {*hours, *minutes});
     SetTimeOfWork(form, local.date(), local.time());
 }
 
@@ -307,6 +302,12 @@ FormValues PlanForm(const Options& o) {
     FormValues form = o.form;
     if (o.plan.Any() && Trim(form.name).empty()) form.name = "velnora-cli";
     return form;
+}
+
+std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) {
+    auto read = ReadForm(PlanForm(o));
+    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    return Plan{std::get<EvaluationInput>(std::move(read)), clocks.zoneFor};
 }
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
@@ -326,42 +327,42 @@ DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
     };
 }
 
-DateTable TableOf(const FormValues& form, const Evaluation& work, const PlaceClocks& clocks) {
+DateTable TableOf(const Plan& plan, const Evaluation& work, const PlaceClocks& clocks) {
     DateTable table;
-    std::vector<TableSection>& sections = table.sections;
-    const Date date = DateOfWork(form);
-    if (work.span == SpanKind::NightBeforeSunrise) {
-        const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
-        if (!before.failure && !before.skipped) {
-            sections.push_back({kNightBeforeHeading, "nightBefore", before.night,
-                                AlmanacOf(before).night, MarksOf(before, &work, clocks)});
+    DayTable day = TableOfDay(plan, &work);
+    for (DaySection& s : day.sections) {
+        const PeriodMarks marks = MarksOf(s.zone, &work, clocks);
+        const auto add = [&](std::string_view heading, std::string_view key) {
+            table.sections.push_back(
+                {heading, key, std::move(s.periods), std::move(s.marks), marks});
+        };
+        switch (s.kind) {
+            case SectionKind::NightBefore:
+                add(kNightBeforeHeading, "nightBefore");
+                break;
+            case SectionKind::Day:
+                add(kDayPeriodsHeading, "day");
+                break;
+            case SectionKind::Night:
+                add(kNightPeriodsHeading, "night");
+                break;
         }
     }
-    DayListing today = ListDay(form, date, clocks.zoneFor);
-    if (!today.failure && !today.skipped) {
-        table.marks = MarksOf(today, &work, clocks);
-    } else {
-        // The date of work's own evaluation lists it when its noon cannot.
-        today = DayListing{date, false, std::nullopt, work, DayPeriods(work), NightPeriods(work)};
-        table.marks = {clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
-    }
-    table.almanac = AlmanacOf(today);
-    sections.push_back({kDayPeriodsHeading,
-                        "day",
-                        {today.day.begin(), today.day.end()},
-                        {table.almanac.day.begin(), table.almanac.day.end()},
-                        table.marks});
-    sections.push_back(
-        {kNightPeriodsHeading, "night", today.night, table.almanac.night, table.marks});
+    table.abhijit = day.abhijit;
+    table.horas = std::move(day.horas);
+    table.marks = MarksOf(day.horasZone, &work, clocks);
     return table;
 }
 
 int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std::ostream& out,
             std::ostream& err) {
-    const FormValues form = PlanForm(o);
-    FormValues atWork = form;
-    if (clocks.zoneFor) clocks.zoneFor(DateOfWork(form), atWork);
-    const Outcome outcome = Evaluate(atWork);
+    auto read = PlanOf(o, clocks);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        err << refused->message.text() << '\n';
+        return kRefused;
+    }
+    const Plan& plan = std::get<Plan>(read);
+    const Outcome outcome = EvaluateWork(plan);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         // No sunrise or sunset: other days may have one, unless the zone's sign is wrong.
         if (failure->kind == FailureKind::Refused ||
@@ -371,10 +372,10 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         }
     }
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
-    if (o.plan.next) return WriteNext(o, form, work, clocks, out, err);
+    if (o.plan.next) return WriteNext(o, plan, work, clocks, out, err);
 
-    const std::vector<DayListing> days = ListDays(form, o.plan.days, clocks.zoneFor);
-    const std::string cut = PastLastDate(form, o.plan.days);
+    const std::vector<DayListing> days = ListDays(plan, o.plan.days);
+    const std::string cut = PastLastDate(plan.at.date, o.plan.days);
     // The days that were listed are given in full; the reason the rest are not
     // ends the output.
     const auto finish = [&] {

@@ -85,12 +85,12 @@ void WriteJson(std::ostream& out, const Evaluation& e, const DateTimeFormatter& 
             WriteJsonPeriods(out, section.periods, section.almanac, section.marks);
         }
         out << "\n  },\n  \"abhijit\": ";
-        WriteJsonAbhijit(out, table->almanac.abhijit, table->marks);
+        WriteJsonAbhijit(out, table->abhijit, table->marks);
         out << (horas ? ",\n" : "\n");
     }
     if (table && horas) {
         out << "  \"hora\": ";
-        WriteJsonHoras(out, table->almanac.horas, table->marks);
+        WriteJsonHoras(out, table->horas, table->marks);
         out << '\n';
     }
     out << "}\n";
@@ -110,9 +110,9 @@ void WriteText(std::ostream& out, const Evaluation& e, const DateTimeFormatter& 
         for (const TableSection& section : table->sections) {
             WriteTextPeriods(out, section.heading, section.periods, section.almanac, section.marks);
         }
-        WriteTextAbhijit(out, table->almanac.abhijit, table->marks);
+        WriteTextAbhijit(out, table->abhijit, table->marks);
     }
-    if (table && horas) WriteTextHoras(out, table->almanac.horas, table->marks);
+    if (table && horas) WriteTextHoras(out, table->horas, table->marks);
 }
 
 }  // namespace
@@ -129,8 +129,13 @@ std::string PlaceJson(const Options& o) {
 }
 
 int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const FormValues form = PlanForm(o);
-    Outcome outcome = Evaluate(form);
+    auto read = PlanOf(o, clocks);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        err << refused->message.text() << '\n';
+        return kRefused;
+    }
+    const Plan& plan = std::get<Plan>(read);
+    Outcome outcome = Evaluate(plan.at);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         err << failure->message.text() << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
@@ -139,12 +144,12 @@ int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ost
     e.result.name = o.form.name;  // a plan may leave the name out
     DateTable table;
     const bool listed = o.table || o.hora;
-    if (listed) table = TableOf(form, e, clocks);
+    if (listed) table = TableOf(plan, e, clocks);
     if (o.json) {
-        WriteJson(out, e, clocks.Text(e.zone), clocks.Iso(e.zone), listed ? &table : nullptr,
+        WriteJson(out, e, clocks.Text(e.zone()), clocks.Iso(e.zone()), listed ? &table : nullptr,
                   o.table, o.hora, o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
-        WriteText(out, e, clocks.Text(e.zone), listed ? &table : nullptr, o.table, o.hora,
+        WriteText(out, e, clocks.Text(e.zone()), listed ? &table : nullptr, o.table, o.hora,
                   o.placeTaken);
     }
     return kOk;

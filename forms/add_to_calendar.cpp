@@ -16,15 +16,17 @@ namespace velnora {
 
 std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {
-    const std::optional<int> asked = dialogs.askDays(parent);
+    const std::optional<int> asked = dialogs.askDays(parent, kMaxListedDays);
     if (!asked) return std::nullopt;
-    const int count = std::clamp(*asked, 1, kCalendarMaxDays);
+    const int count = std::clamp(*asked, 1, kMaxListedDays);
     const std::optional<bool> leaveOutMarked = dialogs.askLeaveOutMarked(parent);
     if (!leaveOutMarked) return std::nullopt;
     const QString path = dialogs.askFile(parent);
     if (path.isEmpty()) return std::nullopt;
 
-    const std::vector<DayListing> days = ListDays(form, count);
+    const auto read = ReadForm(form);
+    if (!std::holds_alternative<EvaluationInput>(read)) return std::nullopt;  // Proceed refused it
+    const std::vector<DayListing> days = ListDays({std::get<EvaluationInput>(read), {}}, count);
     CalendarRequest request;
     request.days = days;
     request.stamp = clock.now();

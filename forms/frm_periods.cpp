@@ -190,10 +190,21 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
 }
 
 void FrmPeriods::showFor(const FormValues& form) {
-    form_ = form;
-    const Outcome outcome = Evaluate(form);
+    const auto read = ReadForm(form);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        // Proceed's checks come first; what is left says why nothing is listed.
+        lblNext_->setText(MessageTr(refused->message.id));
+        lblNext_->setAccessibleName(lblNext_->text());
+        return;
+    }
+    showPlan({std::get<EvaluationInput>(read), {}}, QString::fromStdString(form.city).trimmed());
+}
+
+void FrmPeriods::showPlan(const Plan& plan, const QString& city) {
+    plan_ = plan;
+    const Outcome outcome = EvaluateWork(plan);
     const auto* work = std::get_if<Evaluation>(&outcome);
-    QString place = QString::fromStdString(form.city).trimmed();
+    QString place = city;
     if (work) {
         const QString at = CoordinateText(work->result.latitude) + QStringLiteral(", ") +
                            CoordinateText(work->result.longitude);
@@ -201,12 +212,11 @@ void FrmPeriods::showFor(const FormValues& form) {
     }
     lblPlace_->setText(place);
     lblPlace_->setAccessibleName(place);
-    // The date the evaluation took.
-    render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
+    render(plan.at.date, outcome);
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmPeriods::showDate(const Date& date) { render(date, Evaluate(OnDate(form_, date))); }
+void FrmPeriods::showDate(const Date& date) { render(date, EvaluateWork(plan_.On(date))); }
 
 void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     date_ = date;
@@ -217,27 +227,16 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     lblDay_->setAccessibleName(lblDay_->text());
 
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
-    if (work) zone_ = work->zone;
+    if (work) zone_ = work->zone();
 
     tblPeriods_->setUpdatesEnabled(false);
     tblPeriods_->setRowCount(0);
-    const Date before = AddDays(date, -1);
-    if (work && work->span == SpanKind::NightBeforeSunrise && IsListedDate(before)) {
-        const DayListing night = ListDay(form_, before);
-        if (!night.failure && !night.skipped)
-            addRows(night.night, AlmanacOf(night).night, work, true);
-    }
-    const DayListing listing = ListDay(form_, date);
-    const DayAlmanac almanac = AlmanacOf(listing);
+    const Plan dated = plan_.On(date);
+    const DayTable table = TableOfDay(dated, work);
     QString next;
-    if (listing.failure) {
-        next = MessageTr(listing.failure->id);
-    } else {
-        addRows({listing.day.begin(), listing.day.end()}, {almanac.day.begin(), almanac.day.end()},
-                work, false);
-        addRows(listing.night, almanac.night, work, false);
-    }
-    showAlmanac(almanac, date, work);
+    if (table.failure) next = MessageTr(table.failure->id);
+    for (const DaySection& section : table.sections) addRows(section, work);
+    showAlmanac(table, date, work);
     tblPeriods_->setUpdatesEnabled(true);
     if (timeOfWorkRow_ >= 0) {
         tblPeriods_->selectRow(timeOfWorkRow_);
@@ -248,21 +247,22 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     }
 
     if (work) {
-        showNext(OnDate(form_, date), *work);
+        showNext(dated, *work);
     } else {
         if (next.isEmpty()) next = MessageTr(std::get<Failure>(outcome).message.id);
         lblNext_->setText(next);
         lblNext_->setAccessibleName(next);
     }
-    cmdPreviousDay_->setEnabled(IsListedDate(before));
+    cmdPreviousDay_->setEnabled(IsListedDate(AddDays(date, -1)));
     cmdNextDay_->setEnabled(IsListedDate(AddDays(date, 1)));
 }
 
-void FrmPeriods::addRows(const std::vector<Period>& periods, const std::vector<Marks>& marks,
-                         const Evaluation* work, bool nightBefore) {
-    for (std::size_t k = 0; k < periods.size(); ++k) {
-        const Period& p = periods[k];
-        const Marks marked = k < marks.size() ? marks[k] : Marks{};
+void FrmPeriods::addRows(const DaySection& section, const Evaluation* work) {
+    const bool nightBefore = section.kind == SectionKind::NightBefore;
+    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(section.zone) : 0;
+    for (std::size_t k = 0; k < section.periods.size(); ++k) {
+        const Period& p = section.periods[k];
+        const Marks marked = k < section.marks.size() ? section.marks[k] : Marks{};
         const int row = tblPeriods_->rowCount();
         tblPeriods_->insertRow(row);
         const QString part = nightBefore ? tr("Night before %1").arg(p.number)
@@ -273,7 +273,7 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const std::vector<M
         const QString name = PeriodText(p.name);
         const QString verdict = VerdictWordText(p.verdict);
         const QString markWords = MarksText(marked);
-        const bool holds = work && HoldsTimeOfWork(*work, p);
+        const bool holds = work && HoldsTimeOfWork(*work, p, shift);
         QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
         if (!marked.Empty()) spoken = tr("%1, %2").arg(spoken, markWords);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
@@ -300,7 +300,7 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const std::vector<M
     }
 }
 
-void FrmPeriods::showAlmanac(const DayAlmanac& almanac, const Date& date, const Evaluation* work) {
+void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Evaluation* work) {
     QString abhijit;
     if (almanac.abhijit) {
         abhijit = tr("Abhijit Muhurat: %1 to %2")
@@ -316,7 +316,11 @@ void FrmPeriods::showAlmanac(const DayAlmanac& almanac, const Date& date, const 
     tblHoras_->setUpdatesEnabled(false);
     tblHoras_->setRowCount(static_cast<int>(almanac.horas.size()));
     std::optional<std::size_t> holding;
-    if (work) holding = HoraHolding(almanac.horas, work->WorkTime);
+    // The time of work read on the horas' clock.
+    if (work) {
+        holding = HoraHolding(almanac.horas, work->WorkTime + (ZoneSeconds(work->zone()) -
+                                                               ZoneSeconds(almanac.horasZone)));
+    }
     timeOfWorkHora_ = holding ? static_cast<int>(*holding) : -1;
     for (std::size_t i = 0; i < almanac.horas.size(); ++i) {
         const Hora& h = almanac.horas[i];
@@ -357,7 +361,7 @@ void FrmPeriods::showAlmanac(const DayAlmanac& almanac, const Date& date, const 
     }
 }
 
-void FrmPeriods::showNext(const FormValues& dated, const Evaluation& work) {
+void FrmPeriods::showNext(const Plan& dated, const Evaluation& work) {
     const std::optional<NextPeriod> found = FindNext(dated, {Verdict::Favorable, {}});
     QString text;
     if (!found) {
@@ -402,11 +406,10 @@ void FrmPeriods::cmdNextDay_Click() {
     if (IsListedDate(next)) showDate(next);
 }
 
-// Today on the form's own clock: Greenwich time less the zone, which counts west
-// of Greenwich as positive.
+// Today on the form's own clock.
 void FrmPeriods::cmdToday_Click() {
-    const LocalDateTime local{clock_.now().time_since_epoch().count() - ZoneSeconds(zone_)};
-    if (IsListedDate(local.date())) showDate(local.date());
+    const Date today = NowIn(clock_, zone_).date();
+    if (IsListedDate(today)) showDate(today);
 }
 
 void FrmPeriods::keyPressEvent(QKeyEvent* event) {

@@ -16,8 +16,7 @@
 #include <vector>
 
 #include "core/clock.h"
-#include "planning/almanac.h"
-#include "workflow/evaluation.h"
+#include "planning/listing.h"
 
 class QLabel;
 class QPushButton;
@@ -34,6 +33,8 @@ public:
     // Shows the periods of the form's date of work; the form has passed the
     // checks of Proceed.
     void showFor(const FormValues& form);
+    // Shows the periods of the plan's date of work at its place.
+    void showPlan(const Plan& plan, const QString& place);
     Date date() const { return date_; }
     // The row of the period that holds the time of work; -1 when none is listed.
     int timeOfWorkRow() const { return timeOfWorkRow_; }
@@ -45,18 +46,17 @@ protected:
 
 private:
     void showDate(const Date& date);
-    // The periods of `date` from the form's evaluation `outcome` on that date.
+    // The periods of `date` from the evaluation `outcome` of its time of work.
     void render(const Date& date, const Outcome& outcome);
     void cmdPreviousDay_Click();
     void cmdNextDay_Click();
     void cmdToday_Click();
-    void addRows(const std::vector<Period>& periods, const std::vector<Marks>& marks,
-                 const Evaluation* work, bool nightBefore);
-    void showAlmanac(const DayAlmanac& almanac, const Date& date, const Evaluation* work);
-    void showNext(const FormValues& dated, const Evaluation& work);
+    void addRows(const DaySection& section, const Evaluation* work);
+    void showAlmanac(const DayTable& table, const Date& date, const Evaluation* work);
+    void showNext(const Plan& dated, const Evaluation& work);
 
     const Clock& clock_;
-    FormValues form_;
+    Plan plan_;
     Date date_;
     ZoneOffset zone_;
     int timeOfWorkRow_ = -1;

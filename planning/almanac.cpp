@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planning/almanac.h"
 
+#include "planning/listing.h"
+
 namespace velnora {
 namespace {
 
@@ -43,15 +45,16 @@ DayAlmanac AlmanacOf(const DayListing& listing) {
     const Evaluation& e = listing.evaluation;
     const int weekday = WeekdayOf(listing.date);
     if (HasAbhijit(weekday)) {
-        const std::int64_t day = e.InputDaySunSet - e.InputDaySunRise;
+        const std::int64_t day = e.result.inputDaySunSet - e.result.inputDaySunRise;
         almanac.abhijit = TimeSpan{
-            e.InputDaySunRise + PartEnd(day, kAbhijitPart - 1, kAbhijitParts),
-            e.InputDaySunRise + PartEnd(day, kAbhijitPart, kAbhijitParts),
+            e.result.inputDaySunRise + PartEnd(day, kAbhijitPart - 1, kAbhijitParts),
+            e.result.inputDaySunRise + PartEnd(day, kAbhijitPart, kAbhijitParts),
         };
     }
     almanac.horas.reserve(kHorasPerDay);
-    AddHoras(almanac.horas, e.InputDaySunRise, e.InputDaySunSet, 1, weekday);
-    AddHoras(almanac.horas, e.InputDaySunSet, e.NextDaySunRise, kHorasPerSpan + 1, weekday);
+    AddHoras(almanac.horas, e.result.inputDaySunRise, e.result.inputDaySunSet, 1, weekday);
+    AddHoras(almanac.horas, e.result.inputDaySunSet, e.result.nextDaySunRise, kHorasPerSpan + 1,
+             weekday);
     return almanac;
 }
 

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "core/almanac.h"
-#include "planning/listing.h"
+#include "workflow/evaluation.h"
 
 namespace velnora {
+
+struct DayListing;
 
 struct TimeSpan {
     LocalDateTime start, end;

@@ -46,12 +46,6 @@ std::string PlaceOf(const EvaluationResult& r) {
     return place.empty() ? position : place + " (" + position + ")";
 }
 
-std::string IsoDate(const Date& d) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return text;
-}
-
 // What the calendar covers: which periods, of how many days, from when to when.
 std::string Coverage(const CalendarRequest& request) {
     const std::size_t count = request.days.size();
@@ -155,7 +149,7 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
         const std::string placeKey =
             PlaceHash(CoordinateText(r.latitude) + '|' + CoordinateText(r.longitude) + '|' +
                       r.city + '|' + r.state + '|' + r.country);
-        const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone);
+        const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone());
         char date[16];
         std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
         const auto event = [&](const Period& p, bool afterMidnight, bool beforeMidnight) {

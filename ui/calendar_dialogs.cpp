@@ -10,13 +10,13 @@
 
 namespace velnora {
 
-std::optional<int> QtCalendarDialogs::askDays(QWidget* parent) {
+std::optional<int> QtCalendarDialogs::askDays(QWidget* parent, int maxDays) {
     bool ok = false;
     const int days = QInputDialog::getInt(
         parent, QString::fromLatin1(kProgramCaption),
         QCoreApplication::translate("velnora::CalendarDialogs",
                                     "Number of days to put into the calendar:"),
-        kCalendarDefaultDays, 1, kCalendarMaxDays, 1, &ok);
+        kCalendarDefaultDays, 1, maxDays, 1, &ok);
     if (!ok) return std::nullopt;
     return days;
 }

@@ -302,7 +302,7 @@ TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
     std::vector<std::string> args = kPlace;
     args.insert(args.end(), {"--name", "RAM", "--month", "March", "--day", "5", "--year", "2024"});
     ASSERT_TRUE(ParseArguments(args, options, error)) << error;
-    const std::vector<DayListing> days = ListDays(PlanForm(options), 2);
+    const std::vector<DayListing> days = ListDays(std::get<Plan>(PlanOf(options, {})), 2);
     ASSERT_FALSE(days[0].failure);
     const CalendarRequest request{days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
     const bool cut = ReplaceFile(

@@ -68,10 +68,11 @@ TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
     // The night is listed to the next sunrise, through midnight.
     EXPECT_EQ(cell(table()->rowCount() - 1, 0), "Night 8");
 
-    const auto next = FindNext(main()->values(), {Verdict::Favorable, {}});
-    ASSERT_TRUE(next);
+    // Sunrise 6:58, sunset 18:45: periods of 42420 / 8 = 5302 s; Tuesday's fourth
+    // is Labh, from 6:58:00 + 3 x 1:28:22.
     const QString line = child<QLabel>(periods, "lblNext")->text();
-    EXPECT_TRUE(line.startsWith("Next favorable period: " + PeriodText(next->period.name) + ", "))
+    EXPECT_TRUE(line.startsWith("Next favorable period: Labh, ")) << line.toStdString();
+    EXPECT_TRUE(line.endsWith("11:23:06 AM to 12:51:28 PM, starts in 2 h 18 min."))
         << line.toStdString();
 
     EXPECT_EQ(TabStops(table(), 7),
@@ -126,11 +127,10 @@ TEST_F(Periods, DaysMoveAndTodayIsTheFormsZonesDate) {
     click(periods, "cmdNextDay");
     EXPECT_EQ(periods->date(), (Date{2024, 3, 6}));
     EXPECT_TRUE(child<QLabel>(periods, "lblDay")->text().endsWith("March/6/2024"));
-    const Outcome sixth = Evaluate(OnDate(main()->values(), {2024, 3, 6}));
-    ASSERT_TRUE(std::holds_alternative<Evaluation>(sixth));
+    // 9:05 lies in Wednesday's second day period, Amrut.
     ASSERT_GE(periods->timeOfWorkRow(), 0);
-    EXPECT_EQ(cell(periods->timeOfWorkRow(), 3),
-              PeriodText(std::get<Evaluation>(sixth).result.period));
+    EXPECT_EQ(cell(periods->timeOfWorkRow(), 0), "Day 2");
+    EXPECT_EQ(cell(periods->timeOfWorkRow(), 3), "Amrut");
     EXPECT_EQ(selectedRow(), periods->timeOfWorkRow());
 
     click(periods, "cmdPreviousDay");
@@ -209,7 +209,8 @@ TEST_F(Periods, CalendarIsWrittenWholeAndCountsItsEvents) {
     EXPECT_EQ(written.count("END:VEVENT\r\n"), count.captured(1).toInt());
     EXPECT_GT(count.captured(1).toInt(), 0);
     // The same bytes as velnora-cli's calendar of the same values and moment.
-    const std::vector<DayListing> days = ListDays(main()->values(), 3);
+    const std::vector<DayListing> days =
+        ListDays({std::get<EvaluationInput>(ReadForm(main()->values())), {}}, 3);
     CalendarRequest request;
     request.days = days;
     request.stamp = clock.now();

@@ -5,12 +5,17 @@
 
 #include <vector>
 
+#include "planning/listing.h"
 #include "test_form.h"
 
 namespace velnora {
 namespace {
 
 using testing_support::Ahmedabad;
+
+Plan AtAhmedabad(int day) {
+    return {std::get<EvaluationInput>(ReadForm(Ahmedabad(2024, 3, day, 9, 0, 0))), {}};
+}
 
 struct Marked {
     Mark mark;
@@ -53,7 +58,7 @@ void ExpectMarks(const std::vector<Marked>& found, const std::vector<Marked>& wa
 // Ratri, the night's seventh part, falls on Thursday's clock date and no Abhijit.
 TEST(Almanac, MarksTakeTheirPeriodsTimesAtAhmedabad) {
     using enum Mark;
-    const DayListing saturday = ListDay(Ahmedabad(2024, 3, 9, 9, 0, 0), {2024, 3, 9});
+    const DayListing saturday = ListDay(AtAhmedabad(9), {2024, 3, 9});
     ASSERT_FALSE(saturday.failure);
     const DayAlmanac sat = AlmanacOf(saturday);
     ExpectMarks(MarkedEntries(saturday, sat),
@@ -71,7 +76,7 @@ TEST(Almanac, MarksTakeTheirPeriodsTimesAtAhmedabad) {
     EXPECT_EQ(sat.abhijit->start, At(9, 12, 26, 48));  // 7/15 of the day after sunrise
     EXPECT_EQ(sat.abhijit->end, At(9, 13, 14, 12));
 
-    const DayListing wednesday = ListDay(Ahmedabad(2024, 3, 13, 9, 0, 0), {2024, 3, 13});
+    const DayListing wednesday = ListDay(AtAhmedabad(13), {2024, 3, 13});
     ASSERT_FALSE(wednesday.failure);
     const DayAlmanac wed = AlmanacOf(wednesday);
     ExpectMarks(MarkedEntries(wednesday, wed),
@@ -89,9 +94,9 @@ TEST(Almanac, MarksTakeTheirPeriodsTimesAtAhmedabad) {
 // Twelve horas from sunrise and twelve from sunset, their lords running on
 // across sunset and midnight into the next day's first hora.
 TEST(Almanac, HorasRunFromSunriseThroughSunsetAndMidnight) {
-    const FormValues form = Ahmedabad(2024, 3, 9, 9, 0, 0);
-    const DayAlmanac sat = AlmanacOf(ListDay(form, {2024, 3, 9}));
-    const DayAlmanac sun = AlmanacOf(ListDay(form, {2024, 3, 10}));
+    const Plan plan = AtAhmedabad(9);
+    const DayAlmanac sat = AlmanacOf(ListDay(plan, {2024, 3, 9}));
+    const DayAlmanac sun = AlmanacOf(ListDay(plan, {2024, 3, 10}));
     ASSERT_EQ(sat.horas.size(), 24u);
     EXPECT_EQ(sat.horas[0].start, At(9, 6, 55));
     EXPECT_EQ(sat.horas[0].end, At(9, 7, 54, 15));  // 11:51 / 12

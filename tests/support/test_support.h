@@ -85,7 +85,7 @@ public:
 // answer stands for Cancel.
 class ScriptedCalendarDialogs final : public CalendarDialogs {
 public:
-    std::optional<int> askDays(QWidget*) override {
+    std::optional<int> askDays(QWidget*, int) override {
         ++asked;
         return days;
     }

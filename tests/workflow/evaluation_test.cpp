@@ -385,7 +385,7 @@ TEST(Periods, DayTableCoversTheDaylight) {
             EXPECT_EQ(p.verdict, VerdictOf(p.name));
         }
     };
-    check(DayPeriods(e), e.InputDaySunRise, e.InputDaySunSet, DayPeriodName);
+    check(DayPeriods(e), e.result.inputDaySunRise, e.result.inputDaySunSet, DayPeriodName);
     // The time of work lies in the day period the evaluation named.
     const auto day = DayPeriods(e);
     const Period& second = day[1];
