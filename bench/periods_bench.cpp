@@ -30,7 +30,8 @@ public:
 
 class YearOfDays final : public CalendarDialogs {
 public:
-    std::optional<int> askDays(QWidget*) override { return kCalendarMaxDays; }
+    std::optional<int> askDays(QWidget*, int maxDays) override { return maxDays; }
+    std::optional<bool> askLeaveOutMarked(QWidget*) override { return false; }
     QString askFile(QWidget*) override { return QDir::temp().filePath("velnora-bench.ics"); }
 };
 

@@ -27,7 +27,7 @@ bool PositionGiven(const Options& o) {
 int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
          const Clock& clock, std::string_view environmentPlace) {
     const auto run = [&](Options& o, const PlaceClocks& clocks) {
-        if (o.plan.now && !clocks.zoneFor) TakeTimeOfWorkFromClock(o.form, clock.now());
+        if (o.plan.now && !clocks.zoneFor) TakeTimeOfWorkFromClock(o.form, clock);
         return o.plan.Lists() ? RunPlan(o, clock, clocks, out, err) : Run(o, clocks, out, err);
     };
     Options options;

@@ -13,7 +13,6 @@
 
 namespace velnora::cli {
 
-inline constexpr int kMaxDays = 366;            // --days
 inline constexpr int kMaxAlarmMinutes = 10080;  // --ics-alarm: a week
 
 // The place --place took, as --json reports it with the zone texts the form used.
@@ -26,6 +25,7 @@ struct Options {
     FormValues form;  // a missing option leaves the field as the form starts
     bool json = false;
     bool table = false;
+    bool hora = false;  // the 24 horas of each date
     bool help = false;
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/almanac.h"
 #include "planning/english.h"
 #include "workflow/evaluation.h"
 
@@ -35,20 +36,20 @@ struct PeriodMarks {
     bool Holds(const Period& period) const;
 };
 
-// ISO 8601: "2024-03-10", and "2024-03-10T07:16:00-04:00" for a clock reading and
-// the offset in force then (seconds east of Greenwich; seconds are written only
-// for an offset that is no whole number of minutes).
-std::string IsoDate(const Date& date);
-std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
+// ["kaalVela", "gulikaKaal"]: the code names of the almanac marks, [] for none.
+void WriteJsonMarks(std::ostream& out, Marks marks);
 
-// One period as a JSON object on one line; the one that holds the time of work
-// has "timeOfWork": true.
-void WriteJsonPeriod(std::ostream& out, const Period& period, const PeriodMarks& marks = {});
+// One period as a JSON object on one line, with the almanac marks it carries
+// (`almanac`, beside each period); the one that holds the time of work has
+// "timeOfWork": true.
+void WriteJsonPeriod(std::ostream& out, const Period& period, Marks almanac,
+                     const PeriodMarks& marks = {});
 void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods,
-                      const PeriodMarks& marks = {});
+                      std::span<const Marks> almanac, const PeriodMarks& marks = {});
 
-// A heading and one line per period; the one that holds the time of work is marked.
+// A heading and one line per period, with its almanac marks in words; the one
+// that holds the time of work is marked.
 void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<const Period> periods,
-                      const PeriodMarks& marks = {});
+                      std::span<const Marks> almanac, const PeriodMarks& marks = {});
 
 }  // namespace velnora::cli

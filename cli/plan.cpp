@@ -5,6 +5,7 @@
 #include <array>
 #include <ostream>
 
+#include "cli/almanac.h"
 #include "cli/cli.h"
 #include "cli/periods.h"
 #include "cli/write_failure.h"
@@ -15,20 +16,18 @@
 namespace velnora::cli {
 namespace {
 
-// "favorable", "intermediate" or a period name, in any of the spellings people
-// use, as written canonically.
-std::optional<std::string> WantedWord(std::string_view text) {
+// "favorable", "intermediate" or a period name, in any of the spellings people use.
+std::optional<PeriodWanted> WantedSpelled(std::string_view text) {
     if (const auto verdict = VerdictSpelled(text); verdict && *verdict != Verdict::Unfavorable) {
-        return std::string(VerdictWord(*verdict));
+        return PeriodWanted{verdict, {}};
     }
-    if (const auto name = PeriodSpelled(text)) return std::string(PeriodName(*name));
+    if (const auto name = PeriodSpelled(text)) return PeriodWanted{std::nullopt, name};
     return std::nullopt;
 }
 
-PeriodWanted Wanted(const std::string& word) {
-    if (word == "favorable") return {Verdict::Favorable, {}};
-    if (word == "intermediate") return {Verdict::Intermediate, {}};
-    return {std::nullopt, PeriodNamed(word)};
+// What is wanted, as written canonically.
+std::string_view WantedWord(const PeriodWanted& wanted) {
+    return wanted.verdict ? VerdictWord(*wanted.verdict) : PeriodName(wanted.name);
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -51,8 +50,7 @@ std::string DateText(const Date& d) { return UsGeneralDate(LocalDateTime::From(d
 
 // Why a listing ends before the days asked for: they run past the last date the
 // year list holds. Empty when they do not.
-std::string PastLastDate(const FormValues& form, int count) {
-    const Date first = DateOfWork(form);
+std::string PastLastDate(const Date& first, int count) {
     if (IsListedDate(AddDays(first, count - 1))) return {};
     const auto after = DaysFromCivil(AddDays(first, count - 1)) - DaysFromCivil(kLastListedDate);
     return "The listing ends with " + DateText(kLastListedDate) +
@@ -60,33 +58,35 @@ std::string PastLastDate(const FormValues& form, int count) {
            std::to_string(count) + " days asked for lie after it";
 }
 
-int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
-              const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const auto next = FindNext(form, Wanted(o.plan.wanted), clocks.zoneFor);
-    const LocalDateTime typed =
-        LocalDateTime::From(DateOfWork(form), {form.hour, form.minute, form.second});
+int WriteNext(const Options& o, const Plan& plan, const Evaluation* work, const PlaceClocks& clocks,
+              std::ostream& out, std::ostream& err) {
+    PeriodWanted sought = o.plan.wanted;
+    sought.clear = o.plan.clear;
+    const auto next = FindNext(plan, sought);
+    const std::string wanted =
+        std::string(WantedWord(o.plan.wanted)) + (o.plan.clear ? " (without an almanac mark)" : "");
+    const LocalDateTime typed = LocalDateTime::From(plan.at.date, plan.at.time);
     if (!next) {
         // No period: the reason on standard error, and in the JSON as --days puts it.
         std::string why;
         int status = kNoneWithinDays;
         const std::string from =
-            work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
-        if (!IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
-            why = "No " + o.plan.wanted + " period from the time of work to " +
+            work ? clocks.Text(work->zone())(work->WorkTime) : UsGeneralDate(typed);
+        const Date searchedTo = AddDays(plan.at.date, kNextSearchDays);
+        if (!IsListedDate(searchedTo)) {
+            why = "No " + wanted + " period from the time of work to " +
                   DateText(kLastListedDate) + ", the last date that can be evaluated";
             status = kPastLastDate;
         } else {
-            why = MessageWith(
-                MessageId::NoPeriodFound,
-                {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))});
+            why = MessageWith(MessageId::NoPeriodFound, {wanted, from, DateText(searchedTo)});
         }
         if (o.json) {
             out << "{\n";
             WritePlace(out, o);
             out << "  \"timeOfWork\": " << JsonQuote(from) << ",\n";
             if (work) {
-                out << "  \"timeOfWorkIso\": " << JsonQuote(clocks.Iso(work->zone)(work->WorkTime))
-                    << ",\n";
+                out << "  \"timeOfWorkIso\": "
+                    << JsonQuote(clocks.Iso(work->zone())(work->WorkTime)) << ",\n";
             }
             out << "  \"error\": " << JsonQuote(why) << "\n}\n";
         }
@@ -96,16 +96,16 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
     const Period& p = next->period;
     const DateTimeFormatter time = clocks.Text(next->zone);
     const DateTimeFormatter iso = clocks.Iso(next->zone);
-    const std::string at = work ? clocks.Text(work->zone)(work->WorkTime) : time(typed);
+    const std::string at = work ? clocks.Text(work->zone())(work->WorkTime) : time(typed);
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
         out << "  \"timeOfWork\": " << JsonQuote(at) << ",\n  \"timeOfWorkIso\": "
-            << JsonQuote(work ? clocks.Iso(work->zone)(work->WorkTime) : iso(typed))
+            << JsonQuote(work ? clocks.Iso(work->zone())(work->WorkTime) : iso(typed))
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
-        WriteJsonPeriod(out, p, {time, iso});
+        WriteJsonPeriod(out, p, next->marks, {time, iso});
         out << "}\n}\n";
         return kOk;
     }
@@ -115,15 +115,19 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
         << VerdictWord(p.verdict) << ", " << time(p.start) << " to " << time(p.end) << " ("
         << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
         << "'s column)\n";
+    if (!next->marks.Empty()) {
+        out << "Almanac marks: " << MarkNames(next->marks)
+            << " (no auspicious work is begun in it; --clear finds a period without one)\n";
+    }
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
 
-// The marks of a listed date's periods: its times on the place's clocks, and the
+// The marks of periods in `zone`: their times on the place's clocks, and the
 // period that holds the time of work.
-PeriodMarks MarksOf(const DayListing& d, const Evaluation* work, const PlaceClocks& clocks) {
-    const std::int64_t shift = work ? ZoneSeconds(work->zone) - ZoneSeconds(d.evaluation.zone) : 0;
-    return {clocks.Text(d.evaluation.zone), clocks.Iso(d.evaluation.zone), work, shift};
+PeriodMarks MarksOf(const ZoneOffset& zone, const Evaluation* work, const PlaceClocks& clocks) {
+    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(zone) : 0;
+    return {clocks.Text(zone), clocks.Iso(zone), work, shift};
 }
 
 void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
@@ -141,11 +145,18 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
                 out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
                 continue;
             }
-            const PeriodMarks marks = MarksOf(d, work, clocks);
+            const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
+            const DayAlmanac almanac = AlmanacOf(d);
             out << ",\n     \"day\": ";
-            WriteJsonPeriods(out, d.day, marks);
+            WriteJsonPeriods(out, d.day, almanac.day, marks);
             out << ",\n     \"night\": ";
-            WriteJsonPeriods(out, d.night, marks);
+            WriteJsonPeriods(out, d.night, almanac.night, marks);
+            out << ",\n     \"abhijit\": ";
+            WriteJsonAbhijit(out, almanac.abhijit, marks);
+            if (o.hora) {
+                out << ",\n     \"hora\": ";
+                WriteJsonHoras(out, almanac.horas, marks);
+            }
             out << '}';
         }
         out << "\n  ]";
@@ -162,9 +173,12 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
             continue;
         }
         out << '\n';
-        const PeriodMarks marks = MarksOf(d, work, clocks);
-        WriteTextPeriods(out, kDayPeriodsHeading, d.day, marks);
-        WriteTextPeriods(out, kNightPeriodsHeading, d.night, marks);
+        const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
+        const DayAlmanac almanac = AlmanacOf(d);
+        WriteTextPeriods(out, kDayPeriodsHeading, d.day, almanac.day, marks);
+        WriteTextPeriods(out, kNightPeriodsHeading, d.night, almanac.night, marks);
+        WriteTextAbhijit(out, almanac.abhijit, marks);
+        if (o.hora) WriteTextHoras(out, almanac.horas, marks);
     }
 }
 
@@ -181,12 +195,15 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         }
         return !v.empty();
     };
-    if (name == "--now" || name == "--ics-all") {
+    if (name == "--now" || name == "--ics-all" || name == "--ics-clear" || name == "--clear") {
         if (hasValue) {
             error = "option " + name + " takes no value";
             return Taken::Error;
         }
-        (name == "--now" ? plan.now : plan.icsAll) = true;
+        (name == "--now"       ? plan.now
+         : name == "--ics-all" ? plan.icsAll
+         : name == "--clear"   ? plan.clear
+                               : plan.icsClear) = true;
         return Taken::Yes;
     }
     if (name == "--next") {
@@ -194,15 +211,15 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         std::string word = value;
         if (!hasValue && i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0) word = args[++i];
         if (!hasValue && word.empty()) return Taken::Yes;
-        const auto canonical = WantedWord(word);
-        if (!canonical) {
+        const auto wanted = WantedSpelled(word);
+        if (!wanted) {
             error =
                 "option --next takes favorable, intermediate or a period name (Amrut, Shubh, "
                 "Labh, Chal, Udveg, Rog, Kal), not \"" +
                 Visible(word) + "\"";
             return Taken::Error;
         }
-        plan.wanted = *canonical;
+        plan.wanted = *wanted;
         return Taken::Yes;
     }
     if (name == "--days") {
@@ -212,9 +229,9 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
             needValue(v) && v.size() <= 3 &&
             std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (digits) n = std::stoi(v);
-        if (!digits || n < 1 || n > kMaxDays) {
-            error = "option --days takes a whole number of days from 1 to 366, not \"" +
-                    Visible(v) + "\"";
+        if (!digits || n < 1 || n > kMaxListedDays) {
+            error = "option --days takes a whole number of days from 1 to " +
+                    std::to_string(kMaxListedDays) + ", not \"" + Visible(v) + "\"";
             return Taken::Error;
         }
         plan.days = n;
@@ -265,6 +282,12 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
         error = "--ics needs --days N";
     } else if (p.icsAll && p.ics.empty()) {
         error = "--ics-all needs --ics FILE";
+    } else if (p.icsClear && p.ics.empty()) {
+        error = "--ics-clear needs --ics FILE";
+    } else if (p.clear && !p.next) {
+        error = "--clear needs --next";
+    } else if (o.hora && (p.next || (p.days > 0 && !o.table))) {
+        error = "--hora lists the horas of the date, or with --days of each date beside --table";
     } else if (p.alarmMinutes && p.ics.empty()) {
         error = "--ics-alarm needs --ics FILE";
     } else if (p.ics == "-" && (o.table || o.json)) {
@@ -276,17 +299,17 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
 }
 
 void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time) {
-    form = OnDate(std::move(form), date);
+    SetListedDate(form, date);
     form.hour = time.hour;
     form.minute = time.minute;
     form.second = time.second;
 }
 
-void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now) {
+void TakeTimeOfWorkFromClock(FormValues& form, const Clock& clock) {
     const auto hours = ToInteger16(form.zoneHour);
     const auto minutes = ToInteger16(form.zoneMinute);
     if (!hours || !minutes) return;
-    const LocalDateTime local{now.time_since_epoch().count() - ZoneSeconds({*hours, *minutes})};
+    const LocalDateTime local = NowIn(clock, {*hours, *minutes});
     SetTimeOfWork(form, local.date(), local.time());
 }
 
@@ -294,6 +317,12 @@ FormValues PlanForm(const Options& o) {
     FormValues form = o.form;
     if (o.plan.Any() && Trim(form.name).empty()) form.name = "velnora-cli";
     return form;
+}
+
+std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) {
+    auto read = ReadForm(PlanForm(o));
+    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    return Plan{std::get<EvaluationInput>(std::move(read)), clocks.zoneFor};
 }
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
@@ -313,43 +342,42 @@ DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
     };
 }
 
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
-                                  const PlaceClocks& clocks) {
-    std::vector<TableSection> sections;
-    const Date date = DateOfWork(form);
-    if (const auto unlisted = UnlistedNightBefore(form, work, clocks.zoneFor); !unlisted.empty()) {
-        sections.push_back({kNightBeforeHeading,
-                            "nightBefore",
-                            unlisted,
-                            {clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0}});
-    } else if (work.span == SpanKind::NightBeforeSunrise) {
-        const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
-        if (!before.failure && !before.skipped) {
-            sections.push_back(
-                {kNightBeforeHeading, "nightBefore", before.night, MarksOf(before, &work, clocks)});
+DateTable TableOf(const Plan& plan, const Evaluation& work, const PlaceClocks& clocks) {
+    DateTable table;
+    DayTable day = TableOfDay(plan, &work);
+    for (DaySection& s : day.sections) {
+        const PeriodMarks marks = MarksOf(s.zone, &work, clocks);
+        const auto add = [&](std::string_view heading, std::string_view key) {
+            table.sections.push_back(
+                {heading, key, std::move(s.periods), std::move(s.marks), marks});
+        };
+        switch (s.kind) {
+            case SectionKind::NightBefore:
+                add(kNightBeforeHeading, "nightBefore");
+                break;
+            case SectionKind::Day:
+                add(kDayPeriodsHeading, "day");
+                break;
+            case SectionKind::Night:
+                add(kNightPeriodsHeading, "night");
+                break;
         }
     }
-    const DayListing today = ListDay(form, date, clocks.zoneFor);
-    if (!today.failure && !today.skipped) {
-        const PeriodMarks marks = MarksOf(today, &work, clocks);
-        sections.push_back(
-            {kDayPeriodsHeading, "day", {today.day.begin(), today.day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", today.night, marks});
-    } else {
-        const auto day = DayPeriods(work);
-        const PeriodMarks marks{clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
-        sections.push_back({kDayPeriodsHeading, "day", {day.begin(), day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", NightPeriods(work), marks});
-    }
-    return sections;
+    table.abhijit = day.abhijit;
+    table.horas = std::move(day.horas);
+    table.marks = MarksOf(day.horasZone, &work, clocks);
+    return table;
 }
 
 int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std::ostream& out,
             std::ostream& err) {
-    const FormValues form = PlanForm(o);
-    FormValues atWork = form;
-    if (clocks.zoneFor) clocks.zoneFor(DateOfWork(form), atWork);
-    const Outcome outcome = Evaluate(atWork);
+    auto read = PlanOf(o, clocks);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        err << refused->message.text() << '\n';
+        return kRefused;
+    }
+    const Plan& plan = std::get<Plan>(read);
+    const Outcome outcome = EvaluateWork(plan);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         // No sunrise or sunset: other days may have one, unless the zone's sign is wrong.
         if (failure->kind == FailureKind::Refused ||
@@ -359,10 +387,10 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         }
     }
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
-    if (o.plan.next) return WriteNext(o, form, work, clocks, out, err);
+    if (o.plan.next) return WriteNext(o, plan, work, clocks, out, err);
 
-    const std::vector<DayListing> days = ListDays(form, o.plan.days, clocks.zoneFor);
-    const std::string cut = PastLastDate(form, o.plan.days);
+    const std::vector<DayListing> days = ListDays(plan, o.plan.days);
+    const std::string cut = PastLastDate(plan.at.date, o.plan.days);
     // The days that were listed are given in full; the reason the rest are not
     // ends the output.
     const auto finish = [&] {
@@ -372,8 +400,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     };
     if (o.table) WriteDays(o, days, cut, work, clocks, out);
     if (o.plan.ics.empty()) return finish();
-    const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now(),
-                                  o.plan.alarmMinutes};
+    const CalendarRequest request{days,        o.plan.icsAll,       o.placeTaken,
+                                  clock.now(), o.plan.alarmMinutes, o.plan.icsClear};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
         return finish();
@@ -390,7 +418,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     }
     if (!o.table) {
         out << Visible(o.plan.ics) << ": " << events << (o.plan.icsAll ? "" : " favorable")
-            << " periods of " << days.size() << (days.size() == 1 ? " day\n" : " days\n");
+            << " periods" << (o.plan.icsClear ? " without an almanac mark" : "") << " of "
+            << days.size() << (days.size() == 1 ? " day\n" : " days\n");
     }
     return finish();
 }

@@ -8,10 +8,12 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "cli/periods.h"
 #include "core/clock.h"
+#include "planning/almanac.h"
 #include "planning/listing.h"
 
 namespace velnora::cli {
@@ -21,10 +23,12 @@ struct Options;
 struct PlanOptions {
     bool now = false;
     bool next = false;
-    std::string wanted = "favorable";  // --next: favorable, intermediate or a period name
-    int days = 0;                      // --days; 0 when not given
-    std::string ics;                   // --ics FILE, "-" for standard output
+    PeriodWanted wanted{Verdict::Favorable, {}};  // --next: a verdict or a period name
+    int days = 0;                                 // --days; 0 when not given
+    std::string ics;                              // --ics FILE, "-" for standard output
     bool icsAll = false;
+    bool icsClear = false;  // --ics-clear: leave out the periods that carry an almanac mark
+    bool clear = false;     // --clear: --next finds a period that carries no almanac mark
     std::optional<int> alarmMinutes;  // --ics-alarm: a reminder this long before each event
     bool dateOrTimeGiven = false;     // one of --month, --day, --year, --hour, --minute, --second
     bool zoneGiven = false;           // --zone-hour or --zone-minute
@@ -63,14 +67,16 @@ void NoteFieldOption(std::string_view name, PlanOptions& plan);
 // Refuses combinations that make no sense; false with `error` set.
 bool CheckPlanOptions(const Options& options, std::string& error);
 
-// --now with a fixed zone: the present Greenwich time shifted by the form's zone
+// --now with a fixed zone: the present moment on the clocks of the form's zone
 // fields becomes the date and time of work. Fields that are not a zone leave the
 // form as it is, for the evaluation to refuse.
-void TakeTimeOfWorkFromClock(FormValues& form, std::chrono::sys_seconds now);
+void TakeTimeOfWorkFromClock(FormValues& form, const Clock& clock);
 void SetTimeOfWork(FormValues& form, const Date& date, const ClockTime& time);
 
 // The form as the evaluation is to see it: a plan needs no name.
 FormValues PlanForm(const Options& options);
+// The form read as a plan on the place's clocks, or why it cannot be read.
+std::variant<Plan, Failure> PlanOf(const Options& options, const PlaceClocks& clocks);
 
 // One list of periods of --table: the night before sunrise (only when the time
 // of work lies in it), the day, the night after sunset.
@@ -78,12 +84,18 @@ struct TableSection {
     std::string_view heading;  // the text output's
     std::string_view key;      // the JSON's: "nightBefore", "day", "night"
     std::vector<Period> periods;
+    std::vector<Marks> almanac;  // the almanac marks beside each period
     PeriodMarks marks;
 };
-// The sections of --table for the evaluation `work` of `form`, each listed from
-// its own date, as --days lists it.
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
-                                  const PlaceClocks& clocks);
+struct DateTable {
+    std::vector<TableSection> sections;
+    std::optional<TimeSpan> abhijit;  // of the date of work; none on Wednesday
+    std::vector<Hora> horas;          // of the date of work
+    PeriodMarks marks;                // how the horas' and Abhijit's times are written
+};
+// The sections of --table for the evaluation `work` of the plan's date of work,
+// with the date's Abhijit Muhurat and horas.
+DateTable TableOf(const Plan& plan, const Evaluation& work, const PlaceClocks& clocks);
 
 // Runs --next or --days with --table and/or --ics.
 int RunPlan(const Options& options, const Clock& clock, const PlaceClocks& clocks,

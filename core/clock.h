@@ -5,6 +5,9 @@
 
 #include <chrono>
 
+#include "core/date_time.h"
+#include "core/zone_offset.h"
+
 namespace velnora {
 
 class Clock {
@@ -29,5 +32,11 @@ public:
 private:
     std::chrono::sys_seconds at_;
 };
+
+// The present moment on clocks that keep `zone`: Greenwich time less the zone,
+// which counts west of Greenwich as positive.
+inline LocalDateTime NowIn(const Clock& clock, const ZoneOffset& zone) {
+    return {clock.now().time_since_epoch().count() - ZoneSeconds(zone)};
+}
 
 }  // namespace velnora

@@ -67,4 +67,47 @@ ClockTime LocalDateTime::time() const {
     return {static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60)};
 }
 
+void PutDigits(std::string& out, int value, int width) {
+    char digits[4];
+    for (int i = width - 1; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    out.append(digits, static_cast<std::size_t>(width));
+}
+
+std::string IsoDate(const Date& d) {
+    std::string text;
+    text.reserve(10);
+    PutDigits(text, d.year, 4);
+    text += '-';
+    PutDigits(text, d.month, 2);
+    text += '-';
+    PutDigits(text, d.day, 2);
+    return text;
+}
+
+std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast) {
+    const ClockTime t = reading.time();
+    const auto east = static_cast<int>(secondsEast < 0 ? -secondsEast : secondsEast);
+    std::string text = IsoDate(reading.date());
+    text += 'T';
+    PutDigits(text, t.hour, 2);
+    text += ':';
+    PutDigits(text, t.minute, 2);
+    text += ':';
+    PutDigits(text, t.second, 2);
+    text += secondsEast < 0 ? '-' : '+';
+    PutDigits(text, east / 3600, 2);
+    text += ':';
+    PutDigits(text, east / 60 % 60, 2);
+    // Local mean time, kept by some zones into the first years, is no whole
+    // number of minutes.
+    if (east % 60 != 0) {
+        text += ':';
+        PutDigits(text, east % 60, 2);
+    }
+    return text;
+}
+
 }  // namespace velnora

@@ -7,6 +7,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <string>
 
 namespace velnora {
 
@@ -56,5 +57,13 @@ struct LocalDateTime {
         return {a.seconds + s};
     }
 };
+
+// ISO 8601 digits, the same in every language: `value` (0..9999) appended as
+// exactly `width` digits; "2024-03-10"; and "2024-03-10T07:16:00-04:00" for a
+// clock reading and the offset in force then (seconds east of Greenwich; seconds
+// are written only for an offset that is no whole number of minutes).
+void PutDigits(std::string& out, int value, int width);
+std::string IsoDate(const Date& date);
+std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
 
 }  // namespace velnora

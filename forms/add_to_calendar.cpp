@@ -62,16 +62,21 @@ QString WriteFailureText(const WriteFailure& failure) {
 
 std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {
-    const std::optional<int> asked = dialogs.askDays(parent);
+    const std::optional<int> asked = dialogs.askDays(parent, kMaxListedDays);
     if (!asked) return std::nullopt;
-    const int count = std::clamp(*asked, 1, kCalendarMaxDays);
+    const int count = std::clamp(*asked, 1, kMaxListedDays);
+    const std::optional<bool> leaveOutMarked = dialogs.askLeaveOutMarked(parent);
+    if (!leaveOutMarked) return std::nullopt;
     const QString path = dialogs.askFile(parent);
     if (path.isEmpty()) return std::nullopt;
 
-    const std::vector<DayListing> days = ListDays(form, count);
+    const auto read = ReadForm(form);
+    if (!std::holds_alternative<EvaluationInput>(read)) return std::nullopt;  // Proceed refused it
+    const std::vector<DayListing> days = ListDays({std::get<EvaluationInput>(read), {}}, count);
     CalendarRequest request;
     request.days = days;
     request.stamp = clock.now();
+    request.clearOnly = *leaveOutMarked;
     int events = 0;
     const auto write = [&](std::ostream& out) {
         events = WriteCalendar(out, request);
@@ -87,8 +92,13 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
         return std::nullopt;
     }
     boxes.show(parent,
-               QCoreApplication::translate("velnora::AddToCalendar",
-                                           "%1 favorable periods of %2 days were written to %3.")
+               (request.clearOnly ? QCoreApplication::translate(
+                                        "velnora::AddToCalendar",
+                                        "%1 favorable periods without an almanac mark of %2 days "
+                                        "were written to %3.")
+                                  : QCoreApplication::translate(
+                                        "velnora::AddToCalendar",
+                                        "%1 favorable periods of %2 days were written to %3."))
                    .arg(events)
                    .arg(days.size())
                    .arg(shown),

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,10 +22,31 @@ namespace velnora {
 
 namespace {
 
-enum Column { PartColumn, StartColumn, EndColumn, NameColumn, VerdictColumn, ColumnCount };
+enum Column {
+    PartColumn,
+    StartColumn,
+    EndColumn,
+    NameColumn,
+    VerdictColumn,
+    MarksColumn,
+    ColumnCount
+};
+enum HoraColumn {
+    HoraNumberColumn,
+    HoraStartColumn,
+    HoraEndColumn,
+    LordColumn,
+    HoraVerdictColumn,
+    HoraColumnCount
+};
+
+// The colour of a period an almanac mark spoils, whatever its name's verdict; the
+// marks' words stand beside it.
+const QColor kMarkedColour(255, 214, 153);
 
 // The verdict cell's colour; its word says the same for those who cannot see it.
-QColor VerdictColour(Verdict verdict) {
+QColor VerdictColour(Verdict verdict, bool marked = false) {
+    if (marked && verdict == Verdict::Favorable) return kMarkedColour;
     switch (verdict) {
         case Verdict::Favorable:
             return {198, 239, 206};
@@ -75,7 +97,10 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     lblPlace_->setFont(Verdana(8.25, true));
     SetTextColour(lblPlace_, kPaleYellow);
 
-    tblPeriods_ = new QTableWidget(0, ColumnCount, this);
+    tabAlmanac_ = new QTabWidget(this);
+    tabAlmanac_->setObjectName(QStringLiteral("tabAlmanac"));
+    tabAlmanac_->setAccessibleName(tr("Choghadiya and Hora"));
+    tblPeriods_ = new QTableWidget(0, ColumnCount, tabAlmanac_);
     tblPeriods_->setObjectName(QStringLiteral("tblPeriods"));
     tblPeriods_->setAccessibleName(tr("Periods of the day and the night"));
     tblPeriods_->setHorizontalHeaderLabels({
@@ -89,16 +114,46 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
         tr("Choghadiya"),
         //: Column of the periods' list: favorable, intermediate or unfavorable
         tr("Verdict"),
+        //: Column of the periods' list: the almanac's marks (Rahu Kaal, Kaal Vela ...) on a period
+        tr("Marks"),
     });
-    tblPeriods_->verticalHeader()->hide();
-    tblPeriods_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblPeriods_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPeriods_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblPeriods_->setTabKeyNavigation(false);
-    tblPeriods_->setWordWrap(false);
-    tblPeriods_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblPeriods_->horizontalHeader()->setStretchLastSection(true);
+
+    tblHoras_ = new QTableWidget(0, HoraColumnCount, tabAlmanac_);
+    tblHoras_->setObjectName(QStringLiteral("tblHoras"));
+    tblHoras_->setAccessibleName(tr("Horas of the day and the night"));
+    tblHoras_->setHorizontalHeaderLabels({
+        //: Column of the horas' list: which of the 24 planetary hours
+        tr("Hora"),
+        tr("Start"),
+        tr("End"),
+        //: Column of the horas' list: the planet that rules the hora
+        tr("Lord"),
+        tr("Verdict"),
+    });
+    for (QTableWidget* table : {tblPeriods_, tblHoras_}) {
+        table->verticalHeader()->hide();
+        // Rows as high as their text, in any script, so that a day fits without scrolling.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setTabKeyNavigation(false);
+        table->setWordWrap(false);
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(true);
+    }
+    // The periods' list sizes the window; the 24 horas scroll in the same room.
     tblPeriods_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    //: Tab of the periods window: the eight periods of the day and of the night
+    tabAlmanac_->addTab(tblPeriods_, tr("Cho&ghadiya"));
+    //: Tab of the periods window: the 24 planetary hours
+    tabAlmanac_->addTab(tblHoras_, tr("&Hora"));
+
+    lblAbhijit_ = new QLabel(this);
+    lblAbhijit_->setObjectName(QStringLiteral("lblAbhijit"));
+    lblAbhijit_->setFont(Verdana(8.25, true));
+    lblAbhijit_->setWordWrap(true);
+    SetTextColour(lblAbhijit_, kPaleYellow);
 
     lblNext_ = new QLabel(this);
     lblNext_->setObjectName(QStringLiteral("lblNext"));
@@ -125,7 +180,8 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDay_);
     layout->addWidget(lblPlace_);
-    layout->addWidget(tblPeriods_, 1);
+    layout->addWidget(tabAlmanac_, 1);
+    layout->addWidget(lblAbhijit_);
     layout->addWidget(lblNext_);
     layout->addLayout(buttons);
 
@@ -134,17 +190,30 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     connect(cmdToday_, &QPushButton::clicked, this, &FrmPeriods::cmdToday_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &FrmPeriods::close);
 
-    setTabOrder(tblPeriods_, cmdPreviousDay_);
+    // The tabs, then the list of the tab shown, then the buttons.
+    setTabOrder(tblPeriods_, tblHoras_);
+    setTabOrder(tblHoras_, cmdPreviousDay_);
     setTabOrder(cmdPreviousDay_, cmdNextDay_);
     setTabOrder(cmdNextDay_, cmdToday_);
     setTabOrder(cmdToday_, cmdClose_);
 }
 
 void FrmPeriods::showFor(const FormValues& form) {
-    form_ = form;
-    const Outcome outcome = Evaluate(form);
+    const auto read = ReadForm(form);
+    if (const auto* refused = std::get_if<Failure>(&read)) {
+        // Proceed's checks come first; what is left says why nothing is listed.
+        lblNext_->setText(MessageTr(refused->message.id));
+        lblNext_->setAccessibleName(lblNext_->text());
+        return;
+    }
+    showPlan({std::get<EvaluationInput>(read), {}}, QString::fromStdString(form.city).trimmed());
+}
+
+void FrmPeriods::showPlan(const Plan& plan, const QString& city) {
+    plan_ = plan;
+    const Outcome outcome = EvaluateWork(plan);
     const auto* work = std::get_if<Evaluation>(&outcome);
-    QString place = QString::fromStdString(form.city).trimmed();
+    QString place = city;
     if (work) {
         const QString at = CoordinateText(work->result.latitude) + QStringLiteral(", ") +
                            CoordinateText(work->result.longitude);
@@ -152,8 +221,7 @@ void FrmPeriods::showFor(const FormValues& form) {
     }
     lblPlace_->setText(place);
     lblPlace_->setAccessibleName(place);
-    // The date the evaluation took.
-    render(work ? work->result.dateOfWork : DateOfWork(form), outcome);
+    render(plan.at.date, outcome);
     // Tall enough for every row from the first day's period to the last night's,
     // like the printed table (a window's first size would cut it at two thirds of
     // the screen), but within the screen with room for the title bar.
@@ -165,35 +233,27 @@ void FrmPeriods::showFor(const FormValues& form) {
     tblPeriods_->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmPeriods::showDate(const Date& date) { render(date, Evaluate(OnDate(form_, date))); }
+void FrmPeriods::showDate(const Date& date) { render(date, EvaluateWork(plan_.On(date))); }
 
 void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     date_ = date;
     timeOfWorkRow_ = -1;
+    timeOfWorkHora_ = -1;
     const QDate shown(date.year, date.month, date.day);
     lblDay_->setText(tr("%1, %2").arg(QLocale().dayName(shown.dayOfWeek()), DateOfWorkText(date)));
     lblDay_->setAccessibleName(lblDay_->text());
 
     const Evaluation* work = std::get_if<Evaluation>(&outcome);
-    if (work) zone_ = work->zone;
+    if (work) zone_ = work->zone();
 
     tblPeriods_->setUpdatesEnabled(false);
     tblPeriods_->setRowCount(0);
-    const Date before = AddDays(date, -1);
-    if (work && work->span == SpanKind::NightBeforeSunrise && IsListedDate(before)) {
-        const DayListing night = ListDay(form_, before);
-        if (!night.failure && !night.skipped) addRows(night.night, work, true);
-    } else if (work) {
-        addRows(UnlistedNightBefore(form_, *work), work, true);
-    }
-    const DayListing listing = ListDay(form_, date);
+    const Plan dated = plan_.On(date);
+    const DayTable table = TableOfDay(dated, work);
     QString next;
-    if (listing.failure) {
-        next = FailureText(*listing.failure);
-    } else {
-        addRows({listing.day.begin(), listing.day.end()}, work, false);
-        addRows(listing.night, work, false);
-    }
+    if (table.failure) next = FailureText(*table.failure);
+    for (const DaySection& section : table.sections) addRows(section, work);
+    showAlmanac(table, date, work);
     tblPeriods_->setUpdatesEnabled(true);
     if (timeOfWorkRow_ >= 0) {
         tblPeriods_->selectRow(timeOfWorkRow_);
@@ -204,19 +264,22 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     }
 
     if (work) {
-        showNext(OnDate(form_, date), *work);
+        showNext(dated, *work);
     } else {
         if (next.isEmpty()) next = FailureText(std::get<Failure>(outcome).message);
         lblNext_->setText(next);
         lblNext_->setAccessibleName(next);
     }
-    cmdPreviousDay_->setEnabled(IsListedDate(before));
+    cmdPreviousDay_->setEnabled(IsListedDate(AddDays(date, -1)));
     cmdNextDay_->setEnabled(IsListedDate(AddDays(date, 1)));
 }
 
-void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* work,
-                         bool nightBefore) {
-    for (const Period& p : periods) {
+void FrmPeriods::addRows(const DaySection& section, const Evaluation* work) {
+    const bool nightBefore = section.kind == SectionKind::NightBefore;
+    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(section.zone) : 0;
+    for (std::size_t k = 0; k < section.periods.size(); ++k) {
+        const Period& p = section.periods[k];
+        const Marks marked = k < section.marks.size() ? section.marks[k] : Marks{};
         const int row = tblPeriods_->rowCount();
         tblPeriods_->insertRow(row);
         const QString part = nightBefore ? tr("Night before %1").arg(p.number)
@@ -228,17 +291,23 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const QString end = ClockText(p.end.time());
         const QString name = PeriodText(p.name);
         const QString verdict = VerdictWordText(p.verdict);
-        const bool holds = work && HoldsTimeOfWork(*work, p);
+        const QString markWords = MarksText(marked);
+        const bool holds = work && HoldsTimeOfWork(*work, p, shift);
         QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
+        if (!marked.Empty()) spoken = tr("%1, %2").arg(spoken, markWords);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[ColumnCount] = {part, MinuteText(p.start.time()),
-                                            MinuteText(p.end.time()), name, verdict};
+        const QString texts[ColumnCount] = {
+            part, MinuteText(p.start.time()), MinuteText(p.end.time()), name, verdict, markWords};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::AccessibleDescriptionRole, spoken);
             item->setToolTip(spoken);
             if (column == VerdictColumn) {
-                item->setBackground(VerdictColour(p.verdict));
+                item->setBackground(VerdictColour(p.verdict, !marked.Empty()));
+                item->setForeground(QColor(Qt::black));
+            }
+            if (column == MarksColumn && !marked.Empty()) {
+                item->setBackground(VerdictColour(Verdict::Unfavorable));
                 item->setForeground(QColor(Qt::black));
             }
             if (holds) {
@@ -252,7 +321,68 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
     }
 }
 
-void FrmPeriods::showNext(const FormValues& dated, const Evaluation& work) {
+void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Evaluation* work) {
+    QString abhijit;
+    if (almanac.abhijit) {
+        abhijit = tr("Abhijit Muhurat: %1 to %2")
+                      .arg(ClockText(almanac.abhijit->start.time()),
+                           ClockText(almanac.abhijit->end.time()));
+    } else if (!HasAbhijit(WeekdayOf(date))) {
+        abhijit = tr("No Abhijit Muhurat on Wednesday");
+    }
+    lblAbhijit_->setText(abhijit);
+    lblAbhijit_->setAccessibleName(abhijit);
+    lblAbhijit_->setVisible(!abhijit.isEmpty());
+
+    tblHoras_->setUpdatesEnabled(false);
+    tblHoras_->setRowCount(static_cast<int>(almanac.horas.size()));
+    std::optional<std::size_t> holding;
+    // The time of work read on the horas' clock.
+    if (work) {
+        holding = HoraHolding(almanac.horas, work->WorkTime + (ZoneSeconds(work->zone()) -
+                                                               ZoneSeconds(almanac.horasZone)));
+    }
+    timeOfWorkHora_ = holding ? static_cast<int>(*holding) : -1;
+    for (std::size_t i = 0; i < almanac.horas.size(); ++i) {
+        const Hora& h = almanac.horas[i];
+        const int row = static_cast<int>(i);
+        const QString number = h.number > kHorasPerSpan
+                                   ? tr("Night %1").arg(h.number - kHorasPerSpan)
+                                   : tr("Day %1").arg(h.number);
+        const QString start = ClockText(h.start.time());
+        const QString end = ClockText(h.end.time());
+        const QString lord = PlanetText(h.lord);
+        const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
+        const QString word = VerdictWordText(verdict);
+        QString spoken = tr("Hora %1, %2 to %3, %4, %5").arg(number, start, end, lord, word);
+        if (row == timeOfWorkHora_) spoken = tr("%1, the time of work").arg(spoken);
+        const QString texts[HoraColumnCount] = {number, start, end, lord, word};
+        for (int column = 0; column < HoraColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setData(Qt::AccessibleDescriptionRole, spoken);
+            if (column == HoraVerdictColumn) {
+                item->setBackground(VerdictColour(verdict));
+                item->setForeground(QColor(Qt::black));
+            }
+            if (row == timeOfWorkHora_) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            tblHoras_->setItem(row, column, item);
+        }
+    }
+    tblHoras_->setUpdatesEnabled(true);
+    if (timeOfWorkHora_ >= 0) {
+        tblHoras_->selectRow(timeOfWorkHora_);
+        tblHoras_->setCurrentCell(timeOfWorkHora_, HoraNumberColumn);
+        tblHoras_->scrollToItem(tblHoras_->item(timeOfWorkHora_, HoraNumberColumn));
+    } else {
+        tblHoras_->clearSelection();
+    }
+}
+
+void FrmPeriods::showNext(const Plan& dated, const Evaluation& work) {
     const std::optional<NextPeriod> found = FindNext(dated, {Verdict::Favorable, {}});
     QString text;
     if (!found) {
@@ -266,6 +396,22 @@ void FrmPeriods::showNext(const FormValues& dated, const Evaluation& work) {
                    .arg(PeriodText(found->period.name), AtText(found->period.start),
                         ClockText(found->period.end.time()),
                         WaitText(found->period.start - work.WorkTime));
+    }
+    // The almanac's marks spoil a period whatever its name: then the next favorable
+    // period that carries none is named too.
+    if (found && !found->marks.Empty()) {
+        text += u' ' + tr("It falls in %1.").arg(MarksText(found->marks));
+        PeriodWanted clear{Verdict::Favorable, {}};
+        clear.clear = true;
+        if (const auto unmarked = FindNext(dated, clear)) {
+            text +=
+                u' ' + tr("Next favorable period without a mark: %1, %2 to %3, starts in %4.")
+                           .arg(PeriodText(unmarked->period.name), AtText(unmarked->period.start),
+                                ClockText(unmarked->period.end.time()),
+                                WaitText(unmarked->period.start - work.WorkTime));
+        } else {
+            text += u' ' + tr("No favorable period without a mark comes in the next eight days.");
+        }
     }
     lblNext_->setText(text);
     lblNext_->setAccessibleName(text);
@@ -281,11 +427,10 @@ void FrmPeriods::cmdNextDay_Click() {
     if (IsListedDate(next)) showDate(next);
 }
 
-// Today on the form's own clock: Greenwich time less the zone, which counts west
-// of Greenwich as positive.
+// Today on the form's own clock.
 void FrmPeriods::cmdToday_Click() {
-    const LocalDateTime local{clock_.now().time_since_epoch().count() - ZoneSeconds(zone_)};
-    if (IsListedDate(local.date())) showDate(local.date());
+    const Date today = NowIn(clock_, zone_).date();
+    if (IsListedDate(today)) showDate(today);
 }
 
 void FrmPeriods::keyPressEvent(QKeyEvent* event) {

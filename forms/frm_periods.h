@@ -3,20 +3,25 @@
 // day's eight from sunrise to sunset and the night's eight to the next sunrise,
 // each with its start, end, name and verdict. The night is split at midnight
 // and named on each side as the evaluation names a moment there; a time of work
-// before sunrise brings the night that holds it first. The period that holds the
-// time of work is selected, and a line names the next favorable period. Previous
-// day, next day and today move the date; the time of work stays.
+// before sunrise brings the night that holds it first. Each period shows the
+// almanac's marks it carries (Vaar Vela, Kaal Vela, Kaal Ratri, Rahu Kaal,
+// Yamaganda, Gulika Kaal); below the list stand the day's Abhijit Muhurat and,
+// in a second tab, its 24 horas. The period and the hora that hold the time of
+// work are selected, and a line names the next favorable period (and, when that
+// one carries a mark, the next favorable one that carries none). Previous day,
+// next day and today move the date; the time of work stays.
 #pragma once
 
 #include <QWidget>
 #include <vector>
 
 #include "core/clock.h"
-#include "workflow/evaluation.h"
+#include "planning/listing.h"
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
 
 namespace velnora {
 
@@ -28,32 +33,41 @@ public:
     // Shows the periods of the form's date of work; the form has passed the
     // checks of Proceed.
     void showFor(const FormValues& form);
+    // Shows the periods of the plan's date of work at its place.
+    void showPlan(const Plan& plan, const QString& place);
     Date date() const { return date_; }
     // The row of the period that holds the time of work; -1 when none is listed.
     int timeOfWorkRow() const { return timeOfWorkRow_; }
+    // The row of the hora that holds the time of work; -1 when none of the date does.
+    int timeOfWorkHora() const { return timeOfWorkHora_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;  // Escape closes
 
 private:
     void showDate(const Date& date);
-    // The periods of `date` from the form's evaluation `outcome` on that date.
+    // The periods of `date` from the evaluation `outcome` of its time of work.
     void render(const Date& date, const Outcome& outcome);
     void cmdPreviousDay_Click();
     void cmdNextDay_Click();
     void cmdToday_Click();
-    void addRows(const std::vector<Period>& periods, const Evaluation* work, bool nightBefore);
-    void showNext(const FormValues& dated, const Evaluation& work);
+    void addRows(const DaySection& section, const Evaluation* work);
+    void showAlmanac(const DayTable& table, const Date& date, const Evaluation* work);
+    void showNext(const Plan& dated, const Evaluation& work);
 
     const Clock& clock_;
-    FormValues form_;
+    Plan plan_;
     Date date_;
     ZoneOffset zone_;
     int timeOfWorkRow_ = -1;
+    int timeOfWorkHora_ = -1;
 
     QLabel* lblDay_ = nullptr;
     QLabel* lblPlace_ = nullptr;
+    QTabWidget* tabAlmanac_ = nullptr;
     QTableWidget* tblPeriods_ = nullptr;
+    QTableWidget* tblHoras_ = nullptr;
+    QLabel* lblAbhijit_ = nullptr;
     QLabel* lblNext_ = nullptr;
     QPushButton* cmdPreviousDay_ = nullptr;
     QPushButton* cmdNextDay_ = nullptr;

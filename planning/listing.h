@@ -10,26 +10,39 @@
 #include <string_view>
 #include <vector>
 
+#include "planning/almanac.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {
 
-// Sets the zone fields of `form` to the offset in force on `date` (a place's own
-// zone with daylight saving). False when the place's clocks skipped the whole of
-// `date` (Samoa's 30 December 2011), which then has no periods of its own. An
-// empty function keeps the form's zone on every date.
-using ZoneForDate = std::function<bool(const Date& date, FormValues& form)>;
+// The offset in force at a reading of the place's clocks on `date` (a place's
+// own zone with daylight saving); empty when the clocks skipped the whole of
+// `date` (Samoa's 30 December 2011), which then has no periods of its own.
+using ZoneForDate =
+    std::function<std::optional<ZoneOffset>(const Date& date, const ClockTime& time)>;
 
 // The dates the year list holds, the only ones the evaluation takes.
 inline constexpr Date kFirstListedDate{kFirstYear, 1, 1};
 inline constexpr Date kLastListedDate{kLastYear, 12, 31};
 bool IsListedDate(const Date& date);
 
-// The form's date of work from its list positions (31 February stays as it is).
-Date DateOfWork(const FormValues& form);
-// The form with its date of work moved to `date`; a year outside the list is
-// refused by the evaluation.
-FormValues OnDate(FormValues form, const Date& date);
+// The most days one listing or calendar covers: a year, leap day included.
+inline constexpr int kMaxListedDays = 366;
+
+// What planning works from: the place and the time of work, and the clocks
+// that tell the offset on each date.
+struct Plan {
+    EvaluationInput at;   // its zone is the one typed
+    ZoneForDate zoneFor;  // empty: the typed zone on every date
+
+    // The offset in force at `time` on `date`; empty for a date the clocks skip.
+    std::optional<ZoneOffset> ZoneAt(const Date& date, const ClockTime& time) const;
+    // The same time of work on another date.
+    Plan On(const Date& date) const;
+};
+
+// The time of work evaluated at the offset in force then.
+Outcome EvaluateWork(const Plan& plan);
 
 struct DayListing {
     Date date;
@@ -40,24 +53,43 @@ struct DayListing {
     std::vector<Period> night;  // to the next sunrise, split at midnight
 };
 
-DayListing ListDay(const FormValues& form, const Date& date, const ZoneForDate& zoneFor = {});
+DayListing ListDay(const Plan& plan, const Date& date);
+// `count` consecutive dates from the date of work, less those the place's clocks
+// skipped. The listing ends early at a date the year list does not hold.
+std::vector<DayListing> ListDays(const Plan& plan, int count);
 // The night before the sunrise of the evaluation's date, in its zone, named as the
 // evaluation names a time in it: for a day before that has no listing of its own
 // (31 December 1900, before the year list; a date the place's clocks skipped).
 std::vector<Period> NightBefore(const Evaluation& evaluation);
 // The night before the date of work's sunrise when the time of work lies in it and
 // the day before has no listing of its own; otherwise empty.
-std::vector<Period> UnlistedNightBefore(const FormValues& form, const Evaluation& work,
-                                        const ZoneForDate& zoneFor = {});
-// `count` consecutive dates from the form's date of work, less those the place's
-// clocks skipped. The listing ends early at a date the year list does not hold.
-std::vector<DayListing> ListDays(const FormValues& form, int count,
-                                 const ZoneForDate& zoneFor = {});
+std::vector<Period> UnlistedNightBefore(const Plan& plan, const Evaluation& work);
+
+// The lists of one date as the periods window and velnora-cli --table show it:
+// the night before sunrise (only when the time of work lies in it), the day, and
+// the night split at midnight, each listed from its own date in its own zone.
+enum class SectionKind { NightBefore, Day, Night };
+struct DaySection {
+    SectionKind kind = SectionKind::Day;
+    std::vector<Period> periods;
+    ZoneOffset zone;           // the zone its times are in
+    std::vector<Marks> marks;  // the almanac marks beside each period
+};
+struct DayTable {
+    std::vector<DaySection> sections;
+    std::optional<Message> failure;   // why the date has no periods
+    std::optional<TimeSpan> abhijit;  // the date's Abhijit Muhurat; none on Wednesday
+    std::vector<Hora> horas;          // the date's 24 horas
+    ZoneOffset horasZone;             // the zone their times are in
+};
+// `work` is the evaluation of the time of work on the plan's date, if there is one.
+DayTable TableOfDay(const Plan& plan, const Evaluation* work);
 
 // What the search for the next period looks for: a verdict, or one name.
 struct PeriodWanted {
     std::optional<Verdict> verdict;
     std::optional<Choghadiya> name;  // the name wanted when no verdict is given
+    bool clear = false;              // only a period that carries no almanac mark
     bool Matches(const Period& period) const;
 };
 
@@ -66,6 +98,7 @@ struct NextPeriod {
     ZoneOffset zone;                    // the zone its times are in
     bool holdsTimeOfWork = false;       // the time of work already lies in it
     std::int64_t remainingSeconds = 0;  // from the time of work to its end, when it does
+    Marks marks;                        // the almanac marks it carries
 };
 
 // Dates after the date of work that the search goes through.
@@ -75,7 +108,6 @@ inline constexpr int kNextSearchDays = 8;
 // wanted one that starts after it, within the date of work and the following
 // kNextSearchDays dates. Dates without sunrise or sunset, skipped dates and dates
 // outside the year list are passed over; empty when no wanted period comes.
-std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& wanted,
-                                   const ZoneForDate& zoneFor = {});
+std::optional<NextPeriod> FindNext(const Plan& plan, const PeriodWanted& wanted);
 
 }  // namespace velnora

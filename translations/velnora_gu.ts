@@ -325,6 +325,10 @@
             <source>system error %1</source>
             <translation>સિસ્ટમ ભૂલ %1</translation>
         </message>
+        <message>
+            <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
+            <translation>%2 દિવસનાં વર્જિત સમય વિનાનાં %1 શુભ ચોઘડિયાં %3 માં લખાયાં.</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Banners</name>
@@ -364,6 +368,18 @@
         <message>
             <source>Calendar files (*.ics)</source>
             <translation>કૅલેન્ડર ફાઇલો (*.ics)</translation>
+        </message>
+        <message>
+            <source>Every favorable period</source>
+            <translation>બધાં શુભ ચોઘડિયાં</translation>
+        </message>
+        <message>
+            <source>Only favorable periods without an almanac mark (Rahu Kaal, Kaal Vela, Kaal Ratri ...)</source>
+            <translation>ફક્ત વર્જિત સમય વિનાનાં શુભ ચોઘડિયાં (રાહુ કાળ, કાળ વેળા, કાળ રાત્રિ ...)</translation>
+        </message>
+        <message>
+            <source>Periods to put into the calendar:</source>
+            <translation>કૅલેન્ડરમાં મૂકવાનાં ચોઘડિયાં:</translation>
         </message>
     </context>
     <context>
@@ -792,6 +808,63 @@ caption below the box of the minutes of latitude or longitude</extracomment>
                 <numerusform>%n કલાક</numerusform>
                 <numerusform>%n કલાક</numerusform>
             </translation>
+        </message>
+        <message>
+            <source>Choghadiya and Hora</source>
+            <translation>ચોઘડિયા અને હોરા</translation>
+        </message>
+        <message>
+            <source>Marks</source>
+            <extracomment>Column of the periods' list: the almanac's marks (Rahu Kaal, Kaal Vela ...) on a period</extracomment>
+            <translation>વર્જિત</translation>
+        </message>
+        <message>
+            <source>Horas of the day and the night</source>
+            <translation>દિવસ અને રાતના હોરા</translation>
+        </message>
+        <message>
+            <source>Hora</source>
+            <extracomment>Column of the horas' list: which of the 24 planetary hours</extracomment>
+            <translation>હોરા</translation>
+        </message>
+        <message>
+            <source>Lord</source>
+            <extracomment>Column of the horas' list: the planet that rules the hora</extracomment>
+            <translation>સ્વામી</translation>
+        </message>
+        <message>
+            <source>Cho&amp;ghadiya</source>
+            <extracomment>Tab of the periods window: the eight periods of the day and of the night</extracomment>
+            <translation>ચોઘડિયા (&amp;G)</translation>
+        </message>
+        <message>
+            <source>&amp;Hora</source>
+            <extracomment>Tab of the periods window: the 24 planetary hours</extracomment>
+            <translation>હોરા (&amp;H)</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: %1 to %2</source>
+            <translation>અભિજીત મુહૂર્ત: %1 થી %2</translation>
+        </message>
+        <message>
+            <source>No Abhijit Muhurat on Wednesday</source>
+            <translation>બુધવારે અભિજીત મુહૂર્ત નથી</translation>
+        </message>
+        <message>
+            <source>Hora %1, %2 to %3, %4, %5</source>
+            <translation>હોરા %1, %2 થી %3, %4, %5</translation>
+        </message>
+        <message>
+            <source>It falls in %1.</source>
+            <translation>તે %1માં આવે છે.</translation>
+        </message>
+        <message>
+            <source>Next favorable period without a mark: %1, %2 to %3, starts in %4.</source>
+            <translation>વર્જિત સમય વિનાનું આગલું શુભ ચોઘડિયું: %1, %2 થી %3, %4 પછી શરૂ.</translation>
+        </message>
+        <message>
+            <source>No favorable period without a mark comes in the next eight days.</source>
+            <translation>આવતા આઠ દિવસમાં વર્જિત સમય વિનાનું કોઈ શુભ ચોઘડિયું નથી.</translation>
         </message>
     </context>
     <context>
@@ -1354,6 +1427,77 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <message>
             <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
             <translation>Velnora તમને એવો શુભ સમય શોધવામાં મદદ કરે છે જેમાં તમે કોઈ મહત્વનું કાર્ય શરૂ કરી શકો. સારા પરિણામ માટે મહત્વનાં કાર્યો શુભ સમયમાં કરો અને અશુભ સમયમાં તેમને ટાળો.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Marks</name>
+        <message>
+            <source>Vaar Vela</source>
+            <extracomment>Almanac mark on one of the day's eight parts (the weekday's own bad part)</extracomment>
+            <translation>વાર વેળા</translation>
+        </message>
+        <message>
+            <source>Kaal Vela</source>
+            <extracomment>Almanac mark on a part of the day ruled by Saturn</extracomment>
+            <translation>કાળ વેળા</translation>
+        </message>
+        <message>
+            <source>Kaal Ratri</source>
+            <extracomment>Almanac mark on a part of the night ruled by Saturn</extracomment>
+            <translation>કાળ રાત્રિ</translation>
+        </message>
+        <message>
+            <source>Rahu Kaal</source>
+            <extracomment>Almanac mark: the part of the day ruled by Rahu</extracomment>
+            <translation>રાહુ કાળ</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <extracomment>Almanac mark: the part of the day called Yamaganda</extracomment>
+            <translation>યમગંડ</translation>
+        </message>
+        <message>
+            <source>Gulika Kaal</source>
+            <extracomment>Almanac mark: the part of the day ruled by Gulika</extracomment>
+            <translation>ગુલિક કાળ</translation>
+        </message>
+    </context>
+    <context>
+        <name>Planets</name>
+        <message>
+            <source>Sun</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>સૂર્ય</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>ચંદ્ર</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>મંગળ</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>બુધ</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>ગુરુ</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>શુક્ર</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>શનિ</translation>
         </message>
     </context>
 </TS>

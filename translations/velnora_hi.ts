@@ -325,6 +325,10 @@
             <source>system error %1</source>
             <translation>सिस्टम त्रुटि %1</translation>
         </message>
+        <message>
+            <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
+            <translation>%2 दिनों के वर्जित काल से मुक्त %1 शुभ चौघड़िया %3 में लिखे गए।</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Banners</name>
@@ -364,6 +368,18 @@
         <message>
             <source>Calendar files (*.ics)</source>
             <translation>कैलेंडर फ़ाइलें (*.ics)</translation>
+        </message>
+        <message>
+            <source>Every favorable period</source>
+            <translation>सभी शुभ चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Only favorable periods without an almanac mark (Rahu Kaal, Kaal Vela, Kaal Ratri ...)</source>
+            <translation>केवल वर्जित काल से मुक्त शुभ चौघड़िया (राहुकाल, काल वेला, काल रात्रि ...)</translation>
+        </message>
+        <message>
+            <source>Periods to put into the calendar:</source>
+            <translation>कैलेंडर में रखने के चौघड़िया:</translation>
         </message>
     </context>
     <context>
@@ -792,6 +808,63 @@ caption below the box of the minutes of latitude or longitude</extracomment>
                 <numerusform>%n घंटा</numerusform>
                 <numerusform>%n घंटे</numerusform>
             </translation>
+        </message>
+        <message>
+            <source>Choghadiya and Hora</source>
+            <translation>चौघड़िया और होरा</translation>
+        </message>
+        <message>
+            <source>Marks</source>
+            <extracomment>Column of the periods' list: the almanac's marks (Rahu Kaal, Kaal Vela ...) on a period</extracomment>
+            <translation>वर्जित</translation>
+        </message>
+        <message>
+            <source>Horas of the day and the night</source>
+            <translation>दिन और रात के होरा</translation>
+        </message>
+        <message>
+            <source>Hora</source>
+            <extracomment>Column of the horas' list: which of the 24 planetary hours</extracomment>
+            <translation>होरा</translation>
+        </message>
+        <message>
+            <source>Lord</source>
+            <extracomment>Column of the horas' list: the planet that rules the hora</extracomment>
+            <translation>स्वामी</translation>
+        </message>
+        <message>
+            <source>Cho&amp;ghadiya</source>
+            <extracomment>Tab of the periods window: the eight periods of the day and of the night</extracomment>
+            <translation>चौघड़िया (&amp;G)</translation>
+        </message>
+        <message>
+            <source>&amp;Hora</source>
+            <extracomment>Tab of the periods window: the 24 planetary hours</extracomment>
+            <translation>होरा (&amp;H)</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: %1 to %2</source>
+            <translation>अभिजित मुहूर्त: %1 से %2</translation>
+        </message>
+        <message>
+            <source>No Abhijit Muhurat on Wednesday</source>
+            <translation>बुधवार को अभिजित मुहूर्त नहीं होता</translation>
+        </message>
+        <message>
+            <source>Hora %1, %2 to %3, %4, %5</source>
+            <translation>होरा %1, %2 से %3, %4, %5</translation>
+        </message>
+        <message>
+            <source>It falls in %1.</source>
+            <translation>यह %1 में पड़ता है।</translation>
+        </message>
+        <message>
+            <source>Next favorable period without a mark: %1, %2 to %3, starts in %4.</source>
+            <translation>वर्जित काल से मुक्त अगला शुभ चौघड़िया: %1, %2 से %3, %4 में आरंभ।</translation>
+        </message>
+        <message>
+            <source>No favorable period without a mark comes in the next eight days.</source>
+            <translation>अगले आठ दिनों में वर्जित काल से मुक्त कोई शुभ चौघड़िया नहीं है।</translation>
         </message>
     </context>
     <context>
@@ -1354,6 +1427,77 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <message>
             <source>Velnora helps you find a favorable period during which you can start an important task. Perform important tasks in the favorable period and avoid them during the unfavorable period for good results.</source>
             <translation>Velnora आपको वह शुभ समय खोजने में मदद करता है जिसमें आप कोई महत्वपूर्ण कार्य शुरू कर सकते हैं। अच्छे परिणाम के लिए महत्वपूर्ण कार्य शुभ समय में करें और अशुभ समय में उनसे बचें।</translation>
+        </message>
+    </context>
+    <context>
+        <name>Marks</name>
+        <message>
+            <source>Vaar Vela</source>
+            <extracomment>Almanac mark on one of the day's eight parts (the weekday's own bad part)</extracomment>
+            <translation>वार वेला</translation>
+        </message>
+        <message>
+            <source>Kaal Vela</source>
+            <extracomment>Almanac mark on a part of the day ruled by Saturn</extracomment>
+            <translation>काल वेला</translation>
+        </message>
+        <message>
+            <source>Kaal Ratri</source>
+            <extracomment>Almanac mark on a part of the night ruled by Saturn</extracomment>
+            <translation>काल रात्रि</translation>
+        </message>
+        <message>
+            <source>Rahu Kaal</source>
+            <extracomment>Almanac mark: the part of the day ruled by Rahu</extracomment>
+            <translation>राहुकाल</translation>
+        </message>
+        <message>
+            <source>Yamaganda</source>
+            <extracomment>Almanac mark: the part of the day called Yamaganda</extracomment>
+            <translation>यमगंड</translation>
+        </message>
+        <message>
+            <source>Gulika Kaal</source>
+            <extracomment>Almanac mark: the part of the day ruled by Gulika</extracomment>
+            <translation>गुलिक काल</translation>
+        </message>
+    </context>
+    <context>
+        <name>Planets</name>
+        <message>
+            <source>Sun</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>सूर्य</translation>
+        </message>
+        <message>
+            <source>Moon</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>चंद्र</translation>
+        </message>
+        <message>
+            <source>Mars</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>मंगल</translation>
+        </message>
+        <message>
+            <source>Mercury</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>बुध</translation>
+        </message>
+        <message>
+            <source>Jupiter</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>गुरु</translation>
+        </message>
+        <message>
+            <source>Venus</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>शुक्र</translation>
+        </message>
+        <message>
+            <source>Saturn</source>
+            <extracomment>The planet ruling a hora</extracomment>
+            <translation>शनि</translation>
         </message>
     </context>
 </TS>

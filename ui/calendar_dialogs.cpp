@@ -10,15 +10,32 @@
 
 namespace velnora {
 
-std::optional<int> QtCalendarDialogs::askDays(QWidget* parent) {
+std::optional<int> QtCalendarDialogs::askDays(QWidget* parent, int maxDays) {
     bool ok = false;
     const int days = QInputDialog::getInt(
         parent, QString::fromLatin1(kProgramCaption),
         QCoreApplication::translate("velnora::CalendarDialogs",
                                     "Number of days to put into the calendar:"),
-        kCalendarDefaultDays, 1, kCalendarMaxDays, 1, &ok);
+        kCalendarDefaultDays, 1, maxDays, 1, &ok);
     if (!ok) return std::nullopt;
     return days;
+}
+
+std::optional<bool> QtCalendarDialogs::askLeaveOutMarked(QWidget* parent) {
+    const QStringList choices = {
+        QCoreApplication::translate("velnora::CalendarDialogs", "Every favorable period"),
+        QCoreApplication::translate("velnora::CalendarDialogs",
+                                    "Only favorable periods without an almanac mark (Rahu Kaal, "
+                                    "Kaal Vela, Kaal Ratri ...)"),
+    };
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(parent, QString::fromLatin1(kProgramCaption),
+                              QCoreApplication::translate("velnora::CalendarDialogs",
+                                                          "Periods to put into the calendar:"),
+                              choices, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return chosen == choices[1];
 }
 
 QString QtCalendarDialogs::askFile(QWidget* parent) {

@@ -12,13 +12,15 @@ class QWidget;
 namespace velnora {
 
 inline constexpr int kCalendarDefaultDays = 30;
-inline constexpr int kCalendarMaxDays = 366;
 
 class CalendarDialogs {
 public:
     virtual ~CalendarDialogs() = default;
-    // A number of days from 1 to kCalendarMaxDays; empty when the user cancels.
-    virtual std::optional<int> askDays(QWidget* parent) = 0;
+    // A number of days from 1 to `maxDays`; empty when the user cancels.
+    virtual std::optional<int> askDays(QWidget* parent, int maxDays) = 0;
+    // Whether to leave out the periods that carry an almanac mark (Rahu Kaal,
+    // Kaal Vela ...); empty when the user cancels.
+    virtual std::optional<bool> askLeaveOutMarked(QWidget* parent) = 0;
     // The path of the calendar file to write; empty when the user cancels.
     virtual QString askFile(QWidget* parent) = 0;
 };
@@ -26,7 +28,8 @@ public:
 // The real thing: QInputDialog and a QFileDialog that saves with the .ics suffix.
 class QtCalendarDialogs final : public CalendarDialogs {
 public:
-    std::optional<int> askDays(QWidget* parent) override;
+    std::optional<int> askDays(QWidget* parent, int maxDays) override;
+    std::optional<bool> askLeaveOutMarked(QWidget* parent) override;
     QString askFile(QWidget* parent) override;
 };
 

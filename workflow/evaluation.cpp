@@ -72,7 +72,7 @@ int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds) {
     return kLast;
 }
 
-Outcome Evaluate(const FormValues& f) {
+std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
     if (auto refusal = ValidateInput(f)) return Failure{FailureKind::Refused, *refusal};
 
     // The lists make these impossible from the window; other callers may not.
@@ -84,8 +84,6 @@ Outcome Evaluate(const FormValues& f) {
         f.second > 59) {
         return Failure{FailureKind::Refused, {MessageId::CorrectTimeOfWork, Field::None}};
     }
-    const Date date{kFirstYear + f.year, f.month + 1, f.day + 1};
-    const ClockTime clock{f.hour, f.minute, f.second};
 
     // Degree texts pass validation on their leading number ("12a"), but only a
     // whole number can be used.
@@ -107,21 +105,43 @@ Outcome Evaluate(const FormValues& f) {
     if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
         return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
     }
+    return EvaluationInput{f.name,
+                           ListedDate(f),
+                           {f.hour, f.minute, f.second},
+                           {*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east},
+                           {*zoneHours, *zoneMinutes},
+                           f.city,
+                           f.state,
+                           f.country};
+}
 
+Outcome Evaluate(const FormValues& f) {
+    auto read = ReadForm(f);
+    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    return Evaluate(std::get<EvaluationInput>(read));
+}
+
+Outcome Evaluate(const EvaluationInput& in) {
+    const Date& date = in.date;
+    if (date.year < kFirstYear || date.year > kLastYear || !IsValidDate(date)) {
+        return Failure{FailureKind::Refused, {MessageId::CorrectDateOfWork, Field::None}};
+    }
+    const GeoPosition& position = in.position;
     Outcome outcome{std::in_place_type<Evaluation>};  // filled in place, returned without a copy
     Evaluation& e = std::get<Evaluation>(outcome);
     EvaluationResult& r = e.result;
-    r.name = f.name;
+    r.name = in.name;
     r.dateOfWork = date;
-    r.timeOfWork = clock;
-    r.latitude = {*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North};
-    r.longitude = {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West};
-    r.city = f.city;
-    r.state = f.state;
-    r.country = f.country;
+    r.timeOfWork = in.time;
+    r.latitude = {position.latDegrees, position.latMinutes,
+                  position.south ? Hemisphere::South : Hemisphere::North};
+    r.longitude = {position.lonDegrees, position.lonMinutes,
+                   position.east ? Hemisphere::East : Hemisphere::West};
+    r.city = in.city;
+    r.state = in.state;
+    r.country = in.country;
 
-    const GeoPosition position{*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east};
-    const ZoneOffset typedZone{*zoneHours, *zoneMinutes};
+    const ZoneOffset& typedZone = in.zone;
     const SunPlace place(position, typedZone);
     const auto today = place.On(date);
     const auto before = place.On(AddDays(date, -1));
@@ -146,41 +166,34 @@ Outcome Evaluate(const FormValues& f) {
         }
         return NoSunTimes(MessageId::SunTimesNotOnThisDate);
     }
-    e.InputDaySunRise = today->sunrise;
-    e.InputDaySunSet = today->sunset;
-    e.PreviousDaySunRise = before->sunrise;
-    e.PreviousDaySunSet = before->sunset;
-    e.NextDaySunRise = after->sunrise;
-    e.NextDaySunSet = after->sunset;
+    r.previousDaySunRise = before->sunrise;
+    r.previousDaySunSet = before->sunset;
+    r.inputDaySunRise = today->sunrise;
+    r.inputDaySunSet = today->sunset;
+    r.nextDaySunRise = after->sunrise;
+    r.nextDaySunSet = after->sunset;
 
-    r.previousDaySunRise = e.PreviousDaySunRise;
-    r.previousDaySunSet = e.PreviousDaySunSet;
-    r.inputDaySunRise = e.InputDaySunRise;
-    r.inputDaySunSet = e.InputDaySunSet;
-    r.nextDaySunRise = e.NextDaySunRise;
-    r.nextDaySunSet = e.NextDaySunSet;
-
-    e.WorkTime = LocalDateTime::From(date, clock);
+    e.WorkTime = LocalDateTime::From(date, in.time);
     e.WorkWeekday = WeekdayOf(date);
 
-    if (e.WorkTime < e.InputDaySunRise) {
+    if (e.WorkTime < r.inputDaySunRise) {
         e.span = SpanKind::NightBeforeSunrise;
-        e.spanStart = e.PreviousDaySunSet;
-        e.spanEnd = e.InputDaySunRise;
-    } else if (e.WorkTime > e.InputDaySunSet) {
+        e.spanStart = r.previousDaySunSet;
+        e.spanEnd = r.inputDaySunRise;
+    } else if (e.WorkTime > r.inputDaySunSet) {
         e.span = SpanKind::NightAfterSunset;
-        e.spanStart = e.InputDaySunSet;
-        e.spanEnd = e.NextDaySunRise;
+        e.spanStart = r.inputDaySunSet;
+        e.spanEnd = r.nextDaySunRise;
     } else {
         e.span = SpanKind::Daylight;
-        e.spanStart = e.InputDaySunRise;
-        e.spanEnd = e.InputDaySunSet;
+        e.spanStart = r.inputDaySunRise;
+        e.spanEnd = r.inputDaySunSet;
     }
     e.SpanSeconds = e.spanEnd - e.spanStart;
     e.PeriodSeconds = PeriodLength(e.SpanSeconds);
     e.ElapsedSeconds = e.WorkTime - e.spanStart;
     e.periodIndex = FindPeriod(e.PeriodSeconds, e.ElapsedSeconds);
-    e.zone = r.zone = typedZone;
+    r.zone = typedZone;
 
     ChoghadiyaState state;
     state.PeriodFlags[e.periodIndex] = true;
@@ -190,10 +203,8 @@ Outcome Evaluate(const FormValues& f) {
     } else {
         NightChoghadiya(state);
     }
-    e.PeriodName = state.PeriodName;
-    e.verdict = VerdictOf(e.PeriodName);
-    r.verdict = e.verdict;
-    r.period = e.PeriodName;
+    r.period = state.PeriodName;
+    r.verdict = VerdictOf(r.period);
     return outcome;
 }
 
@@ -228,16 +239,17 @@ Period InColumn(Period p, int weekday) {
 }  // namespace
 
 std::array<Period, kPeriodsPerSpan> DayPeriods(const Evaluation& e) {
-    return Periods(e.InputDaySunRise, e.InputDaySunSet, e.WorkWeekday, false);
+    return Periods(e.result.inputDaySunRise, e.result.inputDaySunSet, e.WorkWeekday, false);
 }
 
 std::vector<Period> NightPeriods(const Evaluation& e, std::int64_t midnightShift) {
-    const Date next = AddDays(e.InputDaySunSet.date(), 1);
+    const Date next = AddDays(e.result.inputDaySunSet.date(), 1);
     const LocalDateTime midnight = LocalDateTime::From(next, {}) + midnightShift;
     const int nextWeekday = WeekdayOf(next);
     std::vector<Period> listed;
     listed.reserve(kPeriodsPerSpan + 1);
-    for (const Period& p : Periods(e.InputDaySunSet, e.NextDaySunRise, e.WorkWeekday, true)) {
+    for (const Period& p :
+         Periods(e.result.inputDaySunSet, e.result.nextDaySunRise, e.WorkWeekday, true)) {
         if (p.end <= midnight) {
             listed.push_back(p);
         } else if (p.start >= midnight) {

@@ -79,11 +79,10 @@ inline constexpr std::array<std::string_view, 16> kResultLabels = {
 
 enum class SpanKind { Daylight, NightBeforeSunrise, NightAfterSunset };
 
+// The result and how the evaluation reached it; the sun times, the zone, the
+// verdict and the period are the result's.
 struct Evaluation {
     EvaluationResult result;
-    LocalDateTime PreviousDaySunRise, PreviousDaySunSet;
-    LocalDateTime InputDaySunRise, InputDaySunSet;
-    LocalDateTime NextDaySunRise, NextDaySunSet;
     LocalDateTime WorkTime;
     int WorkWeekday = 0;  // 1 = Sunday ... 7 = Saturday, of the date of work
     SpanKind span = SpanKind::Daylight;
@@ -91,10 +90,8 @@ struct Evaluation {
     std::int64_t SpanSeconds = 0;
     std::int32_t PeriodSeconds = 0;
     std::int64_t ElapsedSeconds = 0;
-    ZoneOffset zone;      // the zone the sun times are in
     int periodIndex = 0;  // 0..7, the flagged entry of PeriodFlags
-    std::optional<Choghadiya> PeriodName;
-    Verdict verdict = Verdict::Unfavorable;
+    const ZoneOffset& zone() const { return result.zone; }  // the zone the sun times are in
 };
 
 enum class FailureKind {
@@ -110,6 +107,22 @@ struct Failure {
 
 using Outcome = std::variant<Evaluation, Failure>;
 
+// What the evaluation computes from once the form's texts are read: the place,
+// the date and time of work and the zone its clocks keep.
+struct EvaluationInput {
+    std::string name;  // as typed
+    Date date;
+    ClockTime time;
+    GeoPosition position;
+    ZoneOffset zone;
+    std::string city, state, country;  // as typed
+};
+
+// The form's texts and list positions read as values, or why they cannot be.
+std::variant<EvaluationInput, Failure> ReadForm(const FormValues& form);
+// The evaluation of values read from a form; a date outside the year list is
+// refused.
+Outcome Evaluate(const EvaluationInput& input);
 Outcome Evaluate(const FormValues& form);
 
 // Eight periods of a span, each with its start and end; the eighth ends at the

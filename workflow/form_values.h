@@ -38,6 +38,17 @@ struct FormValues {
     std::string city, state, country;    // txtMCity, txtMState, txtMCountry
 };
 
+// The date the form's three date lists show (31 February stays as it is), and
+// the form with its lists moved to `date`.
+constexpr Date ListedDate(const FormValues& form) {
+    return {kFirstYear + form.year, form.month + 1, form.day + 1};
+}
+constexpr void SetListedDate(FormValues& form, const Date& date) {
+    form.year = date.year - kFirstYear;
+    form.month = date.month - 1;
+    form.day = date.day - 1;
+}
+
 // Where the input focus goes after a message; None leaves it where it is.
 enum class Field {
     None,

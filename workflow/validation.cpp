@@ -20,16 +20,11 @@ bool MinutesOutOfRange(const std::string& text) {
 }
 
 bool DayMissingFromMonth(const FormValues& f) {
-    constexpr int kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10, kFebruary = 1;
-    if (f.month == kApril || f.month == kJune || f.month == kSeptember || f.month == kNovember) {
-        return f.day > 29;
+    if (f.month < 0 || f.month >= kMonthsInList || f.year < 0 || f.year > kLastYear - kFirstYear) {
+        return false;  // the evaluation refuses these on its own
     }
-    if (f.month == kFebruary) {
-        // Divisible by 4, no century rule: the same as Gregorian over 1901..2050.
-        const long long year = kFirstYear + static_cast<long long>(f.year);
-        return f.day > (year % 4 == 0 ? 28 : 27);
-    }
-    return false;
+    const Date date = ListedDate(f);
+    return date.day > DaysInMonth(date.year, date.month);
 }
 
 }  // namespace

@@ -10,8 +10,13 @@ namespace {
 
 using testing_support::Ahmedabad;
 
+// The form read as a plan on the typed zone, or on `zoneFor`.
+Plan PlanOf(const FormValues& f, ZoneForDate zoneFor = {}) {
+    return {std::get<EvaluationInput>(ReadForm(f)), std::move(zoneFor)};
+}
+
 FormValues At(FormValues f, LocalDateTime t) {
-    f = OnDate(std::move(f), t.date());
+    SetListedDate(f, t.date());
     const ClockTime c = t.time();
     f.hour = c.hour;
     f.minute = c.minute;
@@ -51,15 +56,15 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto days = ListDays(row.form, 40);  // across a month and a year end
+        const auto days = ListDays(PlanOf(row.form), 40);  // across a month and a year end
         ASSERT_EQ(days.size(), 40u);
         for (std::size_t i = 0; i < days.size(); ++i) {
             const DayListing& d = days[i];
             ASSERT_FALSE(d.failure) << d.failure->text();
             EXPECT_EQ(d.date, AddDays({2024, 12, 10}, static_cast<int>(i)));
-            EXPECT_EQ(d.day.front().start, d.evaluation.InputDaySunRise);
-            EXPECT_EQ(d.night.front().start, d.evaluation.InputDaySunSet);
-            EXPECT_EQ(d.night.back().end, d.evaluation.NextDaySunRise);
+            EXPECT_EQ(d.day.front().start, d.evaluation.result.inputDaySunRise);
+            EXPECT_EQ(d.night.front().start, d.evaluation.result.inputDaySunSet);
+            EXPECT_EQ(d.night.back().end, d.evaluation.result.nextDaySunRise);
             if (i + 1 < days.size()) {
                 EXPECT_EQ(d.night.back().end, days[i + 1].day.front().start);
             }
@@ -83,7 +88,7 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
                      {p.start + 1, p.start + (p.end - p.start) / 2, p.end + -1}) {
                     const Outcome o = Evaluate(At(row.form, inside));
                     ASSERT_TRUE(std::holds_alternative<Evaluation>(o));
-                    EXPECT_EQ(std::get<Evaluation>(o).PeriodName, p.name)
+                    EXPECT_EQ(std::get<Evaluation>(o).result.period, p.name)
                         << inside.seconds << " s, period " << p.number;
                 }
             }
@@ -96,7 +101,7 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
 // 5 March 2024 is a Tuesday: the night's fourth period spans midnight, and what
 // follows midnight takes Wednesday's column.
 TEST(Listing, TheNightChangesItsColumnAtMidnight) {
-    const DayListing d = ListDay(Ahmedabad(2024, 3, 5, 9, 5, 0), {2024, 3, 5});
+    const DayListing d = ListDay(PlanOf(Ahmedabad(2024, 3, 5, 9, 5, 0)), {2024, 3, 5});
     ASSERT_FALSE(d.failure);
     const LocalDateTime midnight = LocalDateTime::From({2024, 3, 6}, {});
     ASSERT_EQ(d.night.size(), 9u);
@@ -116,21 +121,23 @@ TEST(Listing, ADayWithoutSunriseIsListedWithItsReasonAndTheOthersStillCome) {
     // 70 N in late July: the midnight sun ends around the 24th.
     const FormValues f =
         Place(Ahmedabad(2024, 7, 20, 12, 0, 0), "70", "2", false, "25", "35", true, "-1", "0");
-    const auto days = ListDays(f, 20);
+    const auto days = ListDays(PlanOf(f), 20);
     ASSERT_EQ(days.size(), 20u);
     EXPECT_TRUE(days.front().failure);
     EXPECT_EQ(days.front().failure->id, MessageId::SunDoesNotRiseOrSet);
     EXPECT_TRUE(days.front().night.empty());
     EXPECT_FALSE(days.back().failure);
-    EXPECT_EQ(days.back().night.back().end, days.back().evaluation.NextDaySunRise);
+    EXPECT_EQ(days.back().night.back().end, days.back().evaluation.result.nextDaySunRise);
 }
 
 // A date the place's clocks skipped has no periods of its own, and the year
 // list's last date ends a listing that was asked to go further.
 TEST(Listing, LeavesOutSkippedDatesAndEndsWithTheYearList) {
     const FormValues f = Ahmedabad(2050, 12, 28, 12, 0, 0);
-    const ZoneForDate skipsThe30th = [](const Date& d, FormValues&) { return d.day != 30; };
-    const auto days = ListDays(f, 10, skipsThe30th);
+    const ZoneForDate skipsThe30th = [](const Date& d, const ClockTime&) {
+        return d.day == 30 ? std::nullopt : std::optional<ZoneOffset>(ZoneOffset{-5, -30});
+    };
+    const auto days = ListDays(PlanOf(f, skipsThe30th), 10);
     std::vector<int> listed;
     for (const DayListing& d : days) {
         EXPECT_FALSE(d.failure) << d.date.day << ": " << d.failure->text();
@@ -171,7 +178,7 @@ TEST(FindNext, FromTheTimeOfWork) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto next = FindNext(row.form, row.wanted);
+        const auto next = FindNext(PlanOf(row.form), row.wanted);
         ASSERT_TRUE(next);
         EXPECT_EQ(next->holdsTimeOfWork, row.holds);
         EXPECT_EQ(next->period.start, row.start);
@@ -183,6 +190,24 @@ TEST(FindNext, FromTheTimeOfWork) {
     }
 }
 
+// Saturday 9 March 2024 at 14:30 lies in Labh, the sixth day period, which the
+// almanac marks Vaar Vela and Yamaganda; the next favorable period without a
+// mark is Amrut, the seventh, from 15:48:12.
+TEST(FindNext, ClearPassesOverMarkedPeriods) {
+    const FormValues f = Ahmedabad(2024, 3, 9, 14, 30, 0);
+    const auto marked = FindNext(PlanOf(f), {Verdict::Favorable, {}});
+    ASSERT_TRUE(marked);
+    EXPECT_TRUE(marked->holdsTimeOfWork);
+    EXPECT_TRUE(marked->marks.Has(Mark::VaarVela));
+    EXPECT_TRUE(marked->marks.Has(Mark::Yamaganda));
+    const auto clear = FindNext(PlanOf(f), {Verdict::Favorable, {}, true});
+    ASSERT_TRUE(clear);
+    EXPECT_FALSE(clear->holdsTimeOfWork);
+    EXPECT_TRUE(clear->marks.Empty());
+    EXPECT_EQ(clear->period.name, Choghadiya::Amrut);
+    EXPECT_EQ(clear->period.start, LocalDateTime::From({2024, 3, 9}, {15, 48, 12}));
+}
+
 // After midnight the night is named by the next date's column. At 23:30 on
 // Tuesday 5 March the fourth night period is "Shubh" until midnight and "Chal"
 // after it; the next "Labh" is the seventh period by Wednesday's column (by
@@ -190,21 +215,21 @@ TEST(FindNext, FromTheTimeOfWork) {
 TEST(FindNext, AfterMidnightByTheNextDatesColumn) {
     const FormValues f = Ahmedabad(2024, 3, 5, 23, 30, 0);
     const LocalDateTime midnight = LocalDateTime::From({2024, 3, 6}, {});
-    const auto inside = FindNext(f, {Verdict::Favorable, {}});
+    const auto inside = FindNext(PlanOf(f), {Verdict::Favorable, {}});
     ASSERT_TRUE(inside);
     EXPECT_TRUE(inside->holdsTimeOfWork);
     EXPECT_EQ(inside->period.name, Choghadiya::Shubh);
     EXPECT_EQ(inside->period.end, midnight);
     EXPECT_EQ(inside->remainingSeconds, 1800);
 
-    const auto labh = FindNext(f, {std::nullopt, Choghadiya::Labh});
+    const auto labh = FindNext(PlanOf(f), {std::nullopt, Choghadiya::Labh});
     ASSERT_TRUE(labh);
     EXPECT_FALSE(labh->holdsTimeOfWork);
     EXPECT_EQ(labh->period.number, 7);
     EXPECT_EQ(labh->period.weekday, Wednesday);
     EXPECT_GT(labh->period.start, midnight);
     const Outcome o = Evaluate(At(f, labh->period.start + 60));
-    EXPECT_EQ(std::get<Evaluation>(o).PeriodName, Choghadiya::Labh);
+    EXPECT_EQ(std::get<Evaluation>(o).result.period, Choghadiya::Labh);
 }
 
 // 2:00 on Tuesday 1 January 1901 lies in the night from the sunset of 31 December
@@ -233,10 +258,10 @@ TEST(FindNext, NoneWithinEightDaysInThePolarNight) {
     // Svalbard: no sunrise from November to February.
     FormValues f =
         Place(Ahmedabad(2024, 12, 10, 12, 0, 0), "78", "2", false, "15", "35", true, "-1", "0");
-    EXPECT_FALSE(FindNext(f, {Verdict::Favorable, {}}));
+    EXPECT_FALSE(FindNext(PlanOf(f), {Verdict::Favorable, {}}));
     // Near its end the search reaches the first sunrise within eight days.
-    f = OnDate(f, {2025, 2, 12});
-    const auto next = FindNext(f, {Verdict::Favorable, {}});
+    SetListedDate(f, {2025, 2, 12});
+    const auto next = FindNext(PlanOf(f), {Verdict::Favorable, {}});
     ASSERT_TRUE(next);
     EXPECT_LE(next->period.start.date().day, 20);
 }

@@ -85,15 +85,20 @@ public:
 // answer stands for Cancel.
 class ScriptedCalendarDialogs final : public CalendarDialogs {
 public:
-    std::optional<int> askDays(QWidget*) override {
+    std::optional<int> askDays(QWidget*, int) override {
         ++asked;
         return days;
+    }
+    std::optional<bool> askLeaveOutMarked(QWidget*) override {
+        ++asked;
+        return leaveOutMarked;
     }
     QString askFile(QWidget*) override {
         ++asked;
         return file;
     }
     std::optional<int> days = kCalendarDefaultDays;
+    std::optional<bool> leaveOutMarked = false;
     QString file;
     int asked = 0;
 };

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "places/place_clock.h"
+
+#include <algorithm>
+
+namespace velnora::places {
+
+LocalDateTime ReadingOf(const LocalMoment& m) {
+    return LocalDateTime::From({m.year, m.month, m.day}, {m.hour, m.minute, m.second});
+}
+
+// None of the date's start, noon and last second, each taken at the offset the
+// zone gives it, reads back as that date on a date the clocks skip.
+bool DateOnTheClocks(const ZoneClock& tz, const Date& d) {
+    for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
+        const auto z = tz.OffsetAt(d.year, d.month, d.day, t.hour, t.minute, t.second);
+        if (!z) return true;  // no answer: the form's zone stands
+        const auto back = tz.LocalMomentAt(LocalDateTime::From(d, t).seconds + ZoneSeconds(*z));
+        if (!back || Date{back->year, back->month, back->day} == d) return true;
+    }
+    return false;
+}
+
+std::optional<Moment> MomentOf(const ZoneClock& tz, const Date& d, const ClockTime& t) {
+    const std::int64_t reading = LocalDateTime::From(d, t).seconds;
+    std::optional<std::int64_t> first, earlierEast;
+    ZoneOffset earlierZone;
+    bool twice = false;
+    // A day either side covers the offsets in force before and after any change
+    // near the reading.
+    for (const std::int64_t probe : {reading - 86400, reading + 86400}) {
+        const auto around = tz.LocalMomentAt(probe);
+        if (!around) return std::nullopt;
+        const std::int64_t east = ReadingOf(*around).seconds - probe;
+        if (!earlierEast) {
+            earlierEast = east;
+            earlierZone = around->zone;
+        }
+        const std::int64_t utc = reading - east;
+        const auto back = tz.LocalMomentAt(utc);
+        if (!back || ReadingOf(*back).seconds != reading) continue;
+        if (!first) {
+            first = utc;
+        } else if (*first != utc) {
+            twice = true;
+            first = std::min(*first, utc);
+        }
+    }
+    const std::int64_t utc = first ? *first : reading - *earlierEast;
+    const auto local = tz.LocalMomentAt(utc);
+    if (!local) return std::nullopt;
+    if (!first) return Moment{*local, earlierZone, Reading::Skipped};
+    return Moment{*local, local->zone, twice ? Reading::Twice : Reading::Once};
+}
+
+std::optional<ZoneOffset> OffsetOnTheClocks(const ZoneClock& tz, const Date& d, const ClockTime& t,
+                                            const ZoneOffset& otherwise) {
+    if (!DateOnTheClocks(tz, d)) return std::nullopt;
+    if (const auto m = MomentOf(tz, d, t)) return m->zone;
+    return otherwise;
+}
+
+}  // namespace velnora::places
