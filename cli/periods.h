@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "planning/english.h"
+#include "cli/english.h"
 #include "workflow/evaluation.h"
 
 namespace velnora::cli {
