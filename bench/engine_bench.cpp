@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "bench/run_cli.h"
+#include "cli/english.h"
 #include "core/sun_times.h"
-#include "planning/english.h"
 #include "test_form.h"
 #include "workflow/evaluation.h"
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/english.h"
 #include "cli/escape.h"
-#include "planning/english.h"
 #include "planning/listing.h"
 
 namespace velnora::cli {

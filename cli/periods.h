@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/english.h"
 #include "core/almanac.h"
-#include "planning/english.h"
 #include "workflow/evaluation.h"
 
 namespace velnora::cli {

@@ -142,7 +142,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
                 << ", \"dateIso\": " << JsonQuote(IsoDate(d.date))
                 << ", \"weekday\": " << JsonQuote(WeekdayName(WeekdayOf(d.date)));
             if (d.failure) {
-                out << ", \"error\": " << JsonQuote(d.failure->text()) << '}';
+                out << ", \"error\": " << JsonQuote(Text(*d.failure)) << '}';
                 continue;
             }
             const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
@@ -169,7 +169,7 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
         const DayListing& d = days[i];
         out << (i ? "\n" : "") << WeekdayName(WeekdayOf(d.date)) << ' ' << DateText(d.date);
         if (d.failure) {
-            out << ": " << d.failure->text() << '\n';
+            out << ": " << Text(*d.failure) << '\n';
             continue;
         }
         out << '\n';
@@ -373,7 +373,7 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
             std::ostream& err) {
     auto read = PlanOf(o, clocks);
     if (const auto* refused = std::get_if<Failure>(&read)) {
-        err << refused->message.text() << '\n';
+        err << Text(refused->message) << '\n';
         return kRefused;
     }
     const Plan& plan = std::get<Plan>(read);
@@ -382,7 +382,7 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         // No sunrise or sunset: other days may have one, unless the zone's sign is wrong.
         if (failure->kind == FailureKind::Refused ||
             failure->message.id == MessageId::CheckZoneSign) {
-            err << failure->message.text() << '\n';
+            err << Text(failure->message) << '\n';
             return failure->kind == FailureKind::Refused ? kRefused : kNoSunriseSunset;
         }
     }
@@ -400,8 +400,11 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     };
     if (o.table) WriteDays(o, days, cut, work, clocks, out);
     if (o.plan.ics.empty()) return finish();
-    const CalendarRequest request{days,        o.plan.icsAll,       o.placeTaken,
-                                  clock.now(), o.plan.alarmMinutes, o.plan.icsClear};
+    const CalendarEnglish words;
+    const CalendarRequest request{words,       days,
+                                  o.plan.icsAll, o.placeTaken,
+                                  clock.now(), o.plan.alarmMinutes,
+                                  o.plan.icsClear};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
         return finish();

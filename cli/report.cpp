@@ -131,13 +131,13 @@ std::string PlaceJson(const Options& o) {
 int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
     auto read = PlanOf(o, clocks);
     if (const auto* refused = std::get_if<Failure>(&read)) {
-        err << refused->message.text() << '\n';
+        err << Text(refused->message) << '\n';
         return kRefused;
     }
     const Plan& plan = std::get<Plan>(read);
     Outcome outcome = Evaluate(plan.at);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        err << failure->message.text() << '\n';
+        err << Text(failure->message) << '\n';
         return failure->kind == FailureKind::NoSunriseSunset ? kNoSunriseSunset : kRefused;
     }
     auto& e = std::get<Evaluation>(outcome);

@@ -58,17 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Outcome outcome = Evaluate(f);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
-        Check(kRefusals.count(failure->message.id) == 1 && !failure->message.text().empty());
+        Check(kRefusals.count(failure->message.id) == 1 &&
+              !MessageText(failure->message.id).empty());
         return 0;
     }
     const Evaluation& e = std::get<Evaluation>(outcome);
     const EvaluationResult& r = e.result;
     Check(r.name == f.name && r.city == f.city && r.state == f.state && r.country == f.country);
     Check(r.dateOfWork == e.WorkTime.date() && r.timeOfWork == e.WorkTime.time());
-    Check(r.inputDaySunRise == e.result.inputDaySunRise &&
-          r.inputDaySunSet == e.result.inputDaySunSet &&
-          r.previousDaySunRise == e.result.previousDaySunRise &&
-          r.nextDaySunSet == e.result.nextDaySunSet);
     Check(r.period.has_value() && r.verdict == VerdictOf(r.period));
     Check(e.periodIndex >= 0 && e.periodIndex < kPeriodsPerSpan);
     Check(e.SpanSeconds > 0 && e.ElapsedSeconds >= 0 && e.ElapsedSeconds <= e.SpanSeconds);

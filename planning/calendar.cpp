@@ -6,22 +6,22 @@
 #include <ostream>
 
 #include "planning/almanac.h"
-#include "planning/english.h"
 #include "planning/utf8.h"
 
 namespace velnora {
 namespace {
 
-using namespace english;
-
 std::string UtcStamp(std::int64_t utcSeconds) {
     const LocalDateTime t{utcSeconds};
     const Date d = t.date();
     const ClockTime c = t.time();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", d.year, d.month, d.day, c.hour,
-                  c.minute, c.second);
-    return text;
+    std::string text;
+    for (const auto& [value, width] : {std::pair{d.year, 4}, {d.month, 2}, {d.day, 2}}) {
+        PutDigits(text, value, width);
+    }
+    text += 'T';
+    for (const int value : {c.hour, c.minute, c.second}) PutDigits(text, value, 2);
+    return text + 'Z';
 }
 
 // 64-bit FNV-1a: a short, stable name for the place in the UID.
@@ -36,62 +36,17 @@ std::string PlaceHash(std::string_view key) {
     return text;
 }
 
-std::string PlaceOf(const EvaluationResult& r) {
-    std::string place;
-    for (const std::string* part : {&r.city, &r.state, &r.country}) {
-        if (part->empty()) continue;
-        place += (place.empty() ? "" : ", ") + *part;
-    }
-    const std::string position = CoordinateText(r.latitude) + ", " + CoordinateText(r.longitude);
-    return place.empty() ? position : place + " (" + position + ")";
-}
-
-// What the calendar covers: which periods, of how many days, from when to when.
-std::string Coverage(const CalendarRequest& request) {
-    const std::size_t count = request.days.size();
-    std::string text = request.everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
-    if (request.clearOnly) text += " without an almanac mark";
-    text += " of " + std::to_string(count) + (count == 1 ? " day" : " days");
-    if (count > 0) {
-        text += ", " + IsoDate(request.days.front().date);
-        if (count > 1) text += " to " + IsoDate(request.days.back().date);
-    }
-    return text;
-}
-
-// The calendar's name in a calendar client's list: the place of the first day
-// listed, as each event names it.
-std::string CalendarName(const CalendarRequest& request) {
-    for (const DayListing& d : request.days) {
-        if (d.failure) continue;
-        return "Choghadiya at " +
-               (request.place.empty() ? PlaceOf(d.evaluation.result) : request.place);
-    }
-    return request.place.empty() ? "Choghadiya" : "Choghadiya at " + request.place;
-}
-
-// What an event is, in the words of its reader: "Labh is a favorable Choghadiya
-// period at Ahmedabad, Gujarat, India: the 6th of the eight periods of the day,
-// from sunrise to sunset."
-std::string Described(const Period& p, Marks marks, const std::string& place, bool afterMidnight,
-                      bool beforeMidnight) {
-    static constexpr std::array<std::string_view, kPeriodsPerSpan> kOrdinals = {
-        "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
-    const std::string_view verdict = VerdictWord(p.verdict);
-    std::string text =
-        std::string(PeriodName(p.name)) + (verdict == "favorable" ? " is a " : " is an ") +
-        std::string(verdict) + " Choghadiya period at " + place + ": the " +
-        std::string(kOrdinals[static_cast<std::size_t>(p.number - 1) % kOrdinals.size()]) +
-        " of the eight periods of the " +
-        (p.night ? "night, from sunset to the next sunrise" : "day, from sunrise to sunset");
-    if (afterMidnight) text += "; its part after midnight";
-    if (beforeMidnight) text += "; its part before midnight";
-    text += ".";
-    if (!marks.Empty()) {
-        text += " The almanac marks it as " + MarkNames(marks) +
-                ", in which no auspicious work is begun.";
-    }
-    return text;
+// The UID's key: the place's position ("23° 2' N") and names as typed, the
+// same in every language, so that a calendar written in another replaces the
+// events instead of doubling them.
+std::string PlaceKey(const EvaluationResult& r) {
+    const auto angle = [](const Angle& a) {
+        static constexpr char kLetters[] = {'N', 'S', 'E', 'W'};
+        return std::to_string(a.degrees) + "\u00b0 " + std::to_string(a.minutes) + "' " +
+               kLetters[static_cast<int>(a.hemisphere)];
+    };
+    return angle(r.latitude) + '|' + angle(r.longitude) + '|' + r.city + '|' + r.state + '|' +
+           r.country;
 }
 
 }  // namespace
@@ -138,47 +93,52 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     line("VERSION:2.0");
     line("PRODID:-//Velnora//velnora-cli " VELNORA_VERSION "//EN");
     line("CALSCALE:GREGORIAN");
-    line("X-WR-CALNAME:" + CalendarText(CalendarName(request)));
-    line("X-WR-CALDESC:" + CalendarText(Coverage(request)));
+    const CalendarWords& words = request.words;
+    // The calendar is named after the place of the first day listed, as each event names it.
+    std::optional<std::string> named;
+    if (!request.place.empty()) named = request.place;
+    for (const DayListing& d : request.days) {
+        if (d.failure) continue;
+        if (!named) named = words.place(d.evaluation.result);
+        break;
+    }
+    line("X-WR-CALNAME:" + CalendarText(words.calendarName(named ? &*named : nullptr)));
+    const bool any = !request.days.empty();
+    line("X-WR-CALDESC:" +
+         CalendarText(words.coverage(request.everyPeriod, request.clearOnly,
+                                     static_cast<int>(request.days.size()),
+                                     any ? &request.days.front().date : nullptr,
+                                     any ? &request.days.back().date : nullptr)));
     const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
     int events = 0;
     for (const DayListing& d : request.days) {
         if (d.failure) continue;
         const EvaluationResult& r = d.evaluation.result;
-        const std::string place = request.place.empty() ? PlaceOf(r) : request.place;
-        const std::string placeKey =
-            PlaceHash(CoordinateText(r.latitude) + '|' + CoordinateText(r.longitude) + '|' +
-                      r.city + '|' + r.state + '|' + r.country);
+        const std::string place = request.place.empty() ? words.place(r) : request.place;
+        const std::string placeKey = PlaceHash(PlaceKey(r));
         const std::int64_t toUtc = ZoneSeconds(d.evaluation.zone());
-        char date[16];
-        std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
+        const std::string date = UtcStamp(LocalDateTime::From(d.date, {}).seconds).substr(0, 8);
         const auto event = [&](const Period& p, bool afterMidnight, bool beforeMidnight) {
             if (!request.everyPeriod && p.verdict != Verdict::Favorable) return;
             const Marks marks = MarksOfPeriod(p, d.date);
             if (request.clearOnly && !marks.Empty()) return;
             const std::string span = p.night ? "night" : "day";
             line("BEGIN:VEVENT");
-            line("UID:" + std::string(date) + "-" + span + "-" + std::to_string(p.number) +
+            line("UID:" + date + "-" + span + "-" + std::to_string(p.number) +
                  (afterMidnight ? "b" : "") + "-" + placeKey + "@velnora-cli");
             line("DTSTAMP:" + stamp);
             line("DTSTART:" + UtcStamp(p.start.seconds + toUtc));
             line("DTEND:" + UtcStamp(p.end.seconds + toUtc));
-            line("SUMMARY:" + CalendarText(std::string(PeriodName(p.name)) + ": " +
-                                           std::string(VerdictWord(p.verdict))));
+            line("SUMMARY:" + CalendarText(words.summary(p)));
             line("DESCRIPTION:" +
-                 CalendarText(Described(p, marks, place, afterMidnight, beforeMidnight)));
+                 CalendarText(words.description(p, marks, place, afterMidnight, beforeMidnight)));
             line("TRANSP:TRANSPARENT");
             if (request.alarmMinutes) {
                 const std::string minutes = std::to_string(*request.alarmMinutes);
                 line("BEGIN:VALARM");
                 line("ACTION:DISPLAY");
                 line("TRIGGER:-PT" + minutes + "M");
-                const int m = *request.alarmMinutes;
-                line("DESCRIPTION:" +
-                     CalendarText(
-                         std::string(PeriodName(p.name)) + " (" +
-                         std::string(VerdictWord(p.verdict)) + ") begins " +
-                         (m == 0 ? "now" : "in " + minutes + (m == 1 ? " minute" : " minutes"))));
+                line("DESCRIPTION:" + CalendarText(words.reminder(p, *request.alarmMinutes)));
                 line("END:VALARM");
             }
             line("END:VEVENT");

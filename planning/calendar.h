@@ -17,7 +17,31 @@
 
 namespace velnora {
 
+// The words of a calendar, from the edge that writes it: velnora-cli's English,
+// the windows' language. Each returns plain text; the writer escapes it.
+class CalendarWords {
+public:
+    virtual ~CalendarWords() = default;
+    // The place of a listed date when the request names none.
+    virtual std::string place(const EvaluationResult& result) const = 0;
+    // The calendar's name: "Choghadiya at Ahmedabad, Gujarat, India", or without
+    // a place when there is none.
+    virtual std::string calendarName(const std::string* place) const = 0;
+    // What the calendar covers: which periods (`clearOnly`: those without an almanac
+    // mark), of how many days, from when to when.
+    virtual std::string coverage(bool everyPeriod, bool clearOnly, int days, const Date* first,
+                                 const Date* last) const = 0;
+    virtual std::string summary(const Period& period) const = 0;
+    // What an event is, with the almanac marks it carries; `afterMidnight` and
+    // `beforeMidnight` name a part of a period split at midnight.
+    virtual std::string description(const Period& period, Marks marks, const std::string& place,
+                                    bool afterMidnight, bool beforeMidnight) const = 0;
+    // The reminder's text, `minutes` before the period begins.
+    virtual std::string reminder(const Period& period, int minutes) const = 0;
+};
+
 struct CalendarRequest {
+    const CalendarWords& words;
     std::span<const DayListing> days;
     bool everyPeriod = false;        // false: the favorable periods only
     std::string place;               // the place's description; empty: from the form's texts

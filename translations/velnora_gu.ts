@@ -329,6 +329,130 @@
             <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
             <translation>%2 દિવસનાં વર્જિત સમય વિનાનાં %1 શુભ ચોઘડિયાં %3 માં લખાયાં.</translation>
         </message>
+        <message>
+            <source>1st</source>
+            <translation>પહેલું</translation>
+        </message>
+        <message>
+            <source>2nd</source>
+            <translation>બીજું</translation>
+        </message>
+        <message>
+            <source>3rd</source>
+            <translation>ત્રીજું</translation>
+        </message>
+        <message>
+            <source>4th</source>
+            <translation>ચોથું</translation>
+        </message>
+        <message>
+            <source>5th</source>
+            <translation>પાંચમું</translation>
+        </message>
+        <message>
+            <source>6th</source>
+            <translation>છઠ્ઠું</translation>
+        </message>
+        <message>
+            <source>7th</source>
+            <translation>સાતમું</translation>
+        </message>
+        <message>
+            <source>8th</source>
+            <translation>આઠમું</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <extracomment>a calendar's place: its names, then its latitude and longitude</extracomment>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <extracomment>the calendar's name in a calendar program's list</extracomment>
+            <translation>ચોઘડિયું</translation>
+        </message>
+        <message>
+            <source>Choghadiya at %1</source>
+            <translation>%1 નાં ચોઘડિયાં</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of 1 day, %1</source>
+            <translation>1 દિવસનાં ચોઘડિયાં, %1</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of 1 day, %1</source>
+            <translation>1 દિવસનાં શુભ ચોઘડિયાં, %1</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of %1 days, %2 to %3</source>
+            <translation>%1 દિવસનાં ચોઘડિયાં, %2 થી %3</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of %1 days, %2 to %3</source>
+            <translation>%1 દિવસનાં શુભ ચોઘડિયાં, %2 થી %3</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of %1 days</source>
+            <translation>%1 દિવસનાં ચોઘડિયાં</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of %1 days</source>
+            <translation>%1 દિવસનાં શુભ ચોઘડિયાં</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <extracomment>an event's title: the period's name and its verdict</extracomment>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>a favorable</source>
+            <translation>શુભ</translation>
+        </message>
+        <message>
+            <source>an intermediate</source>
+            <translation>મધ્યમ</translation>
+        </message>
+        <message>
+            <source>an unfavorable</source>
+            <translation>અશુભ</translation>
+        </message>
+        <message>
+            <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the night, from sunset to the next sunrise</source>
+            <translation>%1 એ %3 માં %2 ચોઘડિયું છે: રાત્રિનાં આઠ ચોઘડિયાંમાંથી %4, સૂર્યાસ્તથી બીજા સૂર્યોદય સુધી</translation>
+        </message>
+        <message>
+            <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the day, from sunrise to sunset</source>
+            <translation>%1 એ %3 માં %2 ચોઘડિયું છે: દિવસનાં આઠ ચોઘડિયાંમાંથી %4, સૂર્યોદયથી સૂર્યાસ્ત સુધી</translation>
+        </message>
+        <message>
+            <source>%1; its part after midnight</source>
+            <translation>%1; તેનો મધ્યરાત્રિ પછીનો ભાગ</translation>
+        </message>
+        <message>
+            <source>%1; its part before midnight</source>
+            <translation>%1; તેનો મધ્યરાત્રિ પહેલાંનો ભાગ</translation>
+        </message>
+        <message>
+            <source>%1.</source>
+            <extracomment>ends an event's description</extracomment>
+            <translation>%1.</translation>
+        </message>
+        <message>
+            <source>%1 (%2) begins now</source>
+            <translation>%1 (%2) હમણાં શરૂ થાય છે</translation>
+        </message>
+        <message>
+            <source>%1 (%2) begins in %3 minutes</source>
+            <translation>%1 (%2) %3 મિનિટમાં શરૂ થાય છે</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Banners</name>

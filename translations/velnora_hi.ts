@@ -329,6 +329,130 @@
             <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
             <translation>%2 दिनों के वर्जित काल से मुक्त %1 शुभ चौघड़िया %3 में लिखे गए।</translation>
         </message>
+        <message>
+            <source>1st</source>
+            <translation>पहला</translation>
+        </message>
+        <message>
+            <source>2nd</source>
+            <translation>दूसरा</translation>
+        </message>
+        <message>
+            <source>3rd</source>
+            <translation>तीसरा</translation>
+        </message>
+        <message>
+            <source>4th</source>
+            <translation>चौथा</translation>
+        </message>
+        <message>
+            <source>5th</source>
+            <translation>पाँचवाँ</translation>
+        </message>
+        <message>
+            <source>6th</source>
+            <translation>छठा</translation>
+        </message>
+        <message>
+            <source>7th</source>
+            <translation>सातवाँ</translation>
+        </message>
+        <message>
+            <source>8th</source>
+            <translation>आठवाँ</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <extracomment>a calendar's place: its names, then its latitude and longitude</extracomment>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <extracomment>the calendar's name in a calendar program's list</extracomment>
+            <translation>चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Choghadiya at %1</source>
+            <translation>%1 का चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of 1 day, %1</source>
+            <translation>1 दिन के चौघड़िया, %1</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of 1 day, %1</source>
+            <translation>1 दिन के शुभ चौघड़िया, %1</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of %1 days, %2 to %3</source>
+            <translation>%1 दिनों के चौघड़िया, %2 से %3</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of %1 days, %2 to %3</source>
+            <translation>%1 दिनों के शुभ चौघड़िया, %2 से %3</translation>
+        </message>
+        <message>
+            <source>Choghadiya periods of %1 days</source>
+            <translation>%1 दिनों के चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Favorable Choghadiya periods of %1 days</source>
+            <translation>%1 दिनों के शुभ चौघड़िया</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <extracomment>an event's title: the period's name and its verdict</extracomment>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>a favorable</source>
+            <translation>शुभ</translation>
+        </message>
+        <message>
+            <source>an intermediate</source>
+            <translation>मध्यम</translation>
+        </message>
+        <message>
+            <source>an unfavorable</source>
+            <translation>अशुभ</translation>
+        </message>
+        <message>
+            <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the night, from sunset to the next sunrise</source>
+            <translation>%1 %3 में %2 चौघड़िया है: रात के आठ चौघड़ियों में %4, सूर्यास्त से अगले सूर्योदय तक</translation>
+        </message>
+        <message>
+            <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the day, from sunrise to sunset</source>
+            <translation>%1 %3 में %2 चौघड़िया है: दिन के आठ चौघड़ियों में %4, सूर्योदय से सूर्यास्त तक</translation>
+        </message>
+        <message>
+            <source>%1; its part after midnight</source>
+            <translation>%1; इसका मध्यरात्रि के बाद का भाग</translation>
+        </message>
+        <message>
+            <source>%1; its part before midnight</source>
+            <translation>%1; इसका मध्यरात्रि से पहले का भाग</translation>
+        </message>
+        <message>
+            <source>%1.</source>
+            <extracomment>ends an event's description</extracomment>
+            <translation>%1।</translation>
+        </message>
+        <message>
+            <source>%1 (%2) begins now</source>
+            <translation>%1 (%2) अभी आरंभ होता है</translation>
+        </message>
+        <message>
+            <source>%1 (%2) begins in %3 minutes</source>
+            <translation>%1 (%2) %3 मिनट में आरंभ होता है</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Banners</name>

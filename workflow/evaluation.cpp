@@ -52,13 +52,6 @@ bool SunSetAfterMidnight(const SunTimes& day) {
 
 }  // namespace
 
-std::string Message::text() const {
-    if (!date) return std::string(MessageText(id));
-    const std::string written = std::to_string(date->month) + '/' + std::to_string(date->day) +
-                                '/' + std::to_string(date->year);
-    return MessageWith(id, {written});
-}
-
 std::int32_t PeriodLength(std::int64_t spanSeconds) {
     return static_cast<std::int32_t>(
         RoundHalfEven(static_cast<double>(spanSeconds) / kPeriodsPerSpan));

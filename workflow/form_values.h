@@ -70,7 +70,6 @@ struct Message {
     MessageId id;
     Field focus = Field::None;
     std::optional<Date> date = std::nullopt;
-    std::string text() const;  // English, the date written month/day/year
     Icon icon() const { return MessageIcon(id); }
     friend bool operator==(const Message&, const Message&) = default;
 };

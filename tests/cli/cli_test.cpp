@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "cli/english.h"
 #include "cli/periods.h"
-#include "planning/english.h"
 
 namespace velnora::cli {
 namespace {

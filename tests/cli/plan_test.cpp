@@ -321,7 +321,8 @@ TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
     ASSERT_TRUE(ParseArguments(args, options, error)) << error;
     const std::vector<DayListing> days = ListDays(std::get<Plan>(PlanOf(options, {})), 2);
     ASSERT_FALSE(days[0].failure);
-    const CalendarRequest request{days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
+    const english::CalendarEnglish words;
+    const CalendarRequest request{words, days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
     const auto cut = ReplaceFile(file.string(), [&](std::ostream& out) {
         FailingAfter full(out, 600);
         std::ostream limited(&full);

@@ -13,11 +13,14 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "cli/english.h"
+#include "forms/add_to_calendar.h"
 #include "forms/frm_periods.h"
 #include "forms/result_texts.h"
 #include "forms_test_support.h"
 #include "planning/calendar.h"
 #include "planning/listing.h"
+#include "ui/language.h"
 
 namespace velnora::test {
 namespace {
@@ -232,9 +235,8 @@ TEST_F(Periods, CalendarIsWrittenWholeAndCountsItsEvents) {
     // The same bytes as velnora-cli's calendar of the same values and moment.
     const std::vector<DayListing> days =
         ListDays({std::get<EvaluationInput>(ReadForm(main()->values())), {}}, 3);
-    CalendarRequest request;
-    request.days = days;
-    request.stamp = clock.now();
+    const english::CalendarEnglish words;
+    const CalendarRequest request{words, days, false, {}, clock.now()};
     std::ostringstream expected;
     WriteCalendar(expected, request);
     EXPECT_EQ(written.toStdString(), expected.str());
@@ -256,6 +258,48 @@ TEST_F(Periods, CalendarIsWrittenWholeAndCountsItsEvents) {
     trigger(display, "mnuCalendar");
     EXPECT_EQ(calendarDialogs.asked, 1);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A calendar written from Gujarati windows speaks Gujarati; its UIDs are those of
+// the English one, so importing it again replaces the events.
+TEST_F(Periods, CalendarInTheWindowsLanguageKeepsItsUids) {
+    enterExample();
+    const FormValues form = main()->values();
+    QTemporaryDir dir;
+    calendarDialogs.days = 1;
+    const auto write = [&](const QString& name) {
+        calendarDialogs.file = dir.filePath(name);
+        EXPECT_TRUE(AddToCalendar(nullptr, form, clock, calendarDialogs, boxes));
+        QFile file(calendarDialogs.file);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString english = write(QStringLiteral("en.ics"));
+    QString gujarati;
+    {
+        Translation translation;
+        ASSERT_TRUE(translation.install(QStringLiteral("gu")));
+        gujarati = write(QStringLiteral("gu.ics"));
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto lines = [](const QString& text, const QString& key) {
+        QStringList found;
+        for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+            if (line.startsWith(key)) found << line;
+        }
+        return found;
+    };
+    EXPECT_EQ(lines(gujarati, "UID:"), lines(english, "UID:"));
+    EXPECT_FALSE(lines(english, "UID:").isEmpty());
+    EXPECT_TRUE(lines(english, "SUMMARY:").contains("SUMMARY:Labh: favorable"));
+    // Labh, favorable: લાભ, શુભ.
+    EXPECT_TRUE(lines(gujarati, "SUMMARY:").contains(QStringLiteral("SUMMARY:લાભ: શુભ")))
+        << lines(gujarati, "SUMMARY:").join('\n').toStdString();
+    const QString unfolded = QString(gujarati).remove(QStringLiteral("\r\n "));
+    EXPECT_TRUE(unfolded.contains(QStringLiteral(
+        "X-WR-CALNAME:Ahmedabad\\, Gujarat\\, India (23° 2' ઉ\\, 72° 35' પૂ) નાં ચોઘડિયાં\r\n")))
+        << gujarati.toStdString();
+    EXPECT_FALSE(gujarati.contains(QStringLiteral("Choghadiya")));
 }
 
 }  // namespace

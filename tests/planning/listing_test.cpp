@@ -60,7 +60,7 @@ TEST(Listing, EveryListedPeriodIsWhatTheEvaluationSaysInsideIt) {
         ASSERT_EQ(days.size(), 40u);
         for (std::size_t i = 0; i < days.size(); ++i) {
             const DayListing& d = days[i];
-            ASSERT_FALSE(d.failure) << d.failure->text();
+            ASSERT_FALSE(d.failure) << MessageText(d.failure->id);
             EXPECT_EQ(d.date, AddDays({2024, 12, 10}, static_cast<int>(i)));
             EXPECT_EQ(d.day.front().start, d.evaluation.result.inputDaySunRise);
             EXPECT_EQ(d.night.front().start, d.evaluation.result.inputDaySunSet);
@@ -140,7 +140,7 @@ TEST(Listing, LeavesOutSkippedDatesAndEndsWithTheYearList) {
     const auto days = ListDays(PlanOf(f, skipsThe30th), 10);
     std::vector<int> listed;
     for (const DayListing& d : days) {
-        EXPECT_FALSE(d.failure) << d.date.day << ": " << d.failure->text();
+        EXPECT_FALSE(d.failure) << d.date.day << ": " << MessageText(d.failure->id);
         listed.push_back(d.date.day);
     }
     EXPECT_EQ(listed, (std::vector<int>{28, 29, 31}));

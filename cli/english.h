@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "core/almanac.h"
+#include "planning/calendar.h"
 #include "workflow/evaluation.h"
 
 // The English words are a namespace of their own: the windows' translated words
@@ -49,6 +50,22 @@ using DateTimeFormatter = std::function<std::string(const LocalDateTime&)>;
 std::string DateOfWorkText(const Date& date);       // "March/5/2024"
 std::string TimeOfWorkText(const ClockTime& time);  // "9:5": hour and minute, no seconds
 std::string CoordinateText(const Angle& c);         // "23° 2' N"
+
+// A message of the table, with the date it names written month/day/year.
+std::string Text(const Message& message);
+
+// velnora-cli's calendar words.
+class CalendarEnglish final : public CalendarWords {
+public:
+    std::string place(const EvaluationResult& result) const override;
+    std::string calendarName(const std::string* place) const override;
+    std::string coverage(bool everyPeriod, bool clearOnly, int days, const Date* first,
+                         const Date* last) const override;
+    std::string summary(const Period& period) const override;
+    std::string description(const Period& period, Marks marks, const std::string& place,
+                            bool afterMidnight, bool beforeMidnight) const override;
+    std::string reminder(const Period& period, int minutes) const override;
+};
 
 // The sixteen texts of the result in the order of kResultLabels, the sun times
 // written by `time`.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "planning/english.h"
+#include "cli/english.h"
 
 #include <algorithm>
 #include <cctype>
@@ -225,6 +225,70 @@ std::array<std::string, kResultLabels.size()> ResultTexts(const EvaluationResult
             time(r.nextDaySunSet),
             std::string(VerdictText(r.verdict)),
             std::string(PeriodName(r.period))};
+}
+
+std::string Text(const Message& m) {
+    if (!m.date) return std::string(MessageText(m.id));
+    return MessageWith(m.id, {UsGeneralDate(LocalDateTime::From(*m.date, {}))});
+}
+
+std::string CalendarEnglish::place(const EvaluationResult& r) const {
+    std::string place;
+    for (const std::string* part : {&r.city, &r.state, &r.country}) {
+        if (part->empty()) continue;
+        place += (place.empty() ? "" : ", ") + *part;
+    }
+    const std::string position = CoordinateText(r.latitude) + ", " + CoordinateText(r.longitude);
+    return place.empty() ? position : place + " (" + position + ")";
+}
+
+std::string CalendarEnglish::calendarName(const std::string* place) const {
+    return place ? "Choghadiya at " + *place : "Choghadiya";
+}
+
+std::string CalendarEnglish::coverage(bool everyPeriod, bool clearOnly, int days,
+                                      const Date* first, const Date* last) const {
+    std::string text = everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
+    if (clearOnly) text += " without an almanac mark";
+    text += " of " + std::to_string(days) + (days == 1 ? " day" : " days");
+    if (first) {
+        text += ", " + IsoDate(*first);
+        if (days > 1 && last) text += " to " + IsoDate(*last);
+    }
+    return text;
+}
+
+std::string CalendarEnglish::summary(const Period& p) const {
+    return std::string(PeriodName(p.name)) + ": " + std::string(VerdictWord(p.verdict));
+}
+
+// "Labh is a favorable Choghadiya period at Ahmedabad, Gujarat, India: the 6th of
+// the eight periods of the day, from sunrise to sunset."
+std::string CalendarEnglish::description(const Period& p, Marks marks, const std::string& place,
+                                         bool afterMidnight, bool beforeMidnight) const {
+    static constexpr std::array<std::string_view, kPeriodsPerSpan> kOrdinals = {
+        "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
+    const std::string_view article = p.verdict == Verdict::Favorable ? " is a " : " is an ";
+    std::string text =
+        std::string(PeriodName(p.name)) + std::string(article) +
+        std::string(VerdictWord(p.verdict)) + " Choghadiya period at " + place + ": the " +
+        std::string(kOrdinals[static_cast<std::size_t>(p.number - 1) % kOrdinals.size()]) +
+        " of the eight periods of the " +
+        (p.night ? "night, from sunset to the next sunrise" : "day, from sunrise to sunset");
+    if (afterMidnight) text += "; its part after midnight";
+    if (beforeMidnight) text += "; its part before midnight";
+    text += ".";
+    if (!marks.Empty()) {
+        text += " The almanac marks it as " + MarkNames(marks) +
+                ", in which no auspicious work is begun.";
+    }
+    return text;
+}
+
+std::string CalendarEnglish::reminder(const Period& p, int m) const {
+    const std::string minutes = std::to_string(m);
+    return std::string(PeriodName(p.name)) + " (" + std::string(VerdictWord(p.verdict)) +
+           ") begins " + (m == 0 ? "now" : "in " + minutes + (m == 1 ? " minute" : " minutes"));
 }
 
 }  // namespace velnora::english
