@@ -1020,10 +1020,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
 <context>
     <name>velnora::LookupWindow</name>
     <message>
-        <source>The lookup failed (%1).</source>
-        <translation>શોધ નિષ્ફળ ગઈ (%1).</translation>
-    </message>
-    <message>
         <source>Latitude %1 %2 %3, Longitude %4 %5 %6</source>
         <translation>અક્ષાંશ %1 %2 %3, રેખાંશ %4 %5 %6</translation>
     </message>
