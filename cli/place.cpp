@@ -22,6 +22,7 @@ std::string Joined(const std::vector<std::string>& texts, const char* between = 
 
 std::string Joined(const std::vector<places::Place>& places) {
     std::vector<std::string> lines;
+    lines.reserve(places.size());
     for (const places::Place& p : places) lines.push_back(PlaceLine(p));
     return Joined(lines);
 }
