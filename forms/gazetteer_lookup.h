@@ -10,7 +10,7 @@
 #include <QList>
 #include <functional>
 #include <memory>
-#include <stdexcept>
+#include <variant>
 
 #include "forms/coordinate_lookup.h"
 #include "forms/lookup_window.h"
@@ -22,19 +22,14 @@ namespace velnora {
 class LinkOpener;
 class LoadOrder;
 
-// What the program's own finder throws when its list of places cannot be used.
-struct UnusableIndex : std::runtime_error {
-    explicit UnusableIndex(const places::IndexProblem& why)
-        : std::runtime_error(places::EnglishReason(why).toStdString()), problem(why) {}
-    places::IndexProblem problem;
-};
-
 // Where the lookups that made the window keep it; empty once it is closed.
 using LookupWindowSlot = WindowSlot<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
-    using Finder = std::function<places::SearchResult(const QString& searchText)>;
+    // The places found, or why the list of places cannot be used.
+    using Found = std::variant<places::SearchResult, places::IndexProblem>;
+    using Finder = std::function<Found(const QString& searchText)>;
 
     // `links` opens the web search; the window is made in `window` (and recorded
     // in `loaded`) or reused from it. `today` picks the year whose daylight-saving

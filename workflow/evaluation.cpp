@@ -36,7 +36,7 @@ std::int64_t AroundTheClock(std::int64_t a, std::int64_t b) {
 // India typed as hours 5, minutes 30 at 72 degrees east is one.
 bool ZoneSignLooksTurned(const GeoPosition& at, const ZoneOffset& zone) {
     constexpr std::int64_t kNear = std::int64_t{3} * 3600;  // no zone keeps its clocks farther off
-    const double degrees = (at.lonDegrees + at.lonMinutes / 60.0) * (at.east ? 1 : -1);
+    const double degrees = SignedDegrees(at.longitude);
     const auto own = static_cast<std::int64_t>(std::lround(degrees * 240));  // seconds east
     const std::int64_t typed = -ZoneSeconds(zone);
     return AroundTheClock(own, typed) > kNear && AroundTheClock(own, -typed) <= kNear;
@@ -101,7 +101,8 @@ std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
     return EvaluationInput{f.name,
                            ListedDate(f),
                            {f.hour, f.minute, f.second},
-                           {*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east},
+                           {{*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North},
+                            {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West}},
                            {*zoneHours, *zoneMinutes},
                            f.city,
                            f.state,
@@ -126,10 +127,8 @@ Outcome Evaluate(const EvaluationInput& in) {
     r.name = in.name;
     r.dateOfWork = date;
     r.timeOfWork = in.time;
-    r.latitude = {position.latDegrees, position.latMinutes,
-                  position.south ? Hemisphere::South : Hemisphere::North};
-    r.longitude = {position.lonDegrees, position.lonMinutes,
-                   position.east ? Hemisphere::East : Hemisphere::West};
+    r.latitude = position.latitude;
+    r.longitude = position.longitude;
     r.city = in.city;
     r.state = in.state;
     r.country = in.country;
