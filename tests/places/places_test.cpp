@@ -146,7 +146,17 @@ INSTANTIATE_TEST_SUITE_P(
         // found by another name.
         WorldRow{"left_quotation_mark", "Shefar‘am", true, 32.81, 35.17, "Northern District"},
         WorldRow{"seat_without_population", "Kāshān", true, 34.00, 51.44, "Isfahan"},
-        WorldRow{"hyphen_as_one_word", "Higashihiroshima", true, 34.41, 132.74, "Hiroshima"}),
+        WorldRow{"hyphen_as_one_word", "Higashihiroshima", true, 34.41, 132.74, "Hiroshima"},
+        // Names, states and countries in the script of the windows.
+        WorldRow{"devanagari", "अहमदाबाद", true, 23.03, 72.59, "Gujarat"},
+        WorldRow{"devanagari_anusvara", "मुंबई", true, 19.07, 72.88, "Maharashtra"},
+        WorldRow{"gujarati_state_country", "અમદાવાદ ગુજરાત ભારત", true, 23.03, 72.59, "Gujarat"},
+        WorldRow{"hindi_state_country", "जयपुर राजस्थान भारत", true, 26.92, 75.79, "Rajasthan"},
+        WorldRow{"state_as_people_type_it", "Washington, District of Columbia", true, 38.90, -77.04,
+                 "Washington, D.C."},
+        // A city's short name is its own; a neighbourhood's name weighs no more.
+        WorldRow{"seat_before_neighbourhood", "Santa Cruz", true, -17.79, -63.18,
+                 "Santa Cruz Department"}),
     [](const ::testing::TestParamInfo<WorldRow>& test) { return std::string(test.param.name); });
 
 TEST(World, LeftOverCityWordsAreNotTakenSilently) {
@@ -357,10 +367,11 @@ TEST(Fold, DropsCaseAccentsAndPunctuation) {
     EXPECT_EQ(Fold(QStringLiteral("Washington, D.C.")), u"washington dc");
     EXPECT_EQ(Fold(QStringLiteral("Straße Łódź Ærø")), u"strasse lodz aero");
     EXPECT_EQ(Fold(QStringLiteral("Côte d'Azur")), u"cote dazur");
-    EXPECT_TRUE(IsLatinTypeable(QStringLiteral("Hyderābād")));
-    EXPECT_TRUE(IsLatinTypeable(QStringLiteral("Thành phố Hồ Chí Minh")));
-    EXPECT_FALSE(IsLatinTypeable(QStringLiteral("पुणे")));
-    EXPECT_FALSE(IsLatinTypeable(QStringLiteral("Пуна")));
+    // Other scripts keep their letters and vowel signs, not a nukta or a joiner.
+    EXPECT_EQ(Fold(QStringLiteral("मुम़बई")), u"मुमबई");
+    EXPECT_EQ(Fold(QStringLiteral("कोल\u200Cकाता")), u"कोलकाता");
+    EXPECT_EQ(Fold(QStringLiteral("Ahmedabad - અમદાવાદ")), u"ahmedabad અમદાવાદ");
+    EXPECT_EQ(Fold(QStringLiteral("Москва")), u"москва");
 }
 
 TEST(StripCoordinateSuffix, OnlyAtTheEnd) {
