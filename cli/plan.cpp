@@ -7,8 +7,8 @@
 
 #include "cli/cli.h"
 #include "cli/periods.h"
+#include "files/replace_file.h"
 #include "planning/calendar.h"
-#include "planning/replace_file.h"
 #include "workflow/numbers.h"
 
 namespace velnora::cli {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "files/replace_file.h"
 #include "planning/calendar.h"
 #include "planning/listing.h"
-#include "planning/replace_file.h"
 
 namespace velnora {
 

@@ -12,6 +12,7 @@
 
 #include "places/index_format.h"
 #include "places/places.h"
+#include "places/typed_text.h"
 
 namespace velnora::places {
 
@@ -31,23 +32,6 @@ struct Candidate {
     // A typed word names some other division or country ("Pune Karnataka India"):
     // the place may still be meant, but never taken silently.
     bool contradicted = false;
-};
-
-// A typed word, folded, with what its place in the text allows it to be.
-struct TypedWord {
-    std::string text;
-    // Two or three letters standing for a country ("US", "UK") only as the
-    // whole country field or the last word; never from inside a typed state.
-    bool mayBeCountryCode = false;
-    std::size_t field = 0;  // which comma-separated field it was typed in
-};
-
-// The search text as words. With commas the words before the first one are the
-// city; without, any leading run of words may be.
-struct Typed {
-    std::vector<TypedWord> words;
-    std::size_t cityWords = 0;  // the most leading words a name may take
-    bool fields = false;        // commas were typed
 };
 
 struct Gazetteer::Data {
@@ -113,9 +97,6 @@ bool IsWellFormedZoneId(std::string_view zoneId);
 
 // Whether the blank-separated `words` hold `word` as one of them.
 bool HasWord(std::string_view words, std::string_view word);
-
-// The typed words from `from` on that can name a division or a country.
-std::vector<TypedWord> RegionWords(const Typed& typed, std::size_t from);
 
 // Best first: uncontradicted, most typed division and country words, closest,
 // whole names, then the weight of the population.

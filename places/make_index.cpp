@@ -9,14 +9,17 @@
 // It stops, naming them, when the dump uses a first-level code that has no name.
 //
 // index_sources.h reads the inputs, index_builder.h makes the records and keys
-// of each row, index_bytes.h lays them out as the file.
+// of each row, index_bytes.h lays them out as the file, which is written whole
+// or not at all.
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <exception>
+#include <ostream>
 #include <string>
 
+#include "files/replace_file.h"
 #include "places/index_builder.h"
 #include "places/index_bytes.h"
 #include "places/index_sources.h"
@@ -25,22 +28,22 @@ namespace {
 
 using namespace velnora::places;
 
-bool WriteIndex(const char* outPath, const std::string& out) {
-    const std::string tmp = std::string(outPath) + ".tmp";
-    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool written = fd >= 0;
-    for (std::size_t at = 0; written && at < out.size();) {
-        const ssize_t n = write(fd, out.data() + at, out.size() - at);
-        written = n > 0;
-        at += written ? static_cast<std::size_t>(n) : 0;
+// Writes the index whole or not at all; false, said on stderr, when it cannot.
+bool WriteIndex(const char* outPath, const std::string& bytes) {
+    std::string error;
+    if (!velnora::ReplaceFile(
+            outPath, [&](std::ostream& out) { return static_cast<bool>(out << bytes); }, error)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", outPath, error.c_str());
+        return false;
     }
     // The file's pages leave the page cache written in large blocks, which a
     // program mapping the index would then count as resident whole; dropped, they
     // come back one page at a time as searches read them.
-    written = written && fdatasync(fd) == 0;
-    if (written) posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    if (fd >= 0 && close(fd) != 0) written = false;
-    return written && std::rename(tmp.c_str(), outPath) == 0;
+    if (const int fd = open(outPath, O_RDONLY | O_CLOEXEC); fd >= 0) {
+        posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        close(fd);
+    }
+    return true;
 }
 
 // Every row of the dump into `builder`; false, said on stderr, when the dump
@@ -85,10 +88,7 @@ int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
 
     build::IndexParts& parts = builder.parts();
     const std::string out = build::IndexBytes(parts);
-    if (!WriteIndex(outPath, out)) {
-        std::fprintf(stderr, "cannot write %s\n", outPath);
-        return 1;
-    }
+    if (!WriteIndex(outPath, out)) return 1;
     std::printf("gazetteer index: %zu places, %zu keys, %zu bytes\n", parts.places.size(),
                 parts.keys.size(), out.size());
     return 0;

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "files/replace_file.h"
 #include "planning/calendar.h"
-#include "planning/replace_file.h"
 #ifdef VELNORA_PLACES
 #include "places/zone_clock.h"
 #endif

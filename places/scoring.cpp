@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How well each place a run of typed words names fits the words typed after
+// the run: which of them its division and country names have, and which name
+// another division of its country or another country and so rule it out.
+#include <algorithm>
+#include <bit>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "places/index_view.h"
+
+namespace velnora::places {
+
+namespace {
+
+// A place found by its own name outweighs one found by an alternate name unless
+// that one is a hundred times larger: "New Delhi" is New Delhi, not Delhi, whose
+// other names include it; "Bombay" is still Mumbai, not the village of that name.
+constexpr uint64_t kOwnNameWeight = 100;
+
+// Scores candidates against the typed words after the run, each division's and
+// country's words compared once.
+class Scorer {
+public:
+    Scorer(const Gazetteer::Data& data, const std::vector<TypedWord>& rest, bool fields);
+    void Score(Candidate& c);
+
+private:
+    uint32_t Mask(std::string_view words, bool country) const;
+    std::string FieldText(uint32_t bits) const;
+    uint32_t OwnNaming(uint16_t country);
+    uint32_t FieldsNaming(std::string_view all) const;
+    static bool Names(std::string_view division, const std::vector<std::string_view>& typedWords);
+    uint32_t Division(uint16_t d);
+    uint32_t Country(uint16_t c);
+
+    const Gazetteer::Data& d_;
+    const std::vector<TypedWord>& rest_;
+    const bool fields_;
+    // The typed words that name a country, and the typed fields that are a
+    // country's name.
+    uint32_t countryNaming_ = 0;
+    uint32_t countryFields_ = 0;
+    std::vector<uint32_t> fieldBits_;  // the words of each typed field
+    // Known masks, -1 until worked out.
+    std::vector<int64_t> naming_, divisionMasks_, countryMasks_;
+};
+
+Scorer::Scorer(const Gazetteer::Data& data, const std::vector<TypedWord>& rest, bool fields)
+    : d_(data),
+      rest_(rest),
+      fields_(fields),
+      naming_(data.countries.size(), -1),
+      divisionMasks_(data.divisions.size(), -1),
+      countryMasks_(data.countries.size(), -1) {
+    for (const index::CountryRecord& c : d_.countries)
+        countryNaming_ |= Mask(d_.Str(c.words), true);
+    for (std::size_t i = 0; i < rest_.size(); ++i) {
+        if (fieldBits_.empty() || rest_[i].field != rest_[i - 1].field) fieldBits_.push_back(0);
+        fieldBits_.back() |= 1u << i;
+    }
+    if (fields_) {
+        for (const uint32_t bits : fieldBits_) {
+            if (d_.IsCountry(FieldText(bits))) countryFields_ |= bits;
+        }
+    }
+}
+
+// The typed words that `words` holds; a country's words hold only words of
+// more than three letters or ones that may be a country's code.
+uint32_t Scorer::Mask(std::string_view words, bool country) const {
+    uint32_t m = 0;
+    for (std::size_t i = 0; i < rest_.size(); ++i) {
+        const TypedWord& w = rest_[i];
+        if ((!country || w.text.size() > 3 || w.mayBeCountryCode) && HasWord(words, w.text))
+            m |= 1u << i;
+    }
+    return m;
+}
+
+std::string Scorer::FieldText(uint32_t bits) const {
+    std::string r;
+    for (std::size_t i = 0; i < rest_.size(); ++i) {
+        if (bits & (1u << i)) r += (r.empty() ? "" : " ") + rest_[i].text;
+    }
+    return r;
+}
+
+// Which typed words name a division of `country`. A word or field that names
+// a division contradicts only the places of that division's country:
+// "Hampshire" says nothing against a Hythe in England. Without commas a word of
+// more than three letters counts; with them a field whose words all lie in one
+// division's name.
+uint32_t Scorer::OwnNaming(uint16_t country) {
+    int64_t& known = naming_[country];
+    if (known >= 0) return static_cast<uint32_t>(known);
+    const std::string_view all = d_.Str(d_.countries[country].divisions);
+    uint32_t m = 0;
+    if (!fields_) {
+        for (std::size_t i = 0; i < rest_.size(); ++i) {
+            if (rest_[i].text.size() > 3 && HasWord(all, rest_[i].text)) m |= 1u << i;
+        }
+    } else {
+        m = FieldsNaming(all);
+    }
+    known = m;
+    return m;
+}
+
+// The typed fields that name one of the '|'-separated divisions in `all`.
+uint32_t Scorer::FieldsNaming(std::string_view all) const {
+    uint32_t m = 0;
+    for (const uint32_t bits : fieldBits_) {
+        std::vector<std::string_view> typedWords;  // the field's
+        for (std::size_t i = 0; i < rest_.size(); ++i) {
+            if (bits & (1u << i)) typedWords.push_back(rest_[i].text);
+        }
+        for (std::size_t start = 0, end; start < all.size() && !(m & bits); start = end + 1) {
+            end = std::min(all.find('|', start), all.size());
+            if (Names(all.substr(start, end - start), typedWords)) m |= bits;
+        }
+    }
+    return m;
+}
+
+// Whether a division's name or code has exactly the telling `typedWords` of a
+// field: "Leeds" names "City and Borough of Leeds", "La Habana" does not name
+// "La Habana Vieja".
+bool Scorer::Names(std::string_view division, const std::vector<std::string_view>& typedWords) {
+    std::size_t telling = 0;
+    for (std::size_t a = 0, b; a <= division.size(); a = b + 1) {
+        b = std::min(division.find(' ', a), division.size());
+        const std::string_view w = division.substr(a, b - a);
+        if (!w.empty() && !IsFiller(w) && !IsGeneric(w) && !IsArticle(w)) ++telling;
+    }
+    return telling == typedWords.size() &&
+           std::all_of(typedWords.begin(), typedWords.end(),
+                       [&](std::string_view w) { return HasWord(division, w); });
+}
+
+uint32_t Scorer::Division(uint16_t d) {
+    if (d >= d_.divisions.size()) return 0;
+    int64_t& known = divisionMasks_[d];
+    if (known < 0) known = Mask(d_.Str(d_.divisions[d].words), false);
+    return static_cast<uint32_t>(known);
+}
+
+uint32_t Scorer::Country(uint16_t c) {
+    int64_t& known = countryMasks_[c];
+    if (known < 0) known = Mask(d_.Str(d_.countries[c].words), true);
+    return static_cast<uint32_t>(known);
+}
+
+void Scorer::Score(Candidate& c) {
+    const index::PlaceRecord& p = d_.places[c.place];
+    const uint32_t own = Division(p.division) | Division(p.division2);
+    uint32_t m = own;
+    uint32_t against = 0;
+    if (p.country < d_.countries.size()) {
+        const uint32_t country = Country(p.country);
+        m |= country;
+        if (fields_) {
+            // A field naming a division of its country that is not its own, or
+            // naming another country.
+            const uint32_t named = OwnNaming(p.country);
+            for (const uint32_t bits : fieldBits_) {
+                if ((named & bits) && (bits & ~(own | country))) against |= bits;
+                if ((countryFields_ & bits) && (bits & ~country) && (bits & ~own))
+                    against |= bits;  // "IL" is Israel, and Illinois
+            }
+        } else {
+            against = (countryNaming_ | OwnNaming(p.country)) & ~m;
+        }
+    }
+    c.explained = m;
+    c.score = std::popcount(m);
+    c.against = against;
+    c.contradicted = against != 0;
+}
+
+}  // namespace
+
+bool HasWord(std::string_view words, std::string_view word) {
+    for (std::size_t at = words.find(word); at != std::string_view::npos;
+         at = words.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        const auto apart = [](char c) { return c == ' ' || c == '|'; };
+        if ((at == 0 || apart(words[at - 1])) && (end == words.size() || apart(words[end])))
+            return true;
+    }
+    return false;
+}
+
+void Gazetteer::Data::Score(std::vector<Candidate>& found, const std::vector<TypedWord>& rest,
+                            bool fields) const {
+    if (rest.empty()) return;
+    Scorer scorer(*this, rest, fields);
+    for (Candidate& c : found) scorer.Score(c);
+}
+
+bool Gazetteer::Data::IsCountry(const std::string& text) const {
+    return std::any_of(countries.begin(), countries.end(), [&](const index::CountryRecord& c) {
+        const std::string_view forms = Str(c.forms);
+        for (std::size_t start = 0, end; start <= forms.size(); start = end + 1) {
+            end = std::min(forms.find('|', start), forms.size());
+            if (forms.substr(start, end - start) == text) return true;
+        }
+        return false;
+    });
+}
+
+void Rank(std::vector<Candidate>& found, std::span<const index::PlaceRecord> places) {
+    std::sort(found.begin(), found.end(), [&](const Candidate& a, const Candidate& b) {
+        if (a.contradicted != b.contradicted) return b.contradicted;
+        if (a.score != b.score) return a.score > b.score;
+        if (a.distance != b.distance) return a.distance < b.distance;
+        if (a.match != b.match) return a.match > b.match;
+        const auto weight = [&](const Candidate& c) {
+            const index::PlaceRecord& p = places[c.place];
+            return uint64_t{index::Standing(p.population, p.seat)} *
+                   (c.ownName ? kOwnNameWeight : 1);
+        };
+        if (weight(a) != weight(b)) return weight(a) > weight(b);
+        return a.place < b.place;
+    });
+}
+
+}  // namespace velnora::places
