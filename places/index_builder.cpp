@@ -296,8 +296,8 @@ void IndexBuilder::Finish() {
     for (std::size_t i = 0; i < parts_.countries.size(); ++i) {
         countryDivisionWords_[i].removeDuplicates();
         countryDivision2Words_[i].removeDuplicates();
-        parts_.countries[i].divisions = parts_.strings.String(
-            (countryDivisionWords_[i] + countryDivision2Words_[i]).join(u'|').toStdString());
+        parts_.countries[i].divisions =
+            parts_.strings.String(countryDivisionWords_[i].join(u'|').toStdString());
         parts_.countries[i].divisions2 =
             parts_.strings.String(countryDivision2Words_[i].join(u'|').toStdString());
     }

@@ -98,10 +98,10 @@ struct CountryRecord {
     uint32_t code;   // "IN"
     uint32_t words;  // folded words of its names, typed forms and code: "united states usa us"
     uint32_t forms;  // the same names whole, folded, '|'-separated: "united states|usa|us"
-    // The folded names and letter codes of its divisions of both levels,
-    // '|'-separated: "maharashtra|mh|महाराष्ट्र|pune division|..."
+    // The folded names and letter codes of its first-level divisions,
+    // '|'-separated: "maharashtra|mh|महाराष्ट्र|..."
     uint32_t divisions;
-    uint32_t divisions2;  // those of its second-level ones alone: "pune division|..."
+    uint32_t divisions2;  // the same of its second-level ones: "pune division|..."
 };
 
 }  // namespace velnora::places::index

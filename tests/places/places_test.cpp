@@ -152,6 +152,22 @@ INSTANTIATE_TEST_SUITE_P(
         WorldRow{"devanagari_anusvara", "मुंबई", true, 19.07, 72.88, "Maharashtra"},
         WorldRow{"gujarati_state_country", "અમદાવાદ ગુજરાત ભારત", true, 23.03, 72.59, "Gujarat"},
         WorldRow{"hindi_state_country", "जयपुर राजस्थान भारत", true, 26.92, 75.79, "Rajasthan"},
+        // A country's whole name explains its short words.
+        WorldRow{"new_zealand", "Wellington, New Zealand", true, -41.29, 174.78,
+                 "Wellington Region"},
+        WorldRow{"auckland_twice", "Auckland, Auckland, New Zealand", true, -36.85, 174.76,
+                 "Auckland"},
+        WorldRow{"sri_lanka", "Kandy, Sri Lanka", true, 7.29, 80.63, "Central Province"},
+        WorldRow{"sri_lanka_capital", "Colombo, Sri Lanka", true, 6.94, 79.85, "Western Province"},
+        WorldRow{"papua_new_guinea", "Port Moresby, Papua New Guinea", true, -9.48, 147.15,
+                 "National Capital"},
+        WorldRow{"viet_nam", "Hanoi, Viet Nam", true, 21.02, 105.84, "Hanoi"},
+        // A state word alone, part of another division's name, says nothing.
+        WorldRow{"state_word_of_another_division", "merauke papua selatan indonesia", true, -8.50,
+                 140.41, "South Papua"},
+        // No second-level code is no contradiction.
+        WorldRow{"no_second_level_code", "Riyadh, Ar Riyāḑ, Saudi Arabia", true, 24.69, 46.72,
+                 "Riyadh Region"},
         WorldRow{"state_as_people_type_it", "Washington, District of Columbia", true, 38.90, -77.04,
                  "Washington, D.C."},
         // A city's short name is its own; a neighbourhood's name weighs no more.
