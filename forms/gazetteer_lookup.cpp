@@ -7,16 +7,13 @@
 #include <stdexcept>
 
 #include "ui/load_order.h"
+#include "ui/look.h"
 
 namespace velnora {
 
 GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
-                                 std::function<QDate()> today, Finder find)
-    : links_(links),
-      loaded_(loaded),
-      window_(window),
-      today_(std::move(today)),
-      find_(std::move(find)) {
+                                 Finder find)
+    : links_(links), loaded_(loaded), window_(window), find_(std::move(find)) {
     if (!find_) {
         find_ = [](const QString& text) {
             places::IndexProblem why;
@@ -27,13 +24,15 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
     }
 }
 
-int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
-    if (!window_) {
-        window_ = new LookupWindow(links_, today_());
+int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/,
+                            const LookupContext& context) {
+    const bool made = !window_;
+    if (made) {
+        window_ = new LookupWindow(links_, context.dateOfWork);
         window_->setAttribute(Qt::WA_DeleteOnClose);
         loaded_.record(window_);
     } else {
-        window_->setYear(today_());
+        window_->setYear(context.dateOfWork);
     }
     LookupWindow* window = window_;
     int shown = 0;
@@ -48,6 +47,7 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
                                                                     "The lookup failed (%1).")
                                             .arg(QString::fromUtf8(e.what())));
     }
+    if (context.beside && (made || !window->isVisible())) PlaceBeside(window, context.beside);
     window->show();
     window->raise();
     window->activateWindow();

@@ -72,6 +72,9 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
         case SearchOutcome::Partial:
             r.outcome = Resolution::Partial;
             break;
+        case SearchOutcome::NotItsName:
+            r.outcome = Resolution::NotItsName;
+            break;
         case SearchOutcome::NearMiss:
             r.outcome = Resolution::NearMiss;
             break;
@@ -81,6 +84,7 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
     r.name = found.name.toStdString();
     for (const QString& w : found.against) r.against.push_back(w.toStdString());
     for (const QString& w : found.passedOver) r.passedOver.push_back(w.toStdString());
+    r.namedBy = found.namedBy;
     if (r.outcome == Resolution::Found || r.outcome == Resolution::Ambiguous) {
         r.taken = Resolved(found.places.front(), date, QTime(hour, minute, second));
         from = 1;

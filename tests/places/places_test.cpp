@@ -172,7 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "Washington, D.C."},
         // A city's short name is its own; a neighbourhood's name weighs no more.
         WorldRow{"seat_before_neighbourhood", "Santa Cruz", true, -17.79, -63.18,
-                 "Santa Cruz Department"}),
+                 "Santa Cruz Department"},
+        // Another name, or words inside a longer one, are not taken with commas.
+        WorldRow{"other_name_with_commas", "Glenville, New York", false, 43.31, -73.64, ""},
+        WorldRow{"words_inside_a_name_with_commas", "Poblacion, Cebu", false, 9.43, 123.34, ""}),
     [](const ::testing::TestParamInfo<WorldRow>& test) { return std::string(test.param.name); });
 
 TEST(World, LeftOverCityWordsAreNotTakenSilently) {
