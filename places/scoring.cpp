@@ -110,6 +110,10 @@ uint32_t Scorer::OwnNaming(uint16_t country, bool secondLevel) {
 // divisions in `all`. A name of one short word ("MA", "Goa") counts only as
 // the last word typed, where a code stands.
 uint32_t Scorer::WholeNaming(std::string_view all) const {
+    // Most typed words are in no division's name: then none is read.
+    if (std::none_of(rest_.begin(), rest_.end(),
+                     [&](const TypedWord& w) { return HasWord(all, w.text); }))
+        return 0;
     uint32_t m = 0;
     for (std::size_t start = 0, end; start < all.size(); start = end + 1) {
         end = std::min(all.find('|', start), all.size());
