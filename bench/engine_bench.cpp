@@ -16,7 +16,7 @@ namespace {
 
 using namespace velnora;
 
-const GeoPosition kAhmedabad{23, 2, false, 72, 35, true};
+const GeoPosition kAhmedabad{{23, 2, Hemisphere::North}, {72, 35, Hemisphere::East}};
 const ZoneOffset kIndia{-5, -30};
 
 void BM_SunRiseSunSet(benchmark::State& state) {

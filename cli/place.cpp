@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/place.h"
 
+#include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "cli/cli.h"
+#include "cli/place_text.h"
 #include "places/resolve.h"
 
 namespace velnora::cli {
@@ -15,6 +18,41 @@ std::string Joined(const std::vector<std::string>& texts, const char* between = 
     std::string r;
     for (const std::string& t : texts) r += (r.empty() ? "" : between) + t;
     return r;
+}
+
+std::string Joined(const std::vector<places::Place>& places) {
+    std::vector<std::string> lines;
+    lines.reserve(places.size());
+    for (const places::Place& p : places) lines.push_back(PlaceLine(p));
+    return Joined(lines);
+}
+
+// Fills the form's fields that were not given as options with the place's.
+void Take(const places::Place& p, const std::optional<ZoneOffset>& zone, Options& options) {
+    const Angle lat = places::ToDegreesMinutes(p.latitude, true);
+    const Angle lon = places::ToDegreesMinutes(p.longitude, false);
+    FormValues& v = options.form;
+    const auto take = [&](std::string_view option, auto& field, const auto& value) {
+        if (!options.Given(option)) field = value;
+    };
+    take("--lat-deg", v.latDegrees, std::to_string(lat.degrees));
+    take("--lat-min", v.latMinutes, std::to_string(lat.minutes));
+    take("--lat-hemisphere", v.south, lat.hemisphere == Hemisphere::South);
+    take("--lon-deg", v.lonDegrees, std::to_string(lon.degrees));
+    take("--lon-min", v.lonMinutes, std::to_string(lon.minutes));
+    take("--lon-hemisphere", v.east, lon.hemisphere == Hemisphere::East);
+    take("--zone-hour", v.zoneHour, zone ? std::to_string(zone->hours) : std::string());
+    take("--zone-minute", v.zoneMinute, zone ? std::to_string(zone->minutes) : std::string());
+    take("--city", v.city, p.city.toStdString());
+    take("--state", v.state, p.state.toStdString());
+    take("--country", v.country, p.country.toStdString());
+    options.placeTaken = TakenPlaceText(p);
+    options.taken = {p.city.toStdString(),
+                     p.state.toStdString(),
+                     p.country.toStdString(),
+                     p.timeZoneId.toStdString(),
+                     p.latitude,
+                     p.longitude};
 }
 
 }  // namespace
@@ -29,7 +67,8 @@ int ResolvePlaceOption(Options& options, std::ostream& err) {
             break;
         case places::Resolution::Ambiguous:
             err << "velnora-cli: " << quoted << " names more than one place; took "
-                << found.taken->Describe() << " and passed over: " << Joined(found.others) << '\n';
+                << TakenPlaceText(*found.taken) << " and passed over: " << Joined(found.others)
+                << '\n';
             break;
         case places::Resolution::Contradicted:
             err << "No place named \"" << Visible(found.name) << "\" lies in \""
@@ -48,49 +87,33 @@ int ResolvePlaceOption(Options& options, std::ostream& err) {
             return kRefused;
         case places::Resolution::NearMiss:
             err << "No place matches " << quoted << " in the offline gazetteer; did you mean "
-                << found.others.front() << "?\n";
+                << PlaceLine(found.others.front()) << "?\n";
             return kRefused;
         case places::Resolution::NoMatch:
             err << "No place matches " << quoted << " in the offline gazetteer\n";
             return kRefused;
         case places::Resolution::NoGazetteer:
-            err << "velnora-cli: " << Joined(found.others) << '\n';
+            err << "velnora-cli: " << IndexProblemText(found.problem) << '\n';
             return kRefused;
     }
-    if (!found.taken->standsFor.empty()) {
-        err << "velnora-cli: " << Visible(found.taken->standsFor)
-            << ": the district's largest place, " << found.taken->Describe() << '\n';
+    if (!found.taken->standsFor.isEmpty()) {
+        err << "velnora-cli: " << Visible(found.taken->standsFor.toStdString())
+            << ": the district's largest place, " << TakenPlaceText(*found.taken) << '\n';
     }
     if (found.namedBy == places::NamedBy::OtherName) {
-        err << "velnora-cli: took " << found.taken->Describe()
+        err << "velnora-cli: took " << TakenPlaceText(*found.taken)
             << ", found by another of its names, \"" << Visible(found.name) << "\"\n";
     } else if (found.namedBy == places::NamedBy::PartOfName) {
-        err << "velnora-cli: took " << found.taken->Describe() << ", whose name only contains \""
-            << Visible(found.name) << "\"\n";
+        err << "velnora-cli: took " << TakenPlaceText(*found.taken)
+            << ", whose name only contains \"" << Visible(found.name) << "\"\n";
     }
     if (!found.passedOver.empty()) {
-        err << "velnora-cli: took " << found.taken->Describe() << "; these words named nothing "
+        err << "velnora-cli: took " << TakenPlaceText(*found.taken)
+            << "; these words named nothing "
             << "for it and were passed over: \"" << Visible(Joined(found.passedOver, " "))
             << "\"\n";
     }
-    const places::ResolvedPlace& p = *found.taken;
-    FormValues& v = options.form;
-    const auto take = [&](std::string_view option, auto& field, const auto& value) {
-        if (!options.Given(option)) field = value;
-    };
-    take("--lat-deg", v.latDegrees, p.latDegrees);
-    take("--lat-min", v.latMinutes, p.latMinutes);
-    take("--lat-hemisphere", v.south, p.south);
-    take("--lon-deg", v.lonDegrees, p.lonDegrees);
-    take("--lon-min", v.lonMinutes, p.lonMinutes);
-    take("--lon-hemisphere", v.east, p.east);
-    take("--zone-hour", v.zoneHour, p.zoneHour);
-    take("--zone-minute", v.zoneMinute, p.zoneMinute);
-    take("--city", v.city, p.city);
-    take("--state", v.state, p.state);
-    take("--country", v.country, p.country);
-    options.placeTaken = p.Describe();
-    options.taken = {p.city, p.state, p.country, p.zoneId, p.latitude, p.longitude};
+    Take(*found.taken, found.zone, options);
     return kOk;
 }
 

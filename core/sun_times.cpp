@@ -54,12 +54,8 @@ ClockTime ClockFromHours(double x) {
 }
 
 SunPlace::SunPlace(const GeoPosition& p, const ZoneOffset& zone) {
-    double phi = p.latDegrees + p.latMinutes / 60.0;
-    if (p.south) phi = -phi;
-    phi *= kDegree;
-    double lambda = p.lonDegrees + p.lonMinutes / 60.0;
-    if (!p.east) lambda = -lambda;
-    lambda_ = lambda * kDegree;
+    const double phi = SignedDegrees(p.latitude) * kDegree;
+    lambda_ = SignedDegrees(p.longitude) * kDegree;
     sinPhi_ = std::sin(phi);
     cosPhi_ = std::cos(phi);
 

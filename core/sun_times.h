@@ -4,8 +4,8 @@
 // constants. The reported minutes depend on those constants: do not "improve" them.
 //
 // Sign conventions, said once:
-//   latitude  north positive (the South flag negates it),
-//   longitude east positive (a longitude without the East flag is west, negative),
+//   latitude  north positive (South negates it),
+//   longitude east positive (West negates it),
 //   time zone = hours to ADD to local clock time to get Greenwich time, so zones
 //   west of Greenwich are positive and zones east of it negative (India: -5 h -30 min).
 //   The sign of the whole zone comes from the hours alone.
@@ -14,18 +14,15 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/angle.h"
 #include "core/date_time.h"
 #include "core/zone_offset.h"
 
 namespace velnora {
 
 struct GeoPosition {
-    int latDegrees = 0;
-    int latMinutes = 0;
-    bool south = false;
-    int lonDegrees = 0;
-    int lonMinutes = 0;
-    bool east = false;
+    Angle latitude;
+    Angle longitude{0, 0, Hemisphere::East};
 };
 
 // The two results of one computation; both lie on the requested calendar date,

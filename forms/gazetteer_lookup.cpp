@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/gazetteer_lookup.h"
 
-#include <QCoreApplication>
 #include <algorithm>
-#include <exception>
-#include <stdexcept>
 
 #include "ui/load_order.h"
 #include "ui/look.h"
@@ -15,10 +12,10 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
                                  Finder find)
     : links_(links), loaded_(loaded), window_(window), find_(std::move(find)) {
     if (!find_) {
-        find_ = [](const QString& text) {
+        find_ = [](const QString& text) -> Found {
             places::IndexProblem why;
             const places::Gazetteer* gazetteer = places::DefaultGazetteer(&why);
-            if (!gazetteer) throw UnusableIndex(why);
+            if (!gazetteer) return why;
             return gazetteer->Search(text, kMostPlaces);
         };
     }
@@ -36,16 +33,13 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     }
     LookupWindow* window = window_;
     int shown = 0;
-    try {
-        const places::SearchResult found = find_(searchText);
-        window->ShowMatches(searchText, found);
-        shown = static_cast<int>(std::min<qsizetype>(found.places.size(), kMostPlaces));
-    } catch (const UnusableIndex& e) {
-        window->ShowFailure(searchText, LookupWindow::ProblemText(e.problem));
-    } catch (const std::exception& e) {
-        window->ShowFailure(searchText, QCoreApplication::translate("velnora::LookupWindow",
-                                                                    "The lookup failed (%1).")
-                                            .arg(QString::fromUtf8(e.what())));
+    const Found found = find_(searchText);
+    if (const auto* why = std::get_if<places::IndexProblem>(&found)) {
+        window->ShowFailure(searchText, LookupWindow::ProblemText(*why));
+    } else {
+        const auto& result = std::get<places::SearchResult>(found);
+        window->ShowMatches(searchText, result);
+        shown = static_cast<int>(std::min<qsizetype>(result.places.size(), kMostPlaces));
     }
     if (context.beside && (made || !window->isVisible())) PlaceBeside(window, context.beside);
     window->show();

@@ -11,7 +11,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <stdexcept>
+#include <variant>
 
 #include "forms/coordinate_lookup.h"
 #include "forms/lookup_window.h"
@@ -22,19 +22,14 @@ namespace velnora {
 class LinkOpener;
 class LoadOrder;
 
-// What the program's own finder throws when its list of places cannot be used.
-struct UnusableIndex : std::runtime_error {
-    explicit UnusableIndex(const places::IndexProblem& why)
-        : std::runtime_error(places::EnglishReason(why).toStdString()), problem(why) {}
-    places::IndexProblem problem;
-};
-
 // Where the lookups that made the window keep it; empty once it is closed.
 using LookupWindowSlot = QPointer<LookupWindow>;
 
 class GazetteerLookup final : public CoordinateLookup {
 public:
-    using Finder = std::function<places::SearchResult(const QString& searchText)>;
+    // The places found, or why the list of places cannot be used.
+    using Found = std::variant<places::SearchResult, places::IndexProblem>;
+    using Finder = std::function<Found(const QString& searchText)>;
 
     // `links` opens the web search; the window is made in `window` (and recorded
     // in `loaded`) or reused from it. `find` replaces the program's own gazetteer

@@ -69,22 +69,7 @@ QString PlaceText(const places::Place& p) {
 
 // "18° 31' N", as the result window writes a coordinate.
 QString DegreesMinutesText(double angle, bool latitude) {
-    const places::DegreesMinutes dm = places::ToDegreesMinutes(angle, latitude);
-    Hemisphere hemisphere = Hemisphere::West;
-    switch (dm.hemisphere.unicode()) {
-        case u'N':
-            hemisphere = Hemisphere::North;
-            break;
-        case u'S':
-            hemisphere = Hemisphere::South;
-            break;
-        case u'E':
-            hemisphere = Hemisphere::East;
-            break;
-        default:
-            break;
-    }
-    return CoordinateText({dm.degrees, dm.minutes, hemisphere});
+    return CoordinateText(places::ToDegreesMinutes(angle, latitude));
 }
 
 // "8 March to 1 November 2026", or "until 5 April and from 4 October 2026" where
@@ -118,18 +103,18 @@ QString TypedOffset(const places::ZoneOffset& o) {
 // A position and zone as the main form's boxes and buttons take them:
 // "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes 30".
 QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>& zone) {
-    const places::DegreesMinutes lat = places::ToDegreesMinutes(p.latitude, true);
-    const places::DegreesMinutes lon = places::ToDegreesMinutes(p.longitude, false);
+    const Angle lat = places::ToDegreesMinutes(p.latitude, true);
+    const Angle lon = places::ToDegreesMinutes(p.longitude, false);
     QString text = QCoreApplication::translate("velnora::LookupWindow",
                                                "Latitude %1 %2 %3, Longitude %4 %5 %6")
                        .arg(lat.degrees)
                        .arg(lat.minutes)
-                       .arg(lat.hemisphere == u'S'
+                       .arg(lat.hemisphere == Hemisphere::South
                                 ? QCoreApplication::translate("velnora::LookupWindow", "South")
                                 : QCoreApplication::translate("velnora::LookupWindow", "North"))
                        .arg(lon.degrees)
                        .arg(lon.minutes)
-                       .arg(lon.hemisphere == u'W'
+                       .arg(lon.hemisphere == Hemisphere::West
                                 ? QCoreApplication::translate("velnora::LookupWindow", "West")
                                 : QCoreApplication::translate("velnora::LookupWindow", "East"));
     const auto offset = [](const places::ZoneOffset& o) {

@@ -11,18 +11,15 @@
 
 namespace velnora::places {
 
-DegreesMinutes ToDegreesMinutes(double angle, bool latitude) {
+Angle ToDegreesMinutes(double angle, bool latitude) {
     const long totalMinutes = std::lround(std::fabs(angle) * 60.0);
-    DegreesMinutes dm;
-    dm.degrees = static_cast<int>(totalMinutes / 60);
-    dm.minutes = static_cast<int>(totalMinutes % 60);
+    Angle a;
+    a.degrees = static_cast<int>(totalMinutes / 60);
+    a.minutes = static_cast<int>(totalMinutes % 60);
     const bool negative = angle < 0 && totalMinutes != 0;
-    dm.hemisphere = latitude ? (negative ? u'S' : u'N') : (negative ? u'W' : u'E');
-    return dm;
-}
-
-QString FormatDegreesMinutes(const DegreesMinutes& dm) {
-    return QStringLiteral("%1\u00B0 %2' %3").arg(dm.degrees).arg(dm.minutes).arg(dm.hemisphere);
+    a.hemisphere = latitude ? (negative ? Hemisphere::South : Hemisphere::North)
+                            : (negative ? Hemisphere::West : Hemisphere::East);
+    return a;
 }
 
 ZoneOffset FromSecondsEast(int secondsEastOfUtc) {
@@ -34,10 +31,6 @@ ZoneOffset FromSecondsEast(int secondsEastOfUtc) {
 QString HoursText(const ZoneOffset& offset) { return QString::number(offset.hours); }
 
 QString MinutesText(const ZoneOffset& offset) { return QString::number(offset.minutes); }
-
-QString OffsetText(const ZoneOffset& offset) {
-    return QStringLiteral("hours %1, minutes %2").arg(offset.hours).arg(offset.minutes);
-}
 
 bool IsWellFormedZoneId(std::string_view zoneId) {
     const auto allowed = [](char c) {
@@ -83,13 +76,6 @@ std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
     }
     if (!texts.daylight) texts.daylightEnd = QDate();
     return texts;
-}
-
-std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time) {
-    if (!IsKnownZoneId(zoneId)) return std::nullopt;
-    const QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid() || !date.isValid() || !time.isValid()) return std::nullopt;
-    return FromSecondsEast(QDateTime(date, time, zone).offsetFromUtc());
 }
 
 }  // namespace velnora::places

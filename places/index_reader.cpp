@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -136,18 +135,6 @@ std::unique_ptr<Gazetteer::Mapping> Map(const QString& path, IndexProblem* probl
 }
 
 }  // namespace
-
-QString EnglishReason(const IndexProblem& problem) {
-    if (problem.kind == Kind::NotInstalled) {
-        return QStringLiteral("The list of places is not installed (looked for %1).")
-            .arg(problem.lookedFor.join(QStringLiteral(", ")));
-    }
-    const QString where =
-        problem.path.isEmpty() ? QString() : QDir::toNativeSeparators(problem.path) + u' ';
-    return QStringLiteral("The list of places %1%2.")
-        .arg(where, problem.kind == Kind::Unreadable ? QLatin1String("cannot be read")
-                                                     : QLatin1String("is damaged"));
-}
 
 Gazetteer::Gazetteer() = default;
 Gazetteer::~Gazetteer() = default;

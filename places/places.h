@@ -2,21 +2,21 @@
 // The offline gazetteer: the GeoNames places of 500 people or more with their
 // division, country, IANA time zone and position, found from the text the
 // coordinate lookup is given, and the conversions the lookup window and
-// velnora-cli show (degrees and minutes with a hemisphere, zone offsets in the
+// velnora-cli need (degrees and minutes with a hemisphere, zone offsets in the
 // program's convention). The places live in one index file, built with the
-// program and mapped read-only on the first search.
+// program and mapped read-only on the first search. Everything here is values:
+// the lookup window and velnora-cli make the words.
 #pragma once
 
 #include <QByteArrayView>
-#include <QChar>
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QTime>
 #include <memory>
 #include <optional>
 
+#include "core/angle.h"
 #include "core/zone_offset.h"
 #include "places/named_by.h"
 
@@ -35,15 +35,6 @@ struct Place {
     qint64 population = 0;
 };
 
-// The English of velnora-cli; the lookup window renders the same parts in the
-// user's language. "Mumbai", or with the name it was found by: "Bombay (Mumbai)",
-// or for a division's largest place "Cariacica: the district's largest place,
-// Vitória".
-QString NameAsFound(const Place& place);
-// "Mumbai, Maharashtra, India", or with the name it was found by:
-// "Bangalore (Bengaluru), Karnataka, India". An empty state is left out.
-QString DescribePlace(const Place& place);
-
 // Why the list of places cannot be used.
 struct IndexProblem {
     enum class Kind {
@@ -55,10 +46,6 @@ struct IndexProblem {
     QString path;
     QStringList lookedFor;
 };
-// In English, as velnora-cli says it: "The list of places /x/gazetteer.idx is
-// damaged."
-QString EnglishReason(const IndexProblem& problem);
-
 enum class SearchOutcome {
     Found,         // places.front() is the one place the text names
     Ambiguous,     // places[0, equallyGood) match equally well; the first is the likeliest
@@ -152,23 +139,17 @@ const Gazetteer* DefaultGazetteer(IndexProblem* problem = nullptr);
 // Removes a trailing " Latitude Longitude" (any case) from the lookup's text.
 QString StripCoordinateSuffix(const QString& searchText);
 
-// Whole degrees and minutes of an angle, the minutes rounded to the nearest
-// (60 carries into the degrees), with 'N'/'S' for a latitude or 'E'/'W' for a
-// longitude. An angle that rounds to 0° 0' is 'N' or 'E'.
-struct DegreesMinutes {
-    int degrees = 0;
-    int minutes = 0;
-    QChar hemisphere;
-};
-DegreesMinutes ToDegreesMinutes(double angle, bool latitude);
-QString FormatDegreesMinutes(const DegreesMinutes& dm);  // "18° 31' N", in English
+// Whole degrees and minutes of an angle in degrees (north and east positive),
+// the minutes rounded to the nearest (60 carries into the degrees), with North
+// or South for a latitude, East or West for a longitude. An angle that rounds to
+// 0° 0' is North or East.
+Angle ToDegreesMinutes(double angle, bool latitude);
 
 // Zone offsets are the program's one zone type, west of Greenwich positive.
 using velnora::ZoneOffset;
 ZoneOffset FromSecondsEast(int secondsEastOfUtc);  // rounded to whole minutes
 QString HoursText(const ZoneOffset& offset);       // "-5"
 QString MinutesText(const ZoneOffset& offset);     // "-30"
-QString OffsetText(const ZoneOffset& offset);      // "hours -5, minutes -30"
 
 // A zone's standard offset and, when it keeps daylight saving time in the year of
 // `reference`, its daylight offset and the local dates on which that time begins
@@ -179,9 +160,5 @@ struct ZoneTexts {
     QDate daylightStart, daylightEnd;
 };
 std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference);
-
-// The offset that holds in the zone at the given local date and clock time,
-// daylight saving time included. Empty for an unknown zone or an invalid date.
-std::optional<ZoneOffset> OffsetAt(const QString& zoneId, QDate date, QTime time);
 
 }  // namespace velnora::places

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/resolve.h"
 
-#include "places/places.h"
+#include <QDate>
+
+#include "places/zone_clock.h"
 
 namespace velnora::places {
 
@@ -9,90 +11,63 @@ namespace {
 
 constexpr qsizetype kMostOthers = 5;
 
-ResolvedPlace Resolved(const Place& p, QDate date, QTime time) {
-    ResolvedPlace r;
-    r.city = p.city.toStdString();
-    r.state = p.state.toStdString();
-    r.country = p.country.toStdString();
-    r.zoneId = p.timeZoneId.toStdString();
-    r.standsFor = p.standsFor.toStdString();
-    r.latitude = p.latitude;
-    r.longitude = p.longitude;
-    const DegreesMinutes lat = ToDegreesMinutes(p.latitude, true);
-    const DegreesMinutes lon = ToDegreesMinutes(p.longitude, false);
-    r.latDegrees = std::to_string(lat.degrees);
-    r.latMinutes = std::to_string(lat.minutes);
-    r.south = lat.hemisphere == u'S';
-    r.lonDegrees = std::to_string(lon.degrees);
-    r.lonMinutes = std::to_string(lon.minutes);
-    r.east = lon.hemisphere == u'E';
-    if (const std::optional<ZoneOffset> offset = OffsetAt(p.timeZoneId, date, time)) {
-        r.zoneHour = HoursText(*offset).toStdString();
-        r.zoneMinute = MinutesText(*offset).toStdString();
+Resolution ResolutionOf(SearchOutcome outcome) {
+    switch (outcome) {
+        case SearchOutcome::Found:
+            return Resolution::Found;
+        case SearchOutcome::Ambiguous:
+            return Resolution::Ambiguous;
+        case SearchOutcome::Contradicted:
+            return Resolution::Contradicted;
+        case SearchOutcome::Partial:
+            return Resolution::Partial;
+        case SearchOutcome::NotItsName:
+            return Resolution::NotItsName;
+        case SearchOutcome::NearMiss:
+            return Resolution::NearMiss;
+        case SearchOutcome::NoMatch:
+            break;
     }
+    return Resolution::NoMatch;
+}
+
+std::vector<std::string> Utf8(const QStringList& texts) {
+    std::vector<std::string> r;
+    for (const QString& t : texts) r.push_back(t.toStdString());
     return r;
 }
 
 }  // namespace
 
-std::string ResolvedPlace::Describe() const {
-    const auto hemisphere = [](bool negative, char pos, char neg) { return negative ? neg : pos; };
-    return city + (state.empty() ? "" : ", " + state) + ", " + country + " (" + latDegrees +
-           "\u00B0 " + latMinutes + "' " + hemisphere(south, 'N', 'S') + ", " + lonDegrees +
-           "\u00B0 " + lonMinutes + "' " + hemisphere(!east, 'E', 'W') + ", " + zoneId + ")";
-}
-
 PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, int day, int hour,
                              int minute, int second) {
     PlaceResolution r;
-    IndexProblem why;
-    const Gazetteer* gazetteer = DefaultGazetteer(&why);
+    const Gazetteer* gazetteer = DefaultGazetteer(&r.problem);
     if (!gazetteer) {
         r.outcome = Resolution::NoGazetteer;
-        r.others.push_back(EnglishReason(why).toStdString());
         return r;
     }
     const SearchResult found = gazetteer->Search(
         QString::fromUtf8(placeText.data(), static_cast<qsizetype>(placeText.size())),
         kMostOthers + 1);
-
-    QDate date(year, month, day);
-    if (!date.isValid()) date = QDate(year, month, 1);
-    qsizetype from = 0;
-    switch (found.outcome) {
-        case SearchOutcome::Found:
-            r.outcome = Resolution::Found;
-            break;
-        case SearchOutcome::Ambiguous:
-            r.outcome = Resolution::Ambiguous;
-            break;
-        case SearchOutcome::Contradicted:
-            r.outcome = Resolution::Contradicted;
-            break;
-        case SearchOutcome::Partial:
-            r.outcome = Resolution::Partial;
-            break;
-        case SearchOutcome::NotItsName:
-            r.outcome = Resolution::NotItsName;
-            break;
-        case SearchOutcome::NearMiss:
-            r.outcome = Resolution::NearMiss;
-            break;
-        case SearchOutcome::NoMatch:
-            return r;
-    }
+    r.outcome = ResolutionOf(found.outcome);
+    if (r.outcome == Resolution::NoMatch) return r;
     r.name = found.name.toStdString();
-    for (const QString& w : found.against) r.against.push_back(w.toStdString());
-    for (const QString& w : found.passedOver) r.passedOver.push_back(w.toStdString());
+    r.against = Utf8(found.against);
+    r.passedOver = Utf8(found.passedOver);
     r.namedBy = found.namedBy;
+    qsizetype from = 0;
     if (r.outcome == Resolution::Found || r.outcome == Resolution::Ambiguous) {
-        r.taken = Resolved(found.places.front(), date, QTime(hour, minute, second));
+        r.taken = found.places.front();
+        if (!QDate::isValid(year, month, day)) day = 1;
+        r.zone = ZoneClock(r.taken->timeZoneId.toStdString())
+                     .OffsetAt(year, month, day, hour, minute, second);
         from = 1;
     }
     const qsizetype until =
         r.outcome == Resolution::Ambiguous ? found.equallyGood : found.places.size();
     for (qsizetype i = from; i < until && i < from + kMostOthers; ++i) {
-        r.others.push_back(DescribePlace(found.places[i]).toStdString());
+        r.others.push_back(found.places[i]);
     }
     return r;
 }

@@ -266,18 +266,4 @@ SearchResult Gazetteer::Search(const QString& searchText, int max) const {
     return result;
 }
 
-QString NameAsFound(const Place& place) {
-    if (!place.standsFor.isEmpty())
-        return place.standsFor + QStringLiteral(": the district's largest place, ") + place.city;
-    return place.typedName.isEmpty() ? place.city
-                                     : place.typedName + QStringLiteral(" (") + place.city + u')';
-}
-
-QString DescribePlace(const Place& place) {
-    QString r = NameAsFound(place);
-    if (!place.state.isEmpty()) r += QStringLiteral(", ") + place.state;
-    if (!place.country.isEmpty()) r += QStringLiteral(", ") + place.country;
-    return r;
-}
-
 }  // namespace velnora::places

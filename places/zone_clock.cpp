@@ -33,11 +33,6 @@ std::optional<ZoneOffset> ZoneClock::OffsetAt(int year, int month, int day, int 
     return FromSecondsEast(QDateTime(date, time, zone_->zone).offsetFromUtc());
 }
 
-std::optional<ZoneOffset> ZoneOffsetAt(std::string_view zoneId, int year, int month, int day,
-                                       int hour, int minute, int second) {
-    return ZoneClock(zoneId).OffsetAt(year, month, day, hour, minute, second);
-}
-
 std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t utcSeconds) {
     return ZoneClock(zoneId).LocalMomentAt(utcSeconds);
 }

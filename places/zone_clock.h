@@ -13,11 +13,6 @@
 
 namespace velnora::places {
 
-// The offset in force in `zoneId` at the local date and clock time (month 1..12).
-// Empty for an unknown zone or an invalid date.
-std::optional<ZoneOffset> ZoneOffsetAt(std::string_view zoneId, int year, int month, int day,
-                                       int hour, int minute, int second);
-
 // A moment on the zone's clock and the offset in force then.
 struct LocalMoment {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -29,6 +24,8 @@ std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t u
 class ZoneClock {
 public:
     explicit ZoneClock(std::string_view zoneId);  // an unknown zone answers nothing
+    // The offset in force at the local date and clock time (month 1..12),
+    // daylight saving time included. Empty for an invalid date.
     std::optional<ZoneOffset> OffsetAt(int year, int month, int day, int hour, int minute,
                                        int second) const;
     std::optional<LocalMoment> LocalMomentAt(std::int64_t utcSeconds) const;

@@ -36,7 +36,7 @@ std::int64_t AroundTheClock(std::int64_t a, std::int64_t b) {
 // India typed as hours 5, minutes 30 at 72 degrees east is one.
 bool ZoneSignLooksTurned(const GeoPosition& at, const ZoneOffset& zone) {
     constexpr std::int64_t kNear = std::int64_t{3} * 3600;  // no zone keeps its clocks farther off
-    const double degrees = (at.lonDegrees + at.lonMinutes / 60.0) * (at.east ? 1 : -1);
+    const double degrees = SignedDegrees(at.longitude);
     const auto own = static_cast<std::int64_t>(std::lround(degrees * 240));  // seconds east
     const std::int64_t typed = -ZoneSeconds(zone);
     return AroundTheClock(own, typed) > kNear && AroundTheClock(own, -typed) <= kNear;
@@ -120,7 +120,7 @@ Outcome Evaluate(const FormValues& f) {
     r.state = f.state;
     r.country = f.country;
 
-    const GeoPosition position{*latDegrees, *latMinutes, f.south, *lonDegrees, *lonMinutes, f.east};
+    const GeoPosition position{r.latitude, r.longitude};
     const ZoneOffset typedZone{*zoneHours, *zoneMinutes};
     const SunPlace place(position, typedZone);
     const auto today = place.On(date);

@@ -17,24 +17,13 @@
 #include <variant>
 #include <vector>
 
+#include "core/angle.h"
 #include "core/choghadiya.h"
 #include "core/date_time.h"
 #include "core/sun_times.h"
 #include "workflow/form_values.h"
 
 namespace velnora {
-
-// Which side of the equator (latitude) or of Greenwich (longitude).
-enum class Hemisphere { North, South, East, West };
-
-// A latitude or longitude as the form takes it: whole degrees and minutes, and
-// the hemisphere that gives the sign.
-struct Angle {
-    int degrees = 0;
-    int minutes = 0;
-    Hemisphere hemisphere = Hemisphere::North;
-    friend bool operator==(const Angle&, const Angle&) = default;
-};
 
 // What the result window shows, as values: the windows and velnora-cli make the
 // words. Each member names the label of frmDisplay that shows it.

@@ -45,16 +45,21 @@ TEST(SunTimesReference, FastPassReportsTheLiteralMinutes) {
     for (int i = 0; i < 200000; ++i) {
         const Date date{1900 + static_cast<int>(random() % 152),
                         1 + static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 28)};
-        const GeoPosition p{
-            static_cast<int>(random() % 90),  static_cast<int>(random() % 60), random() % 2 == 0,
-            static_cast<int>(random() % 180), static_cast<int>(random() % 60), random() % 2 == 0};
+        const int latDegrees = static_cast<int>(random() % 90);
+        const int latMinutes = static_cast<int>(random() % 60);
+        const bool south = random() % 2 == 0;
+        const int lonDegrees = static_cast<int>(random() % 180);
+        const int lonMinutes = static_cast<int>(random() % 60);
+        const bool east = random() % 2 == 0;
+        const GeoPosition p{{latDegrees, latMinutes, south ? Hemisphere::South : Hemisphere::North},
+                            {lonDegrees, lonMinutes, east ? Hemisphere::East : Hemisphere::West}};
         const ZoneOffset z{static_cast<int>(random() % 27) - 13,
                            static_cast<int>(random() % 3) * 30 - 30};
 
-        double phi = p.latDegrees + p.latMinutes / 60.0;
-        if (p.south) phi = -phi;
-        double lambda = p.lonDegrees + p.lonMinutes / 60.0;
-        if (!p.east) lambda = -lambda;
+        double phi = latDegrees + latMinutes / 60.0;
+        if (south) phi = -phi;
+        double lambda = lonDegrees + lonMinutes / 60.0;
+        if (!east) lambda = -lambda;
         const double zone =
             (z.hours < 0 ? -1.0 : 1.0) * (std::abs(z.hours) + std::abs(z.minutes) / 60.0);
         const int n = DayOfYear(date) - 1;

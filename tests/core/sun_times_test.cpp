@@ -6,10 +6,10 @@
 namespace velnora {
 namespace {
 
-constexpr GeoPosition kAhmedabad{23, 2, false, 72, 35, true};
+constexpr GeoPosition kAhmedabad{{23, 2, Hemisphere::North}, {72, 35, Hemisphere::East}};
 constexpr ZoneOffset kIndia{-5, -30};
-constexpr GeoPosition kNewYork{40, 0, false, 74, 0, false};
-constexpr GeoPosition kNorthCape{70, 0, false, 25, 0, true};
+constexpr GeoPosition kNewYork{{40, 0, Hemisphere::North}, {74, 0, Hemisphere::West}};
+constexpr GeoPosition kNorthCape{{70, 0, Hemisphere::North}, {25, 0, Hemisphere::East}};
 
 struct SunRow {
     const char* name;
@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SunTimes, PolarDayAndNightAreFailuresNotTimes) {
     EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, kNorthCape, {-1, 0}).has_value());   // midnight sun
     EXPECT_FALSE(SunRiseSunSet({2026, 12, 21}, kNorthCape, {-1, 0}).has_value());  // polar night
-    EXPECT_FALSE(SunRiseSunSet({2026, 6, 21}, {70, 0, true, 25, 0, true}, {-1, 0}).has_value());
+    EXPECT_FALSE(SunRiseSunSet({2026, 6, 21},
+                               {{70, 0, Hemisphere::South}, {25, 0, Hemisphere::East}}, {-1, 0})
+                     .has_value());
     EXPECT_TRUE(SunRiseSunSet({2026, 3, 21}, kNorthCape, {-1, 0}).has_value());
 }
 
@@ -51,7 +53,8 @@ TEST(SunTimes, ResultsStayOnTheRequestedDate) {
     // Far from its zone's meridian a place's events wrap around midnight.
     for (int day = 1; day <= 28; ++day) {
         const Date date{2026, 2, day};
-        const auto times = SunRiseSunSet(date, {10, 0, false, 170, 0, false}, {-12, 0});
+        const auto times =
+            SunRiseSunSet(date, {{10, 0, Hemisphere::North}, {170, 0, Hemisphere::West}}, {-12, 0});
         ASSERT_TRUE(times.has_value());
         EXPECT_EQ(times->sunrise.date(), date);
         EXPECT_EQ(times->sunset.date(), date);
@@ -61,7 +64,7 @@ TEST(SunTimes, ResultsStayOnTheRequestedDate) {
 
 TEST(SunTimes, ZoneSignComesFromTheHoursAlone) {
     const Date date{2026, 4, 10};
-    const GeoPosition greenwich{51, 28, false, 0, 0, true};
+    const GeoPosition greenwich{{51, 28, Hemisphere::North}, {0, 0, Hemisphere::East}};
     const auto minus = SunRiseSunSet(date, greenwich, {0, -30});
     const auto plus = SunRiseSunSet(date, greenwich, {0, 30});
     const auto utc = SunRiseSunSet(date, greenwich, {0, 0});
@@ -80,20 +83,26 @@ TEST(SunTimes, ZoneSignComesFromTheHoursAlone) {
 TEST(SunTimes, HemisphereFlagsNegateTheAngles) {
     const Date date{2026, 12, 21};
     // Latitude zero is the same with either flag.
-    const auto north = SunRiseSunSet(date, {0, 0, false, 30, 0, true}, {-2, 0});
-    const auto south = SunRiseSunSet(date, {0, 0, true, 30, 0, true}, {-2, 0});
+    const auto north =
+        SunRiseSunSet(date, {{0, 0, Hemisphere::North}, {30, 0, Hemisphere::East}}, {-2, 0});
+    const auto south =
+        SunRiseSunSet(date, {{0, 0, Hemisphere::South}, {30, 0, Hemisphere::East}}, {-2, 0});
     ASSERT_TRUE(north && south);
     EXPECT_EQ(north->sunrise, south->sunrise);
     // At the December solstice the southern day is the longer one.
-    const auto sydneyish = SunRiseSunSet(date, {34, 0, true, 151, 0, true}, {-10, 0});
-    const auto tokyoish = SunRiseSunSet(date, {34, 0, false, 151, 0, true}, {-10, 0});
+    const auto sydneyish =
+        SunRiseSunSet(date, {{34, 0, Hemisphere::South}, {151, 0, Hemisphere::East}}, {-10, 0});
+    const auto tokyoish =
+        SunRiseSunSet(date, {{34, 0, Hemisphere::North}, {151, 0, Hemisphere::East}}, {-10, 0});
     ASSERT_TRUE(sydneyish && tokyoish);
     EXPECT_GT(sydneyish->sunset - sydneyish->sunrise, 14 * 3600);
     EXPECT_LT(tokyoish->sunset - tokyoish->sunrise, 10 * 3600);
     // A longitude without the East flag is west: on Greenwich time, 74 W rises about
     // 148 degrees (9 h 52 min) after 74 E.
-    const auto west = SunRiseSunSet(date, {40, 0, false, 74, 0, false}, {0, 0});
-    const auto eastern = SunRiseSunSet(date, {40, 0, false, 74, 0, true}, {0, 0});
+    const auto west =
+        SunRiseSunSet(date, {{40, 0, Hemisphere::North}, {74, 0, Hemisphere::West}}, {0, 0});
+    const auto eastern =
+        SunRiseSunSet(date, {{40, 0, Hemisphere::North}, {74, 0, Hemisphere::East}}, {0, 0});
     ASSERT_TRUE(west && eastern);
     EXPECT_NEAR(static_cast<double>(west->sunrise - eastern->sunrise), 592 * 60, 3 * 60);
 }

@@ -228,24 +228,22 @@ TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
     EXPECT_EQ(opened.size(), 1u);
 }
 
-TEST_F(LookupWindowTest, AFailingLookupIsShownNotThrown) {
-    const std::pair<GazetteerLookup::Finder, const char16_t*> failures[] = {
-        {[](const QString&) -> places::SearchResult {
-             throw std::runtime_error("gazetteer damaged");
-         },
-         u"The lookup failed (gazetteer damaged)."},
-        {[](const QString&) -> places::SearchResult {
-             throw UnusableIndex({places::IndexProblem::Kind::Damaged, "/x/gazetteer.idx", {}});
-         },
+TEST_F(LookupWindowTest, AnUnusableListOfPlacesIsShownInTheWindow) {
+    using Kind = places::IndexProblem::Kind;
+    const std::pair<places::IndexProblem, const char16_t*> problems[] = {
+        {{Kind::Damaged, "/x/gazetteer.idx", {}},
          u"The list of places /x/gazetteer.idx is damaged. Search the Web"},
+        {{Kind::Unreadable, "/x/gazetteer.idx", {}},
+         u"The list of places /x/gazetteer.idx cannot be read. Search the Web"},
+        {{Kind::NotInstalled, QString(), {"/a/g.idx", "/b/g.idx"}},
+         u"The list of places is not installed (looked for /a/g.idx, /b/g.idx). Search the Web"},
     };
-    for (const auto& [finder, said] : failures) {
-        GazetteerLookup lookup = Lookup(finder);
-        int shown = -1;
-        EXPECT_NO_THROW(
-            shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
-                                  QString(), kMarch2026));
-        EXPECT_EQ(shown, 0);
+    for (const auto& [problem, said] : problems) {
+        GazetteerLookup lookup =
+            Lookup([why = problem](const QString&) -> GazetteerLookup::Found { return why; });
+        EXPECT_EQ(lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                                QString(), kMarch2026),
+                  0);
         auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
         EXPECT_TRUE(message->isVisible());
         EXPECT_TRUE(message->text().contains(QString::fromUtf16(said)))
