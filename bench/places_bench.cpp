@@ -75,6 +75,10 @@ BENCHMARK_CAPTURE(BM_Search, springfield, "Springfield Illinois United States La
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, new_york, "New York New York United States Latitude Longitude")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, ahmedabad, "Ahmedabad")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, ahmedabad_devanagari, "अहमदाबाद")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, ahmedabad_gujarati_state_country, "અમદાવાદ ગુજરાત ભારત")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, san_leading_word, "San Latitude Longitude")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, near_miss, "Banglore Karnataka India Latitude Longitude")

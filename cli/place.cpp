@@ -80,6 +80,11 @@ int ResolvePlaceOption(Options& options, std::ostream& err) {
                 << "\" in the offline gazetteer; places named with part of it: "
                 << Joined(found.others) << '\n';
             return kRefused;
+        case places::Resolution::NotItsName:
+            err << "No place fits " << quoted << " by its own name; the first has \""
+                << Visible(found.name)
+                << "\" as another name or within its name: " << Joined(found.others) << '\n';
+            return kRefused;
         case places::Resolution::NearMiss:
             err << "No place matches " << quoted << " in the offline gazetteer; did you mean "
                 << PlaceLine(found.others.front()) << "?\n";
@@ -94,6 +99,13 @@ int ResolvePlaceOption(Options& options, std::ostream& err) {
     if (!found.taken->standsFor.isEmpty()) {
         err << "velnora-cli: " << Visible(found.taken->standsFor.toStdString())
             << ": the district's largest place, " << TakenPlaceText(*found.taken) << '\n';
+    }
+    if (found.namedBy == places::NamedBy::OtherName) {
+        err << "velnora-cli: took " << TakenPlaceText(*found.taken)
+            << ", found by another of its names, \"" << Visible(found.name) << "\"\n";
+    } else if (found.namedBy == places::NamedBy::PartOfName) {
+        err << "velnora-cli: took " << TakenPlaceText(*found.taken)
+            << ", whose name only contains \"" << Visible(found.name) << "\"\n";
     }
     if (!found.passedOver.empty()) {
         err << "velnora-cli: took " << TakenPlaceText(*found.taken)

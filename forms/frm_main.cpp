@@ -88,8 +88,10 @@ void FrmMain::cmdBrowser_Click() {
     }
     if (!lookup_) return;
     if (const std::unique_ptr<CoordinateLookup> lookup = lookup_()) {
+        // The first of the month: the day typed may not exist (31 February).
         lookup->Lookup(QString::fromStdString(LookupSearchText(form)),
-                       QString::fromLatin1(address::kProgramHomePage));
+                       QString::fromLatin1(address::kProgramHomePage),
+                       {QDate(kFirstYear + form.year, form.month + 1, 1), this});
     }
 }
 

@@ -4,16 +4,13 @@
 #include <algorithm>
 
 #include "ui/load_order.h"
+#include "ui/look.h"
 
 namespace velnora {
 
 GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
-                                 std::function<QDate()> today, Finder find)
-    : links_(links),
-      loaded_(loaded),
-      window_(window),
-      today_(std::move(today)),
-      find_(std::move(find)) {
+                                 Finder find)
+    : links_(links), loaded_(loaded), window_(window), find_(std::move(find)) {
     if (!find_) {
         find_ = [](const QString& text) -> Found {
             places::IndexProblem why;
@@ -26,11 +23,13 @@ GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWin
     }
 }
 
-int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/) {
-    if (!window_) {
-        loaded_.record(window_.make(links_, today_()));
+int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddress*/,
+                            const LookupContext& context) {
+    const bool made = !window_;
+    if (made) {
+        loaded_.record(window_.make(links_, context.dateOfWork));
     } else {
-        window_->setYear(today_());
+        window_->setYear(context.dateOfWork);
     }
     LookupWindow* window = window_;
     int shown = 0;
@@ -42,6 +41,7 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
         window->ShowMatches(searchText, result);
         shown = static_cast<int>(std::min<qsizetype>(result.places.size(), kMostPlaces));
     }
+    if (context.beside && (made || !window->isVisible())) PlaceBeside(window, context.beside);
     window->show();
     window->raise();
     window->activateWindow();

@@ -32,16 +32,18 @@ public:
     using Finder = std::function<Found(const QString& searchText)>;
 
     // `links` opens the web search; the window is made in `window` (and recorded
-    // in `loaded`) or reused from it. `today` picks the year whose daylight-saving
-    // rules are shown; `find` replaces the program's
-    // own gazetteer (opened on the first search).
+    // in `loaded`) or reused from it. `find` replaces the program's own gazetteer
+    // (opened on the first search).
     GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
-                    std::function<QDate()> today = &QDate::currentDate, Finder find = {});
+                    Finder find = {});
 
-    // Shows the places found for `searchText` and returns how many. The site
-    // address is not needed: the gazetteer is on this computer. A failure is
-    // shown in the window and gives 0.
-    int Lookup(const QString& searchText, const QString& siteAddress) override;
+    // Shows the places found for `searchText`, with the daylight-saving dates of
+    // the year of work, in a window beside the one the lookup came from (made
+    // there, or moved there when it was hidden behind it), and returns how many.
+    // The site address is not needed: the gazetteer is on this computer. A
+    // failure is shown in the window and gives 0.
+    int Lookup(const QString& searchText, const QString& siteAddress,
+               const LookupContext& context) override;
 
     // The main form's lookups: one for each click, all sharing one window.
     static CoordinateLookupFactory Factory(LinkOpener& links, LoadOrder& loaded);
@@ -50,7 +52,6 @@ private:
     LinkOpener& links_;
     LoadOrder& loaded_;
     LookupWindowSlot& window_;
-    std::function<QDate()> today_;
     Finder find_;
 };
 

@@ -231,6 +231,11 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
                                    "part of it:")
                                     .arg(Quoted(found.name)));
             break;
+        case SearchOutcome::NotItsName:
+            lblSearch_->setText(tr("No place fits %1 by its own name; the first has %2 as another "
+                                   "name or within its name:")
+                                    .arg(typed, Quoted(found.name)));
+            break;
         case SearchOutcome::Ambiguous:
             lblSearch_->setText(tr("%1 names more than one place; the first %n match equally, "
                                    "the likeliest first:",
@@ -247,6 +252,17 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
             break;
         case SearchOutcome::NoMatch:
             break;
+    }
+    if (found.outcome == SearchOutcome::Found || found.outcome == SearchOutcome::Ambiguous) {
+        if (found.namedBy == places::NamedBy::OtherName) {
+            lblSearch_->setText(
+                lblSearch_->text() +
+                tr(" (%1 is another name of the first, not its own)").arg(Quoted(found.name)));
+        } else if (found.namedBy == places::NamedBy::PartOfName) {
+            lblSearch_->setText(
+                lblSearch_->text() +
+                tr(" (%1 is only part of the first one's name)").arg(Quoted(found.name)));
+        }
     }
     if (!found.passedOver.isEmpty()) {
         lblSearch_->setText(lblSearch_->text() +

@@ -51,6 +51,36 @@ bool Joins(QChar c) {
     }
 }
 
+// Marks that the scripts of South and South-East Asia write as part of a letter
+// (vowel signs, virama, anusvara) carry the word and stay; the accents of Latin,
+// Greek and Cyrillic and the vowel points of Arabic and Hebrew, all before
+// U+0900, are dropped as a Latin keyboard drops them. A nukta is dropped too:
+// "ज़" and "ज" are typed alike.
+bool KeepsMark(char16_t u) {
+    if (u < 0x0900 || (u >= 0x1AB0 && u < 0x1B00) || (u >= 0x1DC0 && u < 0x1E00) ||
+        (u >= 0x20D0 && u < 0x2100) || (u >= 0xFE20 && u < 0xFE30))
+        return false;  // combining accents of every script
+    switch (u) {
+        case 0x093C:  // nukta: Devanagari, Bengali, Gurmukhi, Gujarati, Oriya, Telugu, Kannada
+        case 0x09BC:
+        case 0x0A3C:
+        case 0x0ABC:
+        case 0x0B3C:
+        case 0x0C3C:
+        case 0x0CBC:
+            return false;
+        default:
+            return true;
+    }
+}
+
+// Candrabindu is written for anusvara and the reverse: "साँप", "सांप".
+char16_t Nasal(char16_t u) {
+    if (u == 0x0901) return 0x0902;  // Devanagari
+    if (u == 0x0A81) return 0x0A82;  // Gujarati
+    return u;
+}
+
 }  // namespace
 
 QString Fold(const QString& text) {
@@ -62,7 +92,8 @@ QString Fold(const QString& text) {
     const QString decomposed = ascii ? text : joined.normalized(QString::NormalizationForm_KD);
     QString flat;
     flat.reserve(decomposed.size());
-    for (QChar c : decomposed) {
+    for (qsizetype i = 0; i < decomposed.size(); ++i) {
+        const QChar c = decomposed[i];
         const char16_t u = c.unicode();
         if (u < 0x80) {  // the common case, without Unicode tables
             if (u >= u'A' && u <= u'Z') {
@@ -74,34 +105,36 @@ QString Fold(const QString& text) {
             }
             continue;
         }
-        const QChar::Category cat = c.category();
+        // Letters beyond the first plane (rarer Han characters) come in two halves.
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < decomposed.size() && decomposed[i + 1].isLowSurrogate();
+        const char32_t point = pair ? QChar::surrogateToUcs4(c, decomposed[i + 1]) : u;
+        if (pair) ++i;
+        const QChar::Category cat = QChar::category(point);
         if (cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
-            cat == QChar::Mark_Enclosing || Joins(c)) {
+            cat == QChar::Mark_Enclosing) {
+            if (!pair && KeepsMark(u)) flat += QChar(Nasal(u));
             continue;
         }
-        const QChar lower = c.toLower();
-        if (const QString s = Spelled(lower); !s.isEmpty()) {
+        // Joiners and other invisible marks only choose a letter's shape:
+        // "कोल‌काता" with a zero-width non-joiner is "कोलकाता".
+        if (cat == QChar::Other_Format || Joins(c)) continue;
+        const char32_t lower = QChar::toLower(point);
+        if (const QString s =
+                lower < 0x10000 ? Spelled(QChar(static_cast<char16_t>(lower))) : QString();
+            !s.isEmpty()) {
             flat += s;
-        } else if (!lower.isLetterOrNumber()) {
+        } else if (QChar::isLetterOrNumber(lower)) {
+            flat += QString::fromUcs4(&lower, 1);  // a letter of another script, as written
+        } else {
             flat += u' ';
-        }  // any other letter has no Latin spelling: dropped
+        }
     }
     QStringList words = flat.split(u' ', Qt::SkipEmptyParts);
     for (QString& w : words) {
         if (w == u"st") w = QStringLiteral("saint");
     }
     return words.join(u' ');
-}
-
-bool IsLatinTypeable(const QString& name) {
-    return std::all_of(name.cbegin(), name.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x0250                      // Basic Latin to Latin Extended-B
-               || (u >= 0x0300 && u < 0x0370)  // combining accents
-               || (u >= 0x1E00 && u < 0x1F00)  // Latin Extended Additional (Vietnamese)
-               || u == 0x02BB || u == 0x02BC   // modifier letter apostrophes
-               || u == 0x2018 || u == 0x2019;  // single quotation marks
-    });
 }
 
 }  // namespace velnora::places

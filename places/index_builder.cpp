@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every place gets the folded forms of its name, its ASCII name and those of its
-// alternate names that a person can type on a Latin keyboard; names written in
-// small letters only are left out, as GeoNames gives machine transliterations so.
-// Country names come from the system's locale data plus the forms people type.
+// Every place gets the folded forms of its name, its ASCII name and its
+// alternate names in every script; Latin names written in small letters only
+// are left out, as GeoNames gives machine transliterations so. A name in another
+// script counts as the place's own, as does an alternate name that is the
+// leading words of its own ("Santa Cruz" of "Santa Cruz de la Sierra").
+// Country names come from the system's locale data, in English and in the
+// scripts of the windows' languages, plus the forms people type.
 #include "places/index_builder.h"
 
 #include <QLocale>
@@ -67,6 +70,12 @@ bool HasCapital(const QString& name) {
     return std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.isUpper(); });
 }
 
+// Whether the name has a letter of the Latin script.
+bool HasLatinLetter(const QString& name) {
+    return std::any_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
+}
+
 bool AllLetters(const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
 }
@@ -85,11 +94,11 @@ uint8_t Seat(std::string_view featureCode) {
 // whether it is the place's own name.
 QHash<QString, bool> FoldedNames(const DumpRow& row) {
     QHash<QString, bool> folded;
+    const QString ownFolded = Fold(Q(row.name)) + u' ';
     const auto add = [&](const QString& name, bool own) {
-        if (!IsLatinTypeable(name)) return;
         const QString key = Fold(name);
-        if (!key.isEmpty() && key.size() <= index::kLongestKey) {
-            folded[key] = folded.value(key) || own;
+        if (!key.isEmpty() && key.toUtf8().size() <= index::kLongestKey) {
+            folded[key] = folded.value(key) || own || ownFolded.startsWith(key + u' ');
         }
     };
     // A hyphenated name is also found written as one word:
@@ -101,7 +110,12 @@ QHash<QString, bool> FoldedNames(const DumpRow& row) {
     addWithJoined(Q(row.name), true);
     addWithJoined(Q(row.asciiName), true);
     for (const QString& alt : Q(row.alternateNames).split(u',', Qt::SkipEmptyParts)) {
-        if (HasCapital(alt)) addWithJoined(alt, false);
+        // A name in another script is the place's own name written in it: "मुंबई".
+        if (!HasLatinLetter(alt)) {
+            addWithJoined(alt, true);
+        } else if (HasCapital(alt)) {
+            addWithJoined(alt, false);
+        }
     }
     return folded;
 }
@@ -137,6 +151,7 @@ bool IndexBuilder::Add(const DumpRow& row) {
     p.division = division;
     p.division2 = division2;
     p.seat = Seat(row.featureCode);
+    if (row.featureCode == "PPLX") p.flags = index::kNeighbourhood;
     p.country = country;
     parts_.places.push_back(p);
     parts_.placeNames.push_back(Q(row.name));
@@ -158,6 +173,7 @@ uint16_t IndexBuilder::Country(std::string_view code) {
     const QLocale::Territory t = QLocale::codeToTerritory(Q(code));
     const QString name = t == QLocale::AnyTerritory ? Q(code) : QLocale::territoryToString(t);
     QStringList forms{name, Q(code)};
+    forms += CountryNamesInScripts(Q(code));
     for (const TypedForms& typed : kTypedForms) {
         if (countryCode == typed.code) forms += QString::fromUtf8(typed.forms).split(u'|');
     }
@@ -167,9 +183,10 @@ uint16_t IndexBuilder::Country(std::string_view code) {
     }
     StringPool& s = parts_.strings;
     parts_.countries.push_back({s.String(name.toStdString()), s.String(countryCode),
-                                s.String(Words(forms)), s.String(whole.join(u'|').toStdString()),
+                                s.String(Words(forms)), s.String(whole.join(u'|').toStdString()), 0,
                                 0});
     countryDivisionWords_.emplace_back();
+    countryDivision2Words_.emplace_back();
     const auto id = static_cast<uint16_t>(parts_.countries.size() - 1);
     countryIds_.emplace(countryCode, id);
     return id;
@@ -178,7 +195,7 @@ uint16_t IndexBuilder::Country(std::string_view code) {
 // A division record for `code` named `name`, made once; `letters` is its own
 // code within the country.
 uint16_t IndexBuilder::Division(uint16_t country, const std::string& code, const QString& name,
-                                const QString& letters) {
+                                const QString& letters, bool first) {
     if (const auto known = divisionIds_.find(code); known != divisionIds_.end()) {
         return known->second;
     }
@@ -186,10 +203,12 @@ uint16_t IndexBuilder::Division(uint16_t country, const std::string& code, const
     if (!letters.isEmpty() && AllLetters(letters)) {
         forms.append(letters);  // "NJ", "ENG"; numbers are no use to a person
     }
+    forms += forms_.value(QString::fromStdString(code));
     StringPool& s = parts_.strings;
     parts_.divisions.push_back({s.String(name.toStdString()), s.String(Words(forms))});
     for (const QString& form : forms) {  // the name and the code, each whole
-        countryDivisionWords_[country] += QString::fromStdString(Words({form}));
+        (first ? countryDivisionWords_ : countryDivision2Words_)[country] +=
+            QString::fromStdString(Words({form}));
     }
     const auto id = static_cast<uint16_t>(parts_.divisions.size() - 1);
     divisionIds_.emplace(code, id);
@@ -204,13 +223,13 @@ uint16_t IndexBuilder::FirstDivision(uint16_t country, const std::string& code,
         ++unnamed_[code];
         return index::kNoDivision;
     }
-    return *named == u"-" ? index::kNoDivision : Division(country, code, *named, Q(own));
+    return *named == u"-" ? index::kNoDivision : Division(country, code, *named, Q(own), true);
 }
 
 uint16_t IndexBuilder::SecondDivision(uint16_t country, const std::string& code) {
     const auto named = division2Names_.constFind(QString::fromStdString(code));
     if (named == division2Names_.cend() || named->isEmpty()) return index::kNoDivision;
-    return Division(country, code, *named, QString());
+    return Division(country, code, *named, QString(), false);
 }
 
 uint16_t IndexBuilder::Zone(std::string_view id) {
@@ -276,8 +295,11 @@ void IndexBuilder::Finish() {
     AddDivisionCopies();
     for (std::size_t i = 0; i < parts_.countries.size(); ++i) {
         countryDivisionWords_[i].removeDuplicates();
+        countryDivision2Words_[i].removeDuplicates();
         parts_.countries[i].divisions =
             parts_.strings.String(countryDivisionWords_[i].join(u'|').toStdString());
+        parts_.countries[i].divisions2 =
+            parts_.strings.String(countryDivision2Words_[i].join(u'|').toStdString());
     }
 }
 

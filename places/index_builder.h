@@ -17,6 +17,7 @@
 
 #include "places/index_format.h"
 #include "places/index_sources.h"
+#include "places/script_names.h"
 
 namespace velnora::places::build {
 
@@ -24,7 +25,7 @@ namespace velnora::places::build {
 struct Key {
     uint32_t name;  // index into the whole-name keys
     uint8_t start;  // byte where this key's text begins in the name
-    bool own;       // the place's own name or its ASCII spelling
+    bool own;  // the place's own name, its ASCII spelling, short name or name in another script
     uint32_t place;
 };
 
@@ -48,7 +49,7 @@ struct IndexParts {
     std::vector<std::string> names;   // whole folded names, by Key::name
     std::vector<Key> keys;
     std::vector<index::DivisionRecord> divisions;
-    std::vector<index::CountryRecord> countries;  // `divisions` set by Finish()
+    std::vector<index::CountryRecord> countries;  // `divisions` and `divisions2` set by Finish()
     std::vector<uint32_t> zones;
     StringPool strings;
 };
@@ -56,9 +57,10 @@ struct IndexParts {
 class IndexBuilder {
 public:
     // `divisionNames` of the first level, with "-" for a code known to have no
-    // name; `division2Names` of the second.
-    IndexBuilder(const DivisionNames& divisionNames, const DivisionNames& division2Names)
-        : divisionNames_(divisionNames), division2Names_(division2Names) {}
+    // name; `division2Names` of the second; `forms`, more names of either.
+    IndexBuilder(const DivisionNames& divisionNames, const DivisionNames& division2Names,
+                 const DivisionForms& forms)
+        : divisionNames_(divisionNames), division2Names_(division2Names), forms_(forms) {}
 
     // The index numbers no more places.
     bool full() const { return parts_.places.size() > index::kPlaceMask; }
@@ -75,7 +77,7 @@ public:
 private:
     uint16_t Country(std::string_view code);
     uint16_t Division(uint16_t country, const std::string& code, const QString& name,
-                      const QString& letters);
+                      const QString& letters, bool first);
     uint16_t FirstDivision(uint16_t country, const std::string& code, std::string_view own);
     uint16_t SecondDivision(uint16_t country, const std::string& code);
     uint16_t Zone(std::string_view id);
@@ -86,11 +88,12 @@ private:
 
     const DivisionNames& divisionNames_;
     const DivisionNames& division2Names_;
+    const DivisionForms& forms_;
     IndexParts parts_;
     std::unordered_map<std::string, uint32_t> nameIds_;
     std::map<std::string, uint16_t> divisionIds_, countryIds_, zoneIds_;
     std::map<std::string, int> unnamed_;
-    std::vector<QStringList> countryDivisionWords_;
+    std::vector<QStringList> countryDivisionWords_, countryDivision2Words_;  // by level
     // Second-level divisions: their folded names, whether a place is named
     // after one, and its largest place.
     std::unordered_map<uint16_t, QString> division2Folded_;

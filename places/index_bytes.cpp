@@ -35,7 +35,8 @@ std::string LayOutStrings(IndexParts& parts, std::vector<uint32_t>& nameAt) {
     }
     for (auto& d : parts.divisions) d = {rest + d.name, rest + d.words};
     for (auto& c : parts.countries) {
-        c = {rest + c.name, rest + c.code, rest + c.words, rest + c.forms, rest + c.divisions};
+        c = {rest + c.name,  rest + c.code,      rest + c.words,
+             rest + c.forms, rest + c.divisions, rest + c.divisions2};
     }
     for (auto& z : parts.zones) z += rest;
     table += parts.strings.text();

@@ -20,7 +20,7 @@
 
 namespace velnora::places::index {
 
-inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '4'};
+inline constexpr char kMagic[8] = {'V', 'L', 'N', 'G', 'A', 'Z', '0', '5'};
 
 struct Header {
     char magic[8];
@@ -58,13 +58,16 @@ struct PlaceRecord {
     uint16_t country;    // CountryRecord index
     uint16_t zone;       // zone table index
     uint8_t seat;        // SeatRank
-    uint8_t flags;       // kStandsForDivision
+    uint8_t flags;       // kStandsForDivision, kNeighbourhood
     uint8_t reserved[2];
 };
 // The record is a second-level division that no place of the dump is named
 // after ("Cariacica"), found by the division's name: it is a copy of the
 // division's largest place.
 inline constexpr uint8_t kStandsForDivision = 1;
+// A part of a larger city (GeoNames feature code PPLX): its own name weighs no
+// more than another place's other name.
+inline constexpr uint8_t kNeighbourhood = 2;
 
 // One folded name of a place (its own, its ASCII spelling or an alternate), or
 // the tail of such a name from one of its later words on ("york" of "new york"),
@@ -72,7 +75,8 @@ inline constexpr uint8_t kStandsForDivision = 1;
 struct KeyRecord {
     uint32_t key;  // string offset of the folded text from this word on
     // Low 24 bits: PlaceRecord index; the next 7: bytes the name starts before
-    // `key`; the top bit: the name is the place's own (or its ASCII spelling),
+    // `key`; the top bit: the name is the place's own (or its ASCII spelling,
+    // its leading words or its name in a script other than Latin),
     // not an alternate one.
     uint32_t place;
 };
@@ -94,9 +98,10 @@ struct CountryRecord {
     uint32_t code;   // "IN"
     uint32_t words;  // folded words of its names, typed forms and code: "united states usa us"
     uint32_t forms;  // the same names whole, folded, '|'-separated: "united states|usa|us"
-    // The folded names and letter codes of its divisions of both levels,
-    // '|'-separated: "maharashtra|mh|pune division|..."
+    // The folded names and letter codes of its first-level divisions,
+    // '|'-separated: "maharashtra|mh|महाराष्ट्र|..."
     uint32_t divisions;
+    uint32_t divisions2;  // the same of its second-level ones: "pune division|..."
 };
 
 }  // namespace velnora::places::index

@@ -95,6 +95,8 @@ struct Gazetteer::Data {
     std::vector<Candidate> NearMisses(const Typed& typed) const;
     // Whether `text` is the whole of one of a country's names ("india", "usa").
     bool IsCountry(const std::string& text) const;
+    // Whether `text` is the whole of one of the names of `country`.
+    bool IsCountry(const std::string& text, uint16_t country) const;
     Place ToPlace(const Candidate& c) const;
 };
 

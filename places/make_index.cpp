@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// velnora-gazetteer-index DUMP ADMIN1 ADMIN2 NAMES OUT: turns the GeoNames cities
+// velnora-gazetteer-index DUMP ADMIN1 ADMIN2 NAMES FORMS OUT: turns the GeoNames cities
 // dump (its tab-separated format), the first- and second-level division names
 // (JSON lists of {"code": "IN.16", "name": "Maharashtra"} and {"code":
 // "GB.ENG.E4", "name": "Essex"}) and the names of first-level codes those lack
-// (NAMES: "code<TAB>name" lines, "-" for none known) into the index file that
+// (NAMES: "code<TAB>name" lines, "-" for none known) and more names of
+// divisions (FORMS: "code<TAB>names" lines, see script_names.h) into the index file that
 // the program maps (see index_format.h). Run by the build once per data version.
 // It stops, naming them, when the dump uses a first-level code that has no name.
 //
@@ -74,13 +75,15 @@ bool ReadDump(const char* dumpPath, const char* admin1Path, const char* namesPat
 }
 
 int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
-          const char* namesPath, const char* outPath) {
+          const char* namesPath, const char* formsPath, const char* outPath) {
     build::DivisionNames divisionNames, division2Names;
+    DivisionForms forms;
     if (!build::ReadDivisionNames(admin1Path, divisionNames) ||
         !build::ReadMissingNames(namesPath, divisionNames) ||
-        !build::ReadDivisionNames(admin2Path, division2Names))
+        !build::ReadDivisionNames(admin2Path, division2Names) ||
+        !ReadDivisionForms(formsPath, forms))
         return 1;
-    build::IndexBuilder builder(divisionNames, division2Names);
+    build::IndexBuilder builder(divisionNames, division2Names, forms);
     if (!ReadDump(dumpPath, admin1Path, namesPath, builder)) return 1;
 
     build::IndexParts& parts = builder.parts();
@@ -94,13 +97,14 @@ int Build(const char* dumpPath, const char* admin1Path, const char* admin2Path,
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
+    if (argc != 7) {
         std::fprintf(stderr,
-                     "usage: velnora-gazetteer-index DUMP ADMIN1_JSON ADMIN2_JSON NAMES OUT\n");
+                     "usage: velnora-gazetteer-index DUMP ADMIN1_JSON ADMIN2_JSON NAMES "
+                     "FORMS OUT\n");
         return 64;
     }
     try {
-        return Build(argv[1], argv[2], argv[3], argv[4], argv[5]);
+        return Build(argv[1], argv[2], argv[3], argv[4], argv[5], argv[6]);
     } catch (const std::exception& e) {  // a malformed number in the dump
         std::fprintf(stderr, "velnora-gazetteer-index: %s\n", e.what());
         return 1;

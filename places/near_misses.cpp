@@ -71,7 +71,13 @@ std::vector<Candidate> Gazetteer::Data::NearMisses(const Typed& typed) const {
     std::vector<Counts> runCounts;
     runCounts.reserve(runs.size());
     for (const std::string& run : runs) runCounts.push_back(count(run));
-    const std::string letter = words[0].text.substr(0, 1);
+    // The first letter whole: one byte in Latin, all of a UTF-8 sequence in
+    // another script, so that "अ" is not scanned as every name from U+0800 on.
+    std::size_t letterBytes = 1;
+    while (letterBytes < words[0].text.size() &&
+           (static_cast<unsigned char>(words[0].text[letterBytes]) & 0xC0) == 0x80)
+        ++letterBytes;
+    const std::string letter = words[0].text.substr(0, letterBytes);
     std::vector<Hit> hits;
     uint32_t previous = UINT32_MAX;
     for (std::size_t i = LowerBound(letter); i < keys.size(); ++i) {

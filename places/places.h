@@ -18,6 +18,7 @@
 
 #include "core/angle.h"
 #include "core/zone_offset.h"
+#include "places/named_by.h"
 
 namespace velnora::places {
 
@@ -50,7 +51,11 @@ enum class SearchOutcome {
     Ambiguous,     // places[0, equallyGood) match equally well; the first is the likeliest
     Contradicted,  // places named so exist, but none in the state or country typed
     Partial,       // nothing named with all the city's words; places are named with part of them
-    NearMiss,      // nothing named so; places are the names one or two letters off
+    // Commas were typed and no place that fits has the city's words as its own
+    // name; the first has them as another name or inside a longer one. Nothing
+    // is taken.
+    NotItsName,
+    NearMiss,  // nothing named so; places are the names one or two letters off
     NoMatch,
 };
 
@@ -64,6 +69,9 @@ struct SearchResult {
     // Found and Ambiguous: typed words that named nothing for the place taken
     // (a misspelt state, "maharastra"), passed over.
     QStringList passedOver;
+    // Found and Ambiguous: how `name` names the first place; a place is taken
+    // silently only by its own name.
+    NamedBy namedBy = NamedBy::OwnName;
 };
 
 // The index file, mapped read-only. Searches read it in place.

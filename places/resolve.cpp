@@ -21,6 +21,8 @@ Resolution ResolutionOf(SearchOutcome outcome) {
             return Resolution::Contradicted;
         case SearchOutcome::Partial:
             return Resolution::Partial;
+        case SearchOutcome::NotItsName:
+            return Resolution::NotItsName;
         case SearchOutcome::NearMiss:
             return Resolution::NearMiss;
         case SearchOutcome::NoMatch:
@@ -57,6 +59,7 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
     r.name = found.name.toStdString();
     r.against = Utf8(found.against);
     r.passedOver = Utf8(found.passedOver);
+    r.namedBy = found.namedBy;
     qsizetype from = 0;
     if (r.outcome == Resolution::Found || r.outcome == Resolution::Ambiguous) {
         r.taken = found.places.front();

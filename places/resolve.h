@@ -19,7 +19,10 @@ enum class Resolution {
     Ambiguous,     // taken: the likeliest of several that match equally (see Gazetteer::Search)
     Contradicted,  // nothing taken: none of the places so named is in the state or country typed
     Partial,       // nothing taken: `others` are named with only part of the city's words
-    NearMiss,      // nothing taken: `others` are names a letter or two off
+    // nothing taken: the first of `others` has the city's words as another name
+    // or in its name
+    NotItsName,
+    NearMiss,  // nothing taken: `others` are names a letter or two off
     NoMatch,
     NoGazetteer,  // the index cannot be opened, for `problem`
 };
@@ -37,6 +40,7 @@ struct PlaceResolution {
     std::string name;                     // the typed words read as the name, folded
     std::vector<std::string> against;     // Contradicted: the typed words no place fits
     std::vector<std::string> passedOver;  // Found, Ambiguous: typed words that named nothing
+    NamedBy namedBy = NamedBy::OwnName;   // Found, Ambiguous: how `name` names the place taken
 };
 
 // Resolves `placeText` (city, state and country joined by blanks) with the zone

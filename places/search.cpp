@@ -52,11 +52,14 @@ std::size_t Explains(const Reading& r) {
 
 // The place explaining the most typed words (the run's own and the division and
 // country words the place has); a whole name goes before a run found inside a
-// longer name ("Deyang" before "Mianzhu, Deyang, Sichuan"), then the longer run.
+// longer name ("Deyang" before "Mianzhu, Deyang, Sichuan"), then a place's own
+// name before another ("Washington" and the code "DC" before the other name
+// "Washington DC"), then the longer run.
 bool Better(const Reading& a, const Reading& b) {
     if (Explains(a) != Explains(b)) return Explains(a) > Explains(b);
     if (a.found.front().match != b.found.front().match)
         return a.found.front().match > b.found.front().match;
+    if (a.found.front().ownName != b.found.front().ownName) return a.found.front().ownName;
     return a.run > b.run;
 }
 
@@ -94,8 +97,9 @@ Readings Read(const Gazetteer::Data& d, const Typed& typed) {
         const Candidate& first = reading.found.front();
         if (!first.contradicted && (reading.rest.empty() || first.score > 0)) {
             if (!r.best || Better(reading, *r.best)) r.best = std::move(reading);
-            // Nothing shorter can explain more than every word.
-            if (r.best->found.front().match == NameMatch::Whole && Explains(*r.best) >= regionWords)
+            // Nothing shorter can explain more than every word, nor by a better name.
+            const Candidate& best = r.best->found.front();
+            if (best.match == NameMatch::Whole && best.ownName && Explains(*r.best) >= regionWords)
                 break;
         } else if (!r.contradicted && first.contradicted) {
             r.contradicted = std::move(reading);
@@ -142,11 +146,27 @@ SearchResult FromBest(const Gazetteer::Data& d, const Typed& typed, const Readin
         return result;
     }
     const std::vector<Candidate>& found = best.found;
+    const Candidate& first = found.front();
+    // A division's largest place is found by the division's own name.
+    const bool own = first.ownName || (d.places[first.place].flags & index::kStandsForDivision);
+    const NamedBy namedBy = first.match == NameMatch::Words ? NamedBy::PartOfName
+                            : own                           ? NamedBy::OwnName
+                                                            : NamedBy::OtherName;
+    if (typed.fields && namedBy != NamedBy::OwnName) {
+        // With commas the city is typed as a name: another place's other name,
+        // or words of a longer name, are no place taken ("Glenville, New York"
+        // is not Glens Falls).
+        result.outcome = SearchOutcome::NotItsName;
+        result.name = QString::fromStdString(Joined(words, best.run));
+        Take(d, found, max, result);
+        return result;
+    }
     const auto same = [&](const Candidate& c) {
         return !c.contradicted && c.score == found.front().score && c.match == found.front().match;
     };
     const auto equal = std::find_if_not(found.begin(), found.end(), same) - found.begin();
     result.outcome = equal > 1 ? SearchOutcome::Ambiguous : SearchOutcome::Found;
+    result.namedBy = namedBy;
     result.equallyGood = static_cast<int>(std::min<qsizetype>(equal, max));
     result.name = QString::fromStdString(Joined(words, best.run));
     const uint32_t every = best.rest.size() >= 32 ? ~0u : (1u << best.rest.size()) - 1;

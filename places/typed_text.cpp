@@ -15,7 +15,10 @@ constexpr std::size_t kMostWords = 16;  // words of a search text that count
 
 }  // namespace
 
-bool IsFiller(std::string_view w) { return w == "of" || w == "the" || w == "and"; }
+bool IsFiller(std::string_view w) {
+    // "and" in Hindi, Marathi and Gujarati too: "जम्मू और कश्मीर".
+    return w == "of" || w == "the" || w == "and" || w == "और" || w == "आणि" || w == "અને";
+}
 
 bool IsArticle(std::string_view w) {
     static constexpr std::string_view kArticles[] = {"al",  "de", "del", "der", "des", "di",

@@ -32,7 +32,7 @@ struct Typed {
 // is the city and the last the country.
 Typed Parse(const QString& searchText);
 
-// Words that say nothing about a place: "of", "the", "and".
+// Words that say nothing about a place: "of", "the", "and" (and "और", "आणि", "અને").
 bool IsFiller(std::string_view w);
 // Articles and prepositions of place names ("La Habana", "Al Qāhirah",
 // "Ciudad de México"): after the name they say nothing, unless they stand last,

@@ -1483,6 +1483,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>The list of places %1 is damaged.</source>
             <translation>સ્થળોની યાદી %1 ખરાબ થયેલી છે.</translation>
         </message>
+        <message>
+            <source>No place fits %1 by its own name; the first has %2 as another name or within its name:</source>
+            <translation>કોઈ સ્થળ પોતાના નામથી %1 સાથે મેળ ખાતું નથી; પહેલા સ્થળનું %2 બીજું નામ છે અથવા તેના નામનો ભાગ છે:</translation>
+        </message>
+        <message>
+            <source> (%1 is another name of the first, not its own)</source>
+            <translation> (%1 પહેલા સ્થળનું બીજું નામ છે, તેનું પોતાનું નામ નથી)</translation>
+        </message>
+        <message>
+            <source> (%1 is only part of the first one's name)</source>
+            <translation> (%1 પહેલા સ્થળના નામનો ફક્ત એક ભાગ છે)</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Menus</name>

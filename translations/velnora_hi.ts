@@ -1483,6 +1483,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>The list of places %1 is damaged.</source>
             <translation>स्थानों की सूची %1 क्षतिग्रस्त है।</translation>
         </message>
+        <message>
+            <source>No place fits %1 by its own name; the first has %2 as another name or within its name:</source>
+            <translation>कोई स्थान अपने नाम से %1 से मेल नहीं खाता; पहले स्थान का %2 दूसरा नाम है या उसके नाम का भाग है:</translation>
+        </message>
+        <message>
+            <source> (%1 is another name of the first, not its own)</source>
+            <translation> (%1 पहले स्थान का दूसरा नाम है, उसका अपना नाम नहीं)</translation>
+        </message>
+        <message>
+            <source> (%1 is only part of the first one's name)</source>
+            <translation> (%1 पहले स्थान के नाम का केवल एक भाग है)</translation>
+        </message>
     </context>
     <context>
         <name>velnora::Menus</name>

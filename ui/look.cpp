@@ -185,6 +185,27 @@ CaptionFrame* AddCaptionedFrame(QWidget* parent, const QString& name, const QStr
     return frame;
 }
 
+void PlaceBeside(QWidget* window, const QWidget* anchor) {
+    const QWidget* other = anchor->window();
+    const QScreen* screen = other->screen();
+    if (!screen) return;
+    if (window->layout()) window->layout()->activate();
+    const QRect room = screen->availableGeometry();
+    const QRect beside = other->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const int right = beside.right() + 1, left = beside.left() - size.width();
+    int x = right;
+    if (right + size.width() - 1 > room.right()) {
+        x = left >= room.left() || room.right() - beside.right() < beside.left() - room.left()
+                ? left
+                : right;
+    }
+    x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - size.width()));
+    const int y = std::clamp(beside.top(), room.top(),
+                             std::max(room.top(), room.bottom() + 1 - size.height()));
+    window->move(x, y);
+}
+
 void CentreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
     if (!screen) return;

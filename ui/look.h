@@ -95,5 +95,9 @@ CaptionFrame* AddCaptionedFrame(QWidget* parent, const QString& name, const QStr
 
 // Places a top-level window in the middle of the screen it is on.
 void CentreOnScreen(QWidget* window);
+// Places a top-level window beside `anchor`'s window on its screen: to the right
+// where it fits, else to the left, else on the side with more room, overlapping
+// as little as the screen allows; level with its top.
+void PlaceBeside(QWidget* window, const QWidget* anchor);
 
 }  // namespace velnora

@@ -42,7 +42,8 @@ struct LookupCall {
 class RecordingLookup final : public CoordinateLookup {
 public:
     explicit RecordingLookup(std::vector<LookupCall>& calls) : calls_(calls) {}
-    int Lookup(const QString& searchText, const QString& siteAddress) override {
+    int Lookup(const QString& searchText, const QString& siteAddress,
+               const LookupContext& /*context*/) override {
         calls_.push_back({searchText, siteAddress});
         return 0;
     }

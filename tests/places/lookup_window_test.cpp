@@ -52,6 +52,9 @@ places::SearchResult SearchExcerpt(const QString& text) {
     return g->Search(text, kMostPlaces);
 }
 
+// A lookup from a form whose date of work is in March 2026.
+const LookupContext kMarch2026{QDate(2026, 3, 1)};
+
 class LookupWindowTest : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -64,8 +67,7 @@ protected:
     }
 
     GazetteerLookup Lookup(GazetteerLookup::Finder find = SearchExcerpt) {
-        return GazetteerLookup(
-            links, loaded, slot, [] { return QDate(2026, 3, 1); }, std::move(find));
+        return GazetteerLookup(links, loaded, slot, std::move(find));
     }
 
     RecordingOpener links;
@@ -82,7 +84,7 @@ QString Cell(QTableWidget* table, int row, int column) {
 TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
     GazetteerLookup lookup = Lookup();
     const int shown = lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
-                                    QStringLiteral("https://velnora.example/"));
+                                    QStringLiteral("https://velnora.example/"), kMarch2026);
 
     LookupWindow* window = ShownLookupWindow();
     EXPECT_TRUE(window->isVisible());
@@ -111,7 +113,8 @@ TEST_F(LookupWindowTest, PuneFromTheFormComesFirstWithTheFormsValues) {
 
 TEST_F(LookupWindowTest, FitsItsColumnsClosesOnEscapeAndTabReachesTheButtons) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString(),
+                  kMarch2026);
     LookupWindow* window = ShownLookupWindow();
     auto* list = child<QTableWidget>(window, "lstPlaces");
     EXPECT_LE(window->width(), window->screen()->availableGeometry().width() * 3 / 4);
@@ -130,7 +133,8 @@ TEST_F(LookupWindowTest, FitsItsColumnsClosesOnEscapeAndTabReachesTheButtons) {
 
 TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndTheirDatesAndNoMoreThanTwentyRows) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("New York New York United States Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("New York New York United States Latitude Longitude"), QString(),
+                  kMarch2026);
     auto* list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kCity), u"New York (New York City)");
     EXPECT_EQ(Cell(list, 0, LookupWindow::kLatitude), u"40° 43' N");
@@ -144,14 +148,14 @@ TEST_F(LookupWindowTest, DaylightZoneShowsBothOffsetsAndTheirDatesAndNoMoreThanT
         while (r.places.size() < kMostPlaces + 5) r.places.append(r.places.front());
         return r;
     });
-    many.Lookup(QStringLiteral("Pune"), QString());
+    many.Lookup(QStringLiteral("Pune"), QString(), kMarch2026);
     list = child<QTableWidget>(ShownLookupWindow(), "lstPlaces");  // the same window, refilled
     EXPECT_EQ(list->rowCount(), kMostPlaces);
 }
 
 TEST_F(LookupWindowTest, EnterOnARowCopiesItsValuesAsTheFormTakesThem) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Washington DC USA Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Washington DC USA Latitude Longitude"), QString(), kMarch2026);
     LookupWindow* window = ShownLookupWindow();
     auto* list = child<QTableWidget>(window, "lstPlaces");
     list->setCurrentCell(0, LookupWindow::kZone);
@@ -168,7 +172,8 @@ TEST_F(LookupWindowTest, EnterOnARowCopiesItsValuesAsTheFormTakesThem) {
 
 TEST_F(LookupWindowTest, SaysWhenTheStateOrCountryFitsNoneAndOffersANearName) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Pune Queensland Australia Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Queensland Australia Latitude Longitude"), QString(),
+                  kMarch2026);
     LookupWindow* window = ShownLookupWindow();
     EXPECT_TRUE(child<QLabel>(window, "lblSearch")
                     ->text()
@@ -176,7 +181,8 @@ TEST_F(LookupWindowTest, SaysWhenTheStateOrCountryFitsNoneAndOffersANearName) {
                               u"\u201Caustralia\u201D"));
     EXPECT_EQ(Cell(child<QTableWidget>(window, "lstPlaces"), 0, LookupWindow::kCity), u"Pune");
 
-    lookup.Lookup(QStringLiteral("Banglore Karnataka India Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Banglore Karnataka India Latitude Longitude"), QString(),
+                  kMarch2026);
     EXPECT_TRUE(child<QLabel>(window, "lblSearch")
                     ->text()
                     .contains(u"did you mean Bangalore (Bengaluru), Karnataka, India?"));
@@ -184,7 +190,8 @@ TEST_F(LookupWindowTest, SaysWhenTheStateOrCountryFitsNoneAndOffersANearName) {
 
 TEST_F(LookupWindowTest, SelectedValuesCanBeCopied) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString(),
+                  kMarch2026);
     LookupWindow* window = ShownLookupWindow();
     auto* list = child<QTableWidget>(window, "lstPlaces");
     list->clearSelection();
@@ -196,7 +203,7 @@ TEST_F(LookupWindowTest, SelectedValuesCanBeCopied) {
 
 TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("São Paulo SP Brasil Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("São Paulo SP Brasil Latitude Longitude"), QString(), kMarch2026);
     QTest::mouseClick(child<QPushButton>(ShownLookupWindow(), "cmdSearchWeb"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.front(),
@@ -207,8 +214,9 @@ TEST_F(LookupWindowTest, SearchTheWebOpensTheEncodedSearchThroughTheSeam) {
 
 TEST_F(LookupWindowTest, NoMatchSaysSoAndOffersTheWebSearch) {
     GazetteerLookup lookup = Lookup();
-    EXPECT_EQ(
-        lookup.Lookup(QStringLiteral("Xqzvbnt Nowhere Atlantis Latitude Longitude"), QString()), 0);
+    EXPECT_EQ(lookup.Lookup(QStringLiteral("Xqzvbnt Nowhere Atlantis Latitude Longitude"),
+                            QString(), kMarch2026),
+              0);
     LookupWindow* window = ShownLookupWindow();
     auto* message = child<QLabel>(window, "lblNoMatch");
     EXPECT_TRUE(message->isVisible());
@@ -233,9 +241,9 @@ TEST_F(LookupWindowTest, AnUnusableListOfPlacesIsShownInTheWindow) {
     for (const auto& [problem, said] : problems) {
         GazetteerLookup lookup =
             Lookup([why = problem](const QString&) -> GazetteerLookup::Found { return why; });
-        EXPECT_EQ(
-            lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString()),
-            0);
+        EXPECT_EQ(lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"),
+                                QString(), kMarch2026),
+                  0);
         auto* message = child<QLabel>(ShownLookupWindow(), "lblNoMatch");
         EXPECT_TRUE(message->isVisible());
         EXPECT_TRUE(message->text().contains(QString::fromUtf16(said)))
@@ -301,12 +309,14 @@ TEST_F(LookupWindowTest, ThePlacesWordsAndDatesAreInTheWindowsLanguage) {
 
 TEST_F(LookupWindowTest, ClosingDeletesTheWindowAndTheNextClickMakesANewOne) {
     GazetteerLookup lookup = Lookup();
-    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString(),
+                  kMarch2026);
     QPointer<LookupWindow> first = ShownLookupWindow();
     QTest::mouseClick(child<QPushButton>(first, "cmdClose"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString());
+    lookup.Lookup(QStringLiteral("Pune Maharashtra India Latitude Longitude"), QString(),
+                  kMarch2026);
     EXPECT_TRUE(ShownLookupWindow()->isVisible());
 }
 
@@ -319,8 +329,7 @@ auto Fields(const FormValues& v) {
 TEST_F(LookupWindowTest, TheMainFormKeepsItsFieldsAfterALookup) {
     RecordingBoxes boxes;
     auto* main = new FrmMain(boxes, [this] {
-        return std::make_unique<GazetteerLookup>(
-            links, loaded, slot, [] { return QDate(2026, 3, 1); }, SearchExcerpt);
+        return std::make_unique<GazetteerLookup>(links, loaded, slot, SearchExcerpt);
     });
     main->show();
     QTest::keyClicks(child<QLineEdit>(main, "txtLatD"), QStringLiteral("12"));
