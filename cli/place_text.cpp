@@ -3,7 +3,7 @@
 
 #include <QDir>
 
-#include "planning/english.h"
+#include "cli/english.h"
 
 namespace velnora::cli {
 

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <string>
@@ -30,10 +31,10 @@ using namespace velnora::places;
 
 // Writes the index whole or not at all; false, said on stderr, when it cannot.
 bool WriteIndex(const char* outPath, const std::string& bytes) {
-    std::string error;
-    if (!velnora::ReplaceFile(
-            outPath, [&](std::ostream& out) { return static_cast<bool>(out << bytes); }, error)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", outPath, error.c_str());
+    if (const auto failure = velnora::ReplaceFile(
+            outPath, [&](std::ostream& out) { return static_cast<bool>(out << bytes); })) {
+        std::fprintf(stderr, "cannot write %s: %s\n", outPath,
+                     failure->code != 0 ? std::strerror(failure->code) : "not written in full");
         return false;
     }
     // The file's pages leave the page cache written in large blocks, which a

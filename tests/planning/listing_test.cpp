@@ -240,14 +240,14 @@ TEST(FindNext, TheNightBeforeTheFirstListedDate) {
     ASSERT_TRUE(std::holds_alternative<Evaluation>(o));
     const Evaluation& e = std::get<Evaluation>(o);
     ASSERT_EQ(e.span, SpanKind::NightBeforeSunrise);
-    const std::vector<Period> night = UnlistedNightBefore(f, e);
+    const std::vector<Period> night = UnlistedNightBefore(PlanOf(f), e);
     ASSERT_EQ(night.size(), static_cast<std::size_t>(kPeriodsPerSpan) + 1);  // split at midnight
-    EXPECT_EQ(night.front().start, e.PreviousDaySunSet);
-    EXPECT_EQ(night.back().end, e.InputDaySunRise);
+    EXPECT_EQ(night.front().start, e.result.previousDaySunSet);
+    EXPECT_EQ(night.back().end, e.result.inputDaySunRise);
     EXPECT_EQ(night.front().weekday, Monday);
     EXPECT_EQ(night.back().weekday, Tuesday);
 
-    const auto inside = FindNext(f, {std::nullopt, e.PeriodName});
+    const auto inside = FindNext(PlanOf(f), {std::nullopt, e.result.period});
     ASSERT_TRUE(inside);
     EXPECT_TRUE(inside->holdsTimeOfWork);
     EXPECT_LE(inside->period.start, e.WorkTime);

@@ -38,6 +38,7 @@
 #include "forms/frm_main.h"
 #include "forms/frm_periods.h"
 #include "forms/frm_time_zone.h"
+#include "planning/listing.h"
 #include "forms/lookup_window.h"
 #include "forms/windows.h"
 #include "shell/about_form.h"
@@ -371,7 +372,7 @@ protected:
 
 TEST_P(QtDialogsTest, ShowNoEnglishWord) {
     QtCalendarDialogs dialogs;
-    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askDays(nullptr); })), QStringList());
+    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askDays(nullptr, kMaxListedDays); })), QStringList());
     EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askFile(nullptr); })), QStringList());
 #ifdef VELNORA_HAVE_PRINT_DIALOGS
     QPrinter printer;
