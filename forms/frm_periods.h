@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "print/print_dialogs.h"
+#include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
 
 class QLabel;
@@ -23,7 +25,9 @@ namespace velnora {
 class FrmPeriods : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmPeriods(const Clock& clock, QWidget* parent = nullptr);
+    // `print` and `boxes` answer and report Print and Save as PDF.
+    FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& boxes,
+               QWidget* parent = nullptr);
 
     // Shows the periods of the form's date of work; the form has passed the
     // checks of Proceed.
@@ -42,10 +46,14 @@ private:
     void cmdPreviousDay_Click();
     void cmdNextDay_Click();
     void cmdToday_Click();
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
     void addRows(const std::vector<Period>& periods, const Evaluation* work, bool nightBefore);
     void showNext(const FormValues& dated, const Evaluation& work);
 
     const Clock& clock_;
+    PrintDialogs& print_;
+    MessageBoxes& boxes_;
     FormValues form_;
     Date date_;
     ZoneOffset zone_;
@@ -58,6 +66,8 @@ private:
     QPushButton* cmdPreviousDay_ = nullptr;
     QPushButton* cmdNextDay_ = nullptr;
     QPushButton* cmdToday_ = nullptr;
+    QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdSavePdf_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };
 

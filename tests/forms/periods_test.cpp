@@ -74,8 +74,9 @@ TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
     EXPECT_TRUE(line.startsWith("Next favorable period: " + PeriodText(next->period.name) + ", "))
         << line.toStdString();
 
-    EXPECT_EQ(TabStops(table(), 5),
-              QStringList({"tblPeriods", "cmdPreviousDay", "cmdNextDay", "cmdToday", "cmdClose"}));
+    EXPECT_EQ(TabStops(table(), 7),
+              QStringList({"tblPeriods", "cmdPreviousDay", "cmdNextDay", "cmdToday", "cmdPrint",
+                           "cmdSavePdf", "cmdClose"}));
     for (QWidget* w : {static_cast<QWidget*>(table()), child<QWidget>(periods, "cmdToday")}) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     }
