@@ -105,6 +105,18 @@ void BM_CliYearOfDays(benchmark::State& state) {
 }
 BENCHMARK(BM_CliYearOfDays)->Unit(benchmark::kMillisecond);
 
+// The same year with the 24 horas of every date beside its periods.
+void BM_CliYearOfDaysWithHora(benchmark::State& state) {
+    const char* argv[] = {
+        VELNORA_CLI, "--month",   "March", "--day",       "5",      "--year",
+        "2024",      "--lat-deg", "23",    "--lat-min",   "2",      "--lon-deg",
+        "72",        "--lon-min", "35",    "--zone-hour", "-5",     "--zone-minute",
+        "-30",       "--days",    "366",   "--table",     "--hora", "--json",
+        nullptr};
+    bench::RunCli(state, argv);
+}
+BENCHMARK(BM_CliYearOfDaysWithHora)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

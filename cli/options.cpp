@@ -18,11 +18,12 @@ constexpr std::string_view kUsageText =
     "                   --lat-deg TEXT --lat-min TEXT --lat-hemisphere N|S\n"
     "                   --lon-deg TEXT --lon-min TEXT --lon-hemisphere E|W\n"
     "                   --zone-hour TEXT --zone-minute TEXT\n"
-    "                   [--city TEXT --state TEXT --country TEXT] [--json] [--table]\n"
+    "                   [--city TEXT --state TEXT --country TEXT] [--json] [--table] [--hora]\n"
     "       velnora-cli --place \"CITY STATE COUNTRY\" [other options as above]\n"
-    "       velnora-cli [place options] --now [--next [favorable|intermediate|NAME]] [--json]\n"
-    "       velnora-cli [place, date options] --days 1..366 [--table] [--json]\n"
-    "                   [--ics FILE|- [--ics-all] [--ics-alarm MINUTES]]\n"
+    "       velnora-cli [place options] --now [--next [favorable|intermediate|NAME] [--clear]]\n"
+    "                   [--json]\n"
+    "       velnora-cli [place, date options] --days 1..366 [--table [--hora]] [--json]\n"
+    "                   [--ics FILE|- [--ics-all] [--ics-clear] [--ics-alarm MINUTES]]\n"
     "\n"
     "Tells whether the time of work falls in a favorable Choghadiya period.\n"
     "The time zone is the hours to add to local time to get Greenwich time:\n"
@@ -42,6 +43,10 @@ constexpr std::string_view kUsageText =
     "- for standard output; --ics-alarm adds a reminder that many minutes (0..10080) before\n"
     "each event.\n"
     "With these options --name may be left out.\n"
+    "--table also names each period's almanac marks (Vaar Vela, Kaal Vela, Kaal Ratri, Rahu\n"
+    "Kaal, Yamaganda, Gulika Kaal) and the day's Abhijit Muhurat; --hora lists the 24 horas\n"
+    "with their lords. --next ... --clear looks for a period that carries no mark;\n"
+    "--ics-clear leaves the marked periods out of the calendar.\n"
     "A night's periods after midnight take the next date's weekday, as the evaluation does.\n"
     "\n"
     "Exit status: 0 result, 2 input refused, 3 no sunrise or sunset, 4 no such period\n"
@@ -127,6 +132,7 @@ constexpr std::array<FieldOption, 18> kFieldOptions = {{
 bool* FlagOption(Options& o, std::string_view name) {
     if (name == "--json") return &o.json;
     if (name == "--table") return &o.table;
+    if (name == "--hora") return &o.hora;
     if (name == "--help" || name == "-h") return &o.help;
     if (name == "--version") return &o.version;
     return nullptr;

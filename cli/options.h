@@ -26,6 +26,7 @@ struct Options {
     FormValues form;  // a missing option leaves the field as the form starts
     bool json = false;
     bool table = false;
+    bool hora = false;  // the 24 horas of each date
     bool help = false;
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer

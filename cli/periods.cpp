@@ -59,36 +59,55 @@ std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast) 
 
 bool PeriodMarks::Holds(const Period& p) const { return work && HoldsTimeOfWork(*work, p, shift); }
 
-void WriteJsonPeriod(std::ostream& out, const Period& p, const PeriodMarks& marks) {
+void WriteJsonPeriod(std::ostream& out, const Period& p, Marks almanac, const PeriodMarks& marks) {
     out << "{\"number\": " << p.number << ", \"start\": " << JsonQuote(marks.time(p.start))
         << ", \"startIso\": " << JsonQuote(marks.iso(p.start))
         << ", \"end\": " << JsonQuote(marks.time(p.end))
         << ", \"endIso\": " << JsonQuote(marks.iso(p.end))
         << ", \"weekday\": " << JsonQuote(WeekdayName(p.weekday))
         << ", \"name\": " << JsonQuote(PeriodName(p.name))
-        << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict))
-        << (marks.Holds(p) ? ", \"timeOfWork\": true}" : "}");
+        << ", \"verdict\": " << JsonQuote(VerdictWord(p.verdict)) << ", \"marks\": ";
+    WriteJsonMarks(out, almanac);
+    out << (marks.Holds(p) ? ", \"timeOfWork\": true}" : "}");
+}
+
+void WriteJsonMarks(std::ostream& out, Marks marks) {
+    out << '[';
+    bool first = true;
+    for (const Mark mark : kAllMarks) {
+        if (!marks.Has(mark)) continue;
+        out << (first ? "" : ", ") << JsonQuote(MarkCode(mark));
+        first = false;
+    }
+    out << ']';
 }
 
 void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods,
-                      const PeriodMarks& marks) {
+                      std::span<const Marks> almanac, const PeriodMarks& marks) {
     out << '[';
     for (std::size_t i = 0; i < periods.size(); ++i) {
         if (i > 0) out << ", ";
-        WriteJsonPeriod(out, periods[i], marks);
+        WriteJsonPeriod(out, periods[i], i < almanac.size() ? almanac[i] : Marks{}, marks);
     }
     out << ']';
 }
 
 void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<const Period> periods,
-                      const PeriodMarks& marks) {
+                      std::span<const Marks> almanac, const PeriodMarks& marks) {
     out << '\n' << heading << '\n';
-    for (const Period& p : periods) {
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const Period& p = periods[i];
+        const std::string names = MarkNames(i < almanac.size() ? almanac[i] : Marks{});
         out << "  " << p.number << "  " << std::left << std::setw(22) << marks.time(p.start)
             << " to " << std::setw(22) << marks.time(p.end) << "  "
             << WeekdayName(p.weekday).substr(0, 3) << "  " << std::setw(6) << PeriodName(p.name)
-            << "  " << VerdictWord(p.verdict) << (marks.Holds(p) ? "  <- time of work" : "")
-            << '\n';
+            << "  ";
+        if (names.empty()) {
+            out << VerdictWord(p.verdict);
+        } else {
+            out << std::setw(12) << VerdictWord(p.verdict) << "  " << names;
+        }
+        out << (marks.Holds(p) ? "  <- time of work" : "") << '\n';
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/almanac.h"
 #include "planning/english.h"
 #include "workflow/evaluation.h"
 
@@ -41,14 +42,20 @@ struct PeriodMarks {
 std::string IsoDate(const Date& date);
 std::string IsoDateTime(const LocalDateTime& reading, std::int64_t secondsEast);
 
-// One period as a JSON object on one line; the one that holds the time of work
-// has "timeOfWork": true.
-void WriteJsonPeriod(std::ostream& out, const Period& period, const PeriodMarks& marks = {});
-void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods,
-                      const PeriodMarks& marks = {});
+// ["kaalVela", "gulikaKaal"]: the code names of the almanac marks, [] for none.
+void WriteJsonMarks(std::ostream& out, Marks marks);
 
-// A heading and one line per period; the one that holds the time of work is marked.
+// One period as a JSON object on one line, with the almanac marks it carries
+// (`almanac`, beside each period); the one that holds the time of work has
+// "timeOfWork": true.
+void WriteJsonPeriod(std::ostream& out, const Period& period, Marks almanac,
+                     const PeriodMarks& marks = {});
+void WriteJsonPeriods(std::ostream& out, std::span<const Period> periods,
+                      std::span<const Marks> almanac, const PeriodMarks& marks = {});
+
+// A heading and one line per period, with its almanac marks in words; the one
+// that holds the time of work is marked.
 void WriteTextPeriods(std::ostream& out, std::string_view heading, std::span<const Period> periods,
-                      const PeriodMarks& marks = {});
+                      std::span<const Marks> almanac, const PeriodMarks& marks = {});
 
 }  // namespace velnora::cli

@@ -5,6 +5,7 @@
 #include <array>
 #include <ostream>
 
+#include "cli/almanac.h"
 #include "cli/cli.h"
 #include "cli/periods.h"
 #include "planning/calendar.h"
@@ -24,10 +25,11 @@ std::optional<std::string> WantedWord(std::string_view text) {
     return std::nullopt;
 }
 
-PeriodWanted Wanted(const std::string& word) {
-    if (word == "favorable") return {Verdict::Favorable, {}};
-    if (word == "intermediate") return {Verdict::Intermediate, {}};
-    return {std::nullopt, PeriodNamed(word)};
+PeriodWanted Wanted(const std::string& word, bool clear) {
+    PeriodWanted wanted{std::nullopt, PeriodNamed(word), clear};
+    if (word == "favorable") wanted = {Verdict::Favorable, {}, clear};
+    if (word == "intermediate") wanted = {Verdict::Intermediate, {}, clear};
+    return wanted;
 }
 
 std::string Duration(std::int64_t seconds) {
@@ -61,10 +63,12 @@ std::string PastLastDate(const FormValues& form, int count) {
 
 int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
               const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
-    const auto next = FindNext(form, Wanted(o.plan.wanted), clocks.zoneFor);
+    const auto next = FindNext(form, Wanted(o.plan.wanted, o.plan.clear), clocks.zoneFor);
+    const std::string wanted =
+        o.plan.wanted + (o.plan.clear ? " period without an almanac mark" : " period");
     if (!next && !IsListedDate(AddDays(DateOfWork(form), kNextSearchDays))) {
-        err << "No " << o.plan.wanted << " period from the time of work to "
-            << DateText(kLastListedDate) << ", the last date that can be evaluated\n";
+        err << "No " << wanted << " from the time of work to " << DateText(kLastListedDate)
+            << ", the last date that can be evaluated\n";
         return kPastLastDate;
     }
     const LocalDateTime typed =
@@ -74,7 +78,8 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
             work ? clocks.Text(work->zone)(work->WorkTime) : UsGeneralDate(typed);
         err << MessageWith(
                    MessageId::NoPeriodFound,
-                   {o.plan.wanted, from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
+                   {o.plan.clear ? o.plan.wanted + " (without an almanac mark)" : o.plan.wanted,
+                    from, DateText(AddDays(DateOfWork(form), kNextSearchDays))})
             << '\n';
         return kNoneWithinDays;
     }
@@ -90,7 +95,7 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
             << ",\n  \"next\": {\"now\": " << (next->holdsTimeOfWork ? "true" : "false");
         if (next->holdsTimeOfWork) out << ", \"remainingSeconds\": " << next->remainingSeconds;
         out << ", \"span\": " << JsonQuote(p.night ? "night" : "day") << ", \"period\": ";
-        WriteJsonPeriod(out, p, {time, iso});
+        WriteJsonPeriod(out, p, next->marks, {time, iso});
         out << "}\n}\n";
         return kOk;
     }
@@ -100,6 +105,10 @@ int WriteNext(const Options& o, const FormValues& form, const Evaluation* work,
         << VerdictWord(p.verdict) << ", " << time(p.start) << " to " << time(p.end) << " ("
         << (p.night ? "night" : "day") << " period " << p.number << ", " << WeekdayName(p.weekday)
         << "'s column)\n";
+    if (!next->marks.Empty()) {
+        out << "Almanac marks: " << MarkNames(next->marks)
+            << " (no auspicious work is begun in it; --clear finds a period without one)\n";
+    }
     if (next->holdsTimeOfWork) out << "Still " << Duration(next->remainingSeconds) << " to run\n";
     return kOk;
 }
@@ -127,10 +136,17 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
                 continue;
             }
             const PeriodMarks marks = MarksOf(d, work, clocks);
+            const DayAlmanac almanac = AlmanacOf(d);
             out << ",\n     \"day\": ";
-            WriteJsonPeriods(out, d.day, marks);
+            WriteJsonPeriods(out, d.day, almanac.day, marks);
             out << ",\n     \"night\": ";
-            WriteJsonPeriods(out, d.night, marks);
+            WriteJsonPeriods(out, d.night, almanac.night, marks);
+            out << ",\n     \"abhijit\": ";
+            WriteJsonAbhijit(out, almanac.abhijit, marks);
+            if (o.hora) {
+                out << ",\n     \"hora\": ";
+                WriteJsonHoras(out, almanac.horas, marks);
+            }
             out << '}';
         }
         out << "\n  ]";
@@ -148,8 +164,11 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
         }
         out << '\n';
         const PeriodMarks marks = MarksOf(d, work, clocks);
-        WriteTextPeriods(out, kDayPeriodsHeading, d.day, marks);
-        WriteTextPeriods(out, kNightPeriodsHeading, d.night, marks);
+        const DayAlmanac almanac = AlmanacOf(d);
+        WriteTextPeriods(out, kDayPeriodsHeading, d.day, almanac.day, marks);
+        WriteTextPeriods(out, kNightPeriodsHeading, d.night, almanac.night, marks);
+        WriteTextAbhijit(out, almanac.abhijit, marks);
+        if (o.hora) WriteTextHoras(out, almanac.horas, marks);
     }
 }
 
@@ -166,12 +185,15 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
         }
         return !v.empty();
     };
-    if (name == "--now" || name == "--ics-all") {
+    if (name == "--now" || name == "--ics-all" || name == "--ics-clear" || name == "--clear") {
         if (hasValue) {
             error = "option " + name + " takes no value";
             return Taken::Error;
         }
-        (name == "--now" ? plan.now : plan.icsAll) = true;
+        (name == "--now"       ? plan.now
+         : name == "--ics-all" ? plan.icsAll
+         : name == "--clear"   ? plan.clear
+                               : plan.icsClear) = true;
         return Taken::Yes;
     }
     if (name == "--next") {
@@ -250,6 +272,12 @@ bool CheckPlanOptions(const Options& o, std::string& error) {
         error = "--ics needs --days N";
     } else if (p.icsAll && p.ics.empty()) {
         error = "--ics-all needs --ics FILE";
+    } else if (p.icsClear && p.ics.empty()) {
+        error = "--ics-clear needs --ics FILE";
+    } else if (p.clear && !p.next) {
+        error = "--clear needs --next";
+    } else if (o.hora && (p.next || (p.days > 0 && !o.table))) {
+        error = "--hora lists the horas of the date, or with --days of each date beside --table";
     } else if (p.alarmMinutes && p.ics.empty()) {
         error = "--ics-alarm needs --ics FILE";
     } else if (p.ics == "-" && (o.table || o.json)) {
@@ -298,30 +326,34 @@ DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
     };
 }
 
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
-                                  const PlaceClocks& clocks) {
-    std::vector<TableSection> sections;
+DateTable TableOf(const FormValues& form, const Evaluation& work, const PlaceClocks& clocks) {
+    DateTable table;
+    std::vector<TableSection>& sections = table.sections;
     const Date date = DateOfWork(form);
     if (work.span == SpanKind::NightBeforeSunrise) {
         const DayListing before = ListDay(form, AddDays(date, -1), clocks.zoneFor);
         if (!before.failure && !before.skipped) {
-            sections.push_back(
-                {kNightBeforeHeading, "nightBefore", before.night, MarksOf(before, &work, clocks)});
+            sections.push_back({kNightBeforeHeading, "nightBefore", before.night,
+                                AlmanacOf(before).night, MarksOf(before, &work, clocks)});
         }
     }
-    const DayListing today = ListDay(form, date, clocks.zoneFor);
+    DayListing today = ListDay(form, date, clocks.zoneFor);
     if (!today.failure && !today.skipped) {
-        const PeriodMarks marks = MarksOf(today, &work, clocks);
-        sections.push_back(
-            {kDayPeriodsHeading, "day", {today.day.begin(), today.day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", today.night, marks});
+        table.marks = MarksOf(today, &work, clocks);
     } else {
-        const auto day = DayPeriods(work);
-        const PeriodMarks marks{clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
-        sections.push_back({kDayPeriodsHeading, "day", {day.begin(), day.end()}, marks});
-        sections.push_back({kNightPeriodsHeading, "night", NightPeriods(work), marks});
+        // The date of work's own evaluation lists it when its noon cannot.
+        today = DayListing{date, false, std::nullopt, work, DayPeriods(work), NightPeriods(work)};
+        table.marks = {clocks.Text(work.zone), clocks.Iso(work.zone), &work, 0};
     }
-    return sections;
+    table.almanac = AlmanacOf(today);
+    sections.push_back({kDayPeriodsHeading,
+                        "day",
+                        {today.day.begin(), today.day.end()},
+                        {table.almanac.day.begin(), table.almanac.day.end()},
+                        table.marks});
+    sections.push_back(
+        {kNightPeriodsHeading, "night", today.night, table.almanac.night, table.marks});
+    return table;
 }
 
 int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std::ostream& out,
@@ -352,8 +384,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     };
     if (o.table) WriteDays(o, days, cut, work, clocks, out);
     if (o.plan.ics.empty()) return finish();
-    const CalendarRequest request{days, o.plan.icsAll, o.placeTaken, clock.now(),
-                                  o.plan.alarmMinutes};
+    const CalendarRequest request{days,        o.plan.icsAll,       o.placeTaken,
+                                  clock.now(), o.plan.alarmMinutes, o.plan.icsClear};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);
         return finish();
@@ -370,7 +402,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     }
     if (!o.table) {
         out << Visible(o.plan.ics) << ": " << events << (o.plan.icsAll ? "" : " favorable")
-            << " periods of " << days.size() << (days.size() == 1 ? " day\n" : " days\n");
+            << " periods" << (o.plan.icsClear ? " without an almanac mark" : "") << " of "
+            << days.size() << (days.size() == 1 ? " day\n" : " days\n");
     }
     return finish();
 }

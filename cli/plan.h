@@ -12,6 +12,7 @@
 
 #include "cli/periods.h"
 #include "core/clock.h"
+#include "planning/almanac.h"
 #include "planning/listing.h"
 
 namespace velnora::cli {
@@ -25,6 +26,8 @@ struct PlanOptions {
     int days = 0;                      // --days; 0 when not given
     std::string ics;                   // --ics FILE, "-" for standard output
     bool icsAll = false;
+    bool icsClear = false;  // --ics-clear: leave out the periods that carry an almanac mark
+    bool clear = false;     // --clear: --next finds a period that carries no almanac mark
     std::optional<int> alarmMinutes;  // --ics-alarm: a reminder this long before each event
     bool dateOrTimeGiven = false;     // one of --month, --day, --year, --hour, --minute, --second
     bool zoneGiven = false;           // --zone-hour or --zone-minute
@@ -78,12 +81,17 @@ struct TableSection {
     std::string_view heading;  // the text output's
     std::string_view key;      // the JSON's: "nightBefore", "day", "night"
     std::vector<Period> periods;
+    std::vector<Marks> almanac;  // the almanac marks beside each period
     PeriodMarks marks;
+};
+struct DateTable {
+    std::vector<TableSection> sections;
+    DayAlmanac almanac;  // of the date of work: its Abhijit Muhurat and horas
+    PeriodMarks marks;   // how the date's times are written
 };
 // The sections of --table for the evaluation `work` of `form`, each listed from
 // its own date, as --days lists it.
-std::vector<TableSection> TableOf(const FormValues& form, const Evaluation& work,
-                                  const PlaceClocks& clocks);
+DateTable TableOf(const FormValues& form, const Evaluation& work, const PlaceClocks& clocks);
 
 // Runs --next or --days with --table and/or --ics.
 int RunPlan(const Options& options, const Clock& clock, const PlaceClocks& clocks,

@@ -11,6 +11,7 @@
 #include <utility>
 #include <variant>
 
+#include "cli/almanac.h"
 #include "cli/cli.h"
 #include "cli/escape.h"
 #include "cli/periods.h"
@@ -60,7 +61,7 @@ std::optional<LocalDateTime> MomentOfLabel(const Evaluation& e, std::string_view
 // Each date-time also in ISO 8601 under its label's key with "Iso" added, and the
 // verdict as a word beside its sentence.
 void WriteJson(std::ostream& out, const Evaluation& e, const DateTimeFormatter& time,
-               const DateTimeFormatter& iso, const std::vector<TableSection>* table,
+               const DateTimeFormatter& iso, const DateTable* table, bool periods, bool horas,
                const std::string& place) {
     out << "{\n";
     if (!place.empty()) out << "  \"place\": " << place << ",\n";
@@ -76,20 +77,27 @@ void WriteJson(std::ostream& out, const Evaluation& e, const DateTimeFormatter& 
         }
         out << (i + 1 < kResultLabels.size() || table ? ",\n" : "\n");
     }
-    if (table) {
+    if (table && periods) {
         out << "  \"periods\": {";
-        for (std::size_t i = 0; i < table->size(); ++i) {
-            const TableSection& section = (*table)[i];
+        for (std::size_t i = 0; i < table->sections.size(); ++i) {
+            const TableSection& section = table->sections[i];
             out << (i ? ",\n    " : "\n    ") << JsonQuote(section.key) << ": ";
-            WriteJsonPeriods(out, section.periods, section.marks);
+            WriteJsonPeriods(out, section.periods, section.almanac, section.marks);
         }
-        out << "\n  }\n";
+        out << "\n  },\n  \"abhijit\": ";
+        WriteJsonAbhijit(out, table->almanac.abhijit, table->marks);
+        out << (horas ? ",\n" : "\n");
+    }
+    if (table && horas) {
+        out << "  \"hora\": ";
+        WriteJsonHoras(out, table->almanac.horas, table->marks);
+        out << '\n';
     }
     out << "}\n";
 }
 
 void WriteText(std::ostream& out, const Evaluation& e, const DateTimeFormatter& time,
-               const std::vector<TableSection>* table, const std::string& place) {
+               const DateTable* table, bool periods, bool horas, const std::string& place) {
     if (!place.empty()) out << "Place taken: " << Visible(place) << "\n\n";
     std::size_t width = 0;
     for (auto c : kCaptions) width = std::max(width, c.size());
@@ -98,11 +106,13 @@ void WriteText(std::ostream& out, const Evaluation& e, const DateTimeFormatter& 
         out << std::left << std::setw(static_cast<int>(width + 1))
             << (std::string(kCaptions[i]) + ":") << ' ' << Visible(texts[i]) << '\n';
     }
-    if (table) {
-        for (const TableSection& section : *table) {
-            WriteTextPeriods(out, section.heading, section.periods, section.marks);
+    if (table && periods) {
+        for (const TableSection& section : table->sections) {
+            WriteTextPeriods(out, section.heading, section.periods, section.almanac, section.marks);
         }
+        WriteTextAbhijit(out, table->almanac.abhijit, table->marks);
     }
+    if (table && horas) WriteTextHoras(out, table->almanac.horas, table->marks);
 }
 
 }  // namespace
@@ -127,13 +137,15 @@ int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ost
     }
     auto& e = std::get<Evaluation>(outcome);
     e.result.name = o.form.name;  // a plan may leave the name out
-    std::vector<TableSection> table;
-    if (o.table) table = TableOf(form, e, clocks);
+    DateTable table;
+    const bool listed = o.table || o.hora;
+    if (listed) table = TableOf(form, e, clocks);
     if (o.json) {
-        WriteJson(out, e, clocks.Text(e.zone), clocks.Iso(e.zone), o.table ? &table : nullptr,
-                  o.placeTaken.empty() ? std::string() : PlaceJson(o));
+        WriteJson(out, e, clocks.Text(e.zone), clocks.Iso(e.zone), listed ? &table : nullptr,
+                  o.table, o.hora, o.placeTaken.empty() ? std::string() : PlaceJson(o));
     } else {
-        WriteText(out, e, clocks.Text(e.zone), o.table ? &table : nullptr, o.placeTaken);
+        WriteText(out, e, clocks.Text(e.zone), listed ? &table : nullptr, o.table, o.hora,
+                  o.placeTaken);
     }
     return kOk;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "planning/almanac.h"
 #include "planning/english.h"
 #include "planning/utf8.h"
 
@@ -55,6 +56,7 @@ std::string IsoDate(const Date& d) {
 std::string Coverage(const CalendarRequest& request) {
     const std::size_t count = request.days.size();
     std::string text = request.everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
+    if (request.clearOnly) text += " without an almanac mark";
     text += " of " + std::to_string(count) + (count == 1 ? " day" : " days");
     if (count > 0) {
         text += ", " + IsoDate(request.days.front().date);
@@ -77,7 +79,7 @@ std::string CalendarName(const CalendarRequest& request) {
 // What an event is, in the words of its reader: "Labh is a favorable Choghadiya
 // period at Ahmedabad, Gujarat, India: the 6th of the eight periods of the day,
 // from sunrise to sunset."
-std::string Described(const Period& p, const std::string& place, bool afterMidnight,
+std::string Described(const Period& p, Marks marks, const std::string& place, bool afterMidnight,
                       bool beforeMidnight) {
     static constexpr std::array<std::string_view, kPeriodsPerSpan> kOrdinals = {
         "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
@@ -90,7 +92,12 @@ std::string Described(const Period& p, const std::string& place, bool afterMidni
         (p.night ? "night, from sunset to the next sunrise" : "day, from sunrise to sunset");
     if (afterMidnight) text += "; its part after midnight";
     if (beforeMidnight) text += "; its part before midnight";
-    return text + ".";
+    text += ".";
+    if (!marks.Empty()) {
+        text += " The almanac marks it as " + MarkNames(marks) +
+                ", in which no auspicious work is begun.";
+    }
+    return text;
 }
 
 }  // namespace
@@ -153,6 +160,8 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
         std::snprintf(date, sizeof date, "%04d%02d%02d", d.date.year, d.date.month, d.date.day);
         const auto event = [&](const Period& p, bool afterMidnight, bool beforeMidnight) {
             if (!request.everyPeriod && p.verdict != Verdict::Favorable) return;
+            const Marks marks = MarksOfPeriod(p, d.date);
+            if (request.clearOnly && !marks.Empty()) return;
             const std::string span = p.night ? "night" : "day";
             line("BEGIN:VEVENT");
             line("UID:" + std::string(date) + "-" + span + "-" + std::to_string(p.number) +
@@ -162,7 +171,8 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
             line("DTEND:" + UtcStamp(p.end.seconds + toUtc));
             line("SUMMARY:" + CalendarText(std::string(PeriodName(p.name)) + ": " +
                                            std::string(VerdictWord(p.verdict))));
-            line("DESCRIPTION:" + CalendarText(Described(p, place, afterMidnight, beforeMidnight)));
+            line("DESCRIPTION:" +
+                 CalendarText(Described(p, marks, place, afterMidnight, beforeMidnight)));
             line("TRANSP:TRANSPARENT");
             if (request.alarmMinutes) {
                 const std::string minutes = std::to_string(*request.alarmMinutes);

@@ -24,6 +24,7 @@ struct CalendarRequest {
     std::chrono::sys_seconds stamp;  // DTSTAMP, the moment the file is written
     // A reminder this many minutes before each event; none when empty.
     std::optional<int> alarmMinutes = std::nullopt;
+    bool clearOnly = false;  // leave out the periods that carry an almanac mark
 };
 
 // Writes the calendar; returns the number of events.

@@ -143,6 +143,34 @@ std::string_view WeekdayName(int weekday) {
     return weekday >= 1 && weekday <= kDaysPerWeek ? kNames[weekday - 1] : std::string_view{};
 }
 
+std::string_view MarkName(Mark mark) {
+    static constexpr std::array<std::string_view, kMarkCount> kNames = {
+        "Vaar Vela", "Kaal Vela", "Kaal Ratri", "Rahu Kaal", "Yamaganda", "Gulika Kaal"};
+    return kNames[static_cast<std::size_t>(mark)];
+}
+
+std::string_view MarkCode(Mark mark) {
+    static constexpr std::array<std::string_view, kMarkCount> kCodes = {
+        "vaarVela", "kaalVela", "kaalRatri", "rahuKaal", "yamaganda", "gulikaKaal"};
+    return kCodes[static_cast<std::size_t>(mark)];
+}
+
+std::string MarkNames(Marks marks) {
+    std::string text;
+    for (const Mark mark : kAllMarks) {
+        if (!marks.Has(mark)) continue;
+        if (!text.empty()) text += ", ";
+        text += MarkName(mark);
+    }
+    return text;
+}
+
+std::string_view PlanetName(Planet planet) {
+    static constexpr std::array<std::string_view, kPlanetCount> kNames = {
+        "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
+    return kNames[static_cast<std::size_t>(planet)];
+}
+
 std::string UsGeneralDate(const LocalDateTime& value) {
     const Date d = value.date();
     const ClockTime t = value.time();

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/almanac.h"
 #include "workflow/evaluation.h"
 
 // The English words are a namespace of their own: the windows' translated words
@@ -34,6 +35,10 @@ std::optional<int> MonthSpelled(std::string_view text);
 std::string_view VerdictText(Verdict verdict);  // "Time period for work can be favorable."
 std::string_view VerdictWord(Verdict verdict);  // "favorable", "intermediate", "unfavorable"
 std::string_view WeekdayName(int weekday);      // 1 = "Sunday" ... 7 = "Saturday"
+std::string_view MarkName(Mark mark);           // "Vaar Vela" ... "Gulika Kaal"
+std::string_view MarkCode(Mark mark);           // the JSON's: "vaarVela" ... "gulikaKaal"
+std::string MarkNames(Marks marks);             // "Kaal Vela, Gulika Kaal"; empty for none
+std::string_view PlanetName(Planet planet);     // "Sun" ... "Saturn"
 
 // The United States English general date form: "3/5/2024 6:12:00 AM", and the
 // date alone ("3/5/2024") for a time of exactly midnight.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "planning/almanac.h"
 #include "workflow/numbers.h"
 
 namespace velnora {
@@ -108,11 +109,13 @@ std::optional<NextPeriod> FindNext(const FormValues& form, const PeriodWanted& w
         const std::int64_t shift = ZoneSeconds(d.evaluation.zone);
         const auto consider = [&](const Period& p) -> std::optional<NextPeriod> {
             if (!wanted.Matches(p)) return std::nullopt;
+            const Marks marks = MarksOfPeriod(p, d.date);
+            if (wanted.clear && !marks.Empty()) return std::nullopt;
             const std::int64_t start = p.start.seconds + shift, end = p.end.seconds + shift;
             if (work && HoldsTimeOfWork(*work, p, ZoneSeconds(work->zone) - shift)) {
-                return NextPeriod{p, d.evaluation.zone, true, end - *workUtc};
+                return NextPeriod{p, d.evaluation.zone, true, end - *workUtc, marks};
             }
-            if (start >= *workUtc) return NextPeriod{p, d.evaluation.zone, false, 0};
+            if (start >= *workUtc) return NextPeriod{p, d.evaluation.zone, false, 0, marks};
             return std::nullopt;
         };
         for (const Period& p : d.day) {

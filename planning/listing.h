@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/almanac.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {
@@ -50,6 +51,7 @@ std::vector<DayListing> ListDays(const FormValues& form, int count,
 struct PeriodWanted {
     std::optional<Verdict> verdict;
     std::optional<Choghadiya> name;  // the name wanted when no verdict is given
+    bool clear = false;              // only a period that carries no almanac mark
     bool Matches(const Period& period) const;
 };
 
@@ -58,6 +60,7 @@ struct NextPeriod {
     ZoneOffset zone;                    // the zone its times are in
     bool holdsTimeOfWork = false;       // the time of work already lies in it
     std::int64_t remainingSeconds = 0;  // from the time of work to its end, when it does
+    Marks marks;                        // the almanac marks it carries
 };
 
 // Dates after the date of work that the search goes through.

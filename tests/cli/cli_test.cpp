@@ -85,7 +85,7 @@ TEST(Cli, TableListsEightDayAndEightNightPeriods) {
     const CliRun text = Call(kRam, {"--table"});
     ASSERT_EQ(text.status, kOk);
     EXPECT_NE(text.out.find("Day periods"), std::string::npos);
-    EXPECT_NE(text.out.find("Udveg   unfavorable  <- time of work"), std::string::npos);
+    EXPECT_NE(text.out.find("Udveg   unfavorable   Vaar Vela  <- time of work"), std::string::npos);
     std::size_t marks = 0;
     for (std::size_t at = text.out.find("<- time of work"); at != std::string::npos;
          at = text.out.find("<- time of work", at + 1)) {

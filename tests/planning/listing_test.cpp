@@ -183,6 +183,24 @@ TEST(FindNext, FromTheTimeOfWork) {
     }
 }
 
+// Saturday 9 March 2024 at 14:30 lies in Labh, the sixth day period, which the
+// almanac marks Vaar Vela and Yamaganda; the next favorable period without a
+// mark is Amrut, the seventh, from 15:48:12.
+TEST(FindNext, ClearPassesOverMarkedPeriods) {
+    const FormValues f = Ahmedabad(2024, 3, 9, 14, 30, 0);
+    const auto marked = FindNext(f, {Verdict::Favorable, {}});
+    ASSERT_TRUE(marked);
+    EXPECT_TRUE(marked->holdsTimeOfWork);
+    EXPECT_TRUE(marked->marks.Has(Mark::VaarVela));
+    EXPECT_TRUE(marked->marks.Has(Mark::Yamaganda));
+    const auto clear = FindNext(f, {Verdict::Favorable, {}, true});
+    ASSERT_TRUE(clear);
+    EXPECT_FALSE(clear->holdsTimeOfWork);
+    EXPECT_TRUE(clear->marks.Empty());
+    EXPECT_EQ(clear->period.name, Choghadiya::Amrut);
+    EXPECT_EQ(clear->period.start, LocalDateTime::From({2024, 3, 9}, {15, 48, 12}));
+}
+
 // After midnight the night is named by the next date's column. At 23:30 on
 // Tuesday 5 March the fourth night period is "Shubh" until midnight and "Chal"
 // after it; the next "Labh" is the seventh period by Wednesday's column (by
