@@ -32,6 +32,7 @@ public:
 class YearOfDays final : public CalendarDialogs {
 public:
     std::optional<int> askDays(QWidget*) override { return kCalendarMaxDays; }
+    std::optional<bool> askLeaveOutMarked(QWidget*) override { return false; }
     QString askFile(QWidget*) override { return QDir::temp().filePath("velnora-bench.ics"); }
 };
 

@@ -19,6 +19,8 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
     const std::optional<int> asked = dialogs.askDays(parent);
     if (!asked) return std::nullopt;
     const int count = std::clamp(*asked, 1, kCalendarMaxDays);
+    const std::optional<bool> leaveOutMarked = dialogs.askLeaveOutMarked(parent);
+    if (!leaveOutMarked) return std::nullopt;
     const QString path = dialogs.askFile(parent);
     if (path.isEmpty()) return std::nullopt;
 
@@ -26,6 +28,7 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
     CalendarRequest request;
     request.days = days;
     request.stamp = clock.now();
+    request.clearOnly = *leaveOutMarked;
     int events = 0;
     std::string reason;
     const auto write = [&](std::ostream& out) {
@@ -42,8 +45,13 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
         return std::nullopt;
     }
     boxes.show(parent,
-               QCoreApplication::translate("velnora::AddToCalendar",
-                                           "%1 favorable periods of %2 days were written to %3.")
+               (request.clearOnly ? QCoreApplication::translate(
+                                        "velnora::AddToCalendar",
+                                        "%1 favorable periods without an almanac mark of %2 days "
+                                        "were written to %3.")
+                                  : QCoreApplication::translate(
+                                        "velnora::AddToCalendar",
+                                        "%1 favorable periods of %2 days were written to %3."))
                    .arg(events)
                    .arg(days.size())
                    .arg(shown),

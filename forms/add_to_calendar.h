@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Add to Calendar...": the favorable periods of a number of days from the
-// form's date of work, written as the iCalendar file velnora-cli --ics writes
-// for the same values. The file is replaced whole or not at all.
+// form's date of work (all of them, or those without an almanac mark), written as the iCalendar
+// file velnora-cli --ics writes for the same values. The file is replaced whole or not at all.
 #pragma once
 
 #include <optional>

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,7 +24,23 @@ namespace velnora {
 
 namespace {
 
-enum Column { PartColumn, StartColumn, EndColumn, NameColumn, VerdictColumn, ColumnCount };
+enum Column {
+    PartColumn,
+    StartColumn,
+    EndColumn,
+    NameColumn,
+    VerdictColumn,
+    MarksColumn,
+    ColumnCount
+};
+enum HoraColumn {
+    HoraNumberColumn,
+    HoraStartColumn,
+    HoraEndColumn,
+    LordColumn,
+    HoraVerdictColumn,
+    HoraColumnCount
+};
 
 // Hours and minutes of a wait, rounded down to the minute.
 QString WaitText(std::int64_t seconds) {
@@ -58,7 +75,10 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     lblPlace_->setFont(Verdana(8.25, true));
     SetTextColour(lblPlace_, kPaleYellow);
 
-    tblPeriods_ = new QTableWidget(0, ColumnCount, this);
+    tabAlmanac_ = new QTabWidget(this);
+    tabAlmanac_->setObjectName(QStringLiteral("tabAlmanac"));
+    tabAlmanac_->setAccessibleName(tr("Choghadiya and Hora"));
+    tblPeriods_ = new QTableWidget(0, ColumnCount, tabAlmanac_);
     tblPeriods_->setObjectName(QStringLiteral("tblPeriods"));
     tblPeriods_->setAccessibleName(tr("Periods of the day and the night"));
     tblPeriods_->setHorizontalHeaderLabels({
@@ -72,16 +92,43 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
         tr("Choghadiya"),
         //: Column of the periods' list: favorable, intermediate or unfavorable
         tr("Verdict"),
+        //: Column of the periods' list: the almanac's marks (Rahu Kaal, Kaal Vela ...) on a period
+        tr("Marks"),
     });
-    tblPeriods_->verticalHeader()->hide();
-    tblPeriods_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblPeriods_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPeriods_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblPeriods_->setTabKeyNavigation(false);
-    tblPeriods_->setWordWrap(false);
-    tblPeriods_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblPeriods_->horizontalHeader()->setStretchLastSection(true);
-    tblPeriods_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    tblHoras_ = new QTableWidget(0, HoraColumnCount, tabAlmanac_);
+    tblHoras_->setObjectName(QStringLiteral("tblHoras"));
+    tblHoras_->setAccessibleName(tr("Horas of the day and the night"));
+    tblHoras_->setHorizontalHeaderLabels({
+        //: Column of the horas' list: which of the 24 planetary hours
+        tr("Hora"),
+        tr("Start"),
+        tr("End"),
+        //: Column of the horas' list: the planet that rules the hora
+        tr("Lord"),
+        tr("Verdict"),
+    });
+    for (QTableWidget* table : {tblPeriods_, tblHoras_}) {
+        table->verticalHeader()->hide();
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setTabKeyNavigation(false);
+        table->setWordWrap(false);
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(true);
+        table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    }
+    //: Tab of the periods window: the eight periods of the day and of the night
+    tabAlmanac_->addTab(tblPeriods_, tr("Cho&ghadiya"));
+    //: Tab of the periods window: the 24 planetary hours
+    tabAlmanac_->addTab(tblHoras_, tr("&Hora"));
+
+    lblAbhijit_ = new QLabel(this);
+    lblAbhijit_->setObjectName(QStringLiteral("lblAbhijit"));
+    lblAbhijit_->setFont(Verdana(8.25, true));
+    lblAbhijit_->setWordWrap(true);
+    SetTextColour(lblAbhijit_, kPaleYellow);
 
     lblNext_ = new QLabel(this);
     lblNext_->setObjectName(QStringLiteral("lblNext"));
@@ -113,7 +160,8 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDay_);
     layout->addWidget(lblPlace_);
-    layout->addWidget(tblPeriods_, 1);
+    layout->addWidget(tabAlmanac_, 1);
+    layout->addWidget(lblAbhijit_);
     layout->addWidget(lblNext_);
     layout->addLayout(buttons);
 
@@ -124,7 +172,9 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     connect(cmdSavePdf_, &QPushButton::clicked, this, &FrmPeriods::cmdSavePdf_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &FrmPeriods::close);
 
-    setTabOrder(tblPeriods_, cmdPreviousDay_);
+    // The tabs, then the list of the tab shown, then the buttons.
+    setTabOrder(tblPeriods_, tblHoras_);
+    setTabOrder(tblHoras_, cmdPreviousDay_);
     setTabOrder(cmdPreviousDay_, cmdNextDay_);
     setTabOrder(cmdNextDay_, cmdToday_);
     setTabOrder(cmdToday_, cmdPrint_);
@@ -154,6 +204,7 @@ void FrmPeriods::showDate(const Date& date) { render(date, Evaluate(OnDate(form_
 void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     date_ = date;
     timeOfWorkRow_ = -1;
+    timeOfWorkHora_ = -1;
     const QDate shown(date.year, date.month, date.day);
     lblDay_->setText(tr("%1, %2").arg(QLocale().dayName(shown.dayOfWeek()), DateOfWorkText(date)));
     lblDay_->setAccessibleName(lblDay_->text());
@@ -166,16 +217,20 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     const Date before = AddDays(date, -1);
     if (work && work->span == SpanKind::NightBeforeSunrise && IsListedDate(before)) {
         const DayListing night = ListDay(form_, before);
-        if (!night.failure && !night.skipped) addRows(night.night, work, true);
+        if (!night.failure && !night.skipped)
+            addRows(night.night, AlmanacOf(night).night, work, true);
     }
     const DayListing listing = ListDay(form_, date);
+    const DayAlmanac almanac = AlmanacOf(listing);
     QString next;
     if (listing.failure) {
         next = MessageTr(listing.failure->id);
     } else {
-        addRows({listing.day.begin(), listing.day.end()}, work, false);
-        addRows(listing.night, work, false);
+        addRows({listing.day.begin(), listing.day.end()}, {almanac.day.begin(), almanac.day.end()},
+                work, false);
+        addRows(listing.night, almanac.night, work, false);
     }
+    showAlmanac(almanac, date, work);
     tblPeriods_->setUpdatesEnabled(true);
     if (timeOfWorkRow_ >= 0) {
         tblPeriods_->selectRow(timeOfWorkRow_);
@@ -196,9 +251,11 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     cmdNextDay_->setEnabled(IsListedDate(AddDays(date, 1)));
 }
 
-void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* work,
-                         bool nightBefore) {
-    for (const Period& p : periods) {
+void FrmPeriods::addRows(const std::vector<Period>& periods, const std::vector<Marks>& marks,
+                         const Evaluation* work, bool nightBefore) {
+    for (std::size_t k = 0; k < periods.size(); ++k) {
+        const Period& p = periods[k];
+        const Marks marked = k < marks.size() ? marks[k] : Marks{};
         const int row = tblPeriods_->rowCount();
         tblPeriods_->insertRow(row);
         const QString part = nightBefore ? tr("Night before %1").arg(p.number)
@@ -208,15 +265,21 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
         const QString end = ClockText(p.end.time());
         const QString name = PeriodText(p.name);
         const QString verdict = VerdictWordText(p.verdict);
+        const QString markWords = MarksText(marked);
         const bool holds = work && HoldsTimeOfWork(*work, p);
         QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
+        if (!marked.Empty()) spoken = tr("%1, %2").arg(spoken, markWords);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[ColumnCount] = {part, start, end, name, verdict};
+        const QString texts[ColumnCount] = {part, start, end, name, verdict, markWords};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::AccessibleDescriptionRole, spoken);
             if (column == VerdictColumn) {
-                item->setBackground(VerdictColour(p.verdict));
+                item->setBackground(VerdictColour(p.verdict, !marked.Empty()));
+                item->setForeground(QColor(Qt::black));
+            }
+            if (column == MarksColumn && !marked.Empty()) {
+                item->setBackground(VerdictColour(Verdict::Unfavorable));
                 item->setForeground(QColor(Qt::black));
             }
             if (holds) {
@@ -227,6 +290,62 @@ void FrmPeriods::addRows(const std::vector<Period>& periods, const Evaluation* w
             tblPeriods_->setItem(row, column, item);
         }
         if (holds) timeOfWorkRow_ = row;
+    }
+}
+
+void FrmPeriods::showAlmanac(const DayAlmanac& almanac, const Date& date, const Evaluation* work) {
+    QString abhijit;
+    if (almanac.abhijit) {
+        abhijit = tr("Abhijit Muhurat: %1 to %2")
+                      .arg(ClockText(almanac.abhijit->start.time()),
+                           ClockText(almanac.abhijit->end.time()));
+    } else if (!HasAbhijit(WeekdayOf(date))) {
+        abhijit = tr("No Abhijit Muhurat on Wednesday");
+    }
+    lblAbhijit_->setText(abhijit);
+    lblAbhijit_->setAccessibleName(abhijit);
+    lblAbhijit_->setVisible(!abhijit.isEmpty());
+
+    tblHoras_->setUpdatesEnabled(false);
+    tblHoras_->setRowCount(static_cast<int>(almanac.horas.size()));
+    std::optional<std::size_t> holding;
+    if (work) holding = HoraHolding(almanac.horas, work->WorkTime);
+    timeOfWorkHora_ = holding ? static_cast<int>(*holding) : -1;
+    for (std::size_t i = 0; i < almanac.horas.size(); ++i) {
+        const Hora& h = almanac.horas[i];
+        const int row = static_cast<int>(i);
+        const QString number = h.number > kHorasPerSpan
+                                   ? tr("Night %1").arg(h.number - kHorasPerSpan)
+                                   : tr("Day %1").arg(h.number);
+        const QString start = ClockText(h.start.time());
+        const QString end = ClockText(h.end.time());
+        const QString lord = PlanetText(h.lord);
+        const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
+        const QString word = VerdictWordText(verdict);
+        QString spoken = tr("Hora %1, %2 to %3, %4, %5").arg(number, start, end, lord, word);
+        if (row == timeOfWorkHora_) spoken = tr("%1, the time of work").arg(spoken);
+        const QString texts[HoraColumnCount] = {number, start, end, lord, word};
+        for (int column = 0; column < HoraColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setData(Qt::AccessibleDescriptionRole, spoken);
+            if (column == HoraVerdictColumn) {
+                item->setBackground(VerdictColour(verdict));
+                item->setForeground(QColor(Qt::black));
+            }
+            if (row == timeOfWorkHora_) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            tblHoras_->setItem(row, column, item);
+        }
+    }
+    tblHoras_->setUpdatesEnabled(true);
+    if (timeOfWorkHora_ >= 0) {
+        tblHoras_->selectRow(timeOfWorkHora_);
+        tblHoras_->setCurrentCell(timeOfWorkHora_, HoraNumberColumn);
+    } else {
+        tblHoras_->clearSelection();
     }
 }
 
@@ -244,6 +363,22 @@ void FrmPeriods::showNext(const FormValues& dated, const Evaluation& work) {
                    .arg(PeriodText(found->period.name), AtText(found->period.start),
                         ClockText(found->period.end.time()),
                         WaitText(found->period.start - work.WorkTime));
+    }
+    // The almanac's marks spoil a period whatever its name: then the next favorable
+    // period that carries none is named too.
+    if (found && !found->marks.Empty()) {
+        text += u' ' + tr("It falls in %1.").arg(MarksText(found->marks));
+        PeriodWanted clear{Verdict::Favorable, {}};
+        clear.clear = true;
+        if (const auto unmarked = FindNext(dated, clear)) {
+            text +=
+                u' ' + tr("Next favorable period without a mark: %1, %2 to %3, starts in %4.")
+                           .arg(PeriodText(unmarked->period.name), AtText(unmarked->period.start),
+                                ClockText(unmarked->period.end.time()),
+                                WaitText(unmarked->period.start - work.WorkTime));
+        } else {
+            text += u' ' + tr("No favorable period without a mark comes in the next eight days.");
+        }
     }
     lblNext_->setText(text);
     lblNext_->setAccessibleName(text);

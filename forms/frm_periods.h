@@ -3,15 +3,20 @@
 // day's eight from sunrise to sunset and the night's eight to the next sunrise,
 // each with its start, end, name and verdict. The night is split at midnight
 // and named on each side as the evaluation names a moment there; a time of work
-// before sunrise brings the night that holds it first. The period that holds the
-// time of work is selected, and a line names the next favorable period. Previous
-// day, next day and today move the date; the time of work stays.
+// before sunrise brings the night that holds it first. Each period shows the
+// almanac's marks it carries (Vaar Vela, Kaal Vela, Kaal Ratri, Rahu Kaal,
+// Yamaganda, Gulika Kaal); below the list stand the day's Abhijit Muhurat and,
+// in a second tab, its 24 horas. The period and the hora that hold the time of
+// work are selected, and a line names the next favorable period (and, when that
+// one carries a mark, the next favorable one that carries none). Previous day,
+// next day and today move the date; the time of work stays.
 #pragma once
 
 #include <QWidget>
 #include <vector>
 
 #include "core/clock.h"
+#include "planning/almanac.h"
 #include "print/print_dialogs.h"
 #include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
@@ -19,6 +24,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
 
 namespace velnora {
 
@@ -35,6 +41,8 @@ public:
     Date date() const { return date_; }
     // The row of the period that holds the time of work; -1 when none is listed.
     int timeOfWorkRow() const { return timeOfWorkRow_; }
+    // The row of the hora that holds the time of work; -1 when none of the date does.
+    int timeOfWorkHora() const { return timeOfWorkHora_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;  // Escape closes
@@ -48,7 +56,9 @@ private:
     void cmdToday_Click();
     void cmdPrint_Click();
     void cmdSavePdf_Click();
-    void addRows(const std::vector<Period>& periods, const Evaluation* work, bool nightBefore);
+    void addRows(const std::vector<Period>& periods, const std::vector<Marks>& marks,
+                 const Evaluation* work, bool nightBefore);
+    void showAlmanac(const DayAlmanac& almanac, const Date& date, const Evaluation* work);
     void showNext(const FormValues& dated, const Evaluation& work);
 
     const Clock& clock_;
@@ -58,10 +68,14 @@ private:
     Date date_;
     ZoneOffset zone_;
     int timeOfWorkRow_ = -1;
+    int timeOfWorkHora_ = -1;
 
     QLabel* lblDay_ = nullptr;
     QLabel* lblPlace_ = nullptr;
+    QTabWidget* tabAlmanac_ = nullptr;
     QTableWidget* tblPeriods_ = nullptr;
+    QTableWidget* tblHoras_ = nullptr;
+    QLabel* lblAbhijit_ = nullptr;
     QLabel* lblNext_ = nullptr;
     QPushButton* cmdPreviousDay_ = nullptr;
     QPushButton* cmdNextDay_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
+#include <QStringList>
 #include <QTime>
 
 namespace velnora {
@@ -47,6 +48,41 @@ constexpr const char* kVerdictWords[] = {
     QT_TRANSLATE_NOOP("Verdicts", "intermediate"),
     //: The verdict of a Choghadiya period, shown beside its name in a list
     QT_TRANSLATE_NOOP("Verdicts", "unfavorable"),
+};
+
+// In the order of Mark: the almanac's names for parts in which no auspicious work
+// is begun.
+constexpr const char* kMarks[kMarkCount] = {
+    //: Almanac mark on one of the day's eight parts (the weekday's own bad part)
+    QT_TRANSLATE_NOOP("Marks", "Vaar Vela"),
+    //: Almanac mark on a part of the day ruled by Saturn
+    QT_TRANSLATE_NOOP("Marks", "Kaal Vela"),
+    //: Almanac mark on a part of the night ruled by Saturn
+    QT_TRANSLATE_NOOP("Marks", "Kaal Ratri"),
+    //: Almanac mark: the part of the day ruled by Rahu
+    QT_TRANSLATE_NOOP("Marks", "Rahu Kaal"),
+    //: Almanac mark: the part of the day called Yamaganda
+    QT_TRANSLATE_NOOP("Marks", "Yamaganda"),
+    //: Almanac mark: the part of the day ruled by Gulika
+    QT_TRANSLATE_NOOP("Marks", "Gulika Kaal"),
+};
+
+// In the order of Planet.
+constexpr const char* kPlanets[kPlanetCount] = {
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Sun"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Moon"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Mars"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Mercury"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Jupiter"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Venus"),
+    //: The planet ruling a hora
+    QT_TRANSLATE_NOOP("Planets", "Saturn"),
 };
 
 // In the order of Hemisphere.
@@ -112,6 +148,22 @@ QString VerdictText(Verdict verdict) {
 
 QString VerdictWordText(Verdict verdict) {
     return QCoreApplication::translate("Verdicts", kVerdictWords[static_cast<int>(verdict)]);
+}
+
+QString MarkText(Mark mark) {
+    return QCoreApplication::translate("Marks", kMarks[static_cast<int>(mark)]);
+}
+
+QString MarksText(Marks marks) {
+    QStringList names;
+    for (const Mark mark : kAllMarks) {
+        if (marks.Has(mark)) names << MarkText(mark);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString PlanetText(Planet planet) {
+    return QCoreApplication::translate("Planets", kPlanets[static_cast<int>(planet)]);
 }
 
 QString ClockText(const ClockTime& t) {

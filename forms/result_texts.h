@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 
+#include "core/almanac.h"
 #include "workflow/evaluation.h"
 
 namespace velnora {
@@ -22,6 +23,9 @@ QString MonthText(int month);  // 1 = January ... 12 = December, as cboMonth lis
 QString PeriodText(std::optional<Choghadiya> name);  // empty when there is none
 QString VerdictText(Verdict verdict);                // the result window's sentence
 QString VerdictWordText(Verdict verdict);            // the word alone: "favorable"
+QString MarkText(Mark mark);                         // "Vaar Vela" ... "Gulika Kaal"
+QString MarksText(Marks marks);                      // the marks a part carries, listed
+QString PlanetText(Planet planet);                   // "Sun" ... "Saturn"
 
 QString SunTimeText(const LocalDateTime& value);  // a time of exactly midnight: the date alone
 QString ClockText(const ClockTime& time);         // to the second: "6:58:00 AM"

@@ -408,7 +408,10 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
 
 }  // namespace
 
-QColor VerdictColour(Verdict verdict) {
+QColor VerdictColour(Verdict verdict, bool marked) {
+    // A favorable period an almanac mark spoils, whatever its name says; the
+    // marks' words or signs stand beside it.
+    if (marked && verdict == Verdict::Favorable) return {255, 214, 153};
     switch (verdict) {
         case Verdict::Favorable:
             return {198, 239, 206};

@@ -62,8 +62,9 @@ QPageLayout PageLayoutFor(PrintRange range);
 // The number of pages `job` takes: one for a day, one per week of the month.
 int PageCount(const PrintJob& job);
 
-// The verdict's colour on the screen and the page; light enough for black text.
-QColor VerdictColour(Verdict verdict);
+// The verdict's colour on the screen and the page, light enough for black text;
+// a favorable period that carries a mark has a colour of its own.
+QColor VerdictColour(Verdict verdict, bool marked = false);
 
 // A text that needs more room than it was given on the page, in points.
 struct PageOverflow {

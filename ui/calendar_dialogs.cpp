@@ -21,6 +21,23 @@ std::optional<int> QtCalendarDialogs::askDays(QWidget* parent) {
     return days;
 }
 
+std::optional<bool> QtCalendarDialogs::askLeaveOutMarked(QWidget* parent) {
+    const QStringList choices = {
+        QCoreApplication::translate("velnora::CalendarDialogs", "Every favorable period"),
+        QCoreApplication::translate("velnora::CalendarDialogs",
+                                    "Only favorable periods without an almanac mark (Rahu Kaal, "
+                                    "Kaal Vela, Kaal Ratri ...)"),
+    };
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(parent, QString::fromLatin1(kProgramCaption),
+                              QCoreApplication::translate("velnora::CalendarDialogs",
+                                                          "Periods to put into the calendar:"),
+                              choices, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return chosen == choices[1];
+}
+
 QString QtCalendarDialogs::askFile(QWidget* parent) {
     QFileDialog dialog(
         parent, QCoreApplication::translate("velnora::CalendarDialogs", "Add to Calendar"),

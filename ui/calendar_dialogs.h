@@ -19,6 +19,9 @@ public:
     virtual ~CalendarDialogs() = default;
     // A number of days from 1 to kCalendarMaxDays; empty when the user cancels.
     virtual std::optional<int> askDays(QWidget* parent) = 0;
+    // Whether to leave out the periods that carry an almanac mark (Rahu Kaal,
+    // Kaal Vela ...); empty when the user cancels.
+    virtual std::optional<bool> askLeaveOutMarked(QWidget* parent) = 0;
     // The path of the calendar file to write; empty when the user cancels.
     virtual QString askFile(QWidget* parent) = 0;
 };
@@ -27,6 +30,7 @@ public:
 class QtCalendarDialogs final : public CalendarDialogs {
 public:
     std::optional<int> askDays(QWidget* parent) override;
+    std::optional<bool> askLeaveOutMarked(QWidget* parent) override;
     QString askFile(QWidget* parent) override;
 };
 

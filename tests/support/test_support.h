@@ -92,11 +92,16 @@ public:
         ++asked;
         return days;
     }
+    std::optional<bool> askLeaveOutMarked(QWidget*) override {
+        ++asked;
+        return leaveOutMarked;
+    }
     QString askFile(QWidget*) override {
         ++asked;
         return file;
     }
     std::optional<int> days = kCalendarDefaultDays;
+    std::optional<bool> leaveOutMarked = false;
     QString file;
     int asked = 0;
 };
