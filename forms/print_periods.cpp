@@ -13,7 +13,8 @@
 namespace velnora {
 
 PageWords WindowWords() {
-    return {PeriodText, VerdictWordText, ClockText, DateOfWorkText, CoordinateText};
+    return {PeriodText,     VerdictWordText, ClockText, DateOfWorkText,
+            CoordinateText, MarkText,        MarksText, PlanetText};
 }
 
 bool PrintPeriods(QWidget* parent, const FormValues& form, const Date& shown, PrintTarget target,

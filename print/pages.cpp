@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 
+#include "planning/almanac.h"
 #include "ui/look.h"
 #include "ui/program.h"
 
@@ -55,6 +56,17 @@ QString Unjoined(QString text) {
         }
     }
     return text;
+}
+
+// A mark's sign in a week's cells, explained at the page's foot: ① to ⑥.
+QString MarkSign(std::size_t index) { return QChar(static_cast<char16_t>(0x2460 + index)); }
+
+QString MarkSigns(const Marks& marks) {
+    QString signs;
+    for (std::size_t i = 0; i < kAllMarks.size(); ++i) {
+        if (marks.Has(kAllMarks[i])) signs += MarkSign(i);
+    }
+    return signs.isEmpty() ? signs : u' ' + signs;
 }
 
 QDate ToQDate(const Date& d) { return {d.year, d.month, d.day}; }
@@ -224,23 +236,30 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
 
     struct Row {
         const Period* period;
+        Date listed;  // the date whose listing holds it
         bool nightBefore;
     };
     std::vector<Row> rows;
-    for (const Period& p : job.nightBefore) rows.push_back({&p, true});
-    if (!day.failure && !day.skipped) {
-        for (const Period& p : day.day) rows.push_back({&p, false});
-        for (const Period& p : day.night) rows.push_back({&p, false});
+    for (const Period& p : job.nightBefore) rows.push_back({&p, AddDays(day.date, -1), true});
+    const bool listed = !day.failure && !day.skipped;
+    if (listed) {
+        for (const Period& p : day.day) rows.push_back({&p, day.date, false});
+        for (const Period& p : day.night) rows.push_back({&p, day.date, false});
     }
+    const DayAlmanac almanac = AlmanacOf(day);
+    const bool horas = job.choice.horas && !almanac.horas.empty();
 
-    // Period, start, end, name, verdict, note: shares of the width.
-    constexpr std::array<double, 6> kShares = {0.19, 0.17, 0.17, 0.15, 0.16, 0.16};
+    // Room below the table: Abhijit's line, the horas' two tables of twelve, the footer.
+    constexpr double kHoraRow = 12;
+    const double below = 20 + (horas ? 18 + (kHorasPerSpan + 1) * kHoraRow : 0) + 16;
+    const double rowHeight =
+        std::min(17.0, (sheet.size().height() - below - y) / static_cast<double>(rows.size() + 1));
+
+    // Period, start, end, name, verdict, marks and the time of work: shares of the width.
+    constexpr std::array<double, 6> kShares = {0.14, 0.15, 0.15, 0.13, 0.15, 0.28};
     const std::array<QString, 6> heads = {Pages::tr("Period"),  Pages::tr("Start"),
                                           Pages::tr("End"),     Pages::tr("Choghadiya"),
                                           Pages::tr("Verdict"), Pages::tr("Note")};
-    const double footer = 16;
-    const double rowHeight =
-        std::min(17.0, (sheet.size().height() - footer - y) / static_cast<double>(rows.size() + 1));
     auto cells = [&](double top, const std::array<QString, 6>& texts, bool bold,
                      const QColor& verdictColour) {
         double x = 0;
@@ -249,7 +268,8 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
             if (c == 4 && verdictColour.isValid()) sheet.fill(box, verdictColour);
             sheet.frame(box);
             sheet.setTextColour();
-            sheet.text(box.adjusted(3, 1, -3, -1), texts[c], PageFont(9, bold));
+            sheet.text(box.adjusted(3, 1, -3, -1), texts[c], PageFont(9, bold), Qt::AlignLeft,
+                       c == texts.size() - 1);
             x += box.width();
         }
     };
@@ -258,15 +278,60 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     for (const Row& row : rows) {
         const Period& p = *row.period;
         const bool holds = job.work && HoldsTimeOfWork(*job.work, p);
+        QStringList note;
+        const Marks marks = MarksOfPeriod(p, row.listed);
+        if (!marks.Empty()) note << words.marks(marks);
+        if (holds) note << Pages::tr("Time of work");
         cells(y,
               {PartText(p, row.nightBefore), words.clock(p.start.time()), words.clock(p.end.time()),
-               words.period(p.name), words.verdict(p.verdict),
-               holds ? Pages::tr("Time of work") : QString()},
-              holds, VerdictColour(p.verdict));
+               words.period(p.name), words.verdict(p.verdict), note.join(QStringLiteral("; "))},
+              holds, VerdictColour(p.verdict, !marks.Empty()));
         y += rowHeight;
     }
-    if (day.failure || day.skipped) {
+    if (!listed) {
         sheet.text({0, y + 4, w, 16}, Pages::tr("No sunrise or sunset"), PageFont(10));
+        return;
+    }
+
+    y += 4;
+    const QString abhijit = almanac.abhijit ? Pages::tr("Abhijit Muhurat: %1 to %2")
+                                                  .arg(words.clock(almanac.abhijit->start.time()),
+                                                       words.clock(almanac.abhijit->end.time()))
+                                            : Pages::tr("Abhijit Muhurat: none on Wednesday");
+    sheet.text({0, y, w, 16}, abhijit, PageFont(10, true));
+    y += 20;
+    if (!horas) return;
+
+    sheet.text({0, y, w, 16}, Pages::tr("Horas"), PageFont(10, true));
+    y += 18;
+    // The day's twelve on the left, the night's on the right.
+    constexpr std::array<double, 5> kHoraShares = {0.12, 0.25, 0.25, 0.18, 0.20};
+    const std::array<QString, 5> horaHeads = {Pages::tr("Hora"), Pages::tr("Start"),
+                                              Pages::tr("End"), Pages::tr("Lord"),
+                                              Pages::tr("Verdict")};
+    const double half = (w - 8) / 2;
+    auto horaRow = [&](double left, double top, const std::array<QString, 5>& texts, bool bold,
+                       const QColor& colour) {
+        double x = left;
+        for (std::size_t c = 0; c < texts.size(); ++c) {
+            const QRectF box(x, top, half * kHoraShares[c], kHoraRow);
+            if (colour.isValid() && (c == 4 || bold)) sheet.fill(box, colour);
+            sheet.frame(box);
+            sheet.setTextColour();
+            sheet.text(box.adjusted(2, 0.5, -2, -0.5), texts[c], PageFont(8, bold));
+            x += box.width();
+        }
+    };
+    for (const double left : {0.0, half + 8})
+        horaRow(left, y, horaHeads, true, QColor(225, 225, 225));
+    for (const Hora& h : almanac.horas) {
+        const bool night = h.number > kHorasPerSpan;
+        const int row = (h.number - 1) % kHorasPerSpan + 1;
+        const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
+        horaRow(night ? half + 8 : 0, y + row * kHoraRow,
+                {QString::number(h.number), words.clock(h.start.time()), words.clock(h.end.time()),
+                 words.planet(h.lord), words.verdict(verdict)},
+                false, VerdictColour(verdict));
     }
 }
 
@@ -304,7 +369,7 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
     const double labelWidth = w * 0.1;
     const double columnWidth = (w - labelWidth) / kDaysPerWeek;
     const double headHeight = 44;
-    const double legendHeight = 14;
+    const double legendHeight = 26;
     const double footer = 16;
     const double rowHeight = (sheet.size().height() - footer - legendHeight - y - headHeight) / 16;
 
@@ -374,8 +439,10 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
                 const bool holds =
                     job.work && d->date == job.shown && HoldsTimeOfWork(*job.work, p);
                 const QRectF slot(box.left(), box.top() + e * part, box.width(), part);
-                sheet.fill(slot, VerdictColour(p.verdict));
-                const QString name = words.period(p.name) + u' ' + VerdictSign(p.verdict);
+                const Marks marks = MarksOfPeriod(p, d->date);
+                sheet.fill(slot, VerdictColour(p.verdict, !marks.Empty()));
+                const QString name =
+                    words.period(p.name) + u' ' + VerdictSign(p.verdict) + MarkSigns(marks);
                 const QString start = words.clock(p.start.time());
                 sheet.setTextColour();
                 sheet.text(slot.adjusted(2, 0.5, -2, -0.5),
@@ -390,20 +457,33 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
 
     // The legend: what the signs and colours say.
     const double legendTop = y + 2;
-    const double share = w / 4;
+    const double share = w / 5;
     const std::array<Verdict, 3> verdicts = {Verdict::Favorable, Verdict::Intermediate,
                                              Verdict::Unfavorable};
     for (std::size_t i = 0; i < verdicts.size(); ++i) {
-        const QRectF box(i * share, legendTop, share - 4, legendHeight - 3);
+        const QRectF box(i * share, legendTop, share - 4, 11);
         sheet.fill(box, VerdictColour(verdicts[i]));
         sheet.frame(box);
         sheet.setTextColour();
         sheet.text(box.adjusted(2, 0, -2, 0),
                    VerdictSign(verdicts[i]) + u' ' + words.verdict(verdicts[i]), PageFont(7));
     }
-    const QRectF work(3 * share, legendTop, share, legendHeight - 3);
+    const QRectF spoiled(3 * share, legendTop, share - 4, 11);
+    sheet.fill(spoiled, VerdictColour(Verdict::Favorable, true));
+    sheet.frame(spoiled);
+    sheet.setTextColour();
+    sheet.text(spoiled.adjusted(2, 0, -2, 0),
+               Pages::tr("%1 %2 with a mark")
+                   .arg(VerdictSign(Verdict::Favorable), words.verdict(Verdict::Favorable)),
+               PageFont(7));
+    const QRectF work(4 * share, legendTop, share, 11);
     sheet.frame(work.adjusted(0, 0, -share * 0.8, 0), 1.5);
     sheet.text(work.adjusted(share * 0.2 + 3, 0, 0, 0), Pages::tr("Time of work"), PageFont(7));
+    const double markShare = w / static_cast<double>(kAllMarks.size());
+    for (std::size_t i = 0; i < kAllMarks.size(); ++i) {
+        sheet.text({i * markShare, legendTop + 12, markShare - 4, 11},
+                   MarkSign(i) + u' ' + words.mark(kAllMarks[i]), PageFont(7));
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/almanac.h"
 #include "planning/listing.h"
 
 class QPagedPaintDevice;
@@ -38,6 +39,9 @@ struct PageWords {
     std::function<QString(const ClockTime&)> clock;
     std::function<QString(const Date&)> date;
     std::function<QString(const Angle&)> coordinate;
+    std::function<QString(Mark)> mark;    // "Rahu Kaal"
+    std::function<QString(Marks)> marks;  // the marks a period carries, listed
+    std::function<QString(Planet)> planet;
 };
 
 // What is printed: the form's place and time of work, and the listed dates.

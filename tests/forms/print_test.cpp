@@ -13,6 +13,7 @@
 #include "forms/print_periods.h"
 #include "forms/result_texts.h"
 #include "forms_test_support.h"
+#include "planning/almanac.h"
 #include "planning/listing.h"
 #include "ui/language.h"
 
@@ -31,9 +32,13 @@ QString Poppler(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The words of the file, each run of blanks and line ends one blank, the pages
+// still parted by form feeds.
 QString TextOf(const QString& pdf) {
-    return Poppler(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QString text =
+        Poppler(QStringLiteral("pdftotext"),
+                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    return text.replace(QRegularExpression(QStringLiteral("[ \\n]+")), QStringLiteral(" "));
 }
 
 // Every font of the file embedded: pdffonts' "emb" column says "yes" on each row.
@@ -68,6 +73,7 @@ protected:
         translation_.reset();
         QLocale::setDefault(QLocale::system());
     }
+    static bool english() { return GetParam() == std::string("en"); }
     // Saves the range as PDF from the window; the path written.
     QString save(PrintRange range, const QString& name) {
         printDialogs.choice = PrintChoice{range, false};
@@ -88,12 +94,25 @@ TEST_P(PrintTest, DayAndMonthReadBackFromThePdf) {
     EXPECT_EQ(dayText.count(u'\f'), 1) << "one page";
     const DayListing listing = ListDay(main()->values(), {2024, 3, 5});
     ASSERT_FALSE(listing.failure);
+    int marked = 0;
     std::vector<Period> periods(listing.day.begin(), listing.day.end());
     periods.insert(periods.end(), listing.night.begin(), listing.night.end());
     for (const Period& p : periods) {
         EXPECT_TRUE(dayText.contains(PeriodText(p.name))) << PeriodText(p.name).toStdString();
         EXPECT_TRUE(dayText.contains(ClockText(p.start.time())))
             << ClockText(p.start.time()).toStdString();
+        const Marks marks = MarksOfPeriod(p, listing.date);
+        for (const Mark mark : kAllMarks) {
+            // A word with the vowel sign i (ગુલિક) comes back in the order its
+            // glyphs are drawn, the sign before its letter: English only.
+            if (marks.Has(mark) && english()) {
+                EXPECT_TRUE(dayText.contains(MarkText(mark))) << MarkText(mark).toStdString();
+                ++marked;
+            }
+        }
+    }
+    if (english()) {
+        EXPECT_GT(marked, 0) << "a Tuesday's periods carry marks";
     }
     EXPECT_TRUE(dayText.contains(DateOfWorkText({2024, 3, 5})));
     EXPECT_TRUE(dayText.contains(QStringLiteral("Ahmedabad, Gujarat, India")));
@@ -110,6 +129,11 @@ TEST_P(PrintTest, DayAndMonthReadBackFromThePdf) {
     }
     for (const Date outside : {Date{2024, 2, 29}, Date{2024, 4, 1}}) {
         EXPECT_FALSE(monthText.contains(DateOfWorkText(outside))) << "days outside are blank";
+    }
+    for (const Mark mark : kAllMarks) {
+        if (english()) {
+            EXPECT_TRUE(monthText.contains(MarkText(mark))) << "the legend's words";
+        }
     }
     ExpectFontsEmbedded(month);
 
