@@ -12,7 +12,7 @@ PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchm
             qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libicu-dev \
             fonts-dejavu-core fonts-lohit-deva fonts-lohit-gujr xvfb xauth \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip \
-            python3-icalendar openbox dbus at-spi2-core python3-pyatspi
+            python3-icalendar openbox dbus at-spi2-core python3-pyatspi poppler-utils
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
@@ -25,7 +25,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen $(if $(filter 1,$(SANITIZE)),$(SANITIZER_E
 FUZZERS := evaluate key_rules referral places
 
 # The program's C++ sources and headers, which clang-format keeps in one style.
-FORMAT_DIRS := app bench cli core files forms fuzz messages places planning shell tests ui workflow
+FORMAT_DIRS := app bench cli core files forms fuzz messages places planning print shell tests ui workflow
 FORMAT_FILES = $(shell find $(FORMAT_DIRS) \( -name '*.cpp' -o -name '*.h' \) -print)
 
 .PHONY: all deps configure build run test bench install package fuzz lint format format-check clean
@@ -101,7 +101,7 @@ fuzz: deps
 # clang-tidy over the program's own sources (not tests, not generated code).
 lint: build
 	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) \
-	  '^$(CURDIR)/(core|files|messages|workflow|planning|cli|ui|forms|shell|places|app)/.*\.cpp$$'
+	  '^$(CURDIR)/(core|files|messages|workflow|planning|cli|ui|print|forms|shell|places|app)/.*\.cpp$$'
 
 # format rewrites the sources in the project's style; format-check fails on any
 # file that differs from it.

@@ -8,6 +8,7 @@
 
 #include "forms/gazetteer_lookup.h"
 #include "forms/windows.h"
+#include "print/print_dialogs.h"
 #include "shell/metadata.h"
 #include "shell/services.h"
 #include "shell/shell.h"
@@ -30,8 +31,9 @@ int main(int argc, char* argv[]) {
     velnora::LoadOrder loaded;
     velnora::SystemClock clock;
     velnora::QtCalendarDialogs calendarDialogs;
+    velnora::QtPrintDialogs printDialogs;
     velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             {clock, calendarDialogs});
+                             {clock, calendarDialogs, printDialogs});
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;

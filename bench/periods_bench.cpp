@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The periods window on the offscreen platform: from the menu choice to the
 // window shown and painted, a step to the next day redrawn, and a 366-day
-// calendar written from the window against velnora-cli --days 366 --ics.
+// calendar written from the window against velnora-cli --days 366 --ics, and a
+// day and a month saved as PDF from the window.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -35,11 +36,22 @@ public:
     QString askFile(QWidget*) override { return QDir::temp().filePath("velnora-bench.ics"); }
 };
 
+// Save as PDF answered with the range asked for and a file in the temporary folder.
+class PdfOfRange final : public PrintDialogs {
+public:
+    std::optional<PrintChoice> askWhat(QWidget*) override { return choice; }
+    QString askPdfFile(QWidget*) override { return QDir::temp().filePath("velnora-bench.pdf"); }
+    void preview(QWidget*, const QPageLayout&,
+                 const std::function<void(QPagedPaintDevice&)>&) override {}
+    PrintChoice choice;
+};
+
 struct Example {
     SilentBoxes boxes;
     YearOfDays dialogs;
+    PdfOfRange print;
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 5}};
-    Windows windows{boxes, nullptr, {clock, dialogs}};
+    Windows windows{boxes, nullptr, {clock, dialogs, print}};
 
     // The 5 March 2024 example typed into the input window.
     Example() {
@@ -107,6 +119,21 @@ void BM_CalendarYearFromWindow(benchmark::State& state) {
     QFile::remove(QDir::temp().filePath("velnora-bench.ics"));
 }
 BENCHMARK(BM_CalendarYearFromWindow)->Unit(benchmark::kMillisecond);
+
+// Save as PDF from the button to the file closed: a day (range 0) or March 2024,
+// six weeks (range 1).
+void BM_SavePdf(benchmark::State& state) {
+    Example& e = Shared();
+    e.print.choice.range = state.range(0) == 0 ? PrintRange::Day : PrintRange::Month;
+    e.trigger("mnuPeriods");
+    FrmPeriods* periods = e.windows.periods();
+    QApplication::processEvents();
+    auto* save = periods->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"));
+    for (auto _ : state) save->click();
+    delete periods;
+    QFile::remove(QDir::temp().filePath("velnora-bench.pdf"));
+}
+BENCHMARK(BM_SavePdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_CalendarYearFromCli(benchmark::State& state) {
     const std::string file = QDir::temp().filePath("velnora-bench-cli.ics").toStdString();

@@ -18,47 +18,6 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("velnora::AddToCalendar", text); }
 
-// Why the file was not written, in the user's language; the system's errors in
-// the words the C library gives them in English.
-QString WriteFailureText(const WriteFailure& failure) {
-    switch (failure.kind) {
-        case WriteFailureKind::Incomplete:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar",
-                                        "the contents could not be written in full"));
-        case WriteFailureKind::PlantedLink:
-            return Tr(
-                QT_TRANSLATE_NOOP("velnora::AddToCalendar",
-                                  "a link another user made in a shared folder is not followed"));
-        case WriteFailureKind::NotRegularFile:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "not a regular file"));
-        case WriteFailureKind::Folder:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Is a directory"));
-        case WriteFailureKind::ReadOnly:
-            return Tr(
-                QT_TRANSLATE_NOOP("velnora::AddToCalendar", "the file is read-only for this user"));
-        case WriteFailureKind::PermissionDenied:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Permission denied"));
-        case WriteFailureKind::ReadOnlyFileSystem:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Read-only file system"));
-        case WriteFailureKind::NoSpace:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "No space left on device"));
-        case WriteFailureKind::NotFound:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "No such file or directory"));
-        case WriteFailureKind::NameTooLong:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "File name too long"));
-        case WriteFailureKind::TooManyLinks:
-            return Tr(
-                QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Too many levels of symbolic links"));
-        case WriteFailureKind::TooLarge:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "File too large"));
-        case WriteFailureKind::InputOutput:
-            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Input/output error"));
-        case WriteFailureKind::Other:
-            break;
-    }
-    return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "system error %1")).arg(failure.code);
-}
-
 // The calendar in the windows' language: period names and verdicts as the
 // windows show them.
 class CalendarTr final : public CalendarWords {
@@ -185,6 +144,47 @@ public:
 };
 
 }  // namespace
+
+// Why the file was not written, in the user's language; the system's errors in
+// the words the C library gives them in English.
+QString WriteFailureText(const WriteFailure& failure) {
+    switch (failure.kind) {
+        case WriteFailureKind::Incomplete:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar",
+                                        "the contents could not be written in full"));
+        case WriteFailureKind::PlantedLink:
+            return Tr(
+                QT_TRANSLATE_NOOP("velnora::AddToCalendar",
+                                  "a link another user made in a shared folder is not followed"));
+        case WriteFailureKind::NotRegularFile:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "not a regular file"));
+        case WriteFailureKind::Folder:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Is a directory"));
+        case WriteFailureKind::ReadOnly:
+            return Tr(
+                QT_TRANSLATE_NOOP("velnora::AddToCalendar", "the file is read-only for this user"));
+        case WriteFailureKind::PermissionDenied:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Permission denied"));
+        case WriteFailureKind::ReadOnlyFileSystem:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Read-only file system"));
+        case WriteFailureKind::NoSpace:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "No space left on device"));
+        case WriteFailureKind::NotFound:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "No such file or directory"));
+        case WriteFailureKind::NameTooLong:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "File name too long"));
+        case WriteFailureKind::TooManyLinks:
+            return Tr(
+                QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Too many levels of symbolic links"));
+        case WriteFailureKind::TooLarge:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "File too large"));
+        case WriteFailureKind::InputOutput:
+            return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "Input/output error"));
+        case WriteFailureKind::Other:
+            break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "system error %1")).arg(failure.code);
+}
 
 std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {

@@ -6,7 +6,10 @@
 
 #include <optional>
 
+#include <QString>
+
 #include "core/clock.h"
+#include "files/replace_file.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
 #include "workflow/form_values.h"
@@ -20,5 +23,8 @@ namespace velnora {
 // user cancelled or nothing was written.
 std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes);
+
+// Why a file was not written, in the user's language.
+QString WriteFailureText(const WriteFailure& failure);
 
 }  // namespace velnora

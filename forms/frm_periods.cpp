@@ -9,12 +9,15 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "forms/print_periods.h"
 #include "forms/result_texts.h"
 #include "planning/listing.h"
+#include "print/pages.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
 
@@ -40,24 +43,6 @@ enum HoraColumn {
     HoraColumnCount
 };
 
-// The colour of a period an almanac mark spoils, whatever its name's verdict; the
-// marks' words stand beside it.
-const QColor kMarkedColour(255, 214, 153);
-
-// The verdict cell's colour; its word says the same for those who cannot see it.
-QColor VerdictColour(Verdict verdict, bool marked = false) {
-    if (marked && verdict == Verdict::Favorable) return kMarkedColour;
-    switch (verdict) {
-        case Verdict::Favorable:
-            return {198, 239, 206};
-        case Verdict::Intermediate:
-            return {255, 235, 156};
-        case Verdict::Unfavorable:
-            break;
-    }
-    return {255, 199, 206};
-}
-
 // Hours and minutes of a wait, rounded down to the minute; as almanacs write it,
 // without "0 h" under an hour and without "0 min" on the whole hour.
 QString WaitText(std::int64_t seconds) {
@@ -80,7 +65,9 @@ QString FailureText(const Message& message) {
 
 }  // namespace
 
-FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
+FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& boxes,
+                       QWidget* parent)
+    : QWidget(parent), clock_(clock), print_(print), boxes_(boxes) {
     setObjectName(QStringLiteral("frmPeriods"));
     setWindowFlag(Qt::Window);
     setWindowTitle(tr("Periods of the Day"));
@@ -167,14 +154,19 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
         b->setMinimumSize(0, 0);
         return b;
     };
-    cmdPreviousDay_ = button(tr("&Previous Day"), "cmdPreviousDay");
+    cmdPreviousDay_ = button(tr("Pre&vious Day"), "cmdPreviousDay");
     cmdNextDay_ = button(tr("&Next Day"), "cmdNextDay");
     //: moves the list to today's date
     cmdToday_ = button(tr("&Today"), "cmdToday");
+    cmdPrint_ = button(tr("&Print..."), "cmdPrint");
+    cmdSavePdf_ = button(tr("Save as P&DF..."), "cmdSavePdf");
     cmdClose_ = button(tr("&Close"), "cmdClose");
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, cmdPrint_, &QPushButton::click);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdPreviousDay_, cmdNextDay_, cmdToday_, cmdClose_}) {
+    for (QPushButton* b :
+         {cmdPreviousDay_, cmdNextDay_, cmdToday_, cmdPrint_, cmdSavePdf_, cmdClose_}) {
         buttons->addWidget(b);
     }
     auto* layout = new QVBoxLayout(this);
@@ -188,6 +180,8 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     connect(cmdPreviousDay_, &QPushButton::clicked, this, &FrmPeriods::cmdPreviousDay_Click);
     connect(cmdNextDay_, &QPushButton::clicked, this, &FrmPeriods::cmdNextDay_Click);
     connect(cmdToday_, &QPushButton::clicked, this, &FrmPeriods::cmdToday_Click);
+    connect(cmdPrint_, &QPushButton::clicked, this, &FrmPeriods::cmdPrint_Click);
+    connect(cmdSavePdf_, &QPushButton::clicked, this, &FrmPeriods::cmdSavePdf_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &FrmPeriods::close);
 
     // The tabs, then the list of the tab shown, then the buttons.
@@ -195,7 +189,9 @@ FrmPeriods::FrmPeriods(const Clock& clock, QWidget* parent) : QWidget(parent), c
     setTabOrder(tblHoras_, cmdPreviousDay_);
     setTabOrder(cmdPreviousDay_, cmdNextDay_);
     setTabOrder(cmdNextDay_, cmdToday_);
-    setTabOrder(cmdToday_, cmdClose_);
+    setTabOrder(cmdToday_, cmdPrint_);
+    setTabOrder(cmdPrint_, cmdSavePdf_);
+    setTabOrder(cmdSavePdf_, cmdClose_);
 }
 
 void FrmPeriods::showFor(const FormValues& form) {
@@ -431,6 +427,14 @@ void FrmPeriods::cmdNextDay_Click() {
 void FrmPeriods::cmdToday_Click() {
     const Date today = NowIn(clock_, zone_).date();
     if (IsListedDate(today)) showDate(today);
+}
+
+void FrmPeriods::cmdPrint_Click() {
+    PrintPeriods(this, plan_, date_, PrintTarget::Printer, print_, boxes_);
+}
+
+void FrmPeriods::cmdSavePdf_Click() {
+    PrintPeriods(this, plan_, date_, PrintTarget::Pdf, print_, boxes_);
 }
 
 void FrmPeriods::keyPressEvent(QKeyEvent* event) {

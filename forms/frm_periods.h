@@ -17,6 +17,8 @@
 
 #include "core/clock.h"
 #include "planning/listing.h"
+#include "print/print_dialogs.h"
+#include "ui/message_boxes.h"
 
 class QLabel;
 class QPushButton;
@@ -28,7 +30,9 @@ namespace velnora {
 class FrmPeriods : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmPeriods(const Clock& clock, QWidget* parent = nullptr);
+    // `print` and `boxes` answer and report Print and Save as PDF.
+    FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& boxes,
+               QWidget* parent = nullptr);
 
     // Shows the periods of the form's date of work; the form has passed the
     // checks of Proceed.
@@ -51,11 +55,15 @@ private:
     void cmdPreviousDay_Click();
     void cmdNextDay_Click();
     void cmdToday_Click();
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
     void addRows(const DaySection& section, const Evaluation* work);
     void showAlmanac(const DayTable& table, const Date& date, const Evaluation* work);
     void showNext(const Plan& dated, const Evaluation& work);
 
     const Clock& clock_;
+    PrintDialogs& print_;
+    MessageBoxes& boxes_;
     Plan plan_;
     Date date_;
     ZoneOffset zone_;
@@ -72,6 +80,8 @@ private:
     QPushButton* cmdPreviousDay_ = nullptr;
     QPushButton* cmdNextDay_ = nullptr;
     QPushButton* cmdToday_ = nullptr;
+    QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdSavePdf_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };
 

@@ -65,7 +65,7 @@ void Windows::back() {
 // One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
     if (!periods_) {
-        periods_.make(plan_.clock);
+        periods_.make(plan_.clock, plan_.print, boxes_);
         periods_->showFor(form);
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);

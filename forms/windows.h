@@ -15,6 +15,7 @@
 #include "core/clock.h"
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
+#include "print/print_dialogs.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/window_slot.h"
@@ -30,6 +31,7 @@ class FrmPeriods;
 struct PlanServices {
     const Clock& clock;
     CalendarDialogs& dialogs;
+    PrintDialogs& print;  // Print and Save as PDF of the periods window
 };
 
 class Windows : public QObject {

@@ -990,6 +990,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>No favorable period without a mark comes in the next eight days.</source>
             <translation>આવતા આઠ દિવસમાં વર્જિત સમય વિનાનું કોઈ શુભ ચોઘડિયું નથી.</translation>
         </message>
+        <message>
+            <source>Pre&amp;vious Day</source>
+            <translation>પાછલો દિવસ (&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>છાપો... (&amp;P)</translation>
+        </message>
+        <message>
+            <source>Save as P&amp;DF...</source>
+            <translation>PDF તરીકે સાચવો... (&amp;D)</translation>
+        </message>
     </context>
     <context>
         <name>velnora::FrmTimeZone</name>
@@ -1634,6 +1646,139 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>Saturn</source>
             <extracomment>The planet ruling a hora</extracomment>
             <translation>શનિ</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::Pages</name>
+        <message>
+            <source>Latitude %1, longitude %2, zone %3</source>
+            <translation>અક્ષાંશ %1, રેખાંશ %2, સમય વિસ્તાર %3</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>Night before %1</source>
+            <translation>આગલી રાત %1</translation>
+        </message>
+        <message>
+            <source>Night %1</source>
+            <translation>રાત %1</translation>
+        </message>
+        <message>
+            <source>Day %1</source>
+            <translation>દિવસ %1</translation>
+        </message>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>પાનું %1 / %2</translation>
+        </message>
+        <message>
+            <source>No sunrise or sunset</source>
+            <translation>સૂર્યોદય કે સૂર્યાસ્ત નથી</translation>
+        </message>
+        <message>
+            <source>Sunrise %1, sunset %2</source>
+            <translation>સૂર્યોદય %1, સૂર્યાસ્ત %2</translation>
+        </message>
+        <message>
+            <source>Period</source>
+            <translation>ચોઘડિયું ક્રમ</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>શરૂઆત</translation>
+        </message>
+        <message>
+            <source>End</source>
+            <translation>અંત</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>ચોઘડિયું</translation>
+        </message>
+        <message>
+            <source>Verdict</source>
+            <translation>ફળ</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>નોંધ</translation>
+        </message>
+        <message>
+            <source>Time of work</source>
+            <translation>કાર્યનો સમય</translation>
+        </message>
+        <message>
+            <source>Choghadiya, %1 to %2</source>
+            <translation>ચોઘડિયાં, %1 થી %2</translation>
+        </message>
+        <message>
+            <source>Sunrise %1</source>
+            <translation>સૂર્યોદય %1</translation>
+        </message>
+        <message>
+            <source>Sunset %1</source>
+            <translation>સૂર્યાસ્ત %1</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: %1 to %2</source>
+            <translation>અભિજિત મુહૂર્ત: %1 થી %2</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: none on Wednesday</source>
+            <translation>અભિજિત મુહૂર્ત: બુધવારે નથી</translation>
+        </message>
+        <message>
+            <source>Horas</source>
+            <translation>હોરા</translation>
+        </message>
+        <message>
+            <source>Hora</source>
+            <translation>હોરા</translation>
+        </message>
+        <message>
+            <source>Lord</source>
+            <translation>સ્વામી</translation>
+        </message>
+        <message>
+            <source>%1 %2 with a mark</source>
+            <translation>%1 %2, દોષ સાથે</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::PrintDialogs</name>
+        <message>
+            <source>This &amp;day</source>
+            <translation>આ દિવસ (&amp;D)</translation>
+        </message>
+        <message>
+            <source>This &amp;month</source>
+            <translation>આ મહિનો (&amp;M)</translation>
+        </message>
+        <message>
+            <source>Include the 24 &amp;horas</source>
+            <translation>24 હોરા પણ (&amp;H)</translation>
+        </message>
+        <message>
+            <source>Save as PDF</source>
+            <translation>PDF તરીકે સાચવો</translation>
+        </message>
+        <message>
+            <source>PDF files (*.pdf)</source>
+            <translation>PDF ફાઇલો (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::PrintPeriods</name>
+        <message>
+            <source>The PDF file %1 could not be written: %2</source>
+            <translation>PDF ફાઇલ %1 લખી શકાઈ નહીં: %2</translation>
+        </message>
+        <message>
+            <source>The pages were written to %1.</source>
+            <translation>પાનાં %1 માં લખાયાં.</translation>
         </message>
     </context>
 </TS>

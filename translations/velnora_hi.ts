@@ -990,6 +990,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>No favorable period without a mark comes in the next eight days.</source>
             <translation>अगले आठ दिनों में वर्जित काल से मुक्त कोई शुभ चौघड़िया नहीं है।</translation>
         </message>
+        <message>
+            <source>Pre&amp;vious Day</source>
+            <translation>पिछला दिन (&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>छापें... (&amp;P)</translation>
+        </message>
+        <message>
+            <source>Save as P&amp;DF...</source>
+            <translation>PDF के रूप में सहेजें... (&amp;D)</translation>
+        </message>
     </context>
     <context>
         <name>velnora::FrmTimeZone</name>
@@ -1634,6 +1646,139 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <source>Saturn</source>
             <extracomment>The planet ruling a hora</extracomment>
             <translation>शनि</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::Pages</name>
+        <message>
+            <source>Latitude %1, longitude %2, zone %3</source>
+            <translation>अक्षांश %1, देशांतर %2, समय क्षेत्र %3</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>Night before %1</source>
+            <translation>पिछली रात %1</translation>
+        </message>
+        <message>
+            <source>Night %1</source>
+            <translation>रात %1</translation>
+        </message>
+        <message>
+            <source>Day %1</source>
+            <translation>दिन %1</translation>
+        </message>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>पृष्ठ %1 / %2</translation>
+        </message>
+        <message>
+            <source>No sunrise or sunset</source>
+            <translation>सूर्योदय या सूर्यास्त नहीं</translation>
+        </message>
+        <message>
+            <source>Sunrise %1, sunset %2</source>
+            <translation>सूर्योदय %1, सूर्यास्त %2</translation>
+        </message>
+        <message>
+            <source>Period</source>
+            <translation>चौघड़िया क्रम</translation>
+        </message>
+        <message>
+            <source>Start</source>
+            <translation>आरंभ</translation>
+        </message>
+        <message>
+            <source>End</source>
+            <translation>समाप्ति</translation>
+        </message>
+        <message>
+            <source>Choghadiya</source>
+            <translation>चौघड़िया</translation>
+        </message>
+        <message>
+            <source>Verdict</source>
+            <translation>फल</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>टिप्पणी</translation>
+        </message>
+        <message>
+            <source>Time of work</source>
+            <translation>कार्य का समय</translation>
+        </message>
+        <message>
+            <source>Choghadiya, %1 to %2</source>
+            <translation>चौघड़िया, %1 से %2</translation>
+        </message>
+        <message>
+            <source>Sunrise %1</source>
+            <translation>सूर्योदय %1</translation>
+        </message>
+        <message>
+            <source>Sunset %1</source>
+            <translation>सूर्यास्त %1</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: %1 to %2</source>
+            <translation>अभिजित मुहूर्त: %1 से %2</translation>
+        </message>
+        <message>
+            <source>Abhijit Muhurat: none on Wednesday</source>
+            <translation>अभिजित मुहूर्त: बुधवार को नहीं</translation>
+        </message>
+        <message>
+            <source>Horas</source>
+            <translation>होरा</translation>
+        </message>
+        <message>
+            <source>Hora</source>
+            <translation>होरा</translation>
+        </message>
+        <message>
+            <source>Lord</source>
+            <translation>स्वामी</translation>
+        </message>
+        <message>
+            <source>%1 %2 with a mark</source>
+            <translation>%1 %2, दोष सहित</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::PrintDialogs</name>
+        <message>
+            <source>This &amp;day</source>
+            <translation>यह दिन (&amp;D)</translation>
+        </message>
+        <message>
+            <source>This &amp;month</source>
+            <translation>यह महीना (&amp;M)</translation>
+        </message>
+        <message>
+            <source>Include the 24 &amp;horas</source>
+            <translation>24 होरा भी (&amp;H)</translation>
+        </message>
+        <message>
+            <source>Save as PDF</source>
+            <translation>PDF के रूप में सहेजें</translation>
+        </message>
+        <message>
+            <source>PDF files (*.pdf)</source>
+            <translation>PDF फ़ाइलें (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>velnora::PrintPeriods</name>
+        <message>
+            <source>The PDF file %1 could not be written: %2</source>
+            <translation>PDF फ़ाइल %1 नहीं लिखी जा सकी: %2</translation>
+        </message>
+        <message>
+            <source>The pages were written to %1.</source>
+            <translation>पृष्ठ %1 में लिखे गए।</translation>
         </message>
     </context>
 </TS>

@@ -65,8 +65,9 @@ struct WindowsFixture : ::testing::Test {
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 5} +
                      std::chrono::hours{12}};
     ScriptedCalendarDialogs calendarDialogs;
+    ScriptedPrintDialogs printDialogs;
     Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); },
-                    PlanServices{clock, calendarDialogs}};
+                    PlanServices{clock, calendarDialogs, printDialogs}};
 
     void SetUp() override { windows.showMain(); }
     void TearDown() override { FinishUnloading(); }

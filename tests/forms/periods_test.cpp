@@ -88,9 +88,9 @@ TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
     EXPECT_TRUE(line.endsWith("11:23:06 AM to 12:51:28 PM, starts in 2 h 18 min."))
         << line.toStdString();
 
-    EXPECT_EQ(TabStops(table(), 7),
+    EXPECT_EQ(TabStops(table(), 9),
               QStringList({"tblPeriods", "tblHoras", "cmdPreviousDay", "cmdNextDay", "cmdToday",
-                           "cmdClose", "tabAlmanac"}));
+                           "cmdPrint", "cmdSavePdf", "cmdClose", "tabAlmanac"}));
     for (QWidget* w : {static_cast<QWidget*>(table()), child<QWidget>(periods, "cmdToday")}) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     }

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -40,6 +42,7 @@
 #include "forms/frm_time_zone.h"
 #include "planning/listing.h"
 #include "forms/lookup_window.h"
+#include "forms/print_periods.h"
 #include "forms/windows.h"
 #include "shell/about_form.h"
 #include "shell/farewell_form.h"
@@ -173,7 +176,8 @@ protected:
 TEST_P(LanguagesTest, InputAndResultWindowsFit) {
     FixedClock clock(std::chrono::sys_days{std::chrono::year{2024} / 3 / 5});
     testing::ScriptedCalendarDialogs calendarDialogs;
-    Windows windows(boxes_, nullptr, {clock, calendarDialogs});
+    testing::ScriptedPrintDialogs printDialogs;
+    Windows windows(boxes_, nullptr, {clock, calendarDialogs, printDialogs});
     windows.showMain();
     FrmMain* main = windows.main();
     QTest::keyClicks(child<QLineEdit>(main, "txtName"), QStringLiteral("RAM"));
@@ -214,6 +218,48 @@ TEST_P(LanguagesTest, InputAndResultWindowsFit) {
     ASSERT_NE(windows.periods(), nullptr);
     // The place as typed and the date as computed.
     Check(windows.periods(), {QStringLiteral("lblPlace"), QStringLiteral("lblDay")});
+}
+
+// The printed day and the weeks of March 2024 on A4 and on Letter, for a place
+// whose name is longer than a line: every text fits its box, at the smallest
+// size if need be.
+TEST_P(LanguagesTest, PrintedPagesFit) {
+    FormValues form;
+    form.month = 2;
+    form.day = 4;
+    form.year = 2024 - kFirstYear;
+    form.hour = 9;
+    form.minute = 5;
+    form.latDegrees = "23";
+    form.latMinutes = "2";
+    form.lonDegrees = "72";
+    form.lonMinutes = "35";
+    form.zoneHour = "-5";
+    form.zoneMinute = "-30";
+    form.city = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch Gorsaf";
+    form.state = "Isle of Anglesey and the Menai Strait";
+    form.country = "United Kingdom of Great Britain and Northern Ireland";
+    for (const PrintRange range : {PrintRange::Day, PrintRange::Month}) {
+        const PrintJob job =
+            MakePrintJob({std::get<EvaluationInput>(ReadForm(form)), {}}, {2024, 3, 5}, {range, true});
+        for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            QPageLayout layout = PageLayoutFor(range);
+            layout.setPageSize(QPageSize(size));
+            pdf.setPageLayout(layout);
+            for (const PageOverflow& o : PaintPages(pdf, job, WindowWords())) {
+                ADD_FAILURE() << GetParam() << ": page " << o.page << " of "
+                              << (range == PrintRange::Day ? "the day" : "the month") << " on "
+                              << QPageSize(size).key().toStdString() << ": \""
+                              << o.text.toStdString() << "\" needs " << o.needed.width() << "x"
+                              << o.needed.height() << " pt but has " << o.room.width() << "x"
+                              << o.room.height();
+            }
+        }
+    }
 }
 
 TEST_P(LanguagesTest, CatalogueLookupAboutAndFarewellFit) {

@@ -4,7 +4,9 @@
 // velnora_test_support, which also brings the one QApplication main.
 #pragma once
 
+#include <QBuffer>
 #include <QObject>
+#include <QPdfWriter>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "print/print_dialogs.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/link_opener.h"
 #include "ui/message_boxes.h"
@@ -101,6 +104,33 @@ public:
     std::optional<bool> leaveOutMarked = false;
     QString file;
     int asked = 0;
+};
+
+// Answers "Print..." and "Save as PDF..." with the choice and file it is given
+// (empty for Cancel); the preview paints its pages into `previewed`, a PDF.
+class ScriptedPrintDialogs final : public PrintDialogs {
+public:
+    std::optional<PrintChoice> askWhat(QWidget*) override {
+        ++asked;
+        return choice;
+    }
+    QString askPdfFile(QWidget*) override {
+        ++asked;
+        return file;
+    }
+    void preview(QWidget*, const QPageLayout& layout,
+                 const std::function<void(QPagedPaintDevice&)>& paint) override {
+        previewed.clear();
+        QBuffer buffer(&previewed);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(layout);
+        paint(pdf);
+    }
+    std::optional<PrintChoice> choice = PrintChoice{};
+    QString file;
+    int asked = 0;
+    QByteArray previewed;
 };
 
 }  // namespace velnora::testing
