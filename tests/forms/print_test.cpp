@@ -92,7 +92,8 @@ TEST_P(PrintTest, DayAndMonthReadBackFromThePdf) {
     EXPECT_TRUE(boxes.texts().constLast().contains(day)) << "says where it was written";
     const QString dayText = TextOf(day);
     EXPECT_EQ(dayText.count(u'\f'), 1) << "one page";
-    const DayListing listing = ListDay(main()->values(), {2024, 3, 5});
+    const DayListing listing =
+        ListDay({std::get<EvaluationInput>(ReadForm(main()->values())), {}}, {2024, 3, 5});
     ASSERT_FALSE(listing.failure);
     int marked = 0;
     std::vector<Period> periods(listing.day.begin(), listing.day.end());
