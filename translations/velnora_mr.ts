@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>Marks</name>
+    <message>
+        <source>Vaar Vela</source>
+        <extracomment>Almanac mark on one of the day&apos;s eight parts (the weekday&apos;s own bad part)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kaal Vela</source>
+        <extracomment>Almanac mark on a part of the day ruled by Saturn</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kaal Ratri</source>
+        <extracomment>Almanac mark on a part of the night ruled by Saturn</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kaal</source>
+        <extracomment>Almanac mark: the part of the day ruled by Rahu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <extracomment>Almanac mark: the part of the day called Yamaganda</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kaal</source>
+        <extracomment>Almanac mark: the part of the day ruled by Gulika</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Please Enter Name</source>
@@ -105,10 +138,6 @@
         <translation>प्रोग्राम आधीच चालू आहे</translation>
     </message>
     <message>
-        <source>Application cannot check whether it is already running</source>
-        <translation>प्रोग्राम आधीच चालू आहे की नाही ते प्रोग्राम तपासू शकत नाही</translation>
-    </message>
-    <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>या सॉफ्टवेअरची नवी आवृत्ती उपलब्ध असू शकते<byte value="xd"/>तुम्हाला अपडेट तपासायचे आहे का?</translation>
     </message>
@@ -143,6 +172,10 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>कृपया तुमच्या मित्राचा ईमेल लिहा</translation>
+    </message>
+    <message>
+        <source>Application cannot check whether it is already running: no lock file can be made in %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -230,6 +263,44 @@
     </message>
 </context>
 <context>
+    <name>Planets</name>
+    <message>
+        <source>Sun</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <extracomment>The planet ruling a hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Verdicts</name>
     <message>
         <source>Time period for work can be favorable.</source>
@@ -268,6 +339,199 @@
     <message>
         <source>%1 favorable periods of %2 days were written to %3.</source>
         <translation>%2 दिवसांचे %1 शुभ चौघडिया %3 मध्ये लिहिले.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>a calendar&apos;s place: its names, then its latitude and longitude</extracomment>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <extracomment>the calendar&apos;s name in a calendar program&apos;s list</extracomment>
+        <translation type="unfinished">चौघडिया</translation>
+    </message>
+    <message>
+        <source>Choghadiya at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya periods of 1 day, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorable Choghadiya periods of 1 day, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya periods of %1 days, %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorable Choghadiya periods of %1 days, %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya periods of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorable Choghadiya periods of %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, without an almanac mark</source>
+        <extracomment>what a calendar of only the periods without an almanac mark covers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>an event&apos;s title: the period&apos;s name and its verdict</extracomment>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a favorable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an intermediate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unfavorable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the night, from sunset to the next sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the day, from sunrise to sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; its part after midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; its part before midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>ends an event&apos;s description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The almanac marks it as %2, in which no auspicious work is begun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) begins now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) begins in %3 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the contents could not be written in full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link another user made in a shared folder is not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is read-only for this user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -308,6 +572,18 @@
     <message>
         <source>Calendar files (*.ics)</source>
         <translation>कॅलेंडर फाइली (*.ics)</translation>
+    </message>
+    <message>
+        <source>Every favorable period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only favorable periods without an almanac mark (Rahu Kaal, Kaal Vela, Kaal Ratri ...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periods to put into the calendar:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -665,10 +941,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <translation>फळ</translation>
     </message>
     <message>
-        <source>&amp;Previous Day</source>
-        <translation>मागचा दिवस (&amp;P)</translation>
-    </message>
-    <message>
         <source>&amp;Next Day</source>
         <translation>पुढचा दिवस (&amp;N)</translation>
     </message>
@@ -736,6 +1008,75 @@ caption below the box of the minutes of latitude or longitude</extracomment>
             <numerusform>%n तास</numerusform>
             <numerusform>%n तास</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Choghadiya and Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <extracomment>Column of the periods&apos; list: the almanac&apos;s marks (Rahu Kaal, Kaal Vela ...) on a period</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horas of the day and the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <extracomment>Column of the horas&apos; list: which of the 24 planetary hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <extracomment>Column of the horas&apos; list: the planet that rules the hora</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cho&amp;ghadiya</source>
+        <extracomment>Tab of the periods window: the eight periods of the day and of the night</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hora</source>
+        <extracomment>Tab of the periods window: the 24 planetary hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurat: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Abhijit Muhurat on Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hora %1, %2 to %3, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It falls in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next favorable period without a mark: %1, %2 to %3, starts in %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No favorable period without a mark comes in the next eight days.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1036,10 +1377,6 @@ caption below the box of the minutes of latitude or longitude</extracomment>
 <context>
     <name>velnora::LookupWindow</name>
     <message>
-        <source>The lookup failed (%1).</source>
-        <translation>शोध अयशस्वी झाला (%1).</translation>
-    </message>
-    <message>
         <source>Latitude %1 %2 %3, Longitude %4 %5 %6</source>
         <translation>अक्षांश %1 %2 %3, रेखांश %4 %5 %6</translation>
     </message>
@@ -1230,6 +1567,18 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source>The list of places %1 is damaged.</source>
         <translation>ठिकाणांची सूची %1 खराब झाली आहे.</translation>
     </message>
+    <message>
+        <source>No place fits %1 by its own name; the first has %2 as another name or within its name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 is another name of the first, not its own)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 is only part of the first one&apos;s name)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>
@@ -1291,6 +1640,139 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <message>
         <source>&amp;No</source>
         <translation>नाही (&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velnora::Pages</name>
+    <message>
+        <source>Latitude %1, longitude %2, zone %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Night before %1</source>
+        <translation type="unfinished">आदली रात्र %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation type="unfinished">रात्र %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation type="unfinished">दिवस %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sunrise or sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished">चौघडिया क्रम</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished">आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished">शेवट</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation type="unfinished">चौघडिया</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished">फळ</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurat: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurat: none on Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 with a mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velnora::PrintDialogs</name>
+    <message>
+        <source>This &amp;day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This &amp;month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include the 24 &amp;horas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>velnora::PrintPeriods</name>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages were written to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
