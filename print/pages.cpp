@@ -305,7 +305,7 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     sheet.text({0, y, w, 16}, Pages::tr("Horas"), PageFont(10, true));
     y += 18;
     // The day's twelve on the left, the night's on the right.
-    constexpr std::array<double, 5> kHoraShares = {0.12, 0.25, 0.25, 0.18, 0.20};
+    constexpr std::array<double, 5> kHoraShares = {0.14, 0.22, 0.22, 0.19, 0.23};
     const std::array<QString, 5> horaHeads = {Pages::tr("Hora"), Pages::tr("Start"),
                                               Pages::tr("End"), Pages::tr("Lord"),
                                               Pages::tr("Verdict")};

@@ -225,6 +225,7 @@ TEST_P(LanguagesTest, InputAndResultWindowsFit) {
 // size if need be.
 TEST_P(LanguagesTest, PrintedPagesFit) {
     FormValues form;
+    form.name = "RAM";
     form.month = 2;
     form.day = 4;
     form.year = 2024 - kFirstYear;
