@@ -29,32 +29,32 @@
     <message>
         <source>Vaar Vela</source>
         <extracomment>Almanac mark on one of the day&apos;s eight parts (the weekday&apos;s own bad part)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>वार वेळा</translation>
     </message>
     <message>
         <source>Kaal Vela</source>
         <extracomment>Almanac mark on a part of the day ruled by Saturn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>काळ वेळा</translation>
     </message>
     <message>
         <source>Kaal Ratri</source>
         <extracomment>Almanac mark on a part of the night ruled by Saturn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>काळ रात्री</translation>
     </message>
     <message>
         <source>Rahu Kaal</source>
         <extracomment>Almanac mark: the part of the day ruled by Rahu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>राहू काळ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
         <extracomment>Almanac mark: the part of the day called Yamaganda</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>यमगंड</translation>
     </message>
     <message>
         <source>Gulika Kaal</source>
         <extracomment>Almanac mark: the part of the day ruled by Gulika</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काळ</translation>
     </message>
 </context>
 <context>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Application cannot check whether it is already running: no lock file can be made in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रोग्राम आधीच चालू आहे की नाही हे तपासता येत नाही: %1 मध्ये लॉक फाइल तयार करता येत नाही</translation>
     </message>
 </context>
 <context>
@@ -267,37 +267,37 @@
     <message>
         <source>Sun</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Moon</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Mars</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>मंगळ</translation>
     </message>
     <message>
         <source>Mercury</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>बुध</translation>
     </message>
     <message>
         <source>Jupiter</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>गुरू</translation>
     </message>
     <message>
         <source>Venus</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>शुक्र</translation>
     </message>
     <message>
         <source>Saturn</source>
         <extracomment>The planet ruling a hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>शनी</translation>
     </message>
 </context>
 <context>
@@ -342,196 +342,196 @@
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>a calendar&apos;s place: its names, then its latitude and longitude</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Choghadiya</source>
         <extracomment>the calendar&apos;s name in a calendar program&apos;s list</extracomment>
-        <translation type="unfinished">चौघडिया</translation>
+        <translation>चौघडिया</translation>
     </message>
     <message>
         <source>Choghadiya at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 येथील चौघडिया</translation>
     </message>
     <message>
         <source>Choghadiya periods of 1 day, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 दिवसाचे चौघडिया, %1</translation>
     </message>
     <message>
         <source>Favorable Choghadiya periods of 1 day, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 दिवसाचे शुभ चौघडिया, %1</translation>
     </message>
     <message>
         <source>Choghadiya periods of %1 days, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 दिवसांचे चौघडिया, %2 ते %3</translation>
     </message>
     <message>
         <source>Favorable Choghadiya periods of %1 days, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 दिवसांचे शुभ चौघडिया, %2 ते %3</translation>
     </message>
     <message>
         <source>Choghadiya periods of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 दिवसांचे चौघडिया</translation>
     </message>
     <message>
         <source>Favorable Choghadiya periods of %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 दिवसांचे शुभ चौघडिया</translation>
     </message>
     <message>
         <source>%1, without an almanac mark</source>
         <extracomment>what a calendar of only the periods without an almanac mark covers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, पंचांगातील कोणत्याही वर्ज्य वेळेशिवाय</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>an event&apos;s title: the period&apos;s name and its verdict</extracomment>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>पहिला</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>दुसरा</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>तिसरा</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>चौथा</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>पाचवा</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>सहावा</translation>
     </message>
     <message>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>सातवा</translation>
     </message>
     <message>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>आठवा</translation>
     </message>
     <message>
         <source>a favorable</source>
-        <translation type="unfinished"></translation>
+        <translation>शुभ</translation>
     </message>
     <message>
         <source>an intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्यम</translation>
     </message>
     <message>
         <source>an unfavorable</source>
-        <translation type="unfinished"></translation>
+        <translation>अशुभ</translation>
     </message>
     <message>
         <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the night, from sunset to the next sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 हा %3 येथे %2 चौघडिया आहे: रात्रीच्या आठ चौघडियांपैकी %4, सूर्यास्तापासून पुढच्या सूर्योदयापर्यंत</translation>
     </message>
     <message>
         <source>%1 is %2 Choghadiya period at %3: the %4 of the eight periods of the day, from sunrise to sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 हा %3 येथे %2 चौघडिया आहे: दिवसाच्या आठ चौघडियांपैकी %4, सूर्योदयापासून सूर्यास्तापर्यंत</translation>
     </message>
     <message>
         <source>%1; its part after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; त्याचा मध्यरात्रीनंतरचा भाग</translation>
     </message>
     <message>
         <source>%1; its part before midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; त्याचा मध्यरात्रीपूर्वीचा भाग</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>ends an event&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1 The almanac marks it as %2, in which no auspicious work is begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 पंचांगात ही वेळ %2 म्हणून दर्शवली आहे, ज्यात कोणतेही शुभ कार्य सुरू केले जात नाही.</translation>
     </message>
     <message>
         <source>%1 (%2) begins now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) आता सुरू होत आहे</translation>
     </message>
     <message>
         <source>%1 (%2) begins in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) %3 मिनिटांनी सुरू होईल</translation>
     </message>
     <message>
         <source>the contents could not be written in full</source>
-        <translation type="unfinished"></translation>
+        <translation>संपूर्ण मजकूर लिहिता आला नाही</translation>
     </message>
     <message>
         <source>a link another user made in a shared folder is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>सामायिक फोल्डरमधील दुसऱ्या वापरकर्त्याने तयार केलेल्या लिंकचे अनुसरण केले जात नाही</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ही साधी फाइल नाही</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>हे फोल्डर आहे</translation>
     </message>
     <message>
         <source>the file is read-only for this user</source>
-        <translation type="unfinished"></translation>
+        <translation>ही फाइल या वापरकर्त्यासाठी फक्त वाचनीय आहे</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>परवानगी नाकारली</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइल सिस्टम फक्त वाचनीय आहे</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>डिस्कवर जागा शिल्लक नाही</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>अशी कोणतीही फाइल किंवा फोल्डर नाही</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइलचे नाव खूप लांब आहे</translation>
     </message>
     <message>
         <source>Too many levels of symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>लिंकचे खूप जास्त स्तर आहेत</translation>
     </message>
     <message>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइल खूप मोठी आहे</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>इनपुट/आउटपुट त्रुटी</translation>
     </message>
     <message>
         <source>system error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>सिस्टम त्रुटी %1</translation>
     </message>
     <message>
         <source>%1 favorable periods without an almanac mark of %2 days were written to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 दिवसांचे, पंचांगातील वर्ज्य वेळेशिवायचे %1 शुभ चौघडिया %3 मध्ये लिहिले.</translation>
     </message>
 </context>
 <context>
@@ -575,15 +575,15 @@
     </message>
     <message>
         <source>Every favorable period</source>
-        <translation type="unfinished"></translation>
+        <translation>सर्व शुभ चौघडिया</translation>
     </message>
     <message>
         <source>Only favorable periods without an almanac mark (Rahu Kaal, Kaal Vela, Kaal Ratri ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>फक्त पंचांगातील वर्ज्य वेळेशिवायचे शुभ चौघडिया (राहू काळ, काळ वेळा, काळ रात्री ...)</translation>
     </message>
     <message>
         <source>Periods to put into the calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>कॅलेंडरमध्ये घालायचे चौघडिया:</translation>
     </message>
 </context>
 <context>
@@ -1011,72 +1011,72 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>Choghadiya and Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>चौघडिया आणि होरा</translation>
     </message>
     <message>
         <source>Marks</source>
         <extracomment>Column of the periods&apos; list: the almanac&apos;s marks (Rahu Kaal, Kaal Vela ...) on a period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>वर्ज्य</translation>
     </message>
     <message>
         <source>Horas of the day and the night</source>
-        <translation type="unfinished"></translation>
+        <translation>दिवसाचे आणि रात्रीचे होरा</translation>
     </message>
     <message>
         <source>Hora</source>
         <extracomment>Column of the horas&apos; list: which of the 24 planetary hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>होरा</translation>
     </message>
     <message>
         <source>Lord</source>
         <extracomment>Column of the horas&apos; list: the planet that rules the hora</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Cho&amp;ghadiya</source>
         <extracomment>Tab of the periods window: the eight periods of the day and of the night</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>चौघडिया (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Hora</source>
         <extracomment>Tab of the periods window: the 24 planetary hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>होरा (&amp;H)</translation>
     </message>
     <message>
         <source>Pre&amp;vious Day</source>
-        <translation type="unfinished"></translation>
+        <translation>मागचा दिवस (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>छापा (&amp;P)...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF म्हणून जतन करा (&amp;D)...</translation>
     </message>
     <message>
         <source>Abhijit Muhurat: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित मुहूर्त: %1 ते %2</translation>
     </message>
     <message>
         <source>No Abhijit Muhurat on Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>बुधवारी अभिजित मुहूर्त नसतो</translation>
     </message>
     <message>
         <source>Hora %1, %2 to %3, %4, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा %1, %2 ते %3, %4, %5</translation>
     </message>
     <message>
         <source>It falls in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>तो %1 मध्ये येतो.</translation>
     </message>
     <message>
         <source>Next favorable period without a mark: %1, %2 to %3, starts in %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ज्य वेळेशिवायचा पुढचा शुभ चौघडिया: %1, %2 ते %3, %4 नंतर सुरू.</translation>
     </message>
     <message>
         <source>No favorable period without a mark comes in the next eight days.</source>
-        <translation type="unfinished"></translation>
+        <translation>पुढच्या आठ दिवसांत वर्ज्य वेळेशिवायचा कोणताही शुभ चौघडिया येत नाही.</translation>
     </message>
 </context>
 <context>
@@ -1569,15 +1569,15 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     </message>
     <message>
         <source>No place fits %1 by its own name; the first has %2 as another name or within its name:</source>
-        <translation type="unfinished"></translation>
+        <translation>कोणतेही ठिकाण स्वतःच्या नावाने %1 शी जुळत नाही; %2 हे पहिल्या ठिकाणाचे दुसरे नाव आहे किंवा त्याच्या नावाचा भाग आहे:</translation>
     </message>
     <message>
         <source> (%1 is another name of the first, not its own)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 हे पहिल्या ठिकाणाचे दुसरे नाव आहे, त्याचे स्वतःचे नाव नाही)</translation>
     </message>
     <message>
         <source> (%1 is only part of the first one&apos;s name)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 हा पहिल्या ठिकाणाच्या नावाचा फक्त एक भाग आहे)</translation>
     </message>
 </context>
 <context>
@@ -1646,133 +1646,133 @@ caption below the box of the minutes of latitude or longitude</extracomment>
     <name>velnora::Pages</name>
     <message>
         <source>Latitude %1, longitude %2, zone %3</source>
-        <translation type="unfinished"></translation>
+        <translation>अक्षांश %1, रेखांश %2, क्षेत्र %3</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Night before %1</source>
-        <translation type="unfinished">आदली रात्र %1</translation>
+        <translation>आदली रात्र %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished">रात्र %1</translation>
+        <translation>रात्र %1</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished">दिवस %1</translation>
+        <translation>दिवस %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>पृष्ठ %1 / %2</translation>
     </message>
     <message>
         <source>No sunrise or sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय किंवा सूर्यास्त नाही</translation>
     </message>
     <message>
         <source>Sunrise %1, sunset %2</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय %1, सूर्यास्त %2</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished">चौघडिया क्रम</translation>
+        <translation>चौघडिया क्रम</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished">आरंभ</translation>
+        <translation>आरंभ</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished">शेवट</translation>
+        <translation>शेवट</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished">चौघडिया</translation>
+        <translation>चौघडिया</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished">फळ</translation>
+        <translation>फळ</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>टीप</translation>
     </message>
     <message>
         <source>Time of work</source>
-        <translation type="unfinished"></translation>
+        <translation>कामाची वेळ</translation>
     </message>
     <message>
         <source>Abhijit Muhurat: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित मुहूर्त: %1 ते %2</translation>
     </message>
     <message>
         <source>Abhijit Muhurat: none on Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित मुहूर्त: बुधवारी नसतो</translation>
     </message>
     <message>
         <source>Horas</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Choghadiya, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>चौघडिया, %1 ते %2</translation>
     </message>
     <message>
         <source>Sunrise %1</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदय %1</translation>
     </message>
     <message>
         <source>Sunset %1</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्यास्त %1</translation>
     </message>
     <message>
         <source>%1 %2 with a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, वर्ज्य वेळेसह</translation>
     </message>
 </context>
 <context>
     <name>velnora::PrintDialogs</name>
     <message>
         <source>This &amp;day</source>
-        <translation type="unfinished"></translation>
+        <translation>हा दिवस (&amp;D)</translation>
     </message>
     <message>
         <source>This &amp;month</source>
-        <translation type="unfinished"></translation>
+        <translation>हा महिना (&amp;M)</translation>
     </message>
     <message>
         <source>Include the 24 &amp;horas</source>
-        <translation type="unfinished"></translation>
+        <translation>24 होरा समाविष्ट करा (&amp;H)</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF म्हणून जतन करा</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF फाइली (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>velnora::PrintPeriods</name>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF फाइल %1 लिहिता आली नाही: %2</translation>
     </message>
     <message>
         <source>The pages were written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>पृष्ठे %1 मध्ये लिहिली.</translation>
     </message>
 </context>
 <context>
