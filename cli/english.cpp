@@ -246,8 +246,8 @@ std::string CalendarEnglish::calendarName(const std::string* place) const {
     return place ? "Choghadiya at " + *place : "Choghadiya";
 }
 
-std::string CalendarEnglish::coverage(bool everyPeriod, bool clearOnly, int days,
-                                      const Date* first, const Date* last) const {
+std::string CalendarEnglish::coverage(bool everyPeriod, bool clearOnly, int days, const Date* first,
+                                      const Date* last) const {
     std::string text = everyPeriod ? "Choghadiya periods" : "Favorable Choghadiya periods";
     if (clearOnly) text += " without an almanac mark";
     text += " of " + std::to_string(days) + (days == 1 ? " day" : " days");

@@ -74,8 +74,8 @@ int WriteNext(const Options& o, const Plan& plan, const Evaluation* work, const 
             work ? clocks.Text(work->zone())(work->WorkTime) : UsGeneralDate(typed);
         const Date searchedTo = AddDays(plan.at.date, kNextSearchDays);
         if (!IsListedDate(searchedTo)) {
-            why = "No " + wanted + " period from the time of work to " +
-                  DateText(kLastListedDate) + ", the last date that can be evaluated";
+            why = "No " + wanted + " period from the time of work to " + DateText(kLastListedDate) +
+                  ", the last date that can be evaluated";
             status = kPastLastDate;
         } else {
             why = MessageWith(MessageId::NoPeriodFound, {wanted, from, DateText(searchedTo)});
@@ -401,9 +401,8 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
     if (o.table) WriteDays(o, days, cut, work, clocks, out);
     if (o.plan.ics.empty()) return finish();
     const CalendarEnglish words;
-    const CalendarRequest request{words,       days,
-                                  o.plan.icsAll, o.placeTaken,
-                                  clock.now(), o.plan.alarmMinutes,
+    const CalendarRequest request{words,          days,        o.plan.icsAll,
+                                  o.placeTaken,   clock.now(), o.plan.alarmMinutes,
                                   o.plan.icsClear};
     if (o.plan.ics == "-") {
         WriteCalendar(out, request);

@@ -4,9 +4,8 @@
 // file velnora-cli --ics writes for the same values. The file is replaced whole or not at all.
 #pragma once
 
-#include <optional>
-
 #include <QString>
+#include <optional>
 
 #include "core/clock.h"
 #include "files/replace_file.h"

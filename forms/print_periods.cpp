@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "forms/result_texts.h"
 #include "forms/add_to_calendar.h"
+#include "forms/result_texts.h"
 
 namespace velnora {
 

@@ -104,11 +104,10 @@ int WriteCalendar(std::ostream& out, const CalendarRequest& request) {
     }
     line("X-WR-CALNAME:" + CalendarText(words.calendarName(named ? &*named : nullptr)));
     const bool any = !request.days.empty();
-    line("X-WR-CALDESC:" +
-         CalendarText(words.coverage(request.everyPeriod, request.clearOnly,
-                                     static_cast<int>(request.days.size()),
-                                     any ? &request.days.front().date : nullptr,
-                                     any ? &request.days.back().date : nullptr)));
+    line("X-WR-CALDESC:" + CalendarText(words.coverage(request.everyPeriod, request.clearOnly,
+                                                       static_cast<int>(request.days.size()),
+                                                       any ? &request.days.front().date : nullptr,
+                                                       any ? &request.days.back().date : nullptr)));
     const std::string stamp = UtcStamp(request.stamp.time_since_epoch().count());
     int events = 0;
     for (const DayListing& d : request.days) {

@@ -392,13 +392,14 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
             sheet.text({inner.left(), inner.top() + 2 * line, inner.width(), 2 * line},
                        Pages::tr("No sunrise or sunset"), PageFont(7), Qt::AlignHCenter, true);
         } else {
-            sheet.text(
-                {inner.left(), inner.top() + 2 * line, inner.width(), line},
-                Pages::tr("Sunrise %1").arg(words.clock(d->evaluation.result.inputDaySunRise.time())),
-                PageFont(7), Qt::AlignHCenter);
-            sheet.text({inner.left(), inner.top() + 3 * line, inner.width(), line},
-                       Pages::tr("Sunset %1").arg(words.clock(d->evaluation.result.inputDaySunSet.time())),
+            sheet.text({inner.left(), inner.top() + 2 * line, inner.width(), line},
+                       Pages::tr("Sunrise %1")
+                           .arg(words.clock(d->evaluation.result.inputDaySunRise.time())),
                        PageFont(7), Qt::AlignHCenter);
+            sheet.text(
+                {inner.left(), inner.top() + 3 * line, inner.width(), line},
+                Pages::tr("Sunset %1").arg(words.clock(d->evaluation.result.inputDaySunSet.time())),
+                PageFont(7), Qt::AlignHCenter);
         }
     }
     y += headHeight;

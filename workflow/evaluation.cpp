@@ -98,15 +98,16 @@ std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
     if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
         return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
     }
-    return EvaluationInput{f.name,
-                           ListedDate(f),
-                           {f.hour, f.minute, f.second},
-                           {{*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North},
-                            {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West}},
-                           {*zoneHours, *zoneMinutes},
-                           f.city,
-                           f.state,
-                           f.country};
+    return EvaluationInput{
+        f.name,
+        ListedDate(f),
+        {f.hour, f.minute, f.second},
+        {{*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North},
+         {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West}},
+        {*zoneHours, *zoneMinutes},
+        f.city,
+        f.state,
+        f.country};
 }
 
 Outcome Evaluate(const FormValues& f) {

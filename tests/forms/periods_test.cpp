@@ -71,9 +71,9 @@ TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
     EXPECT_EQ(cell(row, 4), "unfavorable");
     // The seconds stay in what a screen reader says and in the tool tip.
     const QString spoken = table()->item(row, 1)->data(Qt::AccessibleDescriptionRole).toString();
-    EXPECT_TRUE(QRegularExpression(
-                    "^Day 2, \\d+:\\d\\d:\\d\\d AM to \\d+:\\d\\d:\\d\\d AM, Udveg, unfavorable, Vaar Vela, "
-                    "the time of work$")
+    EXPECT_TRUE(QRegularExpression("^Day 2, \\d+:\\d\\d:\\d\\d AM to \\d+:\\d\\d:\\d\\d AM, Udveg, "
+                                   "unfavorable, Vaar Vela, "
+                                   "the time of work$")
                     .match(spoken)
                     .hasMatch())
         << spoken.toStdString();

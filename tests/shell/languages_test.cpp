@@ -40,10 +40,10 @@
 #include "forms/frm_main.h"
 #include "forms/frm_periods.h"
 #include "forms/frm_time_zone.h"
-#include "planning/listing.h"
 #include "forms/lookup_window.h"
 #include "forms/print_periods.h"
 #include "forms/windows.h"
+#include "planning/listing.h"
 #include "shell/about_form.h"
 #include "shell/farewell_form.h"
 #include "shell/help.h"
@@ -241,8 +241,8 @@ TEST_P(LanguagesTest, PrintedPagesFit) {
     form.state = "Isle of Anglesey and the Menai Strait";
     form.country = "United Kingdom of Great Britain and Northern Ireland";
     for (const PrintRange range : {PrintRange::Day, PrintRange::Month}) {
-        const PrintJob job =
-            MakePrintJob({std::get<EvaluationInput>(ReadForm(form)), {}}, {2024, 3, 5}, {range, true});
+        const PrintJob job = MakePrintJob({std::get<EvaluationInput>(ReadForm(form)), {}},
+                                          {2024, 3, 5}, {range, true});
         for (const QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
             QByteArray bytes;
             QBuffer buffer(&bytes);
@@ -419,7 +419,8 @@ protected:
 
 TEST_P(QtDialogsTest, ShowNoEnglishWord) {
     QtCalendarDialogs dialogs;
-    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askDays(nullptr, kMaxListedDays); })), QStringList());
+    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askDays(nullptr, kMaxListedDays); })),
+              QStringList());
     EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askFile(nullptr); })), QStringList());
 #ifdef VELNORA_HAVE_PRINT_DIALOGS
     QPrinter printer;
