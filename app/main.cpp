@@ -6,6 +6,7 @@
 // program ships it, English otherwise.
 #include <QApplication>
 
+#include "forms/gazetteer_clock.h"
 #include "forms/gazetteer_lookup.h"
 #include "forms/windows.h"
 #include "shell/metadata.h"
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
     velnora::SystemClock clock;
     velnora::QtCalendarDialogs calendarDialogs;
     velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             {clock, calendarDialogs});
+                             {clock, calendarDialogs, velnora::GazetteerClockChooser()});
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;

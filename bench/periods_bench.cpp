@@ -39,7 +39,7 @@ struct Example {
     SilentBoxes boxes;
     YearOfDays dialogs;
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 5}};
-    Windows windows{boxes, nullptr, {clock, dialogs}};
+    Windows windows{boxes, nullptr, {clock, dialogs, {}}};
 
     // The 5 March 2024 example typed into the input window.
     Example() {

@@ -14,7 +14,8 @@
 
 namespace velnora {
 
-std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
+std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form,
+                                 const ZoneForDate& zoneFor, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {
     const std::optional<int> asked = dialogs.askDays(parent, kMaxListedDays);
     if (!asked) return std::nullopt;
@@ -26,7 +27,8 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
 
     const auto read = ReadForm(form);
     if (!std::holds_alternative<EvaluationInput>(read)) return std::nullopt;  // Proceed refused it
-    const std::vector<DayListing> days = ListDays({std::get<EvaluationInput>(read), {}}, count);
+    const std::vector<DayListing> days =
+        ListDays({std::get<EvaluationInput>(read), zoneFor}, count);
     CalendarRequest request;
     request.days = days;
     request.stamp = clock.now();

@@ -74,13 +74,15 @@ void Windows::back() {
 
 // One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
+    std::optional<PlanClock> clock;
+    if (plan_.clockOf) clock = plan_.clockOf(form);
     if (!periods_) {
         periods_ = new FrmPeriods(plan_.clock);
-        periods_->showFor(form);
+        periods_->showFor(form, clock);
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);
     } else {
-        periods_->showFor(form);
+        periods_->showFor(form, clock);
     }
     periods_->show();
     periods_->raise();
@@ -88,7 +90,9 @@ void Windows::showPeriods(const FormValues& form) {
 }
 
 void Windows::addToCalendar(const FormValues& form, QWidget* from) {
-    AddToCalendar(from, form, plan_.clock, plan_.dialogs, boxes_);
+    ZoneForDate zoneFor;
+    if (plan_.clockOf) zoneFor = plan_.clockOf(form).zoneFor;
+    AddToCalendar(from, form, zoneFor, plan_.clock, plan_.dialogs, boxes_);
 }
 
 }  // namespace velnora

@@ -6,7 +6,8 @@
 // of the program) is the shell's decision, as are the web links and About box.
 // The "&Plan" entries of both windows open the one periods window (frmPeriods)
 // for the values they carry, or write a calendar file of them; the clock gives
-// that window its "today" and the calendar file its stamp.
+// that window its "today" and the calendar file its stamp. Both follow the
+// clock PlanServices::clockOf chooses; the result window keeps the typed zone.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,7 @@
 #include "core/clock.h"
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
+#include "forms/plan_clock.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
 #include "workflow/evaluation.h"
@@ -30,6 +32,9 @@ class FrmPeriods;
 struct PlanServices {
     const Clock& clock;
     CalendarDialogs& dialogs;
+    // Which clock the periods window and the calendar follow; empty: the typed
+    // zone on every date, unsaid.
+    PlanClockChooser clockOf;
 };
 
 class Windows : public QObject {

@@ -865,6 +865,43 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source>No favorable period without a mark comes in the next eight days.</source>
         <translation>આવતા આઠ દિવસમાં વર્જિત સમય વિનાનું કોઈ શુભ ચોઘડિયું નથી.</translation>
     </message>
+    <message>
+        <source>Times as %1&apos;s clocks show them (%2), daylight saving included</source>
+        <translation>સમય એ જ રીતે જેમ %1ની ઘડિયાળો બતાવે છે (%2), ડેલાઇટ સેવિંગ સહિત</translation>
+    </message>
+    <message>
+        <source>the list of places has no place of this name</source>
+        <translation>સ્થળોની યાદીમાં આ નામનું કોઈ સ્થળ નથી</translation>
+    </message>
+    <message>
+        <source>several places have this name</source>
+        <translation>આ નામનાં ઘણાં સ્થળો છે</translation>
+    </message>
+    <message>
+        <source>no place of this name lies at these coordinates</source>
+        <translation>આ નામનું કોઈ સ્થળ આ અક્ષાંશ-રેખાંશ પર નથી</translation>
+    </message>
+    <message>
+        <source>%1&apos;s clocks show another offset at the time of work</source>
+        <translation>કાર્યના સમયે %1ની ઘડિયાળો બીજું અંતર બતાવે છે</translation>
+    </message>
+    <message>
+        <source>this computer does not know the clocks of %1</source>
+        <translation>આ કમ્પ્યુટર %1ની ઘડિયાળો જાણતું નથી</translation>
+    </message>
+    <message>
+        <source>Times in the zone you typed, %1, on every date: %2</source>
+        <translation>દરેક તારીખે સમય તમે લખેલા સમય ઝોન, %1, માં: %2</translation>
+    </message>
+    <message>
+        <source>On %1 %2&apos;s clocks show %3; the result was computed with the zone you typed, %4</source>
+        <translation>%1ના રોજ %2ની ઘડિયાળો %3 બતાવે છે; પરિણામ તમે લખેલા સમય ઝોન, %4, થી ગણાયું</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>Qt&apos;s date format of a date within a sentence: 11 March 2024</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmTimeZone</name>

@@ -865,6 +865,43 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source>No favorable period without a mark comes in the next eight days.</source>
         <translation>अगले आठ दिनों में वर्जित काल से मुक्त कोई शुभ चौघड़िया नहीं है।</translation>
     </message>
+    <message>
+        <source>Times as %1&apos;s clocks show them (%2), daylight saving included</source>
+        <translation>समय वैसे ही जैसे %1 की घड़ियाँ दिखाती हैं (%2), डेलाइट सेविंग सहित</translation>
+    </message>
+    <message>
+        <source>the list of places has no place of this name</source>
+        <translation>स्थानों की सूची में इस नाम का कोई स्थान नहीं है</translation>
+    </message>
+    <message>
+        <source>several places have this name</source>
+        <translation>इस नाम के कई स्थान हैं</translation>
+    </message>
+    <message>
+        <source>no place of this name lies at these coordinates</source>
+        <translation>इस नाम का कोई स्थान इन अक्षांश-देशांतर पर नहीं है</translation>
+    </message>
+    <message>
+        <source>%1&apos;s clocks show another offset at the time of work</source>
+        <translation>कार्य के समय %1 की घड़ियाँ दूसरा अंतर दिखाती हैं</translation>
+    </message>
+    <message>
+        <source>this computer does not know the clocks of %1</source>
+        <translation>यह कंप्यूटर %1 की घड़ियों को नहीं जानता</translation>
+    </message>
+    <message>
+        <source>Times in the zone you typed, %1, on every date: %2</source>
+        <translation>हर तारीख़ पर समय आपके लिखे समय क्षेत्र, %1, में: %2</translation>
+    </message>
+    <message>
+        <source>On %1 %2&apos;s clocks show %3; the result was computed with the zone you typed, %4</source>
+        <translation>%1 को %2 की घड़ियाँ %3 दिखाती हैं; परिणाम आपके लिखे समय क्षेत्र, %4, से निकाला गया</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>Qt&apos;s date format of a date within a sentence: 11 March 2024</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmTimeZone</name>

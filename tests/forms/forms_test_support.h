@@ -65,7 +65,7 @@ struct WindowsFixture : ::testing::Test {
                      std::chrono::hours{12}};
     ScriptedCalendarDialogs calendarDialogs;
     Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); },
-                    PlanServices{clock, calendarDialogs}};
+                    PlanServices{clock, calendarDialogs, {}}};
 
     void SetUp() override { windows.showMain(); }
     void TearDown() override { FinishUnloading(); }

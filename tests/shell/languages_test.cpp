@@ -157,7 +157,7 @@ protected:
 TEST_P(LanguagesTest, InputAndResultWindowsFit) {
     FixedClock clock(std::chrono::sys_days{std::chrono::year{2024} / 3 / 5});
     testing::ScriptedCalendarDialogs calendarDialogs;
-    Windows windows(boxes_, nullptr, {clock, calendarDialogs});
+    Windows windows(boxes_, nullptr, {clock, calendarDialogs, {}});
     windows.showMain();
     FrmMain* main = windows.main();
     QTest::keyClicks(child<QLineEdit>(main, "txtName"), QStringLiteral("RAM"));
