@@ -39,7 +39,7 @@ PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gaz
         if (!text.isEmpty()) texts << text;
     }
     if (!gazetteer || input.city.find_first_not_of(' ') == std::string::npos) return clock;
-    const places::SearchResult found = gazetteer->Search(texts.join(QStringLiteral(", ")), 2);
+    const places::SearchResult found = gazetteer->Search(texts.join(QStringLiteral(", ")));
     if (found.outcome == places::SearchOutcome::Ambiguous) {
         clock.followed = ClockFollowed::SeveralPlaces;
         return clock;
