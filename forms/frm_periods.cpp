@@ -478,9 +478,10 @@ void FrmPeriods::cmdNextDay_Click() {
     if (IsListedDate(next)) showDate(next);
 }
 
-// Today on the form's own clock.
+// Today on the clock the window follows.
 void FrmPeriods::cmdToday_Click() {
-    const Date today = NowIn(clock_, zone_).date();
+    const LocalDateTime now = NowIn(clock_, zone_);
+    const Date today = (wall_ ? wall_(now, zone_) : now).date();
     if (IsListedDate(today)) showDate(today);
 }
 
