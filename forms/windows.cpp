@@ -11,7 +11,7 @@ namespace velnora {
 
 Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, PlanServices plan,
                  QObject* parent)
-    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(plan) {}
+    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(std::move(plan)) {}
 
 Windows::~Windows() {
     delete periods_.data();
