@@ -6,6 +6,7 @@
 // program ships it, English otherwise.
 #include <QApplication>
 
+#include "forms/gazetteer_clock.h"
 #include "forms/gazetteer_lookup.h"
 #include "forms/windows.h"
 #include "print/print_dialogs.h"
@@ -33,7 +34,8 @@ int main(int argc, char* argv[]) {
     velnora::QtCalendarDialogs calendarDialogs;
     velnora::QtPrintDialogs printDialogs;
     velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             {clock, calendarDialogs, printDialogs});
+                             {clock, calendarDialogs, printDialogs,
+                              velnora::GazetteerClockChooser()});
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;

@@ -51,7 +51,7 @@ struct Example {
     YearOfDays dialogs;
     PdfOfRange print;
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 5}};
-    Windows windows{boxes, nullptr, {clock, dialogs, print}};
+    Windows windows{boxes, nullptr, {clock, dialogs, print, {}}};
 
     // The 5 March 2024 example typed into the input window.
     Example() {

@@ -186,7 +186,8 @@ QString WriteFailureText(const WriteFailure& failure) {
     return Tr(QT_TRANSLATE_NOOP("velnora::AddToCalendar", "system error %1")).arg(failure.code);
 }
 
-std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const Clock& clock,
+std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form,
+                                 const ZoneForDate& zoneFor, const Clock& clock,
                                  CalendarDialogs& dialogs, MessageBoxes& boxes) {
     const std::optional<int> asked = dialogs.askDays(parent, kMaxListedDays);
     if (!asked) return std::nullopt;
@@ -198,7 +199,8 @@ std::optional<int> AddToCalendar(QWidget* parent, const FormValues& form, const 
 
     const auto read = ReadForm(form);
     if (!std::holds_alternative<EvaluationInput>(read)) return std::nullopt;  // Proceed refused it
-    const std::vector<DayListing> days = ListDays({std::get<EvaluationInput>(read), {}}, count);
+    const std::vector<DayListing> days =
+        ListDays({std::get<EvaluationInput>(read), zoneFor}, count);
     const CalendarTr words;
     CalendarRequest request{words, days, false, {}, clock.now()};
     request.clearOnly = *leaveOutMarked;

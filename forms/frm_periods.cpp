@@ -63,6 +63,16 @@ QString FailureText(const Message& message) {
     return message.date ? text.arg(SunTimeText(LocalDateTime::From(*message.date, {}))) : text;
 }
 
+// "UTC−05:00" for the zone hours 5, minutes 0 (hours west of Greenwich positive).
+QString UtcText(const ZoneOffset& zone) {
+    const std::int64_t east = -ZoneSeconds(zone);
+    const std::int64_t minutes = std::abs(east) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(east < 0 ? QChar(0x2212) : QChar(u'+'))
+        .arg(minutes / 60, 2, 10, QChar(u'0'))
+        .arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
 }  // namespace
 
 FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& boxes,
@@ -83,6 +93,11 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     lblPlace_->setObjectName(QStringLiteral("lblPlace"));
     lblPlace_->setFont(Verdana(8.25, true));
     SetTextColour(lblPlace_, kPaleYellow);
+    lblClock_ = new QLabel(this);
+    lblClock_->setObjectName(QStringLiteral("lblClock"));
+    lblClock_->setWordWrap(true);
+    SetTextColour(lblClock_, kPaleYellow);
+    lblClock_->hide();
 
     tabAlmanac_ = new QTabWidget(this);
     tabAlmanac_->setObjectName(QStringLiteral("tabAlmanac"));
@@ -172,6 +187,7 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblDay_);
     layout->addWidget(lblPlace_);
+    layout->addWidget(lblClock_);
     layout->addWidget(tabAlmanac_, 1);
     layout->addWidget(lblAbhijit_);
     layout->addWidget(lblNext_);
@@ -194,7 +210,7 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     setTabOrder(cmdSavePdf_, cmdClose_);
 }
 
-void FrmPeriods::showFor(const FormValues& form) {
+void FrmPeriods::showFor(const FormValues& form, const std::optional<PlanClock>& clock) {
     const auto read = ReadForm(form);
     if (const auto* refused = std::get_if<Failure>(&read)) {
         // Proceed's checks come first; what is left says why nothing is listed.
@@ -202,7 +218,63 @@ void FrmPeriods::showFor(const FormValues& form) {
         lblNext_->setAccessibleName(lblNext_->text());
         return;
     }
-    showPlan({std::get<EvaluationInput>(read), {}}, QString::fromStdString(form.city).trimmed());
+    const EvaluationInput& input = std::get<EvaluationInput>(read);
+    wall_ = clock ? clock->wall : WallReading{};
+    showClock(clock, input.date);
+    showPlan({input, clock ? clock->zoneFor : ZoneForDate{}},
+             QString::fromStdString(form.city).trimmed());
+}
+
+void FrmPeriods::showClock(const std::optional<PlanClock>& clock, const Date& dateOfWork) {
+    QString text;
+    if (clock && clock->followed == ClockFollowed::PlaceClocks) {
+        text = tr("Times as %1's clocks show them (%2), daylight saving included")
+                   .arg(clock->city, clock->zoneId);
+    } else if (clock) {
+        QString why;
+        switch (clock->followed) {
+            case ClockFollowed::PlaceClocks:
+            case ClockFollowed::NoPlace:
+                why = tr("the list of places has no place of this name");
+                break;
+            case ClockFollowed::SeveralPlaces:
+                why = tr("several places have this name");
+                break;
+            case ClockFollowed::NotHere:
+                why = tr("no place of this name lies at these coordinates");
+                break;
+            case ClockFollowed::OtherOffset:
+                why = tr("%1's clocks show another offset at the time of work").arg(clock->city);
+                break;
+            case ClockFollowed::ZoneUnknown:
+                why = tr("this computer does not know the clocks of %1").arg(clock->zoneId);
+                break;
+        }
+        text = tr("Times in the zone you typed, %1, on every date: %2")
+                   .arg(UtcText(clock->typed), why);
+        if (clock->followed == ClockFollowed::OtherOffset && clock->shown) {
+            // The result window's answer is then off by the difference: said first.
+            const QString date =
+                QLocale().toString(QDate(dateOfWork.year, dateOfWork.month, dateOfWork.day),
+                                   //: Qt's date format of a date within a sentence: 11 March 2024
+                                   tr("d MMMM yyyy"));
+            text = tr("On %1 %2's clocks show %3; the result was computed with the zone you "
+                      "typed, %4")
+                       .arg(date, clock->city, UtcText(*clock->shown), UtcText(clock->typed)) +
+                   u'\n' + text;
+        }
+    }
+    lblClock_->setText(text);
+    lblClock_->setAccessibleName(text);
+    lblClock_->setVisible(!text.isEmpty());
+}
+
+ClockTime FrmPeriods::shown(const LocalDateTime& time, const ZoneOffset& zone) const {
+    return (wall_ ? wall_(time, zone) : time).time();
+}
+
+QString FrmPeriods::shownAt(const LocalDateTime& time, const ZoneOffset& zone) const {
+    return AtText(wall_ ? wall_(time, zone) : time);
 }
 
 void FrmPeriods::showPlan(const Plan& plan, const QString& city) {
@@ -283,8 +355,10 @@ void FrmPeriods::addRows(const DaySection& section, const Evaluation* work) {
                                          : tr("Day %1").arg(p.number);
         // To the second for the tool tip and the screen reader; the cells give
         // minutes, as printed tables do.
-        const QString start = ClockText(p.start.time());
-        const QString end = ClockText(p.end.time());
+        const ClockTime startTime = shown(p.start, section.zone);
+        const ClockTime endTime = shown(p.end, section.zone);
+        const QString start = ClockText(startTime);
+        const QString end = ClockText(endTime);
         const QString name = PeriodText(p.name);
         const QString verdict = VerdictWordText(p.verdict);
         const QString markWords = MarksText(marked);
@@ -293,7 +367,7 @@ void FrmPeriods::addRows(const DaySection& section, const Evaluation* work) {
         if (!marked.Empty()) spoken = tr("%1, %2").arg(spoken, markWords);
         if (holds) spoken = tr("%1, the time of work").arg(spoken);
         const QString texts[ColumnCount] = {
-            part, MinuteText(p.start.time()), MinuteText(p.end.time()), name, verdict, markWords};
+            part, MinuteText(startTime), MinuteText(endTime), name, verdict, markWords};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::AccessibleDescriptionRole, spoken);
@@ -321,8 +395,8 @@ void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Ev
     QString abhijit;
     if (almanac.abhijit) {
         abhijit = tr("Abhijit Muhurat: %1 to %2")
-                      .arg(ClockText(almanac.abhijit->start.time()),
-                           ClockText(almanac.abhijit->end.time()));
+                      .arg(ClockText(shown(almanac.abhijit->start, almanac.horasZone)),
+                           ClockText(shown(almanac.abhijit->end, almanac.horasZone)));
     } else if (!HasAbhijit(WeekdayOf(date))) {
         abhijit = tr("No Abhijit Muhurat on Wednesday");
     }
@@ -345,8 +419,8 @@ void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Ev
         const QString number = h.number > kHorasPerSpan
                                    ? tr("Night %1").arg(h.number - kHorasPerSpan)
                                    : tr("Day %1").arg(h.number);
-        const QString start = ClockText(h.start.time());
-        const QString end = ClockText(h.end.time());
+        const QString start = ClockText(shown(h.start, almanac.horasZone));
+        const QString end = ClockText(shown(h.end, almanac.horasZone));
         const QString lord = PlanetText(h.lord);
         const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
         const QString word = VerdictWordText(verdict);
@@ -385,12 +459,12 @@ void FrmPeriods::showNext(const Plan& dated, const Evaluation& work) {
         text = tr("No favorable period comes in the next eight days.");
     } else if (found->holdsTimeOfWork) {
         text = tr("The time of work lies in a favorable period: %1, until %2, %3 left.")
-                   .arg(PeriodText(found->period.name), AtText(found->period.end),
+                   .arg(PeriodText(found->period.name), shownAt(found->period.end, found->zone),
                         WaitText(found->remainingSeconds));
     } else {
         text = tr("Next favorable period: %1, %2 to %3, starts in %4.")
-                   .arg(PeriodText(found->period.name), AtText(found->period.start),
-                        ClockText(found->period.end.time()),
+                   .arg(PeriodText(found->period.name), shownAt(found->period.start, found->zone),
+                        ClockText(shown(found->period.end, found->zone)),
                         WaitText(found->period.start - work.WorkTime));
     }
     // The almanac's marks spoil a period whatever its name: then the next favorable
@@ -400,11 +474,11 @@ void FrmPeriods::showNext(const Plan& dated, const Evaluation& work) {
         PeriodWanted clear{Verdict::Favorable, {}};
         clear.clear = true;
         if (const auto unmarked = FindNext(dated, clear)) {
-            text +=
-                u' ' + tr("Next favorable period without a mark: %1, %2 to %3, starts in %4.")
-                           .arg(PeriodText(unmarked->period.name), AtText(unmarked->period.start),
-                                ClockText(unmarked->period.end.time()),
-                                WaitText(unmarked->period.start - work.WorkTime));
+            text += u' ' + tr("Next favorable period without a mark: %1, %2 to %3, starts in %4.")
+                               .arg(PeriodText(unmarked->period.name),
+                                    shownAt(unmarked->period.start, unmarked->zone),
+                                    ClockText(shown(unmarked->period.end, unmarked->zone)),
+                                    WaitText(unmarked->period.start - work.WorkTime));
         } else {
             text += u' ' + tr("No favorable period without a mark comes in the next eight days.");
         }
@@ -423,9 +497,10 @@ void FrmPeriods::cmdNextDay_Click() {
     if (IsListedDate(next)) showDate(next);
 }
 
-// Today on the form's own clock.
+// Today on the clock the window follows.
 void FrmPeriods::cmdToday_Click() {
-    const Date today = NowIn(clock_, zone_).date();
+    const LocalDateTime now = NowIn(clock_, zone_);
+    const Date today = (wall_ ? wall_(now, zone_) : now).date();
     if (IsListedDate(today)) showDate(today);
 }
 

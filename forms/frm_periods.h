@@ -9,13 +9,17 @@
 // in a second tab, its 24 horas. The period and the hora that hold the time of
 // work are selected, and a line names the next favorable period (and, when that
 // one carries a mark, the next favorable one that carries none). Previous day,
-// next day and today move the date; the time of work stays.
+// next day and today move the date; the time of work stays. Times are those of
+// the clock the windows chose for the place: its own clocks, daylight saving
+// included, or the typed zone on every date; a line says which and why.
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "core/clock.h"
+#include "forms/plan_clock.h"
 #include "planning/listing.h"
 #include "print/print_dialogs.h"
 #include "ui/message_boxes.h"
@@ -34,9 +38,9 @@ public:
     FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& boxes,
                QWidget* parent = nullptr);
 
-    // Shows the periods of the form's date of work; the form has passed the
-    // checks of Proceed.
-    void showFor(const FormValues& form);
+    // Shows the periods of the form's date of work on `clock` (none: the typed
+    // zone, unsaid); the form has passed the checks of Proceed.
+    void showFor(const FormValues& form, const std::optional<PlanClock>& clock = {});
     // Shows the periods of the plan's date of work at its place.
     void showPlan(const Plan& plan, const QString& place);
     Date date() const { return date_; }
@@ -60,11 +64,16 @@ private:
     void addRows(const DaySection& section, const Evaluation* work);
     void showAlmanac(const DayTable& table, const Date& date, const Evaluation* work);
     void showNext(const Plan& dated, const Evaluation& work);
+    void showClock(const std::optional<PlanClock>& clock, const Date& dateOfWork);
+    // A time read in `zone` as the chosen clock shows it.
+    ClockTime shown(const LocalDateTime& time, const ZoneOffset& zone) const;
+    QString shownAt(const LocalDateTime& time, const ZoneOffset& zone) const;
 
     const Clock& clock_;
     PrintDialogs& print_;
     MessageBoxes& boxes_;
     Plan plan_;
+    WallReading wall_;  // empty: times as listed
     Date date_;
     ZoneOffset zone_;
     int timeOfWorkRow_ = -1;
@@ -72,6 +81,7 @@ private:
 
     QLabel* lblDay_ = nullptr;
     QLabel* lblPlace_ = nullptr;
+    QLabel* lblClock_ = nullptr;
     QTabWidget* tabAlmanac_ = nullptr;
     QTableWidget* tblPeriods_ = nullptr;
     QTableWidget* tblHoras_ = nullptr;

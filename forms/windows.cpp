@@ -11,7 +11,7 @@ namespace velnora {
 
 Windows::Windows(MessageBoxes& boxes, CoordinateLookupFactory lookup, PlanServices plan,
                  QObject* parent)
-    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(plan) {}
+    : QObject(parent), boxes_(boxes), lookup_(std::move(lookup)), plan_(std::move(plan)) {}
 
 // The slots delete the windows still loaded, the last made first.
 Windows::~Windows() = default;
@@ -64,13 +64,15 @@ void Windows::back() {
 
 // One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
+    std::optional<PlanClock> clock;
+    if (plan_.clockOf) clock = plan_.clockOf(form);
     if (!periods_) {
         periods_.make(plan_.clock, plan_.print, boxes_);
-        periods_->showFor(form);
+        periods_->showFor(form, clock);
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);
     } else {
-        periods_->showFor(form);
+        periods_->showFor(form, clock);
     }
     periods_->show();
     periods_->raise();
@@ -78,7 +80,9 @@ void Windows::showPeriods(const FormValues& form) {
 }
 
 void Windows::addToCalendar(const FormValues& form, QWidget* from) {
-    AddToCalendar(from, form, plan_.clock, plan_.dialogs, boxes_);
+    ZoneForDate zoneFor;
+    if (plan_.clockOf) zoneFor = plan_.clockOf(form).zoneFor;
+    AddToCalendar(from, form, zoneFor, plan_.clock, plan_.dialogs, boxes_);
 }
 
 }  // namespace velnora

@@ -6,7 +6,8 @@
 // of the program) is the shell's decision, as are the web links and About box.
 // The "&Plan" entries of both windows open the one periods window (frmPeriods)
 // for the values they carry, or write a calendar file of them; the clock gives
-// that window its "today" and the calendar file its stamp.
+// that window its "today" and the calendar file its stamp. Both follow the
+// clock PlanServices::clockOf chooses; the result window keeps the typed zone.
 #pragma once
 
 #include <QObject>
@@ -15,6 +16,7 @@
 #include "core/clock.h"
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
+#include "forms/plan_clock.h"
 #include "print/print_dialogs.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
@@ -32,6 +34,9 @@ struct PlanServices {
     const Clock& clock;
     CalendarDialogs& dialogs;
     PrintDialogs& print;  // Print and Save as PDF of the periods window
+    // Which clock the periods window and the calendar follow; empty: the typed
+    // zone on every date, unsaid.
+    PlanClockChooser clockOf;
 };
 
 class Windows : public QObject {

@@ -67,7 +67,7 @@ struct WindowsFixture : ::testing::Test {
     ScriptedCalendarDialogs calendarDialogs;
     ScriptedPrintDialogs printDialogs;
     Windows windows{boxes, [this] { return std::make_unique<RecordingLookup>(lookups); },
-                    PlanServices{clock, calendarDialogs, printDialogs}};
+                    PlanServices{clock, calendarDialogs, printDialogs, {}}};
 
     void SetUp() override { windows.showMain(); }
     void TearDown() override { FinishUnloading(); }

@@ -177,7 +177,7 @@ TEST_P(LanguagesTest, InputAndResultWindowsFit) {
     FixedClock clock(std::chrono::sys_days{std::chrono::year{2024} / 3 / 5});
     testing::ScriptedCalendarDialogs calendarDialogs;
     testing::ScriptedPrintDialogs printDialogs;
-    Windows windows(boxes_, nullptr, {clock, calendarDialogs, printDialogs});
+    Windows windows(boxes_, nullptr, {clock, calendarDialogs, printDialogs, {}});
     windows.showMain();
     FrmMain* main = windows.main();
     QTest::keyClicks(child<QLineEdit>(main, "txtName"), QStringLiteral("RAM"));

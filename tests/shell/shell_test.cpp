@@ -49,7 +49,7 @@ public:  // the table rows below drive the fixture from lambdas
         ASSERT_TRUE(dir_.isValid());
         windows_ = std::make_unique<Windows>(
             boxes_, [] { return std::unique_ptr<CoordinateLookup>(); },
-            PlanServices{clock_, calendarDialogs_, printDialogs_});
+            PlanServices{clock_, calendarDialogs_, printDialogs_, {}});
         shell_ = std::make_unique<Shell>(
             *windows_, ShellServices{boxes_, opener_, clock_, random_, SettingsPath(), dialogs_,
                                      end_, loaded_, dir_.filePath(QStringLiteral("velnora.lock")),

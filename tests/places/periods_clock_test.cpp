@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The periods window on the place's own clocks: New York over the night the
+// clocks go forward, against zoneinfo.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimeZone>
+#include <memory>
+
+#include "forms/frm_periods.h"
+#include "forms/gazetteer_clock.h"
+#include "forms/result_texts.h"
+#include "places/places.h"
+#include "support/test_support.h"
+
+namespace velnora {
+namespace {
+
+using testing::child;
+
+const places::Gazetteer& World() {
+    static const std::unique_ptr<places::Gazetteer> g =
+        places::Gazetteer::Open(QStringLiteral(VELNORA_WORLD_INDEX));
+    if (!g) throw std::runtime_error("no index at " VELNORA_WORLD_INDEX);
+    return *g;
+}
+
+// New York City at 40° 43' N, 74° 0' W with the zone typed as in winter, 10:00 AM.
+FormValues NewYork(const Date& date, const char* zoneHour = "5") {
+    FormValues form;
+    form.name = "x";
+    SetListedDate(form, date);
+    form.hour = 10;
+    form.latDegrees = "40";
+    form.latMinutes = "43";
+    form.lonDegrees = "74";
+    form.lonMinutes = "0";
+    form.east = false;
+    form.zoneHour = zoneHour;
+    form.zoneMinute = "0";
+    form.city = "New York City";
+    form.state = "New York";
+    form.country = "United States";
+    return form;
+}
+
+// The wall clock of New York at a moment listed in UTC.
+ClockTime InNewYork(const LocalDateTime& utc) {
+    const Date d = utc.date();
+    const ClockTime t = utc.time();
+    const QDateTime at(QDate(d.year, d.month, d.day), QTime(t.hour, t.minute, t.second), Qt::UTC);
+    const QTime local = at.toTimeZone(QTimeZone("America/New_York")).time();
+    return {local.hour(), local.minute(), local.second()};
+}
+
+class PeriodsClockTest : public ::testing::Test {
+protected:
+    FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 9}};
+    PlanClockChooser chooser = GazetteerClockChooser(World());
+    std::unique_ptr<FrmPeriods> periods = std::make_unique<FrmPeriods>(clock);
+
+    QString cell(int row, int column) {
+        const QTableWidgetItem* item =
+            child<QTableWidget>(periods.get(), "tblPeriods")->item(row, column);
+        return item ? item->text() : QString();
+    }
+    QString clockLine() { return child<QLabel>(periods.get(), "lblClock")->text(); }
+};
+
+// Typed on 9 March with the winter zone: every day period to 11 March at the times
+// New York's clocks show, and the night the clocks go forward split at their
+// midnight and ending at their sunrise.
+TEST_F(PeriodsClockTest, TimesAreThoseOfTheClocksOnTheWall) {
+    constexpr int kStart = 1, kEnd = 2;
+    periods->showFor(NewYork({2024, 3, 9}), chooser(NewYork({2024, 3, 9})));
+    periods->show();
+    EXPECT_EQ(clockLine(),
+              u"Times as New York City's clocks show them (America/New_York), "
+              u"daylight saving included");
+    for (const Date date : {Date{2024, 3, 9}, Date{2024, 3, 10}, Date{2024, 3, 11}}) {
+        SCOPED_TRACE(IsoDate(date));
+        const auto utc = std::get<EvaluationInput>(ReadForm(NewYork(date, "0")));
+        const DayListing day = ListDay({utc, {}}, date);
+        ASSERT_FALSE(day.failure);
+        // The dates after the change are reached from the window, as typed on 9 March.
+        if (periods->date() != date)
+            QTest::mouseClick(child<QWidget>(periods.get(), "cmdNextDay"), Qt::LeftButton);
+        ASSERT_EQ(periods->date(), date);
+        for (int k = 0; k < kPeriodsPerSpan; ++k) {
+            EXPECT_EQ(cell(k, kStart), ClockText(InNewYork(day.day[k].start))) << "Day " << k + 1;
+            EXPECT_EQ(cell(k, kEnd), ClockText(InNewYork(day.day[k].end))) << "Day " << k + 1;
+        }
+    }
+    // The night of 9 March: at 2:00 AM the clocks go forward to 3:00.
+    periods->showFor(NewYork({2024, 3, 9}), chooser(NewYork({2024, 3, 9})));
+    const auto utc = std::get<EvaluationInput>(ReadForm(NewYork({2024, 3, 10}, "0")));
+    const DayListing next = ListDay({utc, {}}, {2024, 3, 10});
+    const auto* table = child<QTableWidget>(periods.get(), "tblPeriods");
+    const int last = table->rowCount() - 1;
+    EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 1);  // the night split once, at midnight
+    EXPECT_EQ(cell(last, kEnd), ClockText(InNewYork(next.day[0].start)));
+    int midnights = 0;
+    for (int row = kPeriodsPerSpan; row < last; ++row) {
+        if (cell(row, kEnd) == ClockText({0, 0, 0})) ++midnights;
+    }
+    EXPECT_EQ(midnights, 1);
+}
+
+// Typed zone 5 in July: the window keeps it and says first that the clocks differ;
+// coordinates far from the place keep it with that reason.
+TEST_F(PeriodsClockTest, KeepsTheTypedZoneAndSaysWhy) {
+    periods->showFor(NewYork({2024, 7, 11}), chooser(NewYork({2024, 7, 11})));
+    EXPECT_EQ(clockLine(),
+              QStringLiteral("On 11 July 2024 New York City's clocks show UTC\u221204:00; the "
+                             "result was computed with the zone you typed, UTC\u221205:00\n"
+                             "Times in the zone you typed, UTC\u221205:00, on every date: New "
+                             "York City's clocks show another offset at the time of work"));
+    FormValues away = NewYork({2024, 3, 11});
+    away.latDegrees = "41";
+    away.latMinutes = "30";
+    periods->showFor(away, chooser(away));
+    EXPECT_EQ(clockLine(), QStringLiteral("Times in the zone you typed, UTC\u221205:00, on every "
+                                          "date: no place of this name lies at these coordinates"));
+}
+
+}  // namespace
+}  // namespace velnora
