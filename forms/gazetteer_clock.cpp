@@ -14,15 +14,9 @@ namespace {
 // How far the gazetteer's place may lie from the form's coordinates: 0° 30'.
 constexpr double kNearDegrees = 0.5;
 
-double Degrees(int degrees, int minutes, bool negative) {
-    const double value = degrees + minutes / 60.0;
-    return negative ? -value : value;
-}
-
 bool Near(const EvaluationInput& input, const places::Place& place) {
-    const GeoPosition& p = input.position;
-    const double lat = Degrees(p.latDegrees, p.latMinutes, p.south);
-    const double lon = Degrees(p.lonDegrees, p.lonMinutes, !p.east);
+    const double lat = SignedDegrees(input.position.latitude);
+    const double lon = SignedDegrees(input.position.longitude);
     double across = std::fabs(lon - place.longitude);
     if (across > 180) across = 360 - across;
     return std::fabs(lat - place.latitude) <= kNearDegrees && across <= kNearDegrees;

@@ -1078,6 +1078,43 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source>No favorable period without a mark comes in the next eight days.</source>
         <translation>पुढच्या आठ दिवसांत वर्ज्य वेळेशिवायचा कोणताही शुभ चौघडिया येत नाही.</translation>
     </message>
+    <message>
+        <source>Times as %1&apos;s clocks show them (%2), daylight saving included</source>
+        <translation>%1 येथील घड्याळे दाखवतात त्याप्रमाणे वेळा (%2), उन्हाळी वेळेसह</translation>
+    </message>
+    <message>
+        <source>the list of places has no place of this name</source>
+        <translation>ठिकाणांच्या यादीत या नावाचे ठिकाण नाही</translation>
+    </message>
+    <message>
+        <source>several places have this name</source>
+        <translation>या नावाची अनेक ठिकाणे आहेत</translation>
+    </message>
+    <message>
+        <source>no place of this name lies at these coordinates</source>
+        <translation>या नावाचे कोणतेही ठिकाण या अक्षांश-रेखांशांवर नाही</translation>
+    </message>
+    <message>
+        <source>%1&apos;s clocks show another offset at the time of work</source>
+        <translation>कार्याच्या वेळी %1 येथील घड्याळे वेगळा फरक दाखवतात</translation>
+    </message>
+    <message>
+        <source>this computer does not know the clocks of %1</source>
+        <translation>या संगणकाला %1 येथील घड्याळांची माहिती नाही</translation>
+    </message>
+    <message>
+        <source>Times in the zone you typed, %1, on every date: %2</source>
+        <translation>प्रत्येक दिनांकाला तुम्ही लिहिलेल्या वेळ क्षेत्रातील वेळा, %1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>Qt&apos;s date format of a date within a sentence: 11 March 2024</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>On %1 %2&apos;s clocks show %3; the result was computed with the zone you typed, %4</source>
+        <translation>%1 रोजी %2 येथील घड्याळे %3 दाखवतात; निकाल तुम्ही लिहिलेल्या वेळ क्षेत्राने, %4, काढला आहे</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmTimeZone</name>

@@ -269,7 +269,7 @@ TEST_F(Periods, CalendarInTheWindowsLanguageKeepsItsUids) {
     calendarDialogs.days = 1;
     const auto write = [&](const QString& name) {
         calendarDialogs.file = dir.filePath(name);
-        EXPECT_TRUE(AddToCalendar(nullptr, form, clock, calendarDialogs, boxes));
+        EXPECT_TRUE(AddToCalendar(nullptr, form, {}, clock, calendarDialogs, boxes));
         QFile file(calendarDialogs.file);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return QString::fromUtf8(file.readAll());

@@ -60,7 +60,9 @@ class PeriodsClockTest : public ::testing::Test {
 protected:
     FixedClock clock{std::chrono::sys_days{std::chrono::year{2024} / 3 / 9}};
     PlanClockChooser chooser = GazetteerClockChooser(World());
-    std::unique_ptr<FrmPeriods> periods = std::make_unique<FrmPeriods>(clock);
+    testing::ScriptedPrintDialogs print;
+    testing::RecordingBoxes boxes;
+    std::unique_ptr<FrmPeriods> periods = std::make_unique<FrmPeriods>(clock, print, boxes);
 
     QString cell(int row, int column) {
         const QTableWidgetItem* item =
