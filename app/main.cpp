@@ -33,9 +33,9 @@ int main(int argc, char* argv[]) {
     velnora::SystemClock clock;
     velnora::QtCalendarDialogs calendarDialogs;
     velnora::QtPrintDialogs printDialogs;
-    velnora::Windows windows(boxes, velnora::GazetteerLookup::Factory(links, loaded),
-                             {clock, calendarDialogs, printDialogs,
-                              velnora::GazetteerClockChooser()});
+    velnora::Windows windows(
+        boxes, velnora::GazetteerLookup::Factory(links, loaded),
+        {clock, calendarDialogs, printDialogs, velnora::GazetteerClockChooser()});
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;
