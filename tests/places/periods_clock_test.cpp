@@ -92,8 +92,8 @@ TEST_F(PeriodsClockTest, TimesAreThoseOfTheClocksOnTheWall) {
             QTest::mouseClick(child<QWidget>(periods.get(), "cmdNextDay"), Qt::LeftButton);
         ASSERT_EQ(periods->date(), date);
         for (int k = 0; k < kPeriodsPerSpan; ++k) {
-            EXPECT_EQ(cell(k, kStart), ClockText(InNewYork(day.day[k].start))) << "Day " << k + 1;
-            EXPECT_EQ(cell(k, kEnd), ClockText(InNewYork(day.day[k].end))) << "Day " << k + 1;
+            EXPECT_EQ(cell(k, kStart), MinuteText(InNewYork(day.day[k].start))) << "Day " << k + 1;
+            EXPECT_EQ(cell(k, kEnd), MinuteText(InNewYork(day.day[k].end))) << "Day " << k + 1;
         }
     }
     // The night of 9 March: at 2:00 AM the clocks go forward to 3:00.
@@ -103,10 +103,10 @@ TEST_F(PeriodsClockTest, TimesAreThoseOfTheClocksOnTheWall) {
     const auto* table = child<QTableWidget>(periods.get(), "tblPeriods");
     const int last = table->rowCount() - 1;
     EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 1);  // the night split once, at midnight
-    EXPECT_EQ(cell(last, kEnd), ClockText(InNewYork(next.day[0].start)));
+    EXPECT_EQ(cell(last, kEnd), MinuteText(InNewYork(next.day[0].start)));
     int midnights = 0;
     for (int row = kPeriodsPerSpan; row < last; ++row) {
-        if (cell(row, kEnd) == ClockText({0, 0, 0})) ++midnights;
+        if (cell(row, kEnd) == MinuteText({0, 0, 0})) ++midnights;
     }
     EXPECT_EQ(midnights, 1);
 }
