@@ -37,7 +37,7 @@ bool ReadDivisionNames(const char* path, DivisionNames& names) {
     return true;
 }
 
-bool ReadMissingNames(const char* path, DivisionNames& names) {
+bool ReadTable(const char* path, const std::function<void(const QStringList&)>& row) {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         std::fprintf(stderr, "cannot read %s\n", path);
@@ -46,10 +46,15 @@ bool ReadMissingNames(const char* path, DivisionNames& names) {
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QStringList f = line.split(u'\t');
-        if (f.size() == 2 && !names.contains(f[0])) names.insert(f[0], f[1]);
+        row(line.split(u'\t'));
     }
     return true;
+}
+
+bool ReadMissingNames(const char* path, DivisionNames& names) {
+    return ReadTable(path, [&](const QStringList& f) {
+        if (f.size() == 2 && !names.contains(f[0])) names.insert(f[0], f[1]);
+    });
 }
 
 bool DumpReader::Next(DumpRow& row) {

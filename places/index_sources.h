@@ -5,7 +5,9 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,11 @@ using DivisionNames = QHash<QString, QString>;
 // Adds the "code" -> "name" pairs of a JSON list of divisions; false, said on
 // stderr, when the file cannot be read.
 bool ReadDivisionNames(const char* path, DivisionNames& names);
+
+// Calls `row` with the tab-separated columns of each line of a table file, less
+// blank lines and lines starting with "#"; false, said on stderr, when the file
+// cannot be read.
+bool ReadTable(const char* path, const std::function<void(const QStringList&)>& row);
 
 // Adds the "code<TAB>name" lines of `path` that `names` lacks; "-" is kept as
 // the mark of a code known to have no name. False, said on stderr, when the

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <cstdio>
 
+#include "places/index_sources.h"
+
 namespace velnora::places {
 
 QStringList CountryNamesInScripts(const QString& code) {
@@ -25,23 +27,14 @@ QStringList CountryNamesInScripts(const QString& code) {
 }
 
 bool ReadDivisionForms(const char* path, DivisionForms& names) {
-    QFile file(QString::fromLocal8Bit(path));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        return false;
-    }
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
-        QStringList columns = line.split(u'\t');
+    return build::ReadTable(path, [&](QStringList columns) {
         const QString code = columns.takeFirst();
         for (const QString& column : columns) {
             for (const QString& form : column.split(u'|', Qt::SkipEmptyParts)) {
                 if (!names[code].contains(form)) names[code].append(form);
             }
         }
-    }
-    return true;
+    });
 }
 
 }  // namespace velnora::places
