@@ -321,7 +321,7 @@ FormValues PlanForm(const Options& o) {
 
 std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) {
     auto read = ReadForm(PlanForm(o));
-    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    if (const auto* failure = std::get_if<Failure>(&read)) return *failure;
     return Plan{std::get<EvaluationInput>(std::move(read)), clocks.zoneFor};
 }
 

@@ -112,7 +112,7 @@ std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
 
 Outcome Evaluate(const FormValues& f) {
     auto read = ReadForm(f);
-    if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+    if (const auto* failure = std::get_if<Failure>(&read)) return *failure;
     return Evaluate(std::get<EvaluationInput>(read));
 }
 
