@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The planning options of velnora-cli: --now, --next, --days and --ics. They run
-// on the same validation and evaluation as a single result.
+// What the planning options of velnora-cli do: --now, --next, --days with
+// --table and --ics. They run on the same validation and evaluation as a single
+// result.
 #pragma once
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "cli/periods.h"
+#include "cli/plan_options.h"
 #include "core/clock.h"
 #include "planning/almanac.h"
 #include "planning/listing.h"
@@ -19,24 +21,6 @@
 namespace velnora::cli {
 
 struct Options;
-
-struct PlanOptions {
-    bool now = false;
-    bool next = false;
-    PeriodWanted wanted{Verdict::Favorable, {}};  // --next: a verdict or a period name
-    int days = 0;                                 // --days; 0 when not given
-    std::string ics;                              // --ics FILE, "-" for standard output
-    bool icsAll = false;
-    bool icsClear = false;  // --ics-clear: leave out the periods that carry an almanac mark
-    bool clear = false;     // --clear: --next finds a period that carries no almanac mark
-    std::optional<int> alarmMinutes;  // --ics-alarm: a reminder this long before each event
-    bool dateOrTimeGiven = false;     // one of --month, --day, --year, --hour, --minute, --second
-    bool zoneGiven = false;           // --zone-hour or --zone-minute
-    bool Lists() const { return next || days > 0; }              // RunPlan's work
-    bool Any() const { return now || Lists() || !ics.empty(); }  // the name may be left out
-};
-
-enum class Taken { No, Yes, Error };
 
 // A moment as the place's own clocks show it, daylight saving included.
 struct WallTime {
@@ -56,16 +40,6 @@ struct PlaceClocks {
     // The same in ISO 8601 with the offset in force at each moment.
     DateTimeFormatter Iso(const ZoneOffset& zone) const;
 };
-
-// Takes a planning option at args[i] (`name` and an `=value` already split off);
-// a value given as the next argument moves `i` on.
-Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
-                      bool hasValue, const std::string& value, PlanOptions& plan,
-                      std::string& error);
-// Notes a form option given on the command line.
-void NoteFieldOption(std::string_view name, PlanOptions& plan);
-// Refuses combinations that make no sense; false with `error` set.
-bool CheckPlanOptions(const Options& options, std::string& error);
 
 // --now with a fixed zone: the present moment on the clocks of the form's zone
 // fields becomes the date and time of work. Fields that are not a zone leave the
