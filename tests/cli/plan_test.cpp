@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The planning options as the command line gives them: what they refuse, the
-// clock behind --now, and what --next, --days and --ics write.
+// clock behind --now, and what --next and --days write.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "cli/cli.h"
-#include "files/replace_file.h"
-#include "planning/calendar.h"
+#include "plan_run.h"
 #ifdef VELNORA_PLACES
 #include "places/zone_clock.h"
 #endif
@@ -19,34 +15,7 @@
 namespace velnora::cli {
 namespace {
 
-using std::chrono::sys_days;
-using namespace std::chrono_literals;
-
-// Ahmedabad without a date, a time or a name.
-const std::vector<std::string> kPlace = {
-    "--lat-deg", "23", "--lat-min",        "2", "--lat-hemisphere", "N",  "--lon-deg",     "72",
-    "--lon-min", "35", "--lon-hemisphere", "E", "--zone-hour",      "-5", "--zone-minute", "-30"};
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Call(std::vector<std::string> args, std::initializer_list<std::string> extra,
-            std::chrono::sys_seconds now = sys_days{2024y / 3 / 5} + 3h + 35min) {
-    args.insert(args.end(), extra);
-    std::ostringstream out, err;
-    const FixedClock clock(now);
-    const int status = Main(args, out, err, clock);
-    return {status, out.str(), err.str()};
-}
-
-std::size_t Count(const std::string& text, std::string_view what) {
-    std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
+using namespace testing_support;
 
 TEST(Plan, OptionsThatDoNotGoTogetherAreUsageErrors) {
     struct Row {
@@ -233,139 +202,6 @@ TEST(Plan, TheNightBeforeTheFirstListedDateIsListed) {
     ASSERT_EQ(r.status, kOk) << r.err;
     EXPECT_NE(r.out.find("12/31/1900"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("<- time of work"), std::string::npos) << r.out;
-}
-
-// Every folded line is at most 75 octets, starts on a character and is valid
-// UTF-8: a typed text's stray bytes come out as U+FFFD, as in the JSON output.
-TEST(Plan, CalendarLinesAreFoldedAt75OctetsIntoValidUtf8) {
-    std::string replaced;
-    for (int i = 0; i < 200; ++i) replaced += "\uFFFD";
-    const struct Row {
-        const char* name;
-        std::string line, unfolded;
-    } rows[] = {
-        {"two-octet-characters-at-the-fold",
-         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b'),
-         "DESCRIPTION:" + std::string(70, 'a') + "\u00B0\u00B0" + std::string(150, 'b')},
-        {"a-run-of-continuation-bytes", "SUMMARY:" + std::string(200, '\x80'),
-         "SUMMARY:" + replaced},
-        {"latin-1-and-a-cut-sequence", "LOCATION:Z\xFCrich \xE2\x82",
-         "LOCATION:Z\uFFFDrich \uFFFD\uFFFD"},
-    };
-    for (const Row& row : rows) {
-        const std::string folded = FoldLine(row.line);
-        std::string unfolded;
-        std::istringstream lines(folded);
-        std::string line;
-        bool first = true;
-        while (std::getline(lines, line)) {
-            ASSERT_FALSE(line.empty()) << row.name;
-            ASSERT_EQ(line.back(), '\r') << row.name;
-            line.pop_back();
-            EXPECT_LE(line.size(), 75u) << row.name;
-            if (!first) {
-                ASSERT_EQ(line.front(), ' ') << row.name;
-                line.erase(0, 1);
-            }
-            EXPECT_NE(static_cast<unsigned char>(line.front()) & 0xC0, 0x80)
-                << row.name << ": split character";
-            unfolded += line;
-            first = false;
-        }
-        EXPECT_EQ(unfolded, row.unfolded) << row.name;
-    }
-    EXPECT_EQ(CalendarText("a,b;c\\d\ne\x01"), "a\\,b\\;c\\\\d\\ne");
-}
-
-// A stream that takes `room` characters and then fails, as a full disk does.
-class FailingAfter final : public std::streambuf {
-public:
-    FailingAfter(std::ostream& into, std::size_t room) : into_(into), room_(room) {}
-
-protected:
-    int_type overflow(int_type c) override {
-        if (room_ == 0 || traits_type::eq_int_type(c, traits_type::eof()))
-            return traits_type::eof();
-        --room_;
-        into_.put(traits_type::to_char_type(c));
-        return c;
-    }
-
-private:
-    std::ostream& into_;
-    std::size_t room_;
-};
-
-// A calendar file is replaced whole or not at all, and nothing is left beside it.
-TEST(Plan, CalendarFileIsReplacedOnlyWhenWrittenWhole) {
-    namespace fs = std::filesystem;
-    const fs::path folder =
-        fs::temp_directory_path() / ("velnora-ics-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directory(folder);
-    const fs::path file = folder / "plan.ics";
-    const std::string before = "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n";
-    { std::ofstream(file, std::ios::binary) << before; }
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const auto contents = [&] {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const auto entries = [&] {
-        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
-    };
-    Options options;
-    std::string error;
-    std::vector<std::string> args = kPlace;
-    args.insert(args.end(), {"--name", "RAM", "--month", "March", "--day", "5", "--year", "2024"});
-    ASSERT_TRUE(ParseArguments(args, options, error)) << error;
-    const std::vector<DayListing> days = ListDays(std::get<Plan>(PlanOf(options, {})), 2);
-    ASSERT_FALSE(days[0].failure);
-    const english::CalendarEnglish words;
-    const CalendarRequest request{words, days, true, "Ahmedabad", sys_days{2024y / 3 / 5}};
-    const auto cut = ReplaceFile(file.string(), [&](std::ostream& out) {
-        FailingAfter full(out, 600);
-        std::ostream limited(&full);
-        WriteCalendar(limited, request);
-        return static_cast<bool>(limited);
-    });
-    ASSERT_TRUE(cut.has_value());
-    EXPECT_EQ(cut->kind, WriteFailureKind::Incomplete);
-    EXPECT_EQ(contents(), before);
-    EXPECT_EQ(entries(), 1) << "a temporary file was left behind";
-
-    std::ostringstream whole;
-    WriteCalendar(whole, request);
-    const auto failure = ReplaceFile(
-        file.string(), [&](std::ostream& out) { return static_cast<bool>(out << whole.str()); });
-    ASSERT_FALSE(failure.has_value()) << static_cast<int>(failure->kind);
-    EXPECT_EQ(contents(), whole.str());
-    EXPECT_EQ(entries(), 1);
-    EXPECT_EQ(fs::status(file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::remove_all(folder);
-}
-
-TEST(Plan, CalendarEventsAreThePeriodsOfTheListing) {
-    const std::vector<std::string> days = {"--month", "March", "--day",  "5",
-                                           "--year",  "2024",  "--days", "1"};
-    const CliRun all = Call(kPlace, {"--month", "March", "--day", "5", "--year", "2024", "--days",
-                                     "1", "--ics", "-", "--ics-all"});
-    ASSERT_EQ(all.status, kOk) << all.err;
-    EXPECT_EQ(Count(all.out, "BEGIN:VEVENT"), 17u);  // the night's fourth period is split
-    // 6:58 India time is 1:28 Greenwich time.
-    EXPECT_NE(all.out.find("UID:20240305-day-1-"), std::string::npos);
-    EXPECT_NE(all.out.find("DTSTART:20240305T012800Z\r\n"), std::string::npos);
-    EXPECT_NE(all.out.find("UID:20240305-night-4b-"), std::string::npos);
-    EXPECT_NE(all.out.find("DTSTAMP:20240305T033500Z\r\n"), std::string::npos);
-    EXPECT_NE(all.out.find("SUMMARY:Udveg: unfavorable\r\n"), std::string::npos);
-
-    const CliRun favorable = Call(
-        kPlace, {"--month", "March", "--day", "5", "--year", "2024", "--days", "1", "--ics", "-"});
-    EXPECT_EQ(Count(favorable.out, "BEGIN:VEVENT"), Count(all.out, "SUMMARY:Amrut") +
-                                                        Count(all.out, "SUMMARY:Shubh") +
-                                                        Count(all.out, "SUMMARY:Labh"));
-    EXPECT_EQ(Count(favorable.out, ": unfavorable"), 0u);
 }
 
 #ifdef VELNORA_PLACES
