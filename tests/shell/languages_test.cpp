@@ -10,30 +10,15 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPdfWriter>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTabBar>
 #include <QTest>
-#include <QTimer>
-#include <QTranslator>
-#include <functional>
 #include <map>
 #include <memory>
-#ifdef VELNORA_HAVE_PRINT_DIALOGS
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#endif
 
 #include "doubles.h"
 #include "forms/frm_display.h"
@@ -43,10 +28,10 @@
 #include "forms/lookup_window.h"
 #include "forms/print_periods.h"
 #include "forms/windows.h"
-#include "planning/listing.h"
 #include "shell/about_form.h"
 #include "shell/farewell_form.h"
 #include "shell/help.h"
+#include "test_language.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/caption_frame.h"
 #include "ui/language.h"
@@ -58,50 +43,12 @@ namespace velnora {
 namespace {
 
 using testing::child;
+using testing::kClose;
+using testing::kOpen;
+using testing::Language;
 using testing::RecordingBoxes;
 using testing::RecordingOpener;
 using testing::ScriptedRandom;
-
-constexpr QChar kOpen = u'\u00AB';
-constexpr QChar kClose = u'\u00BB';
-
-// Each text between the markers, a third longer: its own first letters and blanks
-// repeated, without access-key markers or argument places.
-class PseudoTranslator final : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        const QString text = QString::fromUtf8(source);
-        QString extra;
-        for (const QChar c : text) {
-            if (extra.size() * 3 >= text.size()) break;
-            if (c.isLetter() || c == u' ') extra += c;
-        }
-        return kOpen + text + extra + kClose;
-    }
-};
-
-// The language being checked, installed for the test's life.
-class Language {
-public:
-    explicit Language(const QString& code) {
-        if (code == QLatin1String("pseudo")) {
-            QCoreApplication::installTranslator(&pseudo_);
-        } else if (code != QLatin1String("en")) {
-            real_ = std::make_unique<Translation>();
-            EXPECT_TRUE(real_->install(code)) << code.toStdString();
-        }
-    }
-    ~Language() {
-        QCoreApplication::removeTranslator(&pseudo_);
-        real_.reset();
-        QLocale::setDefault(QLocale::system());
-    }
-
-private:
-    PseudoTranslator pseudo_;
-    std::unique_ptr<Translation> real_;
-};
 
 // The texts a control shows that come from the program's own captions, not from
 // what the user typed or the evaluation computed.
@@ -344,106 +291,12 @@ TEST(LanguageChoice, UntouchedTranslatedReferralFieldsAreRefused) {
     QLocale::setDefault(QLocale::system());
 }
 
-// Every text a dialog of Qt's own shows: its title, captions, buttons, column
-// heads, tabs, the choice of each list, tool tips and tool bar entries.
-QStringList VisibleTexts(QWidget* dialog) {
-    QStringList texts{dialog->windowTitle()};
-    QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
-    widgets.prepend(dialog);
-    for (QWidget* w : widgets) {
-        if (!w->isVisible()) continue;
-        texts << w->toolTip();
-        if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
-        if (auto* group = qobject_cast<QGroupBox*>(w)) texts << group->title();
-        if (auto* combo = qobject_cast<QComboBox*>(w)) texts << combo->currentText();
-        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
-        }
-        auto* header = qobject_cast<QHeaderView*>(w);
-        for (int i = 0; header && header->model() && i < header->count(); ++i) {
-            if (!header->isSectionHidden(i))
-                texts << header->model()->headerData(i, header->orientation()).toString();
-        }
-        for (const QAction* action : w->actions()) {
-            if (action->isVisible()) texts << action->text() << action->toolTip();
-        }
-    }
-    return texts;
-}
-
-// The English words among `texts`: words of two or more Latin letters, apart from
-// the file's name and suffix, the folder's path and "PDF".
-QStringList EnglishWords(const QStringList& texts) {
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    QStringList allowed = QDir::homePath().split(u'/', Qt::SkipEmptyParts);
-    allowed << QStringLiteral("velnora") << QStringLiteral("ics") << QStringLiteral("PDF");
-    QStringList found;
-    for (const QString& text : texts) {
-        for (auto it = word.globalMatch(text); it.hasNext();) {
-            const QString w = it.next().captured();
-            if (!allowed.contains(w, Qt::CaseInsensitive)) found << text;
-        }
-    }
-    found.removeDuplicates();
-    return found;
-}
-
-// Runs `open`, which shows a modal dialog, and returns the texts that dialog
-// showed before it was cancelled.
-QStringList TextsOfModal(const std::function<void()>& open) {
-    QStringList texts;
-    const QDeadlineTimer deadline(10000);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && !deadline.hasExpired()) return;
-        poll.stop();
-        if (dialog == nullptr) return;
-        texts = VisibleTexts(dialog);
-        dialog->reject();
-    });
-    poll.start(10);
-    open();
-    EXPECT_FALSE(texts.isEmpty()) << "no dialog came up";
-    return texts;
-}
-
-// Qt's own dialogs the windows open speak the language too: the days question
-// and the save dialog of Add to Calendar (Qt's widget dialog, as where the
-// desktop offers no dialog of its own), and the print and preview dialogs.
-class QtDialogsTest : public ::testing::TestWithParam<const char*> {
-protected:
-    Language language_{QString::fromLatin1(GetParam())};
-};
-
-TEST_P(QtDialogsTest, ShowNoEnglishWord) {
-    QtCalendarDialogs dialogs;
-    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askDays(nullptr, kMaxListedDays); })),
-              QStringList());
-    EXPECT_EQ(EnglishWords(TextsOfModal([&] { dialogs.askFile(nullptr); })), QStringList());
-#ifdef VELNORA_HAVE_PRINT_DIALOGS
-    QPrinter printer;
-    QPrintDialog print(&printer);
-    print.show();
-    EXPECT_EQ(EnglishWords(VisibleTexts(&print)), QStringList());
-    for (QPushButton* button : print.findChildren<QPushButton*>()) {
-        if (button->text().endsWith(QLatin1String(">>"))) button->click();  // the options
-    }
-    EXPECT_EQ(EnglishWords(VisibleTexts(&print)), QStringList());
-    QPrintPreviewDialog preview(&printer);
-    preview.show();
-    EXPECT_EQ(EnglishWords(VisibleTexts(&preview)), QStringList());
-#endif
-}
-
 std::string LanguageName(const ::testing::TestParamInfo<const char*>& language) {
     return language.param;
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguagesTest,
                          ::testing::Values("en", "hi", "gu", "mr", "pseudo"), LanguageName);
-INSTANTIATE_TEST_SUITE_P(Shipped, QtDialogsTest, ::testing::Values("hi", "gu", "mr"), LanguageName);
 
 }  // namespace
 }  // namespace velnora
