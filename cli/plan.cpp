@@ -3,6 +3,7 @@
 
 #include <array>
 #include <ostream>
+#include <span>
 
 #include "cli/almanac.h"
 #include "cli/cli.h"
@@ -120,8 +121,22 @@ PeriodMarks MarksOf(const ZoneOffset& zone, const Evaluation* work, const PlaceC
     return {clocks.Text(zone), clocks.Iso(zone), work, shift};
 }
 
-void WriteDays(const Options& o, const std::vector<DayListing>& days, const std::string& cut,
-               const Evaluation* work, const PlaceClocks& clocks, std::ostream& out) {
+// The night before the date of work's sunrise, as --table lists it for that one
+// date: only when the time of work lies in it.
+std::vector<TableSection> NightBeforeOf(const Plan& plan, const Evaluation* work,
+                                        const PlaceClocks& clocks) {
+    if (!work) return {};
+    std::vector<TableSection> sections = TableOf(plan, *work, clocks).sections;
+    std::erase_if(sections, [](const TableSection& s) { return s.key != "nightBefore"; });
+    return sections;
+}
+
+using Sections = std::span<const TableSection>;
+
+// `before` lists ahead of the first date's day: the night before its sunrise.
+void WriteDays(const Options& o, const std::vector<DayListing>& days, Sections before,
+               const std::string& cut, const Evaluation* work, const PlaceClocks& clocks,
+               std::ostream& out) {
     if (o.json) {
         out << "{\n";
         WritePlace(out, o);
@@ -137,6 +152,10 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
             }
             const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
             const DayAlmanac almanac = AlmanacOf(d);
+            for (const TableSection& s : i == 0 ? before : Sections{}) {
+                out << ",\n     " << JsonQuote(s.key) << ": ";
+                WriteJsonPeriods(out, s.periods, s.almanac, s.marks);
+            }
             out << ",\n     \"day\": ";
             WriteJsonPeriods(out, d.day, almanac.day, marks);
             out << ",\n     \"night\": ";
@@ -165,6 +184,9 @@ void WriteDays(const Options& o, const std::vector<DayListing>& days, const std:
         out << '\n';
         const PeriodMarks marks = MarksOf(d.evaluation.zone(), work, clocks);
         const DayAlmanac almanac = AlmanacOf(d);
+        for (const TableSection& s : i == 0 ? before : Sections{}) {
+            WriteTextPeriods(out, s.heading, s.periods, s.almanac, s.marks);
+        }
         WriteTextPeriods(out, kDayPeriodsHeading, d.day, almanac.day, marks);
         WriteTextPeriods(out, kNightPeriodsHeading, d.night, almanac.night, marks);
         WriteTextAbhijit(out, almanac.abhijit, marks);
@@ -274,7 +296,13 @@ int RunPlan(const Options& o, const Clock& clock, const PlaceClocks& clocks, std
         err << cut << '\n';
         return kPastLastDate;
     };
-    if (o.table) WriteDays(o, days, cut, work, clocks, out);
+    if (o.table) {
+        // The first date, when it is the date of work, begins as --table lists it alone.
+        const bool fromDateOfWork = !days.empty() && days.front().date == plan.at.date;
+        const std::vector<TableSection> before =
+            fromDateOfWork ? NightBeforeOf(plan, work, clocks) : std::vector<TableSection>{};
+        WriteDays(o, days, before, cut, work, clocks, out);
+    }
     if (o.plan.ics.empty()) return finish();
     const CalendarEnglish words;
     const CalendarRequest request{words,          days,        o.plan.icsAll,
