@@ -7,11 +7,11 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +21,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace velnora {
@@ -65,18 +64,16 @@ private:
     fs::path path_;
 };
 
-// Waits for `child` to end within a generous deadline, polling; false when it
-// did not (it is then killed).
+// Waits for `child` to end within a generous deadline: its process descriptor
+// becomes readable when it does. False when it did not (it is then killed).
 bool Reap(pid_t child, int& status) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < deadline) {
-        const pid_t done = ::waitpid(child, &status, WNOHANG);
-        if (done == child) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    ::kill(child, SIGKILL);
-    ::waitpid(child, &status, 0);
-    return false;
+    constexpr int kDeadlineMs = 20000;
+    const int fd = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+    pollfd ended{fd, POLLIN, 0};
+    const bool done = fd < 0 || ::poll(&ended, 1, kDeadlineMs) == 1;  // no pidfd: wait as is
+    if (fd >= 0) ::close(fd);
+    if (!done) ::kill(child, SIGKILL);
+    return ::waitpid(child, &status, 0) == child && done;
 }
 
 // Writes `path` in a child process, as `nobody` when `asNobody`; the child's
