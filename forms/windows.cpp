@@ -5,6 +5,7 @@
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
 #include "forms/frm_periods.h"
+#include "forms/gazetteer_clock.h"
 #include "ui/look.h"
 
 namespace velnora {
@@ -62,17 +63,27 @@ void Windows::back() {
     Q_EMIT farewellHideRequested();
 }
 
-// One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
     std::optional<PlanClock> clock;
     if (plan_.clockOf) clock = plan_.clockOf(form);
-    if (!periods_) {
-        periods_.make(plan_.clock, plan_.print, boxes_);
-        periods_->showFor(form, clock);
+    showInPeriods([&](FrmPeriods& periods) { periods.showFor(form, clock); });
+}
+
+void Windows::showPeriodsHere(const places::Place& place) {
+    const auto here = PlanAtPlaceNow(place, plan_.clock);
+    if (!here) return;  // the lookup offers only places whose clocks are known
+    showInPeriods(
+        [&](FrmPeriods& periods) { periods.showPlan(here->plan, place.city, here->clock); });
+}
+
+// One periods window at a time: a second request shows the new values in it.
+void Windows::showInPeriods(const std::function<void(FrmPeriods&)>& fill) {
+    const bool made = !periods_;
+    if (made) periods_.make(plan_.clock, plan_.print, boxes_);
+    fill(*periods_);
+    if (made) {
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);
-    } else {
-        periods_->showFor(form, clock);
     }
     periods_->show();
     periods_->raise();
