@@ -23,17 +23,26 @@ FrmDisplay* Windows::display() const { return display_; }
 
 FrmPeriods* Windows::periods() const { return periods_; }
 
+// What the main and the result window both ask for; the slot empties as the
+// window unloads.
+template <class Window>
+void Windows::adopt(WindowSlot<Window>& slot) {
+    MenuWindow* window = slot;
+    connect(window, &MenuWindow::linkRequested, this, &Windows::linkRequested);
+    connect(window, &MenuWindow::aboutRequested, this, &Windows::aboutRequested);
+    connect(window, &MenuWindow::periodsRequested, this, &Windows::showPeriods);
+    connect(window, &MenuWindow::calendarRequested, this, &Windows::addToCalendar);
+    connect(window, &MenuWindow::unloading, this,
+            [this, &slot] { Q_EMIT unloaded(slot.release()); });
+    CentreOnScreen(window);
+    Q_EMIT loaded(window);
+}
+
 void Windows::showMain() {
     if (!main_) {
         main_.make(boxes_, lookup_);
         connect(main_, &FrmMain::evaluated, this, &Windows::showResult);
-        connect(main_, &FrmMain::linkRequested, this, &Windows::linkRequested);
-        connect(main_, &FrmMain::aboutRequested, this, &Windows::aboutRequested);
-        connect(main_, &FrmMain::periodsRequested, this, &Windows::showPeriods);
-        connect(main_, &FrmMain::calendarRequested, this, &Windows::addToCalendar);
-        connect(main_, &FrmMain::unloading, this, [this] { Q_EMIT unloaded(main_.release()); });
-        CentreOnScreen(main_);
-        Q_EMIT loaded(main_);
+        adopt(main_);
     }
     main_->show();
 }
@@ -44,14 +53,7 @@ void Windows::showResult(const EvaluationResult& result, const FormValues& form)
     if (!display_) {
         display_.make();
         connect(display_, &FrmDisplay::backRequested, this, &Windows::back);
-        connect(display_, &FrmDisplay::linkRequested, this, &Windows::linkRequested);
-        connect(display_, &FrmDisplay::aboutRequested, this, &Windows::aboutRequested);
-        connect(display_, &FrmDisplay::periodsRequested, this, &Windows::showPeriods);
-        connect(display_, &FrmDisplay::calendarRequested, this, &Windows::addToCalendar);
-        connect(display_, &FrmDisplay::unloading, this,
-                [this] { Q_EMIT unloaded(display_.release()); });
-        CentreOnScreen(display_);
-        Q_EMIT loaded(display_);
+        adopt(display_);
     }
     display_->setResult(result, form);
     display_->show();

@@ -64,6 +64,8 @@ Q_SIGNALS:
     void aboutRequested(QWidget* parent);
 
 private:
+    template <class Window>
+    void adopt(WindowSlot<Window>& slot);
     void showResult(const EvaluationResult& result, const FormValues& form);
     void back();
     void showPeriods(const FormValues& form);
