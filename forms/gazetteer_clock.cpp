@@ -91,6 +91,14 @@ std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& 
     at.state = place.state.toStdString();
     at.country = place.country.toStdString();
     PlanClock followed = PlaceClock(place, now->zone);
+    // In the hour the clocks repeat, the present reading stands for the moment
+    // read, not for the first of the two.
+    const LocalDateTime reading = places::ReadingOf(*now);
+    followed.zoneFor = [onTheClocks = followed.zoneFor, reading, zone = now->zone](
+                           const Date& d, const ClockTime& t) -> std::optional<ZoneOffset> {
+        if (LocalDateTime::From(d, t) == reading) return zone;
+        return onTheClocks(d, t);
+    };
     Plan plan{at, followed.zoneFor};
     return PlaceNow{std::move(plan), std::move(followed)};
 }
