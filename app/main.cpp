@@ -33,9 +33,13 @@ int main(int argc, char* argv[]) {
     velnora::SystemClock clock;
     velnora::QtCalendarDialogs calendarDialogs;
     velnora::QtPrintDialogs printDialogs;
+    velnora::LookupRequests lookupRequests;
     velnora::Windows windows(
-        boxes, velnora::GazetteerLookup::Factory(links, loaded),
+        boxes, velnora::GazetteerLookup::Factory(links, loaded, lookupRequests),
         {clock, calendarDialogs, printDialogs, velnora::GazetteerClockChooser()});
+    // The lookup's "Periods of the Day Here" opens the one periods window.
+    QObject::connect(&lookupRequests, &velnora::LookupRequests::periodsHereRequested, &windows,
+                     &velnora::Windows::showPeriodsHere);
     velnora::ClockSeededRandom random;
     velnora::ExecDialogRunner dialogs;
     velnora::EventLoopProcessEnd processEnd;

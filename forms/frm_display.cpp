@@ -2,7 +2,6 @@
 #include "forms/frm_display.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -79,7 +78,7 @@ QLabel* FrmDisplay::AddValue(QWidget* parent, const char* name, const QString& d
     return label;
 }
 
-FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
+FrmDisplay::FrmDisplay(QWidget* parent) : MenuWindow(parent) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -92,17 +91,10 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     setFont(bold);
     auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
 
-    const MenuActions menu =
-        BuildMenuBar(this,
-                     {QStringLiteral("mnuFileBack"), tr("&Back"), tr("&Check for Software Update"),
+    QAction* back =
+        buildMenuBar({QStringLiteral("mnuFileBack"), tr("&Back"), tr("&Check for Software Update"),
                       QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")},
-                     onLink);
-    connect(menu.exit, &QAction::triggered, this, &FrmDisplay::close);
-    connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
-    connect(menu.periods, &QAction::triggered, this,
-            [this] { Q_EMIT periodsRequested(form_, this); });
-    connect(menu.calendar, &QAction::triggered, this,
-            [this] { Q_EMIT calendarRequested(form_, this); });
+                     [this] { return std::optional<FormValues>(form_); });
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -169,7 +161,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QMainWindow(parent) {
     Q_ASSERT(values_.size() == kResultLabels.size());
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmDisplay::backRequested);
-    connect(menu.first, &QAction::triggered, this, &FrmDisplay::backRequested);
+    connect(back, &QAction::triggered, this, &FrmDisplay::backRequested);
     connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::close);
 
     // Back and Exit first; the links after them, top to bottom.
@@ -204,12 +196,7 @@ void FrmDisplay::keyPressEvent(QKeyEvent* event) {
         cmdExit_->click();
         return;
     }
-    QMainWindow::keyPressEvent(event);
-}
-
-void FrmDisplay::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Q_EMIT unloading();
+    MenuWindow::keyPressEvent(event);
 }
 
 }  // namespace velnora

@@ -5,10 +5,9 @@
 // the form's values the result was computed from, for the "&Plan" entries.
 #pragma once
 
-#include <QMainWindow>
 #include <vector>
 
-#include "forms/link.h"
+#include "forms/menus.h"
 #include "workflow/evaluation.h"
 
 class QLabel;
@@ -18,7 +17,7 @@ namespace velnora {
 
 class Twips;
 
-class FrmDisplay : public QMainWindow {
+class FrmDisplay : public MenuWindow {
     Q_OBJECT
 public:
     explicit FrmDisplay(QWidget* parent = nullptr);
@@ -27,14 +26,8 @@ public:
 
 Q_SIGNALS:
     void backRequested();
-    void periodsRequested(const velnora::FormValues& form, QWidget* from);
-    void calendarRequested(const velnora::FormValues& form, QWidget* from);
-    void linkRequested(velnora::Link link);
-    void aboutRequested(QWidget* parent);
-    void unloading();  // the window is closing; it is deleted afterwards
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;  // Escape, and an unused Enter, press Exit
 
 private:

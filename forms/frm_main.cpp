@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/frm_main.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -72,12 +71,9 @@ void FrmMain::cmdRashi_Click() {
 }
 
 // The plan entries check the form as Proceed does and leave this window as it is.
-void FrmMain::mnuPeriods_Click() {
-    if (Proceed()) Q_EMIT periodsRequested(values(), this);
-}
-
-void FrmMain::mnuCalendar_Click() {
-    if (Proceed()) Q_EMIT calendarRequested(values(), this);
+std::optional<FormValues> FrmMain::PlanForm() {
+    if (!Proceed()) return std::nullopt;
+    return values();
 }
 
 void FrmMain::cmdBrowser_Click() {
@@ -149,11 +145,6 @@ QWidget* FrmMain::field(Field which) const {
             return txtMCountry_;
     }
     return nullptr;
-}
-
-void FrmMain::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Q_EMIT unloading();
 }
 
 }  // namespace velnora

@@ -9,12 +9,11 @@
 // Closing the window unloads it and discards its values.
 #pragma once
 
-#include <QMainWindow>
 #include <optional>
 
 #include "forms/coordinate_lookup.h"
 #include "forms/frm_time_zone.h"
-#include "forms/link.h"
+#include "forms/menus.h"
 #include "ui/message_boxes.h"
 #include "ui/window_slot.h"
 #include "workflow/evaluation.h"
@@ -28,7 +27,7 @@ namespace velnora {
 
 class LinkLabel;
 
-class FrmMain : public QMainWindow {
+class FrmMain : public MenuWindow {
     Q_OBJECT
 public:
     FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent = nullptr);
@@ -38,14 +37,6 @@ public:
 
 Q_SIGNALS:
     void evaluated(const velnora::EvaluationResult& result, const velnora::FormValues& form);
-    void periodsRequested(const velnora::FormValues& form, QWidget* from);
-    void calendarRequested(const velnora::FormValues& form, QWidget* from);
-    void linkRequested(velnora::Link link);
-    void aboutRequested(QWidget* parent);
-    void unloading();  // the window is closing; it is deleted afterwards
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildInputFrame(QWidget* frame);
@@ -53,8 +44,8 @@ private:
     // The one check of "&Proceed": the result, or the first failure reported.
     std::optional<EvaluationResult> Proceed();
     void cmdRashi_Click();
-    void mnuPeriods_Click();
-    void mnuCalendar_Click();
+    // The values of the "&Plan" entries: those that pass Proceed's check.
+    std::optional<FormValues> PlanForm();
     void cmdBrowser_Click();
     void lblTZHelp_Click();
     void report(const Message& message);

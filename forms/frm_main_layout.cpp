@@ -96,23 +96,18 @@ QButtonGroup* Group(QWidget* parent, const char* name, QRadioButton* first, QRad
 }  // namespace
 
 FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* parent)
-    : QMainWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
+    : MenuWindow(parent), boxes_(boxes), lookup_(std::move(lookup)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setFont(Verdana(8.25));
     const Twips twips = Twips::For(this);
     auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
 
-    const MenuActions menu =
-        BuildMenuBar(this,
-                     {QStringLiteral("mnuNext"), tr("&Proceed"), tr("Check for Software &Update"),
+    QAction* proceed =
+        buildMenuBar({QStringLiteral("mnuNext"), tr("&Proceed"), tr("Check for Software &Update"),
                       QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
-                     onLink);
-    connect(menu.first, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
-    connect(menu.periods, &QAction::triggered, this, &FrmMain::mnuPeriods_Click);
-    connect(menu.calendar, &QAction::triggered, this, &FrmMain::mnuCalendar_Click);
-    connect(menu.exit, &QAction::triggered, this, &FrmMain::close);
-    connect(menu.about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
+                     [this] { return PlanForm(); });
+    connect(proceed, &QAction::triggered, this, &FrmMain::cmdRashi_Click);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

@@ -219,10 +219,8 @@ void FrmPeriods::showFor(const FormValues& form, const std::optional<PlanClock>&
         return;
     }
     const EvaluationInput& input = std::get<EvaluationInput>(read);
-    wall_ = clock ? clock->wall : WallReading{};
-    showClock(clock, input.date);
     showPlan({input, clock ? clock->zoneFor : ZoneForDate{}},
-             QString::fromStdString(form.city).trimmed());
+             QString::fromStdString(form.city).trimmed(), clock);
 }
 
 void FrmPeriods::showClock(const std::optional<PlanClock>& clock, const Date& dateOfWork) {
@@ -277,7 +275,10 @@ QString FrmPeriods::shownAt(const LocalDateTime& time, const ZoneOffset& zone) c
     return AtText(wall_ ? wall_(time, zone) : time);
 }
 
-void FrmPeriods::showPlan(const Plan& plan, const QString& city) {
+void FrmPeriods::showPlan(const Plan& plan, const QString& city,
+                          const std::optional<PlanClock>& clock) {
+    wall_ = clock ? clock->wall : WallReading{};
+    showClock(clock, plan.at.date);
     plan_ = plan;
     const Outcome outcome = EvaluateWork(plan);
     const auto* work = std::get_if<Evaluation>(&outcome);

@@ -41,8 +41,10 @@ public:
     // Shows the periods of the form's date of work on `clock` (none: the typed
     // zone, unsaid); the form has passed the checks of Proceed.
     void showFor(const FormValues& form, const std::optional<PlanClock>& clock = {});
-    // Shows the periods of the plan's date of work at its place.
-    void showPlan(const Plan& plan, const QString& place);
+    // Shows the periods of the plan's date of work at its place, named `place`,
+    // with the line that says which clock its times follow.
+    void showPlan(const Plan& plan, const QString& place,
+                  const std::optional<PlanClock>& clock = {});
     Date date() const { return date_; }
     // The row of the period that holds the time of work; -1 when none is listed.
     int timeOfWorkRow() const { return timeOfWorkRow_; }

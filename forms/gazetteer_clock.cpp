@@ -57,8 +57,16 @@ PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gaz
         clock.shown = atWork->zone;
         return clock;
     }
+    return PlaceClock(place, input.zone);
+}
+
+PlanClock PlaceClock(const places::Place& place, const ZoneOffset& typed) {
+    PlanClock clock;
     clock.followed = ClockFollowed::PlaceClocks;
-    const ZoneOffset typed = input.zone;
+    clock.city = place.city;
+    clock.zoneId = place.timeZoneId;
+    clock.typed = typed;
+    const places::ZoneClock tz(place.timeZoneId.toStdString());
     clock.zoneFor = [tz, typed](const Date& d, const ClockTime& t) {
         return places::OffsetOnTheClocks(tz, d, t, typed);
     };
@@ -67,6 +75,32 @@ PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gaz
         return m ? places::ReadingOf(*m) : t;
     };
     return clock;
+}
+
+std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& clock) {
+    const places::ZoneClock tz(place.timeZoneId.toStdString());
+    const auto now = tz.LocalMomentAt(clock.now().time_since_epoch().count());
+    if (!now) return std::nullopt;
+    EvaluationInput at;
+    at.date = {now->year, now->month, now->day};
+    at.time = {now->hour, now->minute, now->second};
+    at.position = {places::ToDegreesMinutes(place.latitude, true),
+                   places::ToDegreesMinutes(place.longitude, false)};
+    at.zone = now->zone;
+    at.city = place.city.toStdString();
+    at.state = place.state.toStdString();
+    at.country = place.country.toStdString();
+    PlanClock followed = PlaceClock(place, now->zone);
+    // In the hour the clocks repeat, the present reading stands for the moment
+    // read, not for the first of the two.
+    const LocalDateTime reading = places::ReadingOf(*now);
+    followed.zoneFor = [onTheClocks = followed.zoneFor, reading, zone = now->zone](
+                           const Date& d, const ClockTime& t) -> std::optional<ZoneOffset> {
+        if (LocalDateTime::From(d, t) == reading) return zone;
+        return onTheClocks(d, t);
+    };
+    Plan plan{at, followed.zoneFor};
+    return PlaceNow{std::move(plan), std::move(followed)};
 }
 
 PlanClockChooser GazetteerClockChooser() {

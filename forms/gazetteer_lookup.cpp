@@ -9,8 +9,8 @@
 namespace velnora {
 
 GazetteerLookup::GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
-                                 Finder find)
-    : links_(links), loaded_(loaded), window_(window), find_(std::move(find)) {
+                                 Finder find, LookupRequests* requests)
+    : links_(links), loaded_(loaded), window_(window), find_(std::move(find)), requests_(requests) {
     if (!find_) {
         find_ = [](const QString& text) -> Found {
             places::IndexProblem why;
@@ -28,6 +28,10 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     const bool made = !window_;
     if (made) {
         loaded_.record(window_.make(links_, context.dateOfWork));
+        if (requests_) {
+            QObject::connect(window_, &LookupWindow::periodsHereRequested, requests_,
+                             &LookupRequests::periodsHereRequested);
+        }
     } else {
         window_->setYear(context.dateOfWork);
     }
@@ -48,10 +52,11 @@ int GazetteerLookup::Lookup(const QString& searchText, const QString& /*siteAddr
     return shown;
 }
 
-CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links, LoadOrder& loaded) {
+CoordinateLookupFactory GazetteerLookup::Factory(LinkOpener& links, LoadOrder& loaded,
+                                                 LookupRequests& requests) {
     auto window = std::make_shared<LookupWindowSlot>();
-    return [&links, &loaded, window] {
-        return std::make_unique<GazetteerLookup>(links, loaded, *window);
+    return [&links, &loaded, &requests, window] {
+        return std::make_unique<GazetteerLookup>(links, loaded, *window, Finder{}, &requests);
     };
 }
 

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QObject>
 #include <functional>
 #include <memory>
 #include <variant>
@@ -25,6 +26,14 @@ class LoadOrder;
 // Where the lookups that made the window keep it; empty once it is closed.
 using LookupWindowSlot = WindowSlot<LookupWindow>;
 
+// What the lookup window asks of the other windows, passed on from whichever
+// window is open; the code that makes the lookups connects it.
+class LookupRequests : public QObject {
+    Q_OBJECT
+Q_SIGNALS:
+    void periodsHereRequested(const velnora::places::Place& place);
+};
+
 class GazetteerLookup final : public CoordinateLookup {
 public:
     // The places found, or why the list of places cannot be used.
@@ -32,10 +41,10 @@ public:
     using Finder = std::function<Found(const QString& searchText)>;
 
     // `links` opens the web search; the window is made in `window` (and recorded
-    // in `loaded`) or reused from it. `find` replaces the program's own gazetteer
-    // (opened on the first search).
+    // in `loaded`) or reused from it, and passes its requests on to `requests`.
+    // `find` replaces the program's own gazetteer (opened on the first search).
     GazetteerLookup(LinkOpener& links, LoadOrder& loaded, LookupWindowSlot& window,
-                    Finder find = {});
+                    Finder find = {}, LookupRequests* requests = nullptr);
 
     // Shows the places found for `searchText`, with the daylight-saving dates of
     // the year of work, in a window beside the one the lookup came from (made
@@ -46,13 +55,15 @@ public:
                const LookupContext& context) override;
 
     // The main form's lookups: one for each click, all sharing one window.
-    static CoordinateLookupFactory Factory(LinkOpener& links, LoadOrder& loaded);
+    static CoordinateLookupFactory Factory(LinkOpener& links, LoadOrder& loaded,
+                                           LookupRequests& requests);
 
 private:
     LinkOpener& links_;
     LoadOrder& loaded_;
     LookupWindowSlot& window_;
     Finder find_;
+    LookupRequests* requests_;
 };
 
 }  // namespace velnora

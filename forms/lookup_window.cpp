@@ -182,6 +182,17 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     connect(lstPlaces_, &QTableWidget::activated, this,
             [this](const QModelIndex& at) { CopyRow(at.row()); });
 
+    cmdPeriodsHere_ = new QPushButton(tr("Periods of the Day &Here"), this);
+    cmdPeriodsHere_->setObjectName(QStringLiteral("cmdPeriodsHere"));
+    cmdPeriodsHere_->setAccessibleName(tr("Periods of the Day Here"));
+    cmdPeriodsHere_->setEnabled(false);
+    connect(cmdPeriodsHere_, &QPushButton::clicked, this, [this] {
+        const int row = lstPlaces_->currentRow();
+        if (row >= 0 && row < shown_.size()) Q_EMIT periodsHereRequested(shown_[row]);
+    });
+    connect(lstPlaces_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { ChosenRowChanged(row); });
+
     cmdSearchWeb_ = new QPushButton(tr("Search the &Web"), this);
     cmdSearchWeb_->setObjectName(QStringLiteral("cmdSearchWeb"));
     cmdSearchWeb_->setAccessibleName(tr("Search the Web"));
@@ -193,6 +204,7 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
     connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPeriodsHere_);
     buttons->addWidget(cmdSearchWeb_);
     buttons->addStretch();
     buttons->addWidget(cmdClose_);
@@ -215,6 +227,7 @@ void LookupWindow::StartSearch(const QString& searchText) {
     lstPlaces_->clearContents();
     lstPlaces_->setRowCount(0);
     shown_.clear();
+    ChosenRowChanged(-1);
     lblCopied_->hide();
 }
 
@@ -365,6 +378,11 @@ void LookupWindow::CopySelection() {
         text += cells[i].data().toString();
     }
     QGuiApplication::clipboard()->setText(text);
+}
+
+void LookupWindow::ChosenRowChanged(int row) {
+    cmdPeriodsHere_->setEnabled(row >= 0 && row < shown_.size() &&
+                                places::ZoneTextsFor(shown_[row].timeZoneId, year_));
 }
 
 void LookupWindow::CopyRow(int row) {

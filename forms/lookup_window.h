@@ -8,7 +8,9 @@
 // or copies the values (Enter or a double-click copies a row's values as the
 // form takes them) and types them into the main form; this window has no access
 // to it. "Search the Web" hands the web search for the same text to the link
-// opener.
+// opener; "Periods of the Day Here" asks for the chosen place's periods at the
+// present moment on its own clocks (periodsHereRequested), still writing nothing
+// into the form.
 #pragma once
 
 #include <QDate>
@@ -62,6 +64,9 @@ public:
     // Why the list of places cannot be used, in the windows' language.
     static QString ProblemText(const places::IndexProblem& problem);
 
+Q_SIGNALS:
+    void periodsHereRequested(const velnora::places::Place& place);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;  // Escape closes the window
 
@@ -70,6 +75,8 @@ private:
     void cmdSearchWeb_Click();
     void CopySelection();
     void CopyRow(int row);
+    // "Periods of the Day Here" is there for a chosen place whose clocks are known.
+    void ChosenRowChanged(int row);
 
     LinkOpener& links_;
     QDate year_;
@@ -82,6 +89,7 @@ private:
     QLabel* lblNoMatch_ = nullptr;
     QTableWidget* lstPlaces_ = nullptr;
     QAction* mnuCopy_ = nullptr;
+    QPushButton* cmdPeriodsHere_ = nullptr;
     QPushButton* cmdSearchWeb_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };

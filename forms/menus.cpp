@@ -2,8 +2,8 @@
 #include "forms/menus.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,31 +26,38 @@ QAction* LinkEntry(QMainWindow* window, const QString& name, const QString& capt
 
 }  // namespace
 
-MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
-                         const std::function<void(Link)>& onLink) {
+QAction* MenuWindow::buildMenuBar(const MenuNames& names, const PlanForm& planForm) {
+    QMainWindow* window = this;
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    MenuActions actions{};
+    const auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
 
     QMenu* file = bar->addMenu(QCoreApplication::translate("velnora::Menus", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    actions.first = Entry(window, names.firstName, names.firstCaption);
-    actions.exit = Entry(window, QStringLiteral("mnuExit"),
-                         QCoreApplication::translate("velnora::Menus", "E&xit"));
-    file->addAction(actions.first);
-    file->addAction(actions.exit);
+    QAction* first = Entry(window, names.firstName, names.firstCaption);
+    QAction* exit = Entry(window, QStringLiteral("mnuExit"),
+                          QCoreApplication::translate("velnora::Menus", "E&xit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    file->addAction(first);
+    file->addAction(exit);
 
     QMenu* plan = bar->addMenu(QCoreApplication::translate("velnora::Menus", "P&lan"));
     // Alt+P stays with "&Proceed" of the input window.
     plan->setObjectName(QStringLiteral("mnuPlan"));
-    actions.periods =
+    QAction* periods =
         Entry(window, QStringLiteral("mnuPeriods"),
               QCoreApplication::translate("velnora::Menus", "&Periods of the Day..."));
-    actions.periods->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    actions.calendar = Entry(window, QStringLiteral("mnuCalendar"),
-                             QCoreApplication::translate("velnora::Menus", "Add to &Calendar..."));
-    plan->addAction(actions.periods);
-    plan->addAction(actions.calendar);
+    periods->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(periods, &QAction::triggered, this, [this, planForm] {
+        if (const auto form = planForm()) Q_EMIT periodsRequested(*form, this);
+    });
+    QAction* calendar = Entry(window, QStringLiteral("mnuCalendar"),
+                              QCoreApplication::translate("velnora::Menus", "Add to &Calendar..."));
+    connect(calendar, &QAction::triggered, this, [this, planForm] {
+        if (const auto form = planForm()) Q_EMIT calendarRequested(*form, this);
+    });
+    plan->addAction(periods);
+    plan->addAction(calendar);
 
     QMenu* help = bar->addMenu(QCoreApplication::translate("velnora::Menus", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -64,9 +71,10 @@ MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
     help->addAction(LinkEntry(window, QStringLiteral("mnuUpdate"), names.updateCaption,
                               Link::DownloadPage, onLink));
     help->addSeparator()->setObjectName(names.separator2);
-    actions.about = Entry(window, QStringLiteral("mnuAbout"),
-                          QCoreApplication::translate("velnora::Menus", "&About Software"));
-    help->addAction(actions.about);
+    QAction* about = Entry(window, QStringLiteral("mnuAbout"),
+                           QCoreApplication::translate("velnora::Menus", "&About Software"));
+    connect(about, &QAction::triggered, this, [this] { Q_EMIT aboutRequested(this); });
+    help->addAction(about);
 
     bar->addAction(LinkEntry(window, QStringLiteral("mnuDonate"),
                              QCoreApplication::translate("velnora::Menus", "&Donate"),
@@ -78,7 +86,12 @@ MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
     money->setEnabled(false);
     money->setVisible(false);
     bar->addAction(money);
-    return actions;
+    return first;
+}
+
+void MenuWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT unloading();
 }
 
 }  // namespace velnora

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu bar that the main and result windows share: "&File", "P&lan", "&Help",
-// "&Donate" (a command on the bar itself) and the never-available
-// "Make Money &Online". Link entries report their page through `onLink`.
+// The main and result windows' common part: the menu bar they share ("&File",
+// "P&lan", "&Help", "&Donate", a command on the bar itself, and the
+// never-available "Make Money &Online") and what both ask of the other windows.
 #pragma once
 
+#include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "forms/link.h"
+#include "workflow/form_values.h"
 
 class QAction;
-class QMainWindow;
 
 namespace velnora {
 
@@ -20,15 +22,25 @@ struct MenuNames {
     QString separator1, separator2;   // names of the Help menu's separators
 };
 
-struct MenuActions {
-    QAction* first;  // Proceed or Back
-    QAction* exit;
-    QAction* periods;   // "&Periods of the Day..."
-    QAction* calendar;  // "Add to &Calendar..."
-    QAction* about;
-};
+class MenuWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using QMainWindow::QMainWindow;
 
-MenuActions BuildMenuBar(QMainWindow* window, const MenuNames& names,
-                         const std::function<void(Link)>& onLink);
+Q_SIGNALS:
+    void periodsRequested(const velnora::FormValues& form, QWidget* from);
+    void calendarRequested(const velnora::FormValues& form, QWidget* from);
+    void linkRequested(velnora::Link link);
+    void aboutRequested(QWidget* parent);
+    void unloading();  // the window is closing; it is deleted afterwards
+
+protected:
+    // The values the "&Plan" entries plan from; none when the window has said why not.
+    using PlanForm = std::function<std::optional<FormValues>()>;
+    // Builds the menu bar: Exit closes the window, About, the links and the
+    // "&Plan" entries ask through the signals. Returns the first entry.
+    QAction* buildMenuBar(const MenuNames& names, const PlanForm& planForm);
+    void closeEvent(QCloseEvent* event) override;
+};
 
 }  // namespace velnora

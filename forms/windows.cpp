@@ -5,6 +5,7 @@
 #include "forms/frm_display.h"
 #include "forms/frm_main.h"
 #include "forms/frm_periods.h"
+#include "forms/gazetteer_clock.h"
 #include "ui/look.h"
 
 namespace velnora {
@@ -22,17 +23,26 @@ FrmDisplay* Windows::display() const { return display_; }
 
 FrmPeriods* Windows::periods() const { return periods_; }
 
+// What the main and the result window both ask for; the slot empties as the
+// window unloads.
+template <class Window>
+void Windows::adopt(WindowSlot<Window>& slot) {
+    MenuWindow* window = slot;
+    connect(window, &MenuWindow::linkRequested, this, &Windows::linkRequested);
+    connect(window, &MenuWindow::aboutRequested, this, &Windows::aboutRequested);
+    connect(window, &MenuWindow::periodsRequested, this, &Windows::showPeriods);
+    connect(window, &MenuWindow::calendarRequested, this, &Windows::addToCalendar);
+    connect(window, &MenuWindow::unloading, this,
+            [this, &slot] { Q_EMIT unloaded(slot.release()); });
+    CentreOnScreen(window);
+    Q_EMIT loaded(window);
+}
+
 void Windows::showMain() {
     if (!main_) {
         main_.make(boxes_, lookup_);
         connect(main_, &FrmMain::evaluated, this, &Windows::showResult);
-        connect(main_, &FrmMain::linkRequested, this, &Windows::linkRequested);
-        connect(main_, &FrmMain::aboutRequested, this, &Windows::aboutRequested);
-        connect(main_, &FrmMain::periodsRequested, this, &Windows::showPeriods);
-        connect(main_, &FrmMain::calendarRequested, this, &Windows::addToCalendar);
-        connect(main_, &FrmMain::unloading, this, [this] { Q_EMIT unloaded(main_.release()); });
-        CentreOnScreen(main_);
-        Q_EMIT loaded(main_);
+        adopt(main_);
     }
     main_->show();
 }
@@ -43,14 +53,7 @@ void Windows::showResult(const EvaluationResult& result, const FormValues& form)
     if (!display_) {
         display_.make();
         connect(display_, &FrmDisplay::backRequested, this, &Windows::back);
-        connect(display_, &FrmDisplay::linkRequested, this, &Windows::linkRequested);
-        connect(display_, &FrmDisplay::aboutRequested, this, &Windows::aboutRequested);
-        connect(display_, &FrmDisplay::periodsRequested, this, &Windows::showPeriods);
-        connect(display_, &FrmDisplay::calendarRequested, this, &Windows::addToCalendar);
-        connect(display_, &FrmDisplay::unloading, this,
-                [this] { Q_EMIT unloaded(display_.release()); });
-        CentreOnScreen(display_);
-        Q_EMIT loaded(display_);
+        adopt(display_);
     }
     display_->setResult(result, form);
     display_->show();
@@ -62,17 +65,27 @@ void Windows::back() {
     Q_EMIT farewellHideRequested();
 }
 
-// One periods window at a time: a second request shows the new values in it.
 void Windows::showPeriods(const FormValues& form) {
     std::optional<PlanClock> clock;
     if (plan_.clockOf) clock = plan_.clockOf(form);
-    if (!periods_) {
-        periods_.make(plan_.clock, plan_.print, boxes_);
-        periods_->showFor(form, clock);
+    showInPeriods([&](FrmPeriods& periods) { periods.showFor(form, clock); });
+}
+
+void Windows::showPeriodsHere(const places::Place& place) {
+    const auto here = PlanAtPlaceNow(place, plan_.clock);
+    if (!here) return;  // the lookup offers only places whose clocks are known
+    showInPeriods(
+        [&](FrmPeriods& periods) { periods.showPlan(here->plan, place.city, here->clock); });
+}
+
+// One periods window at a time: a second request shows the new values in it.
+void Windows::showInPeriods(const std::function<void(FrmPeriods&)>& fill) {
+    const bool made = !periods_;
+    if (made) periods_.make(plan_.clock, plan_.print, boxes_);
+    fill(*periods_);
+    if (made) {
         CentreOnScreen(periods_);
         Q_EMIT loaded(periods_);
-    } else {
-        periods_->showFor(form, clock);
     }
     periods_->show();
     periods_->raise();

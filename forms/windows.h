@@ -12,11 +12,13 @@
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 
 #include "core/clock.h"
 #include "forms/coordinate_lookup.h"
 #include "forms/link.h"
 #include "forms/plan_clock.h"
+#include "places/places.h"
 #include "print/print_dialogs.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/message_boxes.h"
@@ -50,6 +52,9 @@ public:
     FrmDisplay* display() const;  // nullptr when not loaded
     FrmPeriods* periods() const;  // nullptr when not loaded
     void showMain();              // loads frmMain if needed and shows it modeless
+    // The periods window for `place` at the present moment on its own clocks; the
+    // input window keeps its values.
+    void showPeriodsHere(const velnora::places::Place& place);
 
 Q_SIGNALS:
     void loaded(QWidget* window);    // frmMain, frmDisplay or frmPeriods has just been made
@@ -59,9 +64,13 @@ Q_SIGNALS:
     void aboutRequested(QWidget* parent);
 
 private:
+    template <class Window>
+    void adopt(WindowSlot<Window>& slot);
     void showResult(const EvaluationResult& result, const FormValues& form);
     void back();
     void showPeriods(const FormValues& form);
+    // Fills the one periods window (made on the first request) and brings it up.
+    void showInPeriods(const std::function<void(FrmPeriods&)>& fill);
     void addToCalendar(const FormValues& form, QWidget* from);
 
     MessageBoxes& boxes_;

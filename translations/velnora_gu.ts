@@ -1616,6 +1616,14 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source> (%1 is only part of the first one&apos;s name)</source>
         <translation> (%1 પહેલા સ્થળના નામનો ફક્ત એક ભાગ છે)</translation>
     </message>
+    <message>
+        <source>Periods of the Day &amp;Here</source>
+        <translation>અહીંનાં દિવસનાં ચોઘડિયાં (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Periods of the Day Here</source>
+        <translation>અહીંનાં દિવસનાં ચોઘડિયાં</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>

@@ -1616,6 +1616,14 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source> (%1 is only part of the first one&apos;s name)</source>
         <translation> (%1 पहले स्थान के नाम का केवल एक भाग है)</translation>
     </message>
+    <message>
+        <source>Periods of the Day &amp;Here</source>
+        <translation>यहाँ के दिन के चौघड़िया (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Periods of the Day Here</source>
+        <translation>यहाँ के दिन के चौघड़िया</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>

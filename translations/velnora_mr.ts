@@ -1616,6 +1616,14 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source> (%1 is only part of the first one&apos;s name)</source>
         <translation> (%1 हा पहिल्या ठिकाणाच्या नावाचा फक्त एक भाग आहे)</translation>
     </message>
+    <message>
+        <source>Periods of the Day &amp;Here</source>
+        <translation>येथील दिवसाचे चौघडिया (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Periods of the Day Here</source>
+        <translation>येथील दिवसाचे चौघडिया</translation>
+    </message>
 </context>
 <context>
     <name>velnora::Menus</name>

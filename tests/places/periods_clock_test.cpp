@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeZone>
@@ -12,9 +13,12 @@
 
 #include "forms/frm_periods.h"
 #include "forms/gazetteer_clock.h"
+#include "forms/gazetteer_lookup.h"
 #include "forms/result_texts.h"
+#include "forms/windows.h"
 #include "places/places.h"
 #include "support/test_support.h"
+#include "ui/load_order.h"
 
 namespace velnora {
 namespace {
@@ -126,6 +130,43 @@ TEST_F(PeriodsClockTest, KeepsTheTypedZoneAndSaysWhy) {
     periods->showFor(away, chooser(away));
     EXPECT_EQ(clockLine(), QStringLiteral("Times in the zone you typed, UTC\u221205:00, on every "
                                           "date: no place of this name lies at these coordinates"));
+}
+
+// "Periods of the Day Here" in the lookup: the chosen place at the present
+// moment there, on its own clocks, in the one periods window.
+TEST(PeriodsHereTest, TheLookupShowsTheChosenPlaceAtItsPresentMoment) {
+    // 04:30 on 1 July at Greenwich: 00:30 on New York's summer clocks, still
+    // 30 June in its standard zone.
+    const FixedClock now{std::chrono::sys_days{std::chrono::year{2024} / 7 / 1} +
+                         std::chrono::minutes(270)};
+    testing::RecordingBoxes boxes;
+    testing::ScriptedCalendarDialogs calendar;
+    testing::ScriptedPrintDialogs print;
+    Windows windows(boxes, nullptr, {now, calendar, print, {}});
+    LookupRequests requests;
+    QObject::connect(&requests, &LookupRequests::periodsHereRequested, &windows,
+                     &Windows::showPeriodsHere);
+    testing::RecordingOpener links;
+    LoadOrder loaded;
+    LookupWindowSlot slot;
+    GazetteerLookup lookup(
+        links, loaded, slot,
+        [](const QString& text) -> GazetteerLookup::Found { return World().Search(text); },
+        &requests);
+    lookup.Lookup(QStringLiteral("New York City, New York, United States"), QString(),
+                  {QDate(2024, 7, 1)});
+
+    auto* here = child<QPushButton>(slot.get(), "cmdPeriodsHere");
+    ASSERT_TRUE(here->isEnabled());
+    QTest::mouseClick(here, Qt::LeftButton);
+    FrmPeriods* periods = windows.periods();
+    ASSERT_TRUE(periods && periods->isVisible());
+    EXPECT_EQ(periods->date(), (Date{2024, 7, 1}));
+    EXPECT_TRUE(child<QLabel>(periods, "lblPlace")->text().startsWith(u"New York City (40° 4"));
+    EXPECT_EQ(child<QLabel>(periods, "lblClock")->text(),
+              u"Times as New York City's clocks show them (America/New_York), "
+              u"daylight saving included");
+    EXPECT_GE(periods->timeOfWorkRow(), 0);
 }
 
 }  // namespace
