@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -95,6 +96,16 @@ QFont MsSansSerif(double points, bool bold) {
 void UseFont(QWidget* widget, const QFont& font) {
     if (widget->font() != font) widget->setFont(font);
 }
+
+// The application's font alone, through QGuiApplication: QApplication's would
+// also drop the fonts the desktop gives menus and message boxes, and tell every
+// widget.
+DefaultFontWhileBuilding::DefaultFontWhileBuilding(const QFont& font)
+    : saved_(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+}
+
+DefaultFontWhileBuilding::~DefaultFontWhileBuilding() { QGuiApplication::setFont(saved_); }
 
 void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale) {
     button->setObjectName(QString::fromLatin1(name));
