@@ -140,7 +140,7 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, co
     SetTextColour(link, colour);
     // As tall as its text, like a one-line label.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
-    place.setHeight(std::max(place.height(), TextSize(CaptionText(caption), font).height()));
+    place.setHeight(std::max(place.height(), TextHeight(CaptionText(caption), font)));
     link->setGeometry(place);
     return link;
 }

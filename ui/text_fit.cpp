@@ -37,6 +37,10 @@ int LineHeight(const QString& text, const QFont& font, const QFontMetrics& metri
     return std::max(height, metrics.height());
 }
 
+int TextHeight(const QString& text, const QFont& font) {
+    return static_cast<int>(text.count(u'\n') + 1) * LineHeight(text, font, QFontMetrics(font));
+}
+
 QSize TextSize(const QString& text, const QFont& font, int wrapWidth) {
     const QFontMetrics metrics(font);
     const int lineHeight = LineHeight(text, font, metrics);

@@ -21,6 +21,9 @@ inline constexpr double kSmallestPoints = 6.0;
 // The size `text` takes in `font`: one line per paragraph, or wrapped at
 // `wrapWidth` pixels when that is not negative.
 QSize TextSize(const QString& text, const QFont& font, int wrapWidth = -1);
+// The height of `text` on one line per paragraph: TextSize's height, without
+// measuring the widths.
+int TextHeight(const QString& text, const QFont& font);
 
 // A control whose text does not fit: the room it has and the room it needs.
 struct Overflow {
