@@ -168,7 +168,7 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     // was drawn for.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
     if (!wrap) {
-        const QSize needed = TextSize(text, font);
+        const QSize needed = KeptTextSize(label, text, label->font());
         place.setWidth(std::max(place.width(), needed.width() + 2));
         place.setHeight(std::max(place.height(), needed.height()));
     }
