@@ -47,8 +47,9 @@ bool Installed(const QString& family) {
 
 // The fonts Debian has for an Indian script the windows are translated into;
 // decided once per script. A window in Hindi or Gujarati draws its text in its
-// script's font, which has Latin letters too, so no letter needs a fallback and
-// no other font is looked up. Elsewhere the family alone is asked for, and the
+// script's font. Lohit Devanagari has Latin letters too; Lohit Gujarati has only
+// the digits and signs, so its windows draw Latin letters (an access key's "(P)")
+// in the family that follows it. Elsewhere the family alone is asked for, and the
 // system's fallback draws any letter it lacks, as before.
 QStringList ScriptFamilies(QLocale::Script script) {
     const bool gujarati = script == QLocale::GujaratiScript;
