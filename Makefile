@@ -9,7 +9,7 @@ WERROR   ?= 0
 FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libicu-dev \
+            qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libicu-dev libpng-dev \
             fonts-dejavu-core fonts-lohit-deva fonts-lohit-gujr xvfb xauth \
             librsvg2-bin desktop-file-utils appstream dpkg-dev file groff-base xdotool xclip \
             python3-icalendar openbox dbus at-spi2-core python3-pyatspi poppler-utils

@@ -17,10 +17,12 @@
 #include "ui/accessibility.h"
 #include "ui/calendar_dialogs.h"
 #include "ui/language.h"
+#include "ui/program_style.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     velnora::InstallAccessibleRoles();
+    velnora::UseProgramStyle();
     velnora::SetApplicationMetadata();
     // The user's language, before the first window is made.
     velnora::Translation translation;

@@ -100,6 +100,7 @@ FrmMain::FrmMain(MessageBoxes& boxes, CoordinateLookupFactory lookup, QWidget* p
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramCaption));
     setFont(Verdana(8.25));
+    const DefaultFontWhileBuilding windowFont(font());
     const Twips twips = Twips::For(this);
     auto onLink = [this](Link link) { Q_EMIT linkRequested(link); };
 

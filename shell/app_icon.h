@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon. The drawing is kept as SVG (installed for the desktop's
-// menus); the windows use a 64-pixel raster copy of it, which Qt reads without
-// loading any image plugin at start-up.
+// menus); the windows use a 64-pixel raster copy of it, read by libpng so that
+// no image plugin is loaded at start-up.
 #pragma once
 
 #include <QIcon>

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -46,8 +47,9 @@ bool Installed(const QString& family) {
 
 // The fonts Debian has for an Indian script the windows are translated into;
 // decided once per script. A window in Hindi or Gujarati draws its text in its
-// script's font, which has Latin letters too, so no letter needs a fallback and
-// no other font is looked up. Elsewhere the family alone is asked for, and the
+// script's font. Lohit Devanagari has Latin letters too; Lohit Gujarati has only
+// the digits and signs, so its windows draw Latin letters (an access key's "(P)")
+// in the family that follows it. Elsewhere the family alone is asked for, and the
 // system's fallback draws any letter it lacks, as before.
 QStringList ScriptFamilies(QLocale::Script script) {
     const bool gujarati = script == QLocale::GujaratiScript;
@@ -96,6 +98,16 @@ void UseFont(QWidget* widget, const QFont& font) {
     if (widget->font() != font) widget->setFont(font);
 }
 
+// The application's font alone, through QGuiApplication: QApplication's would
+// also drop the fonts the desktop gives menus and message boxes, and tell every
+// widget.
+DefaultFontWhileBuilding::DefaultFontWhileBuilding(const QFont& font)
+    : saved_(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+}
+
+DefaultFontWhileBuilding::~DefaultFontWhileBuilding() { QGuiApplication::setFont(saved_); }
+
 void StyleButton(QPushButton* button, const char* name, const QRect& twips, const Twips& scale) {
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(CaptionText(button->text()));
@@ -129,7 +141,7 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const QString& caption, co
     SetTextColour(link, colour);
     // As tall as its text, like a one-line label.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
-    place.setHeight(std::max(place.height(), TextSize(CaptionText(caption), font).height()));
+    place.setHeight(std::max(place.height(), TextHeight(CaptionText(caption), font)));
     link->setGeometry(place);
     return link;
 }
@@ -157,7 +169,7 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
     // was drawn for.
     QRect place = scale.rect(twips.x(), twips.y(), twips.width(), twips.height());
     if (!wrap) {
-        const QSize needed = TextSize(text, font);
+        const QSize needed = KeptTextSize(label, text, label->font());
         place.setWidth(std::max(place.width(), needed.width() + 2));
         place.setHeight(std::max(place.height(), needed.height()));
     }

@@ -55,6 +55,22 @@ QFont MsSansSerif(double points, bool bold = false);
 // font costs a resolution pass per widget when the window is built.
 void UseFont(QWidget* widget, const QFont& font);
 
+// For as long as it lives, a font made without a widget is `font`. A line edit
+// lays out its empty text in that font while it is made, before it takes its
+// window's, so in a window with a font of its own each would otherwise load the
+// system's font, which the window never shows. The widgets made meanwhile
+// resolve their fonts as they would have: `font` is the window's own, resolved.
+class DefaultFontWhileBuilding {
+public:
+    explicit DefaultFontWhileBuilding(const QFont& font);
+    ~DefaultFontWhileBuilding();
+    DefaultFontWhileBuilding(const DefaultFontWhileBuilding&) = delete;
+    DefaultFontWhileBuilding& operator=(const DefaultFontWhileBuilding&) = delete;
+
+private:
+    QFont saved_;
+};
+
 // Background and text colour; the widget then fills its own background.
 void Paint(QWidget* widget, const QColor& background, const QColor& text);
 

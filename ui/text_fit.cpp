@@ -13,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTextLayout>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
@@ -35,6 +36,10 @@ int LineHeight(const QString& text, const QFont& font, const QFontMetrics& metri
     const int height = line.isValid() ? static_cast<int>(std::ceil(line.height())) : 0;
     layout.endLayout();
     return std::max(height, metrics.height());
+}
+
+int TextHeight(const QString& text, const QFont& font) {
+    return static_cast<int>(text.count(u'\n') + 1) * LineHeight(text, font, QFontMetrics(font));
 }
 
 QSize TextSize(const QString& text, const QFont& font, int wrapWidth) {
@@ -62,6 +67,17 @@ QSize TextSize(const QString& text, const QFont& font, int wrapWidth) {
     }
     layout.endLayout();
     return {static_cast<int>(std::ceil(width)), lines * lineHeight};
+}
+
+QSize KeptTextSize(QWidget* control, const QString& text, const QFont& font) {
+    static constexpr char kKept[] = "velnoraTextSize";
+    const QVariantList kept = control->property(kKept).toList();
+    if (kept.size() == 3 && kept[0].toString() == text && kept[1].value<QFont>() == font) {
+        return kept[2].toSize();
+    }
+    const QSize size = TextSize(text, font);
+    control->setProperty(kKept, QVariantList{text, font, size});
+    return size;
 }
 
 namespace {
@@ -92,7 +108,8 @@ void CheckLabel(std::vector<Overflow>& found, QLabel* label) {
     const QString text = label->text();
     const QRect room = label->contentsRect();
     const QSize visible = Visible(label, room);
-    const QSize needed = TextSize(text, label->font(), label->wordWrap() ? room.width() : -1);
+    const QSize needed = label->wordWrap() ? TextSize(text, label->font(), room.width())
+                                           : KeptTextSize(label, text, label->font());
     Check(found, label, text, visible, needed);
 }
 
