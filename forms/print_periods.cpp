@@ -8,13 +8,14 @@
 #include <string>
 
 #include "forms/add_to_calendar.h"
+#include "forms/periods_tables.h"
 #include "forms/result_texts.h"
 
 namespace velnora {
 
 PageWords WindowWords() {
-    return {PeriodText,     VerdictWordText, ClockText, DateOfWorkText,
-            CoordinateText, MarkText,        MarksText, PlanetText};
+    return {PeriodText, VerdictWordText, ClockText,  DateOfWorkText, CoordinateText,
+            MarkText,   MarksText,       PlanetText, MidnightText};
 }
 
 bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, PrintTarget target,

@@ -235,16 +235,23 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     y += 22;
 
     struct Row {
-        const Period* period;
-        Date listed;  // the date whose listing holds it
+        const Period* period;  // none: the row that marks the midnight that begins `listed`
+        Date listed;           // the date whose listing holds it
         bool nightBefore;
     };
     std::vector<Row> rows;
-    for (const Period& p : job.nightBefore) rows.push_back({&p, AddDays(day.date, -1), true});
+    // A row marks midnight where the weekday that names the periods changes.
+    const auto add = [&rows](const Period& p, const Date& listed, bool nightBefore) {
+        if (!rows.empty() && rows.back().period->weekday != p.weekday) {
+            rows.push_back({nullptr, AddDays(listed, 1), false});
+        }
+        rows.push_back({&p, listed, nightBefore});
+    };
+    for (const Period& p : job.nightBefore) add(p, AddDays(day.date, -1), true);
     const bool listed = !day.failure && !day.skipped;
     if (listed) {
-        for (const Period& p : day.day) rows.push_back({&p, day.date, false});
-        for (const Period& p : day.night) rows.push_back({&p, day.date, false});
+        for (const Period& p : day.day) add(p, day.date, false);
+        for (const Period& p : day.night) add(p, day.date, false);
     }
     const DayAlmanac almanac = AlmanacOf(day);
     const bool horas = job.choice.horas && !almanac.horas.empty();
@@ -276,6 +283,16 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     cells(y, heads, true, QColor(225, 225, 225));
     y += rowHeight;
     for (const Row& row : rows) {
+        if (!row.period) {
+            const QRectF box(0, y, w, rowHeight);
+            sheet.fill(box, QColor(225, 225, 225));
+            sheet.frame(box);
+            sheet.setTextColour();
+            sheet.text(box.adjusted(3, 1, -3, -1), words.midnight(row.listed), PageFont(9, true),
+                       Qt::AlignHCenter);
+            y += rowHeight;
+            continue;
+        }
         const Period& p = *row.period;
         const bool holds = job.work && HoldsTimeOfWork(*job.work, p);
         QStringList note;

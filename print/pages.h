@@ -42,6 +42,8 @@ struct PageWords {
     std::function<QString(Mark)> mark;    // "Rahu Kaal"
     std::function<QString(Marks)> marks;  // the marks a period carries, listed
     std::function<QString(Planet)> planet;
+    // The line where the night reaches the midnight that begins `date`.
+    std::function<QString(const Date&)> midnight;
 };
 
 // What is printed: the form's place and time of work, and the listed dates.

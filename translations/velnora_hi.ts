@@ -1115,6 +1115,11 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <extracomment>Qt&apos;s date format of a date within a sentence: 11 March 2024</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
+    <message>
+        <source>%1: from midnight, periods named by %2&apos;s table</source>
+        <extracomment>The line of the periods&apos; list where the night reaches midnight: %1 is the new date with its weekday, %2 the weekday whose table names the periods after it</extracomment>
+        <translation>%1: मध्यरात्रि से चौघड़िया %2 की तालिका के अनुसार</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmTimeZone</name>

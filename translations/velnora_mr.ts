@@ -1115,6 +1115,11 @@ caption below the box of the minutes of latitude or longitude</extracomment>
         <source>On %1 %2&apos;s clocks show %3; the result was computed with the zone you typed, %4</source>
         <translation>%1 रोजी %2 येथील घड्याळे %3 दाखवतात; निकाल तुम्ही लिहिलेल्या वेळ क्षेत्राने, %4, काढला आहे</translation>
     </message>
+    <message>
+        <source>%1: from midnight, periods named by %2&apos;s table</source>
+        <extracomment>The line of the periods&apos; list where the night reaches midnight: %1 is the new date with its weekday, %2 the weekday whose table names the periods after it</extracomment>
+        <translation>%1: मध्यरात्रीपासून चौघडिया %2च्या तक्त्यानुसार</translation>
+    </message>
 </context>
 <context>
     <name>velnora::FrmTimeZone</name>

@@ -102,7 +102,9 @@ TEST_F(PeriodsClockTest, TimesAreThoseOfTheClocksOnTheWall) {
     const DayListing next = ListDay({utc, {}}, {2024, 3, 10});
     const auto* table = child<QTableWidget>(periods.get(), "tblPeriods");
     const int last = table->rowCount() - 1;
-    EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 1);  // the night split once, at midnight
+    // The night split once at midnight, with a row that gives the new date.
+    EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 2);
+    EXPECT_TRUE(cell(kPeriodsPerSpan + 4, 0).startsWith("Sunday, 10 March 2024: "));
     EXPECT_EQ(cell(last, kEnd), MinuteText(InNewYork(next.day[0].start)));
     int midnights = 0;
     for (int row = kPeriodsPerSpan; row < last; ++row) {
