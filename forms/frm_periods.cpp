@@ -211,11 +211,11 @@ void FrmPeriods::showClock(const std::optional<PlanClock>& clock, const Date& da
 }
 
 ClockTime FrmPeriods::shown(const LocalDateTime& time, const ZoneOffset& zone) const {
-    return Shown(wall_, time, zone).time();
+    return OnWall(wall_, time, zone).time();
 }
 
 QString FrmPeriods::shownAt(const LocalDateTime& time, const ZoneOffset& zone) const {
-    return AtText(Shown(wall_, time, zone));
+    return AtText(OnWall(wall_, time, zone));
 }
 
 void FrmPeriods::showPlan(const Plan& plan, const QString& city) {
@@ -343,16 +343,16 @@ void FrmPeriods::cmdNextDay_Click() {
 // Today on the clock the window follows.
 void FrmPeriods::cmdToday_Click() {
     const LocalDateTime now = NowIn(clock_, zone_);
-    const Date today = Shown(wall_, now, zone_).date();
+    const Date today = OnWall(wall_, now, zone_).date();
     if (IsListedDate(today)) showDate(today);
 }
 
 void FrmPeriods::cmdPrint_Click() {
-    PrintPeriods(this, plan_, date_, PrintTarget::Printer, print_, boxes_);
+    PrintPeriods(this, plan_, date_, wall_, PrintTarget::Printer, print_, boxes_);
 }
 
 void FrmPeriods::cmdSavePdf_Click() {
-    PrintPeriods(this, plan_, date_, PrintTarget::Pdf, print_, boxes_);
+    PrintPeriods(this, plan_, date_, wall_, PrintTarget::Pdf, print_, boxes_);
 }
 
 void FrmPeriods::keyPressEvent(QKeyEvent* event) {

@@ -94,14 +94,14 @@ int AddRows(QTableWidget* list, const DaySection& section, const Evaluation* wor
         const Period& p = section.periods[k];
         const Marks marked = k < section.marks.size() ? section.marks[k] : Marks{};
         if (weekday != 0 && p.weekday != weekday) {
-            AddMidnightRow(list, Shown(wall, p.start, section.zone).date());
+            AddMidnightRow(list, OnWall(wall, p.start, section.zone).date());
         }
         weekday = p.weekday;
         const int row = list->rowCount();
         list->insertRow(row);
         const QString part = PartText(p, nightBefore);
-        const ClockTime startTime = Shown(wall, p.start, section.zone).time();
-        const ClockTime endTime = Shown(wall, p.end, section.zone).time();
+        const ClockTime startTime = OnWall(wall, p.start, section.zone).time();
+        const ClockTime endTime = OnWall(wall, p.end, section.zone).time();
         const QString start = ClockText(startTime);
         const QString end = ClockText(endTime);
         const QString name = PeriodText(p.name);
@@ -217,10 +217,6 @@ void FixColumnWidths(QTableWidget* periods, QTableWidget* horas) {
                        Widest(horas, verdicts)});
 }
 
-LocalDateTime Shown(const WallReading& wall, const LocalDateTime& time, const ZoneOffset& zone) {
-    return wall ? wall(time, zone) : time;
-}
-
 QTableWidget* NewPeriodsTable(QWidget* parent) {
     auto* list = new QTableWidget(0, ColumnCount, parent);
     list->setObjectName(QStringLiteral("tblPeriods"));
@@ -291,8 +287,8 @@ int FillHoras(QTableWidget* list, const DayTable& table, const Evaluation* work,
         const QString number = h.number > kHorasPerSpan
                                    ? FrmPeriods::tr("Night %1").arg(h.number - kHorasPerSpan)
                                    : FrmPeriods::tr("Day %1").arg(h.number);
-        const QString start = ClockText(Shown(wall, h.start, table.horasZone).time());
-        const QString end = ClockText(Shown(wall, h.end, table.horasZone).time());
+        const QString start = ClockText(OnWall(wall, h.start, table.horasZone).time());
+        const QString end = ClockText(OnWall(wall, h.end, table.horasZone).time());
         const QString lord = PlanetText(h.lord);
         const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
         const QString word = VerdictWordText(verdict);

@@ -33,9 +33,6 @@ enum HoraColumn {
     HoraColumnCount
 };
 
-// A time read in `zone` as the clock the window follows shows it.
-LocalDateTime Shown(const WallReading& wall, const LocalDateTime& time, const ZoneOffset& zone);
-
 // The line where the night reaches the midnight that begins `date`: the new
 // date, and the weekday whose table names the periods from there.
 QString MidnightText(const Date& date);

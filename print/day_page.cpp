@@ -17,11 +17,12 @@ QString PartText(const Period& p, bool nightBefore) {
     return p.night ? Pages::tr("Night %1").arg(p.number) : Pages::tr("Day %1").arg(p.number);
 }
 
-QString SunText(const DayListing& d, const PageWords& words) {
+QString SunText(const PrintJob& job, const DayListing& d, const PageWords& words) {
     if (d.failure || d.skipped) return Pages::tr("No sunrise or sunset");
+    const ZoneOffset zone = d.evaluation.zone();
     return Pages::tr("Sunrise %1, sunset %2")
-        .arg(words.clock(d.evaluation.result.inputDaySunRise.time()),
-             words.clock(d.evaluation.result.inputDaySunSet.time()));
+        .arg(TimeText(job, words, d.evaluation.result.inputDaySunRise, zone),
+             TimeText(job, words, d.evaluation.result.inputDaySunSet, zone));
 }
 
 }  // namespace
@@ -30,27 +31,31 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     const DayListing& day = job.days.front();
     const double w = sheet.size().width();
     double y = HeadingLines(sheet, WeekdayAndDate(day.date, words), HeadingOf(job, words));
-    sheet.text({0, y, w, 16}, SunText(day, words), PageFont(10, true));
+    sheet.text({0, y, w, 16}, SunText(job, day, words), PageFont(10, true));
     y += 22;
 
     struct Row {
         const Period* period;  // none: the row that marks the midnight that begins `listed`
         Date listed;           // the date whose listing holds it
         bool nightBefore;
+        ZoneOffset zone;  // the zone its times are in
     };
     std::vector<Row> rows;
     // A row marks midnight where the weekday that names the periods changes.
-    const auto add = [&rows](const Period& p, const Date& listed, bool nightBefore) {
+    const auto add = [&rows](const Period& p, const Date& listed, bool nightBefore,
+                             const ZoneOffset& zone) {
         if (!rows.empty() && rows.back().period->weekday != p.weekday) {
-            rows.push_back({nullptr, AddDays(listed, 1), false});
+            rows.push_back({nullptr, AddDays(listed, 1), false, zone});
         }
-        rows.push_back({&p, listed, nightBefore});
+        rows.push_back({&p, listed, nightBefore, zone});
     };
-    for (const Period& p : job.nightBefore) add(p, AddDays(day.date, -1), true);
+    for (const Period& p : job.nightBefore) {
+        add(p, AddDays(day.date, -1), true, job.nightBeforeZone);
+    }
     const bool listed = !day.failure && !day.skipped;
     if (listed) {
-        for (const Period& p : day.day) add(p, day.date, false);
-        for (const Period& p : day.night) add(p, day.date, false);
+        for (const Period& p : day.day) add(p, day.date, false, day.evaluation.zone());
+        for (const Period& p : day.night) add(p, day.date, false, day.evaluation.zone());
     }
     const DayAlmanac almanac = AlmanacOf(day);
     const bool horas = job.choice.horas && !almanac.horas.empty();
@@ -93,14 +98,17 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
             continue;
         }
         const Period& p = *row.period;
-        const bool holds = job.work && HoldsTimeOfWork(*job.work, p);
+        const bool holds =
+            job.work &&
+            HoldsTimeOfWork(*job.work, p, ZoneSeconds(job.work->zone()) - ZoneSeconds(row.zone));
         QStringList note;
         const Marks marks = MarksOfPeriod(p, row.listed);
         if (!marks.Empty()) note << words.marks(marks);
         if (holds) note << Pages::tr("Time of work");
         cells(y,
-              {PartText(p, row.nightBefore), words.clock(p.start.time()), words.clock(p.end.time()),
-               words.period(p.name), words.verdict(p.verdict), note.join(QStringLiteral("; "))},
+              {PartText(p, row.nightBefore), TimeText(job, words, p.start, row.zone),
+               TimeText(job, words, p.end, row.zone), words.period(p.name),
+               words.verdict(p.verdict), note.join(QStringLiteral("; "))},
               holds, VerdictColour(p.verdict, !marks.Empty()));
         y += rowHeight;
     }
@@ -110,10 +118,12 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
     }
 
     y += 4;
-    const QString abhijit = almanac.abhijit ? Pages::tr("Abhijit Muhurat: %1 to %2")
-                                                  .arg(words.clock(almanac.abhijit->start.time()),
-                                                       words.clock(almanac.abhijit->end.time()))
-                                            : Pages::tr("Abhijit Muhurat: none on Wednesday");
+    const QString abhijit =
+        almanac.abhijit
+            ? Pages::tr("Abhijit Muhurat: %1 to %2")
+                  .arg(TimeText(job, words, almanac.abhijit->start, day.evaluation.zone()),
+                       TimeText(job, words, almanac.abhijit->end, day.evaluation.zone()))
+            : Pages::tr("Abhijit Muhurat: none on Wednesday");
     sheet.text({0, y, w, 16}, abhijit, PageFont(10, true));
     y += 20;
     if (!horas) return;
@@ -145,8 +155,9 @@ void PaintDay(Sheet& sheet, const PrintJob& job, const PageWords& words) {
         const int row = (h.number - 1) % kHorasPerSpan + 1;
         const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
         horaRow(night ? half + 8 : 0, y + row * kHoraRow,
-                {QString::number(h.number), words.clock(h.start.time()), words.clock(h.end.time()),
-                 words.planet(h.lord), words.verdict(verdict)},
+                {QString::number(h.number), TimeText(job, words, h.start, day.evaluation.zone()),
+                 TimeText(job, words, h.end, day.evaluation.zone()), words.planet(h.lord),
+                 words.verdict(verdict)},
                 false, VerdictColour(verdict));
     }
 }

@@ -97,12 +97,14 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
         } else {
             sheet.text({inner.left(), inner.top() + 2 * line, inner.width(), line},
                        Pages::tr("Sunrise %1")
-                           .arg(words.clock(d->evaluation.result.inputDaySunRise.time())),
+                           .arg(TimeText(job, words, d->evaluation.result.inputDaySunRise,
+                                         d->evaluation.zone())),
                        PageFont(7), Qt::AlignHCenter);
-            sheet.text(
-                {inner.left(), inner.top() + 3 * line, inner.width(), line},
-                Pages::tr("Sunset %1").arg(words.clock(d->evaluation.result.inputDaySunSet.time())),
-                PageFont(7), Qt::AlignHCenter);
+            sheet.text({inner.left(), inner.top() + 3 * line, inner.width(), line},
+                       Pages::tr("Sunset %1")
+                           .arg(TimeText(job, words, d->evaluation.result.inputDaySunSet,
+                                         d->evaluation.zone())),
+                       PageFont(7), Qt::AlignHCenter);
         }
     }
     y += headHeight;
@@ -140,14 +142,16 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
             const double part = box.height() / static_cast<double>(entries.size());
             for (std::size_t e = 0; e < entries.size(); ++e) {
                 const Period& p = *entries[e];
-                const bool holds =
-                    job.work && d->date == job.shown && HoldsTimeOfWork(*job.work, p);
+                const bool holds = job.work && d->date == job.shown &&
+                                   HoldsTimeOfWork(*job.work, p,
+                                                   ZoneSeconds(job.work->zone()) -
+                                                       ZoneSeconds(d->evaluation.zone()));
                 const QRectF slot(box.left(), box.top() + e * part, box.width(), part);
                 const Marks marks = MarksOfPeriod(p, d->date);
                 sheet.fill(slot, VerdictColour(p.verdict, !marks.Empty()));
                 const QString name =
                     words.period(p.name) + u' ' + VerdictSign(p.verdict) + MarkSigns(marks);
-                const QString start = words.clock(p.start.time());
+                const QString start = TimeText(job, words, p.start, d->evaluation.zone());
                 sheet.setTextColour();
                 sheet.text(slot.adjusted(2, 0.5, -2, -0.5),
                            entries.size() == 1 ? start + u'\n' + name : start + u' ' + name,

@@ -33,8 +33,9 @@ QColor VerdictColour(Verdict verdict, bool marked) {
     return {255, 199, 206};
 }
 
-PrintJob MakePrintJob(const Plan& plan, const Date& shown, const PrintChoice& choice) {
-    PrintJob job{plan, choice, shown, {}, {}, {}};
+PrintJob MakePrintJob(const Plan& plan, const Date& shown, const PrintChoice& choice,
+                      const WallReading& wall) {
+    PrintJob job{plan, choice, shown, {}, {}, {}, {}, wall};
     const Plan dated = plan.On(shown);
     const Outcome outcome = EvaluateWork(dated);
     if (const auto* work = std::get_if<Evaluation>(&outcome)) job.work = *work;
@@ -42,10 +43,14 @@ PrintJob MakePrintJob(const Plan& plan, const Date& shown, const PrintChoice& ch
         const Date before = AddDays(shown, -1);
         if (job.work && job.work->span == SpanKind::NightBeforeSunrise && IsListedDate(before)) {
             const DayListing night = ListDay(plan, before);
-            if (!night.failure && !night.skipped) job.nightBefore = night.night;
+            if (!night.failure && !night.skipped) {
+                job.nightBefore = night.night;
+                job.nightBeforeZone = night.evaluation.zone();
+            }
         }
         if (job.work && job.nightBefore.empty()) {
             job.nightBefore = UnlistedNightBefore(dated, *job.work);
+            job.nightBeforeZone = job.work->zone();
         }
         job.days.push_back(ListDay(plan, shown));
     } else {

@@ -123,6 +123,11 @@ QString WeekdayAndDate(const Date& d, const PageWords& words) {
     return Pages::tr("%1, %2").arg(QLocale().dayName(ToQDate(d).dayOfWeek()), words.date(d));
 }
 
+QString TimeText(const PrintJob& job, const PageWords& words, const LocalDateTime& time,
+                 const ZoneOffset& zone) {
+    return words.clock(OnWall(job.wall, time, zone).time());
+}
+
 QDate ToQDate(const Date& d) { return {d.year, d.month, d.day}; }
 
 }  // namespace velnora

@@ -74,6 +74,9 @@ private:
 QFont PageFont(double points, bool bold = false);
 QDate ToQDate(const Date& d);
 QString WeekdayAndDate(const Date& d, const PageWords& words);
+// A time read in `zone` as the job shows it.
+QString TimeText(const PrintJob& job, const PageWords& words, const LocalDateTime& time,
+                 const ZoneOffset& zone);
 
 // The values every page heads with: where and in which zone.
 struct Heading {
