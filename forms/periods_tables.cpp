@@ -125,25 +125,53 @@ int AddRows(QTableWidget* list, const DaySection& section, const Evaluation* wor
     return holding;
 }
 
+QFontMetrics BoldMetrics(const QTableWidget* list) {
+    QFont bold = list->font();
+    bold.setBold(true);
+    return QFontMetrics(bold);
+}
+
 // The widest of `texts` in the list's bold font (the time of work's row), with
 // the room a cell leaves around its text.
 int Widest(const QTableWidget* list, const QStringList& texts) {
-    QFont bold = list->font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
+    const QFontMetrics metrics = BoldMetrics(list);
     int widest = 0;
     for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
     const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
     return widest + 2 * margin + 4;
 }
 
-// Every clock time of a day as `text` writes it, the seconds' digits varied.
-QStringList EveryTime(const std::function<QString(const ClockTime&)>& text) {
-    QStringList times;
-    for (int minute = 0; minute < 24 * 60; ++minute) {
-        times << text({minute / 60, minute % 60, minute % 60});
+// Of `count` candidates, the index whose text is widest in the list's bold font.
+int WidestOf(const QTableWidget* list, int count, const std::function<QString(int)>& text) {
+    const QFontMetrics metrics = BoldMetrics(list);
+    int widest = 0;
+    for (int i = 1; i < count; ++i) {
+        if (metrics.horizontalAdvance(text(i)) > metrics.horizontalAdvance(text(widest))) {
+            widest = i;
+        }
     }
-    return times;
+    return widest;
+}
+
+// The widest clock time `text` writes: the widest hour, then the widest minute
+// and second beside it, as the widths of a time's parts add up.
+QStringList WidestTime(const QTableWidget* list,
+                       const std::function<QString(const ClockTime&)>& text) {
+    const int hour = WidestOf(list, 24, [&](int h) { return text({h, 0, 0}); });
+    const int minute = WidestOf(list, 60, [&](int m) { return text({hour, m, 0}); });
+    const int second = WidestOf(list, 60, [&](int s) { return text({hour, minute, s}); });
+    return {text({hour, minute, second})};
+}
+
+// The widest midnight line: the widest weekday beside the widest month, on a
+// date with two digits.
+QStringList WidestMidnight(const QTableWidget* list) {
+    const QLocale locale;
+    const int weekday = WidestOf(list, kDaysPerWeek, [&](int d) { return locale.dayName(d + 1); });
+    const int month = WidestOf(list, 12, [&](int m) { return locale.monthName(m + 1); });
+    QDate day(2024, month + 1, 22);
+    while (day.dayOfWeek() != weekday + 1) day = day.addDays(1);
+    return {MidnightText({day.year(), day.month(), day.day()})};
 }
 
 // Fixes each column at `widths` (or its heading, when wider); their sum.
@@ -173,7 +201,7 @@ QString MidnightText(const Date& date) {
 }
 
 void FixColumnWidths(QTableWidget* periods, QTableWidget* horas) {
-    QStringList parts, horaNumbers, names, verdicts, marks, lords, midnights;
+    QStringList parts, horaNumbers, names, verdicts, marks, lords;
     for (int n = 1; n <= kPeriodsPerSpan; ++n) {
         for (const bool night : {false, true}) {
             Period p;
@@ -196,23 +224,19 @@ void FixColumnWidths(QTableWidget* periods, QTableWidget* horas) {
         for (int part = 1; part <= kPeriodsPerSpan; ++part) {
             marks << MarksText(DayMarks(part, weekday)) << MarksText(NightMarks(part, weekday));
         }
-        // Every weekday beside every month, with a two-digit day.
-        for (int month = 1; month <= 12; ++month) {
-            midnights << MidnightText({2024, month, 21 + weekday});
-        }
     }
-    const int minutes = Widest(periods, EveryTime(MinuteText));
+    const int minutes = Widest(periods, WidestTime(periods, MinuteText));
     std::vector<int> widths = {
         Widest(periods, parts), minutes, minutes, Widest(periods, names), Widest(periods, verdicts),
         Widest(periods, marks)};
     // The midnight row spans the columns: the last one makes up any room it lacks.
-    const int lacking = Widest(periods, midnights) - FixColumns(periods, widths);
+    const int lacking = Widest(periods, WidestMidnight(periods)) - FixColumns(periods, widths);
     if (lacking > 0) {
         QHeaderView* header = periods->horizontalHeader();
         header->resizeSection(MarksColumn, header->sectionSize(MarksColumn) + lacking);
     }
 
-    const int seconds = Widest(horas, EveryTime(ClockText));
+    const int seconds = Widest(horas, WidestTime(horas, ClockText));
     FixColumns(horas, {Widest(horas, horaNumbers), seconds, seconds, Widest(horas, lords),
                        Widest(horas, verdicts)});
 }
