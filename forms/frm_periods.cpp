@@ -3,7 +3,6 @@
 
 #include <QDate>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -14,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "forms/periods_tables.h"
 #include "forms/print_periods.h"
 #include "forms/result_texts.h"
 #include "planning/listing.h"
@@ -24,24 +24,6 @@
 namespace velnora {
 
 namespace {
-
-enum Column {
-    PartColumn,
-    StartColumn,
-    EndColumn,
-    NameColumn,
-    VerdictColumn,
-    MarksColumn,
-    ColumnCount
-};
-enum HoraColumn {
-    HoraNumberColumn,
-    HoraStartColumn,
-    HoraEndColumn,
-    LordColumn,
-    HoraVerdictColumn,
-    HoraColumnCount
-};
 
 // Hours and minutes of a wait, rounded down to the minute; as almanacs write it,
 // without "0 h" under an hour and without "0 min" on the whole hour.
@@ -102,50 +84,9 @@ FrmPeriods::FrmPeriods(const Clock& clock, PrintDialogs& print, MessageBoxes& bo
     tabAlmanac_ = new QTabWidget(this);
     tabAlmanac_->setObjectName(QStringLiteral("tabAlmanac"));
     tabAlmanac_->setAccessibleName(tr("Choghadiya and Hora"));
-    tblPeriods_ = new QTableWidget(0, ColumnCount, tabAlmanac_);
-    tblPeriods_->setObjectName(QStringLiteral("tblPeriods"));
-    tblPeriods_->setAccessibleName(tr("Periods of the day and the night"));
-    tblPeriods_->setHorizontalHeaderLabels({
-        //: Column of the periods' list: which of the day's or the night's eight periods
-        tr("Period"),
-        //: Column of the periods' list: the time a period starts
-        tr("Start"),
-        //: Column of the periods' list: the time a period ends
-        tr("End"),
-        //: Column of the periods' list: the Choghadiya name (Amrut, Shubh ...)
-        tr("Choghadiya"),
-        //: Column of the periods' list: favorable, intermediate or unfavorable
-        tr("Verdict"),
-        //: Column of the periods' list: the almanac's marks (Rahu Kaal, Kaal Vela ...) on a period
-        tr("Marks"),
-    });
-
-    tblHoras_ = new QTableWidget(0, HoraColumnCount, tabAlmanac_);
-    tblHoras_->setObjectName(QStringLiteral("tblHoras"));
-    tblHoras_->setAccessibleName(tr("Horas of the day and the night"));
-    tblHoras_->setHorizontalHeaderLabels({
-        //: Column of the horas' list: which of the 24 planetary hours
-        tr("Hora"),
-        tr("Start"),
-        tr("End"),
-        //: Column of the horas' list: the planet that rules the hora
-        tr("Lord"),
-        tr("Verdict"),
-    });
-    for (QTableWidget* table : {tblPeriods_, tblHoras_}) {
-        table->verticalHeader()->hide();
-        // Rows as high as their text, in any script, so that a day fits without scrolling.
-        table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionBehavior(QAbstractItemView::SelectRows);
-        table->setSelectionMode(QAbstractItemView::SingleSelection);
-        table->setTabKeyNavigation(false);
-        table->setWordWrap(false);
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        table->horizontalHeader()->setStretchLastSection(true);
-    }
-    // The periods' list sizes the window; the 24 horas scroll in the same room.
-    tblPeriods_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tblPeriods_ = NewPeriodsTable(tabAlmanac_);
+    tblHoras_ = NewHorasTable(tabAlmanac_);
+    FixColumnWidths(tblPeriods_, tblHoras_);
     //: Tab of the periods window: the eight periods of the day and of the night
     tabAlmanac_->addTab(tblPeriods_, tr("Cho&ghadiya"));
     //: Tab of the periods window: the 24 planetary hours
@@ -268,11 +209,11 @@ void FrmPeriods::showClock(const std::optional<PlanClock>& clock, const Date& da
 }
 
 ClockTime FrmPeriods::shown(const LocalDateTime& time, const ZoneOffset& zone) const {
-    return (wall_ ? wall_(time, zone) : time).time();
+    return OnWall(wall_, time, zone).time();
 }
 
 QString FrmPeriods::shownAt(const LocalDateTime& time, const ZoneOffset& zone) const {
-    return AtText(wall_ ? wall_(time, zone) : time);
+    return AtText(OnWall(wall_, time, zone));
 }
 
 void FrmPeriods::showPlan(const Plan& plan, const QString& city,
@@ -316,21 +257,14 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     if (work) zone_ = work->zone();
 
     tblPeriods_->setUpdatesEnabled(false);
-    tblPeriods_->setRowCount(0);
     const Plan dated = plan_.On(date);
     const DayTable table = TableOfDay(dated, work);
     QString next;
     if (table.failure) next = FailureText(*table.failure);
-    for (const DaySection& section : table.sections) addRows(section, work);
+    timeOfWorkRow_ = FillPeriods(tblPeriods_, table, work, wall_);
     showAlmanac(table, date, work);
     tblPeriods_->setUpdatesEnabled(true);
-    if (timeOfWorkRow_ >= 0) {
-        tblPeriods_->selectRow(timeOfWorkRow_);
-        tblPeriods_->setCurrentCell(timeOfWorkRow_, PartColumn);
-        tblPeriods_->scrollToItem(tblPeriods_->item(timeOfWorkRow_, PartColumn));
-    } else {
-        tblPeriods_->clearSelection();
-    }
+    SelectRow(tblPeriods_, timeOfWorkRow_);
 
     if (work) {
         showNext(dated, *work);
@@ -341,55 +275,6 @@ void FrmPeriods::render(const Date& date, const Outcome& outcome) {
     }
     cmdPreviousDay_->setEnabled(IsListedDate(AddDays(date, -1)));
     cmdNextDay_->setEnabled(IsListedDate(AddDays(date, 1)));
-}
-
-void FrmPeriods::addRows(const DaySection& section, const Evaluation* work) {
-    const bool nightBefore = section.kind == SectionKind::NightBefore;
-    const std::int64_t shift = work ? ZoneSeconds(work->zone()) - ZoneSeconds(section.zone) : 0;
-    for (std::size_t k = 0; k < section.periods.size(); ++k) {
-        const Period& p = section.periods[k];
-        const Marks marked = k < section.marks.size() ? section.marks[k] : Marks{};
-        const int row = tblPeriods_->rowCount();
-        tblPeriods_->insertRow(row);
-        const QString part = nightBefore ? tr("Night before %1").arg(p.number)
-                             : p.night   ? tr("Night %1").arg(p.number)
-                                         : tr("Day %1").arg(p.number);
-        // To the second for the tool tip and the screen reader; the cells give
-        // minutes, as printed tables do.
-        const ClockTime startTime = shown(p.start, section.zone);
-        const ClockTime endTime = shown(p.end, section.zone);
-        const QString start = ClockText(startTime);
-        const QString end = ClockText(endTime);
-        const QString name = PeriodText(p.name);
-        const QString verdict = VerdictWordText(p.verdict);
-        const QString markWords = MarksText(marked);
-        const bool holds = work && HoldsTimeOfWork(*work, p, shift);
-        QString spoken = tr("%1, %2 to %3, %4, %5").arg(part, start, end, name, verdict);
-        if (!marked.Empty()) spoken = tr("%1, %2").arg(spoken, markWords);
-        if (holds) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[ColumnCount] = {
-            part, MinuteText(startTime), MinuteText(endTime), name, verdict, markWords};
-        for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            item->setData(Qt::AccessibleDescriptionRole, spoken);
-            item->setToolTip(spoken);
-            if (column == VerdictColumn) {
-                item->setBackground(VerdictColour(p.verdict, !marked.Empty()));
-                item->setForeground(QColor(Qt::black));
-            }
-            if (column == MarksColumn && !marked.Empty()) {
-                item->setBackground(VerdictColour(Verdict::Unfavorable));
-                item->setForeground(QColor(Qt::black));
-            }
-            if (holds) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-            }
-            tblPeriods_->setItem(row, column, item);
-        }
-        if (holds) timeOfWorkRow_ = row;
-    }
 }
 
 void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Evaluation* work) {
@@ -406,51 +291,9 @@ void FrmPeriods::showAlmanac(const DayTable& almanac, const Date& date, const Ev
     lblAbhijit_->setVisible(!abhijit.isEmpty());
 
     tblHoras_->setUpdatesEnabled(false);
-    tblHoras_->setRowCount(static_cast<int>(almanac.horas.size()));
-    std::optional<std::size_t> holding;
-    // The time of work read on the horas' clock.
-    if (work) {
-        holding = HoraHolding(almanac.horas, work->WorkTime + (ZoneSeconds(work->zone()) -
-                                                               ZoneSeconds(almanac.horasZone)));
-    }
-    timeOfWorkHora_ = holding ? static_cast<int>(*holding) : -1;
-    for (std::size_t i = 0; i < almanac.horas.size(); ++i) {
-        const Hora& h = almanac.horas[i];
-        const int row = static_cast<int>(i);
-        const QString number = h.number > kHorasPerSpan
-                                   ? tr("Night %1").arg(h.number - kHorasPerSpan)
-                                   : tr("Day %1").arg(h.number);
-        const QString start = ClockText(shown(h.start, almanac.horasZone));
-        const QString end = ClockText(shown(h.end, almanac.horasZone));
-        const QString lord = PlanetText(h.lord);
-        const Verdict verdict = h.favorable ? Verdict::Favorable : Verdict::Unfavorable;
-        const QString word = VerdictWordText(verdict);
-        QString spoken = tr("Hora %1, %2 to %3, %4, %5").arg(number, start, end, lord, word);
-        if (row == timeOfWorkHora_) spoken = tr("%1, the time of work").arg(spoken);
-        const QString texts[HoraColumnCount] = {number, start, end, lord, word};
-        for (int column = 0; column < HoraColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
-            item->setData(Qt::AccessibleDescriptionRole, spoken);
-            if (column == HoraVerdictColumn) {
-                item->setBackground(VerdictColour(verdict));
-                item->setForeground(QColor(Qt::black));
-            }
-            if (row == timeOfWorkHora_) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-            }
-            tblHoras_->setItem(row, column, item);
-        }
-    }
+    timeOfWorkHora_ = FillHoras(tblHoras_, almanac, work, wall_);
     tblHoras_->setUpdatesEnabled(true);
-    if (timeOfWorkHora_ >= 0) {
-        tblHoras_->selectRow(timeOfWorkHora_);
-        tblHoras_->setCurrentCell(timeOfWorkHora_, HoraNumberColumn);
-        tblHoras_->scrollToItem(tblHoras_->item(timeOfWorkHora_, HoraNumberColumn));
-    } else {
-        tblHoras_->clearSelection();
-    }
+    SelectRow(tblHoras_, timeOfWorkHora_);
 }
 
 void FrmPeriods::showNext(const Plan& dated, const Evaluation& work) {
@@ -501,16 +344,16 @@ void FrmPeriods::cmdNextDay_Click() {
 // Today on the clock the window follows.
 void FrmPeriods::cmdToday_Click() {
     const LocalDateTime now = NowIn(clock_, zone_);
-    const Date today = (wall_ ? wall_(now, zone_) : now).date();
+    const Date today = OnWall(wall_, now, zone_).date();
     if (IsListedDate(today)) showDate(today);
 }
 
 void FrmPeriods::cmdPrint_Click() {
-    PrintPeriods(this, plan_, date_, PrintTarget::Printer, print_, boxes_);
+    PrintPeriods(this, plan_, date_, wall_, PrintTarget::Printer, print_, boxes_);
 }
 
 void FrmPeriods::cmdSavePdf_Click() {
-    PrintPeriods(this, plan_, date_, PrintTarget::Pdf, print_, boxes_);
+    PrintPeriods(this, plan_, date_, wall_, PrintTarget::Pdf, print_, boxes_);
 }
 
 void FrmPeriods::keyPressEvent(QKeyEvent* event) {

@@ -2,8 +2,10 @@
 // frmPeriods: the sixteen periods of one date at the form's place and zone, the
 // day's eight from sunrise to sunset and the night's eight to the next sunrise,
 // each with its start, end, name and verdict. The night is split at midnight
-// and named on each side as the evaluation names a moment there; a time of work
-// before sunrise brings the night that holds it first. Each period shows the
+// and named on each side as the evaluation names a moment there, with a row
+// between that gives the new date and the weekday whose table names what
+// follows; a time of work before sunrise brings the night that holds it first.
+// Each period shows the
 // almanac's marks it carries (Vaar Vela, Kaal Vela, Kaal Ratri, Rahu Kaal,
 // Yamaganda, Gulika Kaal); below the list stand the day's Abhijit Muhurat and,
 // in a second tab, its 24 horas. The period and the hora that hold the time of
@@ -63,7 +65,6 @@ private:
     void cmdToday_Click();
     void cmdPrint_Click();
     void cmdSavePdf_Click();
-    void addRows(const DaySection& section, const Evaluation* work);
     void showAlmanac(const DayTable& table, const Date& date, const Evaluation* work);
     void showNext(const Plan& dated, const Evaluation& work);
     void showClock(const std::optional<PlanClock>& clock, const Date& dateOfWork);

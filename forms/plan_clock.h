@@ -25,9 +25,6 @@ enum class ClockFollowed {
     ZoneUnknown,    // this computer's zone data does not know the place's zone
 };
 
-// A reading in `zone` as the place's clocks show that moment.
-using WallReading = std::function<LocalDateTime(const LocalDateTime& time, const ZoneOffset& zone)>;
-
 struct PlanClock {
     ClockFollowed followed = ClockFollowed::NoPlace;
     QString city;      // the place's name as the gazetteer writes it

@@ -8,17 +8,18 @@
 #include <string>
 
 #include "forms/add_to_calendar.h"
+#include "forms/periods_tables.h"
 #include "forms/result_texts.h"
 
 namespace velnora {
 
 PageWords WindowWords() {
-    return {PeriodText,     VerdictWordText, ClockText, DateOfWorkText,
-            CoordinateText, MarkText,        MarksText, PlanetText};
+    return {PeriodText, VerdictWordText, ClockText,  DateOfWorkText, CoordinateText,
+            MarkText,   MarksText,       PlanetText, MidnightText};
 }
 
-bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, PrintTarget target,
-                  PrintDialogs& dialogs, MessageBoxes& boxes) {
+bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, const WallReading& wall,
+                  PrintTarget target, PrintDialogs& dialogs, MessageBoxes& boxes) {
     const std::optional<PrintChoice> choice = dialogs.askWhat(parent);
     if (!choice) return false;
     QString path;
@@ -26,7 +27,7 @@ bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, PrintTar
         path = dialogs.askPdfFile(parent);
         if (path.isEmpty()) return false;
     }
-    const PrintJob job = MakePrintJob(plan, shown, *choice);
+    const PrintJob job = MakePrintJob(plan, shown, *choice, wall);
     const PageWords words = WindowWords();
     if (target == PrintTarget::Printer) {
         dialogs.preview(parent, PageLayoutFor(choice->range),

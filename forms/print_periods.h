@@ -19,9 +19,9 @@ enum class PrintTarget { Printer, Pdf };
 // The windows' words for the printed pages.
 PageWords WindowWords();
 
-// Asks what to print and prints `shown` or its month at the form's place. True
-// when the pages went to the preview or the file.
-bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, PrintTarget target,
-                  PrintDialogs& dialogs, MessageBoxes& boxes);
+// Asks what to print and prints `shown` or its month at the form's place, every
+// time as `wall` shows it. True when the pages went to the preview or the file.
+bool PrintPeriods(QWidget* parent, const Plan& plan, const Date& shown, const WallReading& wall,
+                  PrintTarget target, PrintDialogs& dialogs, MessageBoxes& boxes);
 
 }  // namespace velnora

@@ -21,6 +21,15 @@ namespace velnora {
 using ZoneForDate =
     std::function<std::optional<ZoneOffset>(const Date& date, const ClockTime& time)>;
 
+// A time read in `zone` as the place's clocks show that moment: their date and
+// time after a change of their offset too.
+using WallReading = std::function<LocalDateTime(const LocalDateTime& time, const ZoneOffset& zone)>;
+// `time` read in `zone` as `wall` shows it; as read when `wall` is empty.
+inline LocalDateTime OnWall(const WallReading& wall, const LocalDateTime& time,
+                            const ZoneOffset& zone) {
+    return wall ? wall(time, zone) : time;
+}
+
 // The dates the year list holds, the only ones the evaluation takes.
 inline constexpr Date kFirstListedDate{kFirstYear, 1, 1};
 inline constexpr Date kLastListedDate{kLastYear, 12, 31};

@@ -42,6 +42,8 @@ struct PageWords {
     std::function<QString(Mark)> mark;    // "Rahu Kaal"
     std::function<QString(Marks)> marks;  // the marks a period carries, listed
     std::function<QString(Planet)> planet;
+    // The line where the night reaches the midnight that begins `date`.
+    std::function<QString(const Date&)> midnight;
 };
 
 // What is printed: the form's place and time of work, and the listed dates.
@@ -52,12 +54,16 @@ struct PrintJob {
     std::vector<DayListing> days;    // that date, or every listed date of its month
     std::optional<Evaluation> work;  // the time of work on the shown date, when it has one
     // The night before the shown date when the time of work lies in it, as the
-    // window lists it first.
+    // window lists it first, and the zone its times are in.
     std::vector<Period> nightBefore;
+    ZoneOffset nightBeforeZone;
+    WallReading wall;  // every time as the clock the window follows shows it; empty: as listed
 };
 
-// The day listings of `choice` for `shown`, as the periods window lists them.
-PrintJob MakePrintJob(const Plan& plan, const Date& shown, const PrintChoice& choice);
+// The day listings of `choice` for `shown`, as the periods window lists them,
+// their times as `wall` shows them.
+PrintJob MakePrintJob(const Plan& plan, const Date& shown, const PrintChoice& choice,
+                      const WallReading& wall = {});
 
 // The locale's paper (Letter in the United States and Canada, A4 elsewhere):
 // a day upright, a month's weeks on their side.

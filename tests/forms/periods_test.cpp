@@ -28,11 +28,19 @@ namespace {
 struct Periods : WindowsFixture {
     QTableWidget* table() { return child<QTableWidget>(windows.periods(), "tblPeriods"); }
     QString cell(int row, int column) { return table()->item(row, column)->text(); }
+    // The rows that list a period, not the one that marks midnight.
+    QList<int> periodRows() {
+        QList<int> rows;
+        for (int row = 0; row < table()->rowCount(); ++row) {
+            if (table()->item(row, 0)->flags() & Qt::ItemIsSelectable) rows << row;
+        }
+        return rows;
+    }
     // The periods of the window by their first column, "Day 2" or "Night 4": the
     // period the night's midnight cuts in two is listed twice.
     QSet<QString> distinctPeriods() {
         QSet<QString> parts;
-        for (int row = 0; row < table()->rowCount(); ++row) parts << cell(row, 0);
+        for (const int row : periodRows()) parts << cell(row, 0);
         return parts;
     }
     FrmDisplay* proceed() {
@@ -60,8 +68,19 @@ TEST_F(Periods, FromTheResultWindowTheTimeOfWorksPeriodIsSelected) {
     EXPECT_EQ(distinctPeriods().size(), 16);
     EXPECT_EQ(cell(0, 0), "Day 1");
     EXPECT_EQ(cell(0, 1), "6:58 AM") << "the day starts at sunrise, to the minute";
-    // One rounding for every instant: each shown end is the next row's shown start.
-    for (int r = 0; r + 1 < table()->rowCount(); ++r) EXPECT_EQ(cell(r, 2), cell(r + 1, 1)) << r;
+    // One rounding for every instant: each shown end is the next period's shown start.
+    const QList<int> rows = periodRows();
+    for (int r = 0; r + 1 < rows.size(); ++r)
+        EXPECT_EQ(cell(rows[r], 2), cell(rows[r + 1], 1)) << r;
+    // One row across the list marks midnight, between the two parts of the period it cuts.
+    ASSERT_EQ(rows.size() + 1, table()->rowCount());
+    int midnight = 0;
+    while (rows.contains(midnight)) ++midnight;
+    EXPECT_EQ(cell(midnight, 0),
+              "Wednesday, 6 March 2024: from midnight, periods named by Wednesday's table");
+    EXPECT_EQ(table()->columnSpan(midnight, 0), table()->columnCount());
+    EXPECT_EQ(cell(midnight - 1, 2), "12:00 AM");
+    EXPECT_EQ(cell(midnight - 1, 0), cell(midnight + 1, 0));
     EXPECT_EQ(table()->verticalScrollBar()->maximum(), 0) << "every row is in view";
     const int row = periods->timeOfWorkRow();
     ASSERT_GE(row, 0);

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "forms/frm_periods.h"
+#include "forms/periods_tables.h"
 #include "forms/print_periods.h"
 #include "forms/result_texts.h"
 #include "forms_test_support.h"
@@ -114,6 +115,7 @@ TEST_P(PrintTest, DayAndMonthReadBackFromThePdf) {
     }
     if (english()) {
         EXPECT_GT(marked, 0) << "a Tuesday's periods carry marks";
+        EXPECT_TRUE(dayText.contains(MidnightText({2024, 3, 6}))) << "the night's new date";
     }
     EXPECT_TRUE(dayText.contains(DateOfWorkText({2024, 3, 5})));
     EXPECT_TRUE(dayText.contains(QStringLiteral("Ahmedabad, Gujarat, India")));

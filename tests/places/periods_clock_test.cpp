@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The periods window on the place's own clocks: New York over the night the
-// clocks go forward, against zoneinfo.
+// The periods window and its printed day on the place's own clocks: New York
+// over the night the clocks go forward, against zoneinfo.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
+#include <QPdfWriter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeZone>
+#include <algorithm>
 #include <memory>
 
 #include "forms/frm_periods.h"
 #include "forms/gazetteer_clock.h"
 #include "forms/gazetteer_lookup.h"
+#include "forms/print_periods.h"
 #include "forms/result_texts.h"
 #include "forms/windows.h"
 #include "places/places.h"
@@ -106,13 +110,51 @@ TEST_F(PeriodsClockTest, TimesAreThoseOfTheClocksOnTheWall) {
     const DayListing next = ListDay({utc, {}}, {2024, 3, 10});
     const auto* table = child<QTableWidget>(periods.get(), "tblPeriods");
     const int last = table->rowCount() - 1;
-    EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 1);  // the night split once, at midnight
+    // The night split once at midnight, with a row that gives the new date.
+    EXPECT_EQ(table->rowCount(), 2 * kPeriodsPerSpan + 2);
+    EXPECT_TRUE(cell(kPeriodsPerSpan + 4, 0).startsWith("Sunday, 10 March 2024: "));
     EXPECT_EQ(cell(last, kEnd), MinuteText(InNewYork(next.day[0].start)));
     int midnights = 0;
     for (int row = kPeriodsPerSpan; row < last; ++row) {
         if (cell(row, kEnd) == MinuteText({0, 0, 0})) ++midnights;
     }
     EXPECT_EQ(midnights, 1);
+}
+
+// Printed, the night the clocks go forward shows what the window shows: a period
+// after 2:00 AM at New York's summer time, not the noon's winter time.
+TEST_F(PeriodsClockTest, PrintedTimesAreThoseOfTheClocksOnTheWall) {
+    const FormValues form = NewYork({2024, 3, 9});
+    const PlanClock chosen = chooser(form);
+    const PrintJob job = MakePrintJob({std::get<EvaluationInput>(ReadForm(form)), chosen.zoneFor},
+                                      {2024, 3, 9}, {PrintRange::Day, false}, chosen.wall);
+    std::vector<ClockTime> printed;
+    PageWords words = WindowWords();
+    words.clock = [&printed](const ClockTime& t) {
+        printed.push_back(t);
+        return ClockText(t);
+    };
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(PageLayoutFor(PrintRange::Day));
+    PaintPages(pdf, job, words);
+
+    // The first period of the night that starts after 7:00 Greenwich time, 2:00 AM EST.
+    const auto utc = std::get<EvaluationInput>(ReadForm(NewYork({2024, 3, 9}, "0")));
+    const DayListing listed = ListDay({utc, {}}, {2024, 3, 9});
+    const auto after = std::find_if(listed.night.begin(), listed.night.end(), [](const Period& p) {
+        return p.start >= LocalDateTime::From({2024, 3, 10}, {7, 0, 0});
+    });
+    ASSERT_NE(after, listed.night.end());
+    const ClockTime wall = InNewYork(after->start);
+    ASSERT_GE(wall.hour, 3) << "summer time";
+    const auto has = [&printed](const ClockTime& t) {
+        return std::find(printed.begin(), printed.end(), t) != printed.end();
+    };
+    EXPECT_TRUE(has(wall)) << ClockText(wall).toStdString();
+    EXPECT_FALSE(has({wall.hour - 1, wall.minute, wall.second})) << "an hour behind the wall";
 }
 
 // Typed zone 5 in July: the window keeps it and says first that the clocks differ;
