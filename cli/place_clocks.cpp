@@ -6,7 +6,6 @@
 #include <ostream>
 
 #include "places/place_clock.h"
-#include "workflow/numbers.h"
 
 namespace velnora::cli {
 namespace {
@@ -59,9 +58,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         }
     }
     // Where the zone gives no answer, the zone the place took stands.
-    const auto hours = ToInteger16(o.form.zoneHour);
-    const auto minutes = ToInteger16(o.form.zoneMinute);
-    const ZoneOffset taken{hours.value_or(0), minutes.value_or(0)};
+    const ZoneOffset taken = o.placeZone.value_or(ZoneOffset{});
     ZoneForDate zoneFor = [tz, now, taken](const Date& d,
                                            const ClockTime& t) -> std::optional<ZoneOffset> {
         if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
@@ -72,10 +69,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
     };
     // The time of work's own offset, as --json reports it.
     const ClockTime atWork{o.form.hour, o.form.minute, o.form.second};
-    if (const auto z = zoneFor(ListedDate(o.form), atWork)) {
-        o.form.zoneHour = std::to_string(z->hours);
-        o.form.zoneMinute = std::to_string(z->minutes);
-    }
+    if (const auto z = zoneFor(ListedDate(o.form), atWork)) o.placeZone = *z;
     WallClock wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
         const std::int64_t utc = t.seconds + ZoneSeconds(zone);
         const auto m = tz.LocalMomentAt(utc);
