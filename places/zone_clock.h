@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A place's own zone for planning in velnora-cli, without Qt types: the offset
-// in force on each date, and the present moment on the place's clock, daylight
-// saving time included.
+// A place's own zone for planning, without Qt types: the offset in force on
+// each date, and the present moment on the place's clock, daylight saving time
+// included.
 #pragma once
 
 #include <cstdint>
