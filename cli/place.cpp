@@ -76,8 +76,8 @@ std::string PlaceJson(const places::Place& p, const Options& o) {
 
 int ResolvePlaceOption(Options& options, std::optional<places::Place>& taken, std::ostream& err) {
     const FormValues& f = options.form;
-    const places::PlaceResolution found = places::ResolvePlace(
-        options.place, kFirstYear + f.year, f.month + 1, f.day + 1, f.hour, f.minute, f.second);
+    const places::PlaceResolution found =
+        places::ResolvePlace(options.place, ListedDate(f), {f.hour, f.minute, f.second});
     const std::string quoted = "\"" + Visible(options.place) + "\"";
     switch (found.outcome) {
         case places::Resolution::Found:

@@ -11,7 +11,6 @@ namespace velnora::cli {
 namespace {
 
 using places::Reading;
-using places::ReadingOf;
 
 // "UTC-04:00" for the zone hours 4, minutes 0 (hours west of Greenwich positive).
 std::string UtcOffsetText(const ZoneOffset& z) {
@@ -38,8 +37,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
     if (o.plan.now) {
         now = tz.LocalMomentAt(clock.now().time_since_epoch().count());
         if (now) {
-            SetTimeOfWork(o.form, {now->year, now->month, now->day},
-                          {now->hour, now->minute, now->second});
+            SetTimeOfWork(o.form, now->reading.date(), now->reading.time());
         }
     } else if (const auto m = places::MomentOf(tz, date, time); m && m->reading != Reading::Once) {
         const std::string typed = UsGeneralDate(LocalDateTime::From(date, time));
@@ -49,19 +47,18 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
                 << '\n';
         } else {
             err << "velnora-cli: " << typed << " does not exist in " << zoneId
-                << " (the clocks skip it); taken as " << UsGeneralDate(ReadingOf(m->local))
-                << ", at " << UtcOffsetText(m->local.zone) << '\n';
+                << " (the clocks skip it); taken as " << UsGeneralDate(m->local.reading) << ", at "
+                << UtcOffsetText(m->local.zone) << '\n';
             // The reading named there is the one evaluated: across Samoa's skipped
             // date its weekday is another.
-            SetTimeOfWork(o.form, {m->local.year, m->local.month, m->local.day},
-                          {m->local.hour, m->local.minute, m->local.second});
+            SetTimeOfWork(o.form, m->local.reading.date(), m->local.reading.time());
         }
     }
     // Where the zone gives no answer, the zone the place took stands.
     const ZoneOffset taken = o.placeZone.value_or(ZoneOffset{});
     ZoneForDate zoneFor = [tz, now, taken](const Date& d,
                                            const ClockTime& t) -> std::optional<ZoneOffset> {
-        if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
+        if (now && now->reading == LocalDateTime::From(d, t)) {
             if (!places::DateOnTheClocks(tz, d)) return std::nullopt;
             return now->zone;
         }
@@ -74,7 +71,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         const std::int64_t utc = t.seconds + ZoneSeconds(zone);
         const auto m = tz.LocalMomentAt(utc);
         if (!m) return WallTime{t, -ZoneSeconds(zone)};
-        const LocalDateTime reading = ReadingOf(*m);
+        const LocalDateTime reading = m->reading;
         return WallTime{reading, reading.seconds - utc};
     };
     return {std::move(zoneFor), std::move(wall)};

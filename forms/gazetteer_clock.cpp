@@ -64,7 +64,7 @@ PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gaz
     };
     clock.wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
         const auto m = tz.LocalMomentAt(t.seconds + ZoneSeconds(zone));
-        return m ? places::ReadingOf(*m) : t;
+        return m ? m->reading : t;
     };
     return clock;
 }
