@@ -64,7 +64,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         }
         return places::OffsetOnTheClocks(tz, d, t, taken);
     };
-    // The time of work's own offset, as --json reports it.
+    // The time of work's own offset: the zone the evaluation reads, and --json reports.
     const ClockTime atWork{o.form.hour, o.form.minute, o.form.second};
     if (const auto z = zoneFor(ListedDate(o.form), atWork)) o.placeZone = *z;
     WallClock wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
