@@ -53,11 +53,14 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 #endif
     if (!options.place.empty()) {
 #ifdef VELNORA_PLACES
-        if (const int status = ResolvePlaceOption(options, err); status != kOk) {
+        std::optional<places::Place> taken;
+        if (const int status = ResolvePlaceOption(options, taken, err); status != kOk) {
             if (placeFromEnvironment) err << "velnora-cli: the place came from VELNORA_PLACE\n";
             return status;
         }
-        const PlaceClocks clocks = PlaceClocksOf(options, options.taken.zone, clock, err);
+        const PlaceClocks clocks =
+            PlaceClocksOf(options, taken->timeZoneId.toStdString(), clock, err);
+        options.placeJson = PlaceJson(*taken, options);
         return run(options, clocks);
 #else
         err << "velnora-cli: this build has no gazetteer for --place\n";

@@ -3,23 +3,19 @@
 // options, and what --place found, in one value that the run reads.
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/plan.h"
+#include "core/zone_offset.h"
 #include "workflow/form_values.h"
 
 namespace velnora::cli {
 
 inline constexpr int kMaxAlarmMinutes = 10080;  // --ics-alarm: a week
-
-// The place --place took, as --json reports it with the zone texts the form used.
-struct TakenPlace {
-    std::string name, division, country, zone;  // zone: IANA id
-    double latitude = 0, longitude = 0;         // degrees, north and east positive
-};
 
 struct Options {
     FormValues form;  // a missing option leaves the field as the form starts
@@ -30,8 +26,11 @@ struct Options {
     bool version = false;
     std::string place;       // --place: find position and zone in the gazetteer
     std::string placeTaken;  // what the gazetteer found, said in the output
-    TakenPlace taken;        // the same in parts, for --json
-    PlanOptions plan;        // --now, --next, --days, --ics
+    std::string placeJson;   // the same in parts, for --json
+    // The zone the place keeps at the time of work, standing for the zone options
+    // when neither is given; empty when one is, or the zone is unknown.
+    std::optional<ZoneOffset> placeZone;
+    PlanOptions plan;  // --now, --next, --days, --ics
     // The form options given on the command line ("--lat-deg"), which win over
     // what a place supplies.
     std::set<std::string, std::less<>> given;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/place.h"
 
+#include <iomanip>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "cli/cli.h"
+#include "cli/escape.h"
 #include "cli/place_text.h"
 #include "places/resolve.h"
 
@@ -41,26 +44,40 @@ void Take(const places::Place& p, const std::optional<ZoneOffset>& zone, Options
     take("--lon-deg", v.lonDegrees, std::to_string(lon.degrees));
     take("--lon-min", v.lonMinutes, std::to_string(lon.minutes));
     take("--lon-hemisphere", v.east, lon.hemisphere == Hemisphere::East);
-    take("--zone-hour", v.zoneHour, zone ? std::to_string(zone->hours) : std::string());
-    take("--zone-minute", v.zoneMinute, zone ? std::to_string(zone->minutes) : std::string());
+    if (options.plan.zoneGiven) {  // the place fills the zone text not given
+        take("--zone-hour", v.zoneHour, zone ? std::to_string(zone->hours) : std::string());
+        take("--zone-minute", v.zoneMinute, zone ? std::to_string(zone->minutes) : std::string());
+    } else {
+        options.placeZone = zone;
+    }
     take("--city", v.city, p.city.toStdString());
     take("--state", v.state, p.state.toStdString());
     take("--country", v.country, p.country.toStdString());
     options.placeTaken = TakenPlaceText(p);
-    options.taken = {p.city.toStdString(),
-                     p.state.toStdString(),
-                     p.country.toStdString(),
-                     p.timeZoneId.toStdString(),
-                     p.latitude,
-                     p.longitude};
 }
 
 }  // namespace
 
-int ResolvePlaceOption(Options& options, std::ostream& err) {
+std::string PlaceJson(const places::Place& p, const Options& o) {
+    const auto zoneText = [&o](int value, const std::string& typed) {
+        return JsonQuote(o.placeZone ? std::to_string(value) : typed);
+    };
+    const ZoneOffset zone = o.placeZone.value_or(ZoneOffset{});
+    std::ostringstream out;
+    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.city.toStdString())
+        << ", \"division\": " << JsonQuote(p.state.toStdString())
+        << ", \"country\": " << JsonQuote(p.country.toStdString())
+        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
+        << ", \"zone\": " << JsonQuote(p.timeZoneId.toStdString())
+        << ", \"zoneHour\": " << zoneText(zone.hours, o.form.zoneHour)
+        << ", \"zoneMinute\": " << zoneText(zone.minutes, o.form.zoneMinute) << '}';
+    return out.str();
+}
+
+int ResolvePlaceOption(Options& options, std::optional<places::Place>& taken, std::ostream& err) {
     const FormValues& f = options.form;
-    const places::PlaceResolution found = places::ResolvePlace(
-        options.place, kFirstYear + f.year, f.month + 1, f.day + 1, f.hour, f.minute, f.second);
+    const places::PlaceResolution found =
+        places::ResolvePlace(options.place, ListedDate(f), {f.hour, f.minute, f.second});
     const std::string quoted = "\"" + Visible(options.place) + "\"";
     switch (found.outcome) {
         case places::Resolution::Found:
@@ -114,6 +131,7 @@ int ResolvePlaceOption(Options& options, std::ostream& err) {
             << "\"\n";
     }
     Take(*found.taken, found.zone, options);
+    taken = found.taken;
     return kOk;
 }
 

@@ -6,13 +6,11 @@
 #include <ostream>
 
 #include "places/place_clock.h"
-#include "workflow/numbers.h"
 
 namespace velnora::cli {
 namespace {
 
 using places::Reading;
-using places::ReadingOf;
 
 // "UTC-04:00" for the zone hours 4, minutes 0 (hours west of Greenwich positive).
 std::string UtcOffsetText(const ZoneOffset& z) {
@@ -39,8 +37,7 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
     if (o.plan.now) {
         now = tz.LocalMomentAt(clock.now().time_since_epoch().count());
         if (now) {
-            SetTimeOfWork(o.form, {now->year, now->month, now->day},
-                          {now->hour, now->minute, now->second});
+            SetTimeOfWork(o.form, now->reading.date(), now->reading.time());
         }
     } else if (const auto m = places::MomentOf(tz, date, time); m && m->reading != Reading::Once) {
         const std::string typed = UsGeneralDate(LocalDateTime::From(date, time));
@@ -50,37 +47,31 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
                 << '\n';
         } else {
             err << "velnora-cli: " << typed << " does not exist in " << zoneId
-                << " (the clocks skip it); taken as " << UsGeneralDate(ReadingOf(m->local))
-                << ", at " << UtcOffsetText(m->local.zone) << '\n';
+                << " (the clocks skip it); taken as " << UsGeneralDate(m->local.reading) << ", at "
+                << UtcOffsetText(m->local.zone) << '\n';
             // The reading named there is the one evaluated: across Samoa's skipped
             // date its weekday is another.
-            SetTimeOfWork(o.form, {m->local.year, m->local.month, m->local.day},
-                          {m->local.hour, m->local.minute, m->local.second});
+            SetTimeOfWork(o.form, m->local.reading.date(), m->local.reading.time());
         }
     }
     // Where the zone gives no answer, the zone the place took stands.
-    const auto hours = ToInteger16(o.form.zoneHour);
-    const auto minutes = ToInteger16(o.form.zoneMinute);
-    const ZoneOffset taken{hours.value_or(0), minutes.value_or(0)};
+    const ZoneOffset taken = o.placeZone.value_or(ZoneOffset{});
     ZoneForDate zoneFor = [tz, now, taken](const Date& d,
                                            const ClockTime& t) -> std::optional<ZoneOffset> {
-        if (now && ReadingOf(*now) == LocalDateTime::From(d, t)) {
+        if (now && now->reading == LocalDateTime::From(d, t)) {
             if (!places::DateOnTheClocks(tz, d)) return std::nullopt;
             return now->zone;
         }
         return places::OffsetOnTheClocks(tz, d, t, taken);
     };
-    // The time of work's own offset, as --json reports it.
+    // The time of work's own offset: the zone the evaluation reads, and --json reports.
     const ClockTime atWork{o.form.hour, o.form.minute, o.form.second};
-    if (const auto z = zoneFor(ListedDate(o.form), atWork)) {
-        o.form.zoneHour = std::to_string(z->hours);
-        o.form.zoneMinute = std::to_string(z->minutes);
-    }
+    if (const auto z = zoneFor(ListedDate(o.form), atWork)) o.placeZone = *z;
     WallClock wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
         const std::int64_t utc = t.seconds + ZoneSeconds(zone);
         const auto m = tz.LocalMomentAt(utc);
         if (!m) return WallTime{t, -ZoneSeconds(zone)};
-        const LocalDateTime reading = ReadingOf(*m);
+        const LocalDateTime reading = m->reading;
         return WallTime{reading, reading.seconds - utc};
     };
     return {std::move(zoneFor), std::move(wall)};

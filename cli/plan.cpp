@@ -31,7 +31,7 @@ std::string Duration(std::int64_t seconds) {
 void WritePlace(std::ostream& out, const Options& o) {
     if (o.placeTaken.empty()) return;
     if (o.json) {
-        out << "  \"place\": " << PlaceJson(o) << ",\n";
+        out << "  \"place\": " << o.placeJson << ",\n";
     } else {
         out << "Place taken: " << Visible(o.placeTaken) << "\n\n";
     }
@@ -218,7 +218,7 @@ FormValues PlanForm(const Options& o) {
 }
 
 std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) {
-    auto read = ReadForm(PlanForm(o));
+    auto read = ReadForm(PlanForm(o), o.placeZone);
     if (const auto* failure = std::get_if<Failure>(&read)) return *failure;
     return Plan{std::get<EvaluationInput>(std::move(read)), clocks.zoneFor};
 }

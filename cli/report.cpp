@@ -117,17 +117,6 @@ void WriteText(std::ostream& out, const Evaluation& e, const DateTimeFormatter& 
 
 }  // namespace
 
-std::string PlaceJson(const Options& o) {
-    const TakenPlace& p = o.taken;
-    std::ostringstream out;
-    out << std::setprecision(7) << "{\"name\": " << JsonQuote(p.name)
-        << ", \"division\": " << JsonQuote(p.division) << ", \"country\": " << JsonQuote(p.country)
-        << ", \"latitude\": " << p.latitude << ", \"longitude\": " << p.longitude
-        << ", \"zone\": " << JsonQuote(p.zone) << ", \"zoneHour\": " << JsonQuote(o.form.zoneHour)
-        << ", \"zoneMinute\": " << JsonQuote(o.form.zoneMinute) << '}';
-    return out.str();
-}
-
 int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ostream& err) {
     auto read = PlanOf(o, clocks);
     if (const auto* refused = std::get_if<Failure>(&read)) {
@@ -147,7 +136,7 @@ int Run(const Options& o, const PlaceClocks& clocks, std::ostream& out, std::ost
     if (listed) table = TableOf(plan, e, clocks);
     if (o.json) {
         WriteJson(out, e, clocks.Text(e.zone()), clocks.Iso(e.zone()), listed ? &table : nullptr,
-                  o.table, o.hora, o.placeTaken.empty() ? std::string() : PlaceJson(o));
+                  o.table, o.hora, o.placeJson);
     } else {
         WriteText(out, e, clocks.Text(e.zone()), listed ? &table : nullptr, o.table, o.hora,
                   o.placeTaken);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <iosfwd>
-#include <string>
 
 #include "cli/options.h"
 #include "cli/plan.h"
@@ -13,8 +12,5 @@ namespace velnora::cli {
 
 // Runs the evaluation and writes the result to `out` or the message to `err`.
 int Run(const Options& options, const PlaceClocks& clocks, std::ostream& out, std::ostream& err);
-
-// The "place" object of --json: the place taken and the zone texts of `options.form`.
-std::string PlaceJson(const Options& options);
 
 }  // namespace velnora::cli

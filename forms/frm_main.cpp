@@ -96,11 +96,11 @@ void FrmMain::cmdBrowser_Click() {
 void FrmMain::lblTZHelp_Click() {
     FrmTimeZone* catalogue = catalogue_.make(this);
     catalogue->setWindowModality(Qt::ApplicationModal);
-    connect(catalogue, &FrmTimeZone::zoneChosen, this,
-            [this](const QString& hour, const QString& minute) {
-                txtZoneHour_->setText(hour);
-                txtZoneMinute_->setText(minute);
-            });
+    connect(catalogue, &FrmTimeZone::zoneChosen, this, [this](const ZoneOffset& zone) {
+        // The minutes as the catalogue keeps them, with the hour's sign: "-5", "-30".
+        txtZoneHour_->setText(QString::number(zone.hours));
+        txtZoneMinute_->setText(QString::number(zone.minutes));
+    });
     const Twips twips = Twips::For(this);
     const QPoint origin = frameGeometry().topLeft();
     const int left = origin.x() + fraZone_->x() + lblTZHelp_->x() + lblTZHelp_->width();

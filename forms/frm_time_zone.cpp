@@ -62,9 +62,7 @@ void FrmTimeZone::lstTimeZone_DblClick() {
     const QList<QListWidgetItem*> selected = lstTimeZone_->selectedItems();
     const int position = selected.isEmpty() ? -1 : lstTimeZone_->row(selected.first());
     if (position >= 0 && position < static_cast<int>(kTimeZones.size())) {
-        const TimeZoneEntry& zone = kTimeZones[static_cast<std::size_t>(position)];
-        Q_EMIT zoneChosen(QString::fromUtf8(zone.hour.data(), zone.hour.size()),
-                          QString::fromUtf8(zone.minute.data(), zone.minute.size()));
+        Q_EMIT zoneChosen(kTimeZones[static_cast<std::size_t>(position)].zone);
     }
     accept();
 }

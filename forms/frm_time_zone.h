@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmTimeZone: the modal catalogue of named time zones. Loading fills the list
-// from kTimeZones; a double-click reports the chosen zone's two texts through
-// zoneChosen and closes; Quit, Enter and Escape close without a choice. Closing
-// unloads the window, so each opening starts with the full list and no selection.
+// from kTimeZones; a double-click reports the chosen zone through zoneChosen and
+// closes; Quit, Enter and Escape close without a choice. Closing unloads the
+// window, so each opening starts with the full list and no selection.
 #pragma once
 
 #include <QDialog>
+
+#include "core/zone_offset.h"
 
 class QListWidget;
 class QPushButton;
@@ -18,7 +20,7 @@ public:
     explicit FrmTimeZone(QWidget* parent = nullptr);
 
 Q_SIGNALS:
-    void zoneChosen(const QString& hour, const QString& minute);
+    void zoneChosen(const velnora::ZoneOffset& zone);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -72,7 +72,7 @@ PlanClock PlaceClock(const places::Place& place, const ZoneOffset& typed) {
     };
     clock.wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
         const auto m = tz.LocalMomentAt(t.seconds + ZoneSeconds(zone));
-        return m ? places::ReadingOf(*m) : t;
+        return m ? m->reading : t;
     };
     return clock;
 }

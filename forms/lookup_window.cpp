@@ -97,7 +97,7 @@ QString TypedMinutes(const places::ZoneOffset& o) { return QString::number(std::
 // "hours -5, minutes 30"
 QString TypedOffset(const places::ZoneOffset& o) {
     return QCoreApplication::translate("velnora::LookupWindow", "hours %1, minutes %2")
-        .arg(places::HoursText(o), TypedMinutes(o));
+        .arg(QString::number(o.hours), TypedMinutes(o));
 }
 
 // A position and zone as the main form's boxes and buttons take them:
@@ -119,7 +119,7 @@ QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>
                                 : QCoreApplication::translate("velnora::LookupWindow", "East"));
     const auto offset = [](const places::ZoneOffset& o) {
         return QCoreApplication::translate("velnora::LookupWindow", "hours %1 minutes %2")
-            .arg(places::HoursText(o), TypedMinutes(o));
+            .arg(QString::number(o.hours), TypedMinutes(o));
     };
     if (zone) {
         text += QCoreApplication::translate("velnora::LookupWindow", ", Zone %1")

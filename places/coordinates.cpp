@@ -28,8 +28,6 @@ ZoneOffset FromSecondsEast(int secondsEastOfUtc) {
     return {minutesWest / 60, minutesWest % 60};
 }
 
-QString HoursText(const ZoneOffset& offset) { return QString::number(offset.hours); }
-
 bool IsWellFormedZoneId(std::string_view zoneId) {
     const auto allowed = [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||

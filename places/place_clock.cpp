@@ -5,18 +5,14 @@
 
 namespace velnora::places {
 
-LocalDateTime ReadingOf(const LocalMoment& m) {
-    return LocalDateTime::From({m.year, m.month, m.day}, {m.hour, m.minute, m.second});
-}
-
 // None of the date's start, noon and last second, each taken at the offset the
 // zone gives it, reads back as that date on a date the clocks skip.
 bool DateOnTheClocks(const ZoneClock& tz, const Date& d) {
     for (const ClockTime t : {ClockTime{0, 0, 0}, ClockTime{12, 0, 0}, ClockTime{23, 59, 59}}) {
-        const auto z = tz.OffsetAt(d.year, d.month, d.day, t.hour, t.minute, t.second);
+        const auto z = tz.OffsetAt(d, t);
         if (!z) return true;  // no answer: the form's zone stands
         const auto back = tz.LocalMomentAt(LocalDateTime::From(d, t).seconds + ZoneSeconds(*z));
-        if (!back || Date{back->year, back->month, back->day} == d) return true;
+        if (!back || back->reading.date() == d) return true;
     }
     return false;
 }
@@ -31,14 +27,14 @@ std::optional<Moment> MomentOf(const ZoneClock& tz, const Date& d, const ClockTi
     for (const std::int64_t probe : {reading - 86400, reading + 86400}) {
         const auto around = tz.LocalMomentAt(probe);
         if (!around) return std::nullopt;
-        const std::int64_t east = ReadingOf(*around).seconds - probe;
+        const std::int64_t east = around->reading.seconds - probe;
         if (!earlierEast) {
             earlierEast = east;
             earlierZone = around->zone;
         }
         const std::int64_t utc = reading - east;
         const auto back = tz.LocalMomentAt(utc);
-        if (!back || ReadingOf(*back).seconds != reading) continue;
+        if (!back || back->reading.seconds != reading) continue;
         if (!first) {
             first = utc;
         } else if (*first != utc) {

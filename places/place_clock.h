@@ -20,8 +20,6 @@ struct Moment {
     Reading reading = Reading::Once;
 };
 
-LocalDateTime ReadingOf(const LocalMoment& moment);
-
 // The moment a reading of the place's clocks on `date` at `time` stands for. A
 // reading shown twice (the hour repeated when the clocks go back) is the first of
 // them; one the clocks skip is read at the offset in force before the skip, so

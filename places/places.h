@@ -153,7 +153,6 @@ Angle ToDegreesMinutes(double angle, bool latitude);
 // Zone offsets are the program's one zone type, west of Greenwich positive.
 using velnora::ZoneOffset;
 ZoneOffset FromSecondsEast(int secondsEastOfUtc);  // rounded to whole minutes
-QString HoursText(const ZoneOffset& offset);       // "-5"
 
 // A zone's standard offset and, when it keeps daylight saving time in the year of
 // `reference`, its daylight offset and the local dates on which that time begins

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/resolve.h"
 
-#include <QDate>
-
 #include "places/zone_clock.h"
 
 namespace velnora::places {
@@ -39,8 +37,7 @@ std::vector<std::string> Utf8(const QStringList& texts) {
 
 }  // namespace
 
-PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, int day, int hour,
-                             int minute, int second) {
+PlaceResolution ResolvePlace(std::string_view placeText, const Date& date, const ClockTime& time) {
     PlaceResolution r;
     const Gazetteer* gazetteer = DefaultGazetteer(&r.problem);
     if (!gazetteer) {
@@ -63,9 +60,8 @@ PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, in
     qsizetype from = 0;
     if (r.outcome == Resolution::Found || r.outcome == Resolution::Ambiguous) {
         r.taken = found.places.front();
-        if (!QDate::isValid(year, month, day)) day = 1;
-        r.zone = ZoneClock(r.taken->timeZoneId.toStdString())
-                     .OffsetAt(year, month, day, hour, minute, second);
+        const Date day = IsValidDate(date) ? date : Date{date.year, date.month, 1};
+        r.zone = ZoneClock(r.taken->timeZoneId.toStdString()).OffsetAt(day, time);
         from = 1;
     }
     const qsizetype until =

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/date_time.h"
 #include "core/zone_offset.h"
 #include "places/places.h"
 
@@ -44,10 +45,8 @@ struct PlaceResolution {
 };
 
 // Resolves `placeText` (city, state and country joined by blanks) with the zone
-// offset that holds at the given local date and time of work (month 1..12); a
-// date that does not exist, such as 31 February, takes the offset of the first
-// of that month.
-PlaceResolution ResolvePlace(std::string_view placeText, int year, int month, int day, int hour,
-                             int minute, int second);
+// offset that holds at the given local date and time of work; a date that does
+// not exist, such as 31 February, takes the offset of the first of that month.
+PlaceResolution ResolvePlace(std::string_view placeText, const Date& date, const ClockTime& time);
 
 }  // namespace velnora::places

@@ -25,10 +25,9 @@ ZoneClock::ZoneClock(std::string_view zoneId) {
     if (zone.isValid()) zone_ = std::make_shared<const Zone>(Zone{zone});
 }
 
-std::optional<ZoneOffset> ZoneClock::OffsetAt(int year, int month, int day, int hour, int minute,
-                                              int second) const {
-    const QDate date(year, month, day);
-    const QTime time(hour, minute, second);
+std::optional<ZoneOffset> ZoneClock::OffsetAt(const Date& d, const ClockTime& t) const {
+    const QDate date(d.year, d.month, d.day);
+    const QTime time(t.hour, t.minute, t.second);
     if (!zone_ || !date.isValid() || !time.isValid()) return std::nullopt;
     return FromSecondsEast(QDateTime(date, time, zone_->zone).offsetFromUtc());
 }
@@ -43,13 +42,9 @@ std::optional<LocalMoment> ZoneClock::LocalMomentAt(std::int64_t utcSeconds) con
     const QDateTime local = QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
     const QDate d = local.date();
     const QTime t = local.time();
-    return LocalMoment{d.year(),
-                       d.month(),
-                       d.day(),
-                       t.hour(),
-                       t.minute(),
-                       t.second(),
-                       FromSecondsEast(local.offsetFromUtc())};
+    return LocalMoment{
+        LocalDateTime::From({d.year(), d.month(), d.day()}, {t.hour(), t.minute(), t.second()}),
+        FromSecondsEast(local.offsetFromUtc())};
 }
 
 }  // namespace velnora::places

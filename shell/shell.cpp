@@ -32,7 +32,7 @@ Shell::~Shell() = default;
 
 bool Shell::start() {
     QApplication::setWindowIcon(ProgramIcon());
-    if (!CheckPreviousInstance(instanceLock_, services_.boxes)) {
+    if (!CheckPreviousInstance(instanceLock_, services_.clock, services_.boxes)) {
         EndProgram();
         return false;
     }

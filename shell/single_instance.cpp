@@ -94,24 +94,25 @@ struct InstanceLock::Candidate {
     }
 
     // A lock whose holder lives on another host, left long enough to be stale.
-    bool foreignAndOld(const QString& host) const {
+    bool foreignAndOld(const QString& host, const Clock& clock) const {
         if (host.isEmpty() || host == QSysInfo::machineHostName()) return false;
         const QDateTime written = QFileInfo(path).lastModified();
+        const qint64 now = clock.now().time_since_epoch().count();
         return written.isValid() &&
-               qAbs(written.secsTo(QDateTime::currentDateTime())) >= kForeignLockStaleSeconds;
+               qAbs(now - written.toSecsSinceEpoch()) >= kForeignLockStaleSeconds;
     }
 
-    LockState tryLock() {
+    LockState tryLock(const Clock& clock) {
         // Reading a FIFO would block; a folder or a device never holds a lock.
         if (path.isEmpty() || !IsRegularFileOrAbsent(path)) return LockState::Unavailable;
         if (file.tryLock(0)) return LockState::Held;
         if (file.error() != QLockFile::LockFailedError) return LockState::Unavailable;
         // QLockFile has already taken over a lock of this host whose process is
         // gone, so a lock it can read names a live copy here, or another host.
-        const auto heldBy = [this]() -> std::optional<LockState> {
+        const auto heldBy = [this, &clock]() -> std::optional<LockState> {
             const auto host = holderHost();
             if (!host) return std::nullopt;
-            if (!foreignAndOld(*host)) return LockState::Running;
+            if (!foreignAndOld(*host, clock)) return LockState::Running;
             // A live holder keeps the file's native lock, which this honours.
             if (!file.removeStaleLockFile()) return LockState::Running;
             return file.tryLock(0) ? LockState::Held : LockState::Running;
@@ -172,16 +173,16 @@ QString InstanceLock::folder() const {
     return last.path.isEmpty() ? WantedPrivateFolder() : QFileInfo(last.path).path();
 }
 
-LockState InstanceLock::tryAcquire() {
+LockState InstanceLock::tryAcquire(const Clock& clock) {
     if (held_) return LockState::Held;
-    LockState state = primary_->tryLock();
-    if (state == LockState::Unavailable && fallback_) state = fallback_->tryLock();
+    LockState state = primary_->tryLock(clock);
+    if (state == LockState::Unavailable && fallback_) state = fallback_->tryLock(clock);
     held_ = state == LockState::Held;
     return state;
 }
 
-bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes) {
-    switch (lock.tryAcquire()) {
+bool CheckPreviousInstance(InstanceLock& lock, const Clock& clock, MessageBoxes& boxes) {
+    switch (lock.tryAcquire(clock)) {
         case LockState::Held:
             return true;
         case LockState::Running:

@@ -13,6 +13,8 @@
 #include <QString>
 #include <memory>
 
+#include "core/clock.h"
+
 class QLockFile;
 class QWidget;
 
@@ -46,8 +48,9 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // Held when this process holds the lock, now or already.
-    LockState tryAcquire();
+    // Held when this process holds the lock, now or already. `clock` tells the
+    // age of a lock left by another host.
+    LockState tryAcquire(const Clock& clock);
     // The folder of the last path tried; the private folder wanted under the
     // cache folder when there was no path at all.
     QString folder() const;
@@ -62,6 +65,6 @@ private:
 // running" (or, when no lock can be had at all, that this cannot be checked, and in
 // which folder) with the information icon and returns false; the other copy is
 // left alone.
-bool CheckPreviousInstance(InstanceLock& lock, MessageBoxes& boxes);
+bool CheckPreviousInstance(InstanceLock& lock, const Clock& clock, MessageBoxes& boxes);
 
 }  // namespace velnora

@@ -65,7 +65,25 @@ int FindPeriod(std::int32_t periodSeconds, std::int64_t elapsedSeconds) {
     return kLast;
 }
 
-std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
+namespace {
+
+// The zone the form's two texts give, or why they give none.
+std::variant<ZoneOffset, Failure> ReadZone(const FormValues& f) {
+    const auto zoneHours = ToInteger16(f.zoneHour);
+    if (!zoneHours) return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
+    const auto zoneMinutes = ToInteger16(f.zoneMinute);
+    if (!zoneMinutes) return Refused(MessageId::EnterTimeZone, Field::txtZoneMinute);
+    // No zone on Earth lies more than 14 hours from Greenwich; the hours carry the sign.
+    if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
+        return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
+    }
+    return ZoneOffset{*zoneHours, *zoneMinutes};
+}
+
+}  // namespace
+
+std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f,
+                                                const std::optional<ZoneOffset>& zone) {
     if (auto refusal = ValidateInput(f)) return Failure{FailureKind::Refused, *refusal};
 
     // The lists make these impossible from the window; other callers may not.
@@ -90,21 +108,15 @@ std::variant<EvaluationInput, Failure> ReadForm(const FormValues& f) {
         return Refused(MessageId::LatitudeDegrees, Field::txtLatD);
     }
     const auto latMinutes = ToInteger16(f.latMinutes);
-    const auto zoneHours = ToInteger16(f.zoneHour);
-    if (!zoneHours) return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
-    const auto zoneMinutes = ToInteger16(f.zoneMinute);
-    if (!zoneMinutes) return Refused(MessageId::EnterTimeZone, Field::txtZoneMinute);
-    // No zone on Earth lies more than 14 hours from Greenwich; the hours carry the sign.
-    if (std::abs(*zoneHours) * 60 + std::abs(*zoneMinutes) > kFarthestZoneMinutes) {
-        return Refused(MessageId::EnterTimeZone, Field::txtZoneHour);
-    }
+    auto read = zone ? std::variant<ZoneOffset, Failure>(*zone) : ReadZone(f);
+    if (const auto* failure = std::get_if<Failure>(&read)) return *failure;
     return EvaluationInput{
         f.name,
         ListedDate(f),
         {f.hour, f.minute, f.second},
         {{*latDegrees, *latMinutes, f.south ? Hemisphere::South : Hemisphere::North},
          {*lonDegrees, *lonMinutes, f.east ? Hemisphere::East : Hemisphere::West}},
-        {*zoneHours, *zoneMinutes},
+        std::get<ZoneOffset>(read),
         f.city,
         f.state,
         f.country};

@@ -107,8 +107,10 @@ struct EvaluationInput {
     std::string city, state, country;  // as typed
 };
 
-// The form's texts and list positions read as values, or why they cannot be.
-std::variant<EvaluationInput, Failure> ReadForm(const FormValues& form);
+// The form's texts and list positions read as values, or why they cannot be. A
+// `zone` already known (the place's) stands for the form's two zone texts.
+std::variant<EvaluationInput, Failure> ReadForm(const FormValues& form,
+                                                const std::optional<ZoneOffset>& zone = {});
 // The evaluation of values read from a form; a date outside the year list is
 // refused.
 Outcome Evaluate(const EvaluationInput& input);

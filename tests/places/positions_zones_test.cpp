@@ -108,13 +108,13 @@ TEST(ZoneTextsFor, UnknownZone) {
 
 TEST(ZoneClock, OffsetFollowsDaylightSavingAtTheLocalTime) {
     const ZoneClock ny("America/New_York");
-    EXPECT_EQ(ny.OffsetAt(2026, 1, 15, 12, 0, 0), (ZoneOffset{5, 0}));
-    EXPECT_EQ(ny.OffsetAt(2026, 7, 15, 12, 0, 0), (ZoneOffset{4, 0}));
+    EXPECT_EQ(ny.OffsetAt({2026, 1, 15}, {12, 0, 0}), (ZoneOffset{5, 0}));
+    EXPECT_EQ(ny.OffsetAt({2026, 7, 15}, {12, 0, 0}), (ZoneOffset{4, 0}));
     // 2026-11-01 01:30 happens twice; 03:00 is after the change back.
-    EXPECT_EQ(ny.OffsetAt(2026, 11, 1, 3, 0, 0), (ZoneOffset{5, 0}));
-    EXPECT_EQ(ZoneClock("Asia/Kolkata").OffsetAt(2024, 3, 5, 9, 5, 0), (ZoneOffset{-5, -30}));
-    EXPECT_FALSE(ny.OffsetAt(2026, 2, 31, 12, 0, 0).has_value());
-    EXPECT_FALSE(ZoneClock("Nowhere/Atlantis").OffsetAt(2026, 1, 15, 12, 0, 0).has_value());
+    EXPECT_EQ(ny.OffsetAt({2026, 11, 1}, {3, 0, 0}), (ZoneOffset{5, 0}));
+    EXPECT_EQ(ZoneClock("Asia/Kolkata").OffsetAt({2024, 3, 5}, {9, 5, 0}), (ZoneOffset{-5, -30}));
+    EXPECT_FALSE(ny.OffsetAt({2026, 2, 31}, {12, 0, 0}).has_value());
+    EXPECT_FALSE(ZoneClock("Nowhere/Atlantis").OffsetAt({2026, 1, 15}, {12, 0, 0}).has_value());
 }
 
 }  // namespace

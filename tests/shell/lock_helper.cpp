@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
         : argc == 4  ? QString::fromLocal8Bit(argv[3])
                      : QString());
     if (mode == "crash") {
-        if (lock.tryAcquire() != velnora::LockState::Held) return 2;
+        if (lock.tryAcquire(velnora::SystemClock()) != velnora::LockState::Held) return 2;
         std::_Exit(3);
     }
     PrintingBoxes boxes;
-    return velnora::CheckPreviousInstance(lock, boxes) ? 0 : 1;
+    return velnora::CheckPreviousInstance(lock, velnora::SystemClock(), boxes) ? 0 : 1;
 }

@@ -142,7 +142,7 @@ TEST_F(ShellTest, CoBrandDrawDecidesWhichBannerIsSeen) {
 
 TEST_F(ShellTest, SecondCopyShowsOnlyItsMessageAndEnds) {
     InstanceLock running(dir_.filePath(QStringLiteral("velnora.lock")));
-    ASSERT_EQ(running.tryAcquire(), LockState::Held);
+    ASSERT_EQ(running.tryAcquire(SystemClock()), LockState::Held);
     EXPECT_FALSE(shell_->start());
     EXPECT_EQ(boxes_.shown,
               (std::vector<testing::Shown>{

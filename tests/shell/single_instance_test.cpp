@@ -68,28 +68,28 @@ protected:
 TEST_F(SingleInstanceTest, FirstCopyStartsQuietly) {
     InstanceLock lock(LockPath());
     RecordingBoxes boxes;
-    EXPECT_TRUE(CheckPreviousInstance(lock, boxes));
+    EXPECT_TRUE(CheckPreviousInstance(lock, SystemClock(), boxes));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(QFile::exists(LockPath()));
 }
 
 TEST_F(SingleInstanceTest, SecondCopyIsRefusedWithItsMessage) {
     InstanceLock first(LockPath());
-    ASSERT_EQ(first.tryAcquire(), LockState::Held);
+    ASSERT_EQ(first.tryAcquire(SystemClock()), LockState::Held);
     InstanceLock second(LockPath());
     RecordingBoxes boxes;
-    EXPECT_FALSE(CheckPreviousInstance(second, boxes));
+    EXPECT_FALSE(CheckPreviousInstance(second, SystemClock(), boxes));
     const std::vector<testing::Shown> expected{
         {QStringLiteral("Application is already running"), Icon::Information, false}};
     EXPECT_EQ(boxes.shown, expected);
     // The first copy keeps its lock: a third attempt is refused as well.
     InstanceLock third(LockPath());
-    EXPECT_EQ(third.tryAcquire(), LockState::Running);
+    EXPECT_EQ(third.tryAcquire(SystemClock()), LockState::Running);
 }
 
 TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstRuns) {
     InstanceLock first(LockPath());
-    ASSERT_EQ(first.tryAcquire(), LockState::Held);
+    ASSERT_EQ(first.tryAcquire(SystemClock()), LockState::Held);
     const HelperRun run = RunHelper(LockPath(), "check");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.output, kRefused);
@@ -102,16 +102,26 @@ TEST_F(SingleInstanceTest, LockOfACrashedCopyDoesNotBlock) {
 
     InstanceLock next(LockPath());
     RecordingBoxes boxes;
-    EXPECT_TRUE(CheckPreviousInstance(next, boxes));
+    EXPECT_TRUE(CheckPreviousInstance(next, SystemClock(), boxes));
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(SingleInstanceTest, SecondProcessStartsOnceTheFirstHasEnded) {
     {
         InstanceLock first(LockPath());
-        ASSERT_EQ(first.tryAcquire(), LockState::Held);
+        ASSERT_EQ(first.tryAcquire(SystemClock()), LockState::Held);
     }
     EXPECT_EQ(RunHelper(LockPath(), "check").status, 0);
+}
+
+// Another host's lock is aged on the program's clock, against the file's time.
+TEST_F(SingleInstanceTest, AnotherHostsLockIsStaleOnlyOnceOldOnTheProgramsClock) {
+    Write("4242\nvelnora\nanother-host.example\n");
+    const std::chrono::sys_seconds written{
+        std::chrono::seconds(QFileInfo(LockPath()).lastModified().toSecsSinceEpoch())};
+    InstanceLock lock(LockPath());
+    EXPECT_EQ(lock.tryAcquire(FixedClock(written + std::chrono::seconds(5))), LockState::Running);
+    EXPECT_EQ(lock.tryAcquire(FixedClock(written + std::chrono::seconds(60))), LockState::Held);
 }
 
 // Whatever a lock file that no live copy holds has become, the next start takes
@@ -147,7 +157,7 @@ TEST_F(SingleInstanceTest, UnreadableLockIsTakenOver) {
 // A live copy keeps its lock even when its file has lost its contents.
 TEST_F(SingleInstanceTest, LiveCopyWithAnEmptiedLockStillRefuses) {
     InstanceLock first(LockPath());
-    ASSERT_EQ(first.tryAcquire(), LockState::Held);
+    ASSERT_EQ(first.tryAcquire(SystemClock()), LockState::Held);
     ASSERT_TRUE(QFile::resize(LockPath(), 0));
     const HelperRun run = RunHelper(LockPath(), "check");
     EXPECT_EQ(run.status, 1);
@@ -171,7 +181,7 @@ TEST_F(SingleInstanceTest, LockPathThatCannotHoldALockFallsBack) {
         EXPECT_EQ(alone.output, QString()) << name;
 
         InstanceLock running(LockPath(), FallbackPath());
-        ASSERT_EQ(running.tryAcquire(), LockState::Held) << name;
+        ASSERT_EQ(running.tryAcquire(SystemClock()), LockState::Held) << name;
         EXPECT_TRUE(QFile::exists(FallbackPath())) << name;
         const HelperRun second = RunHelper(LockPath(), "check", FallbackPath());
         EXPECT_EQ(second.status, 1) << name;
