@@ -82,8 +82,8 @@ std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& 
     const auto now = tz.LocalMomentAt(clock.now().time_since_epoch().count());
     if (!now) return std::nullopt;
     EvaluationInput at;
-    at.date = {now->year, now->month, now->day};
-    at.time = {now->hour, now->minute, now->second};
+    at.date = now->reading.date();
+    at.time = now->reading.time();
     at.position = {places::ToDegreesMinutes(place.latitude, true),
                    places::ToDegreesMinutes(place.longitude, false)};
     at.zone = now->zone;
@@ -93,7 +93,7 @@ std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& 
     PlanClock followed = PlaceClock(place, now->zone);
     // In the hour the clocks repeat, the present reading stands for the moment
     // read, not for the first of the two.
-    const LocalDateTime reading = places::ReadingOf(*now);
+    const LocalDateTime reading = now->reading;
     followed.zoneFor = [onTheClocks = followed.zoneFor, reading, zone = now->zone](
                            const Date& d, const ClockTime& t) -> std::optional<ZoneOffset> {
         if (LocalDateTime::From(d, t) == reading) return zone;
