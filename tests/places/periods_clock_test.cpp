@@ -6,8 +6,8 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QLabel>
-#include <QPushButton>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimeZone>
