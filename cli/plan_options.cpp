@@ -18,6 +18,18 @@ std::optional<PeriodWanted> WantedSpelled(std::string_view text) {
     return std::nullopt;
 }
 
+// `text` as a whole number from `least` to `most`, in plain digits and no more of
+// them than `most` has.
+std::optional<int> WholeNumberIn(std::string_view text, int least, int most) {
+    if (text.empty() || text.size() > std::to_string(most).size()) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const int n = std::stoi(std::string(text));
+    if (n < least || n > most) return std::nullopt;
+    return n;
+}
+
 }  // namespace
 
 Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
@@ -60,31 +72,24 @@ Taken ParsePlanOption(const std::vector<std::string>& args, std::size_t& i, cons
     }
     if (name == "--days") {
         std::string v;
-        int n = 0;
-        const bool digits =
-            needValue(v) && v.size() <= 3 &&
-            std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (digits) n = std::stoi(v);
-        if (!digits || n < 1 || n > kMaxListedDays) {
+        const auto n = needValue(v) ? WholeNumberIn(v, 1, kMaxListedDays) : std::nullopt;
+        if (!n) {
             error = "option --days takes a whole number of days from 1 to " +
                     std::to_string(kMaxListedDays) + ", not \"" + Visible(v) + "\"";
             return Taken::Error;
         }
-        plan.days = n;
+        plan.days = *n;
         return Taken::Yes;
     }
     if (name == "--ics-alarm") {
         std::string v;
-        const bool digits =
-            needValue(v) && v.size() <= 5 &&
-            std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
-        const int minutes = digits ? std::stoi(v) : -1;
-        if (minutes < 0 || minutes > kMaxAlarmMinutes) {
+        const auto minutes = needValue(v) ? WholeNumberIn(v, 0, kMaxAlarmMinutes) : std::nullopt;
+        if (!minutes) {
             error = "option --ics-alarm takes the minutes before each period, from 0 to " +
                     std::to_string(kMaxAlarmMinutes) + ", not \"" + Visible(v) + "\"";
             return Taken::Error;
         }
-        plan.alarmMinutes = minutes;
+        plan.alarmMinutes = *minutes;
         return Taken::Yes;
     }
     if (name == "--ics") {
