@@ -145,9 +145,11 @@ int Widest(const QTableWidget* list, const QStringList& texts) {
 int WidestOf(const QTableWidget* list, int count, const std::function<QString(int)>& text) {
     const QFontMetrics metrics = BoldMetrics(list);
     int widest = 0;
+    int widestWidth = metrics.horizontalAdvance(text(0));
     for (int i = 1; i < count; ++i) {
-        if (metrics.horizontalAdvance(text(i)) > metrics.horizontalAdvance(text(widest))) {
+        if (const int width = metrics.horizontalAdvance(text(i)); width > widestWidth) {
             widest = i;
+            widestWidth = width;
         }
     }
     return widest;
