@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace velnora {
 
@@ -12,8 +12,10 @@ namespace {
 // "gu_IN.UTF-8@latin" -> "gu"; "C.UTF-8" and "POSIX" -> "C".
 QString LanguageCode(QString entry) {
     entry = entry.trimmed();
-    const qsizetype cut = entry.indexOf(QRegularExpression(QStringLiteral("[_.@-]")));
-    if (cut >= 0) entry.truncate(cut);
+    const auto cut = std::find_if(entry.cbegin(), entry.cend(), [](QChar c) {
+        return c == u'_' || c == u'.' || c == u'@' || c == u'-';
+    });
+    entry.truncate(cut - entry.cbegin());
     if (entry == QLatin1String("POSIX")) return QStringLiteral("C");
     return entry == QLatin1String("C") ? entry : entry.toLower();
 }

@@ -245,6 +245,7 @@ TEST(LanguageChoice, FollowsTheDesktopOrder) {
         {"lang-alone", {{"LANG", "gu_IN.UTF-8"}}, "gu"},
         {"unshipped-locale-is-english", {{"LANG", "de_DE.UTF-8"}}, QString()},
         {"marathi", {{"LANGUAGE", "mr:hi"}}, "mr"},
+        {"language-tag-with-hyphen", {{"LANGUAGE", "fr-FR:GU-IN"}}, "gu"},
     };
     for (const Row& row : rows) {
         const Environment environment = [&row](const char* name) {
