@@ -55,24 +55,12 @@ PlaceClocks PlaceClocksOf(Options& o, const std::string& zoneId, const Clock& cl
         }
     }
     // Where the zone gives no answer, the zone the place took stands.
-    const ZoneOffset taken = o.placeZone.value_or(ZoneOffset{});
-    ZoneForDate zoneFor = [tz, now, taken](const Date& d,
-                                           const ClockTime& t) -> std::optional<ZoneOffset> {
-        if (now && now->reading == LocalDateTime::From(d, t)) {
-            if (!places::DateOnTheClocks(tz, d)) return std::nullopt;
-            return now->zone;
-        }
-        return places::OffsetOnTheClocks(tz, d, t, taken);
-    };
+    ZoneForDate zoneFor = places::OffsetsOnTheClocks{tz, o.placeZone.value_or(ZoneOffset{}), now};
     // The time of work's own offset: the zone the evaluation reads, and --json reports.
     const ClockTime atWork{o.form.hour, o.form.minute, o.form.second};
     if (const auto z = zoneFor(ListedDate(o.form), atWork)) o.placeZone = *z;
-    WallClock wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
-        const std::int64_t utc = t.seconds + ZoneSeconds(zone);
-        const auto m = tz.LocalMomentAt(utc);
-        if (!m) return WallTime{t, -ZoneSeconds(zone)};
-        const LocalDateTime reading = m->reading;
-        return WallTime{reading, reading.seconds - utc};
+    WallReading wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
+        return tz.ReadingAt(t, zone);
     };
     return {std::move(zoneFor), std::move(wall)};
 }

@@ -225,18 +225,18 @@ std::variant<Plan, Failure> PlanOf(const Options& o, const PlaceClocks& clocks) 
 
 DateTimeFormatter PlaceClocks::Text(const ZoneOffset& zone) const {
     if (!wall) return UsGeneralDate;
-    return [wall = wall, zone](const LocalDateTime& t) {
-        return UsGeneralDate(wall(t, zone).reading);
-    };
+    return [wall = wall, zone](const LocalDateTime& t) { return UsGeneralDate(wall(t, zone)); };
 }
 
 DateTimeFormatter PlaceClocks::Iso(const ZoneOffset& zone) const {
     if (!wall) {
         return [east = -ZoneSeconds(zone)](const LocalDateTime& t) { return IsoDateTime(t, east); };
     }
+    // The offset in force is what separates the wall's reading from the moment,
+    // to the second: a local mean time is not a whole number of minutes.
     return [wall = wall, zone](const LocalDateTime& t) {
-        const WallTime w = wall(t, zone);
-        return IsoDateTime(w.reading, w.secondsEast);
+        const LocalDateTime reading = wall(t, zone);
+        return IsoDateTime(reading, reading.seconds - (t.seconds + ZoneSeconds(zone)));
     };
 }
 

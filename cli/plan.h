@@ -22,19 +22,11 @@ namespace velnora::cli {
 
 struct Options;
 
-// A moment as the place's own clocks show it, daylight saving included.
-struct WallTime {
-    LocalDateTime reading;
-    std::int64_t secondsEast = 0;  // the offset in force then, east of Greenwich positive
-};
-// A time read in `zone` as the place's own clocks show that moment.
-using WallClock = std::function<WallTime(const LocalDateTime& time, const ZoneOffset& zone)>;
-
 // What a run knows of the place's clocks; both empty when the zone is the form's
 // own on every date.
 struct PlaceClocks {
     ZoneForDate zoneFor;
-    WallClock wall;
+    WallReading wall;
     // How times of `zone` are written: as the place's clocks show them.
     DateTimeFormatter Text(const ZoneOffset& zone) const;
     // The same in ISO 8601 with the offset in force at each moment.

@@ -22,6 +22,22 @@ bool Near(const EvaluationInput& input, const places::Place& place) {
     return std::fabs(lat - place.latitude) <= kNearDegrees && across <= kNearDegrees;
 }
 
+// The place's own clocks, daylight saving included; `typed` stands where its zone
+// gives no answer, and the present reading, when given, for the moment read.
+PlanClock PlaceClock(const places::Place& place, const places::ZoneClock& tz,
+                     const ZoneOffset& typed, const std::optional<places::LocalMoment>& now) {
+    PlanClock clock;
+    clock.followed = ClockFollowed::PlaceClocks;
+    clock.city = place.city;
+    clock.zoneId = place.timeZoneId;
+    clock.typed = typed;
+    clock.zoneFor = places::OffsetsOnTheClocks{tz, typed, now};
+    clock.wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
+        return tz.ReadingAt(t, zone);
+    };
+    return clock;
+}
+
 }  // namespace
 
 PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gazetteer) {
@@ -57,24 +73,7 @@ PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gaz
         clock.shown = atWork->zone;
         return clock;
     }
-    return PlaceClock(place, input.zone);
-}
-
-PlanClock PlaceClock(const places::Place& place, const ZoneOffset& typed) {
-    PlanClock clock;
-    clock.followed = ClockFollowed::PlaceClocks;
-    clock.city = place.city;
-    clock.zoneId = place.timeZoneId;
-    clock.typed = typed;
-    const places::ZoneClock tz(place.timeZoneId.toStdString());
-    clock.zoneFor = [tz, typed](const Date& d, const ClockTime& t) {
-        return places::OffsetOnTheClocks(tz, d, t, typed);
-    };
-    clock.wall = [tz](const LocalDateTime& t, const ZoneOffset& zone) {
-        const auto m = tz.LocalMomentAt(t.seconds + ZoneSeconds(zone));
-        return m ? m->reading : t;
-    };
-    return clock;
+    return PlaceClock(place, tz, input.zone, std::nullopt);
 }
 
 std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& clock) {
@@ -90,15 +89,7 @@ std::optional<PlaceNow> PlanAtPlaceNow(const places::Place& place, const Clock& 
     at.city = place.city.toStdString();
     at.state = place.state.toStdString();
     at.country = place.country.toStdString();
-    PlanClock followed = PlaceClock(place, now->zone);
-    // In the hour the clocks repeat, the present reading stands for the moment
-    // read, not for the first of the two.
-    const LocalDateTime reading = now->reading;
-    followed.zoneFor = [onTheClocks = followed.zoneFor, reading, zone = now->zone](
-                           const Date& d, const ClockTime& t) -> std::optional<ZoneOffset> {
-        if (LocalDateTime::From(d, t) == reading) return zone;
-        return onTheClocks(d, t);
-    };
+    PlanClock followed = PlaceClock(place, tz, now->zone, now);
     Plan plan{at, followed.zoneFor};
     return PlaceNow{std::move(plan), std::move(followed)};
 }

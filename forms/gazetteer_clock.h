@@ -23,10 +23,6 @@ struct Place;
 // every date, with the reason. A null `gazetteer` finds no place.
 PlanClock ChooseClock(const EvaluationInput& input, const places::Gazetteer* gazetteer);
 
-// The place's own clocks, daylight saving included; `typed` stands where its zone
-// gives no answer.
-PlanClock PlaceClock(const places::Place& place, const ZoneOffset& typed);
-
 // The plan of a place at the present moment as its clocks show it, and the clock
 // it follows; empty when this computer does not know the place's zone.
 struct PlaceNow {

@@ -49,10 +49,10 @@ std::optional<Moment> MomentOf(const ZoneClock& tz, const Date& d, const ClockTi
     return Moment{*local, local->zone, twice ? Reading::Twice : Reading::Once};
 }
 
-std::optional<ZoneOffset> OffsetOnTheClocks(const ZoneClock& tz, const Date& d, const ClockTime& t,
-                                            const ZoneOffset& otherwise) {
-    if (!DateOnTheClocks(tz, d)) return std::nullopt;
-    if (const auto m = MomentOf(tz, d, t)) return m->zone;
+std::optional<ZoneOffset> OffsetsOnTheClocks::operator()(const Date& d, const ClockTime& t) const {
+    if (now && now->reading == LocalDateTime::From(d, t)) return now->zone;
+    if (!DateOnTheClocks(clock, d)) return std::nullopt;
+    if (const auto m = MomentOf(clock, d, t)) return m->zone;
     return otherwise;
 }
 

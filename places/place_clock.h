@@ -30,9 +30,16 @@ std::optional<Moment> MomentOf(const ZoneClock& clock, const Date& date, const C
 // on crossing the date line).
 bool DateOnTheClocks(const ZoneClock& clock, const Date& date);
 
-// The offset in force at a reading on `date`, empty for a date the clocks skip;
-// `otherwise` when the zone gives no answer.
-std::optional<ZoneOffset> OffsetOnTheClocks(const ZoneClock& clock, const Date& date,
-                                            const ClockTime& time, const ZoneOffset& otherwise);
+// The offset in force at each reading of the place's clocks, as planning asks for
+// it date by date: empty for a date the clocks skip, `otherwise` when the zone
+// gives no answer. The present reading, when there is one, stands for the moment
+// actually read; in the hour the clocks repeat, that may be the second of the two.
+struct OffsetsOnTheClocks {
+    ZoneClock clock;
+    ZoneOffset otherwise;
+    std::optional<LocalMoment> now;
+
+    std::optional<ZoneOffset> operator()(const Date& date, const ClockTime& time) const;
+};
 
 }  // namespace velnora::places

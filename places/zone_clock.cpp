@@ -47,4 +47,9 @@ std::optional<LocalMoment> ZoneClock::LocalMomentAt(std::int64_t utcSeconds) con
         FromSecondsEast(local.offsetFromUtc())};
 }
 
+LocalDateTime ZoneClock::ReadingAt(const LocalDateTime& time, const ZoneOffset& zone) const {
+    const auto moment = LocalMomentAt(time.seconds + ZoneSeconds(zone));
+    return moment ? moment->reading : time;
+}
+
 }  // namespace velnora::places

@@ -29,6 +29,9 @@ public:
     // included. Empty for an invalid date.
     std::optional<ZoneOffset> OffsetAt(const Date& date, const ClockTime& time) const;
     std::optional<LocalMoment> LocalMomentAt(std::int64_t utcSeconds) const;
+    // `time` read in `zone`, as this clock shows that moment; `time` itself when
+    // the zone gives no answer.
+    LocalDateTime ReadingAt(const LocalDateTime& time, const ZoneOffset& zone) const;
 
 private:
     struct Zone;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "places/place_clock.h"
 #include "places/places.h"
 #include "places/zone_clock.h"
 #include "support/test_support.h"
@@ -115,6 +116,53 @@ TEST(ZoneClock, OffsetFollowsDaylightSavingAtTheLocalTime) {
     EXPECT_EQ(ZoneClock("Asia/Kolkata").OffsetAt({2024, 3, 5}, {9, 5, 0}), (ZoneOffset{-5, -30}));
     EXPECT_FALSE(ny.OffsetAt({2026, 2, 31}, {12, 0, 0}).has_value());
     EXPECT_FALSE(ZoneClock("Nowhere/Atlantis").OffsetAt({2026, 1, 15}, {12, 0, 0}).has_value());
+}
+
+// 1:30 comes twice in New York on 3 November 2024, at 5:30 and at 6:30 Greenwich
+// time; Samoa skipped 30 December 2011 whole.
+TEST(OffsetsOnTheClocks, ReadingsOfRepeatedAndSkippedDates) {
+    const ZoneClock ny("America/New_York");
+    const ZoneOffset typed{9, 0};
+    const auto secondReading = ny.LocalMomentAt(1730615400);  // 2024-11-03 06:30 UTC
+    ASSERT_TRUE(secondReading.has_value());
+    ASSERT_EQ(secondReading->reading, LocalDateTime::From({2024, 11, 3}, {1, 30, 0}));
+    struct Row {
+        const char* name;
+        OffsetsOnTheClocks clocks;
+        Date date;
+        ClockTime time;
+        std::optional<ZoneOffset> offset;
+    };
+    const Row rows[] = {
+        {"repeated-reading-is-the-first",
+         {ny, typed, {}},
+         {2024, 11, 3},
+         {1, 30, 0},
+         ZoneOffset{4, 0}},
+        {"present-reading-is-the-moment-read",
+         {ny, typed, secondReading},
+         {2024, 11, 3},
+         {1, 30, 0},
+         ZoneOffset{5, 0}},
+        {"present-reading-leaves-other-times",
+         {ny, typed, secondReading},
+         {2024, 11, 3},
+         {0, 30, 0},
+         ZoneOffset{4, 0}},
+        {"skipped-date-has-none",
+         {ZoneClock("Pacific/Apia"), typed, {}},
+         {2011, 12, 30},
+         {12, 0, 0},
+         std::nullopt},
+        {"unknown-zone-keeps-the-typed",
+         {ZoneClock("Nowhere/Atlantis"), typed, {}},
+         {2024, 11, 3},
+         {1, 30, 0},
+         typed},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.clocks(row.date, row.time), row.offset) << row.name;
+    }
 }
 
 }  // namespace
