@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "forms/result_texts.h"
+#include "places/zone_clock.h"
 #include "ui/link_opener.h"
 
 namespace velnora {
@@ -382,7 +383,7 @@ void LookupWindow::CopySelection() {
 
 void LookupWindow::ChosenRowChanged(int row) {
     cmdPeriodsHere_->setEnabled(row >= 0 && row < shown_.size() &&
-                                places::ZoneTextsFor(shown_[row].timeZoneId, year_));
+                                places::ZoneClock(shown_[row].timeZoneId.toStdString()).known());
 }
 
 void LookupWindow::CopyRow(int row) {

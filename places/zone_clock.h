@@ -25,6 +25,7 @@ std::optional<LocalMoment> LocalMomentAt(std::string_view zoneId, std::int64_t u
 class ZoneClock {
 public:
     explicit ZoneClock(std::string_view zoneId);  // an unknown zone answers nothing
+    bool known() const { return zone_ != nullptr; }
     // The offset in force at the local date and clock time, daylight saving time
     // included. Empty for an invalid date.
     std::optional<ZoneOffset> OffsetAt(const Date& date, const ClockTime& time) const;
