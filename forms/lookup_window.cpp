@@ -75,7 +75,7 @@ QString DegreesMinutesText(double angle, bool latitude) {
 
 // "8 March to 1 November 2026", or "until 5 April and from 4 October 2026" where
 // daylight saving time spans the turn of the year, in the windows' language.
-QString DaylightPeriodText(const places::ZoneTexts& zone) {
+QString DaylightPeriodText(const places::ZoneYear& zone) {
     if (!zone.daylight || !zone.daylightStart.isValid() || !zone.daylightEnd.isValid())
         return QCoreApplication::translate("velnora::LookupWindow", "none");
     const QLocale locale;
@@ -103,7 +103,7 @@ QString TypedOffset(const places::ZoneOffset& o) {
 
 // A position and zone as the main form's boxes and buttons take them:
 // "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes 30".
-QString FormTexts(const places::Place& p, const std::optional<places::ZoneTexts>& zone) {
+QString FormTexts(const places::Place& p, const std::optional<places::ZoneYear>& zone) {
     const Angle lat = places::ToDegreesMinutes(p.latitude, true);
     const Angle lon = places::ToDegreesMinutes(p.longitude, false);
     QString text = QCoreApplication::translate("velnora::LookupWindow",
@@ -294,7 +294,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
         lstPlaces_->setItem(row, kLatitude, Cell(DegreesMinutesText(p.latitude, true)));
         lstPlaces_->setItem(row, kLongitude, Cell(DegreesMinutesText(p.longitude, false)));
         lstPlaces_->setItem(row, kZone, Cell(p.timeZoneId));
-        const auto zone = places::ZoneTextsFor(p.timeZoneId, year_);
+        const auto zone = places::ZoneYearOf(p.timeZoneId, year_);
         lstPlaces_->setItem(row, kOffset, Cell(zone ? TypedOffset(zone->standard) : QString()));
         lstPlaces_->setItem(
             row, kDaylight,
@@ -389,7 +389,7 @@ void LookupWindow::ChosenRowChanged(int row) {
 void LookupWindow::CopyRow(int row) {
     if (row < 0 || row >= shown_.size()) return;
     const places::Place& p = shown_[row];
-    const QString text = FormTexts(p, places::ZoneTextsFor(p.timeZoneId, year_));
+    const QString text = FormTexts(p, places::ZoneYearOf(p.timeZoneId, year_));
     QGuiApplication::clipboard()->setText(text);
     lblCopied_->setText(tr("Copied to the clipboard: %1").arg(text));
     lblCopied_->show();

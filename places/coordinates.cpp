@@ -49,29 +49,29 @@ bool IsKnownZoneId(const QString& zoneId) {
            S_ISREG(st.st_mode);
 }
 
-std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference) {
+std::optional<ZoneYear> ZoneYearOf(const QString& zoneId, QDate reference) {
     if (!IsKnownZoneId(zoneId)) return std::nullopt;
     const QTimeZone zone(zoneId.toUtf8());
     if (!zone.isValid() || !reference.isValid()) return std::nullopt;
     const QDateTime yearStart(QDate(reference.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
     const QDateTime yearEnd(QDate(reference.year() + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
 
-    ZoneTexts texts;
-    texts.standard = FromSecondsEast(zone.standardTimeOffset(yearStart));
+    ZoneYear year;
+    year.standard = FromSecondsEast(zone.standardTimeOffset(yearStart));
     for (const QTimeZone::OffsetData& d : zone.transitions(yearStart, yearEnd)) {
         const QDate local = d.atUtc.toTimeZone(zone).date();
         if (d.daylightTimeOffset != 0) {  // daylight saving time begins
-            if (!texts.daylight) {
-                texts.standard = FromSecondsEast(d.standardTimeOffset);
-                texts.daylight = FromSecondsEast(d.offsetFromUtc);
-                texts.daylightStart = local;
+            if (!year.daylight) {
+                year.standard = FromSecondsEast(d.standardTimeOffset);
+                year.daylight = FromSecondsEast(d.offsetFromUtc);
+                year.daylightStart = local;
             }
-        } else if (!texts.daylightEnd.isValid()) {  // and ends
-            texts.daylightEnd = local;
+        } else if (!year.daylightEnd.isValid()) {  // and ends
+            year.daylightEnd = local;
         }
     }
-    if (!texts.daylight) texts.daylightEnd = QDate();
-    return texts;
+    if (!year.daylight) year.daylightEnd = QDate();
+    return year;
 }
 
 }  // namespace velnora::places

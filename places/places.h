@@ -157,11 +157,11 @@ ZoneOffset FromSecondsEast(int secondsEastOfUtc);  // rounded to whole minutes
 // A zone's standard offset and, when it keeps daylight saving time in the year of
 // `reference`, its daylight offset and the local dates on which that time begins
 // and ends (south of the equator the end comes first in the year).
-struct ZoneTexts {
+struct ZoneYear {
     ZoneOffset standard;
     std::optional<ZoneOffset> daylight;
     QDate daylightStart, daylightEnd;
 };
-std::optional<ZoneTexts> ZoneTextsFor(const QString& zoneId, QDate reference);
+std::optional<ZoneYear> ZoneYearOf(const QString& zoneId, QDate reference);
 
 }  // namespace velnora::places

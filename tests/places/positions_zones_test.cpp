@@ -71,10 +71,10 @@ class Zones : public ::testing::TestWithParam<ZoneRow> {};
 
 TEST_P(Zones, StandardAndDaylightOffsets) {
     const ZoneRow& row = GetParam();
-    const auto texts = ZoneTextsFor(QString::fromUtf8(row.zone), QDate(2026, 5, 1));
-    ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->standard, row.standard);
-    EXPECT_EQ(texts->daylight, row.daylight);
+    const auto year = ZoneYearOf(QString::fromUtf8(row.zone), QDate(2026, 5, 1));
+    ASSERT_TRUE(year.has_value());
+    EXPECT_EQ(year->standard, row.standard);
+    EXPECT_EQ(year->daylight, row.daylight);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,22 +89,22 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneRow{"half_hour_west_with_daylight", "America/St_Johns", {3, 30}, ZoneOffset{2, 30}}),
     [](const ::testing::TestParamInfo<ZoneRow>& test) { return std::string(test.param.name); });
 
-TEST(ZoneTextsFor, DaylightDatesNorthAndSouthOfTheEquator) {
-    const auto york = ZoneTextsFor(QStringLiteral("America/New_York"), QDate(2026, 5, 1));
+TEST(ZoneYearOf, DaylightDatesNorthAndSouthOfTheEquator) {
+    const auto york = ZoneYearOf(QStringLiteral("America/New_York"), QDate(2026, 5, 1));
     EXPECT_EQ(york->daylightStart, QDate(2026, 3, 8));
     EXPECT_EQ(york->daylightEnd, QDate(2026, 11, 1));
     // South of the equator the end comes first in the year.
-    const auto adelaide = ZoneTextsFor(QStringLiteral("Australia/Adelaide"), QDate(2026, 5, 1));
+    const auto adelaide = ZoneYearOf(QStringLiteral("Australia/Adelaide"), QDate(2026, 5, 1));
     EXPECT_EQ(adelaide->daylightStart, QDate(2026, 10, 4));
     EXPECT_EQ(adelaide->daylightEnd, QDate(2026, 4, 5));
-    const auto kolkata = ZoneTextsFor(QStringLiteral("Asia/Kolkata"), QDate(2026, 5, 1));
+    const auto kolkata = ZoneYearOf(QStringLiteral("Asia/Kolkata"), QDate(2026, 5, 1));
     EXPECT_FALSE(kolkata->daylight.has_value());
     EXPECT_FALSE(kolkata->daylightStart.isValid());
     EXPECT_FALSE(kolkata->daylightEnd.isValid());
 }
 
-TEST(ZoneTextsFor, UnknownZone) {
-    EXPECT_FALSE(ZoneTextsFor(QStringLiteral("Nowhere/Atlantis"), QDate(2026, 1, 1)).has_value());
+TEST(ZoneYearOf, UnknownZone) {
+    EXPECT_FALSE(ZoneYearOf(QStringLiteral("Nowhere/Atlantis"), QDate(2026, 1, 1)).has_value());
 }
 
 TEST(ZoneClock, OffsetFollowsDaylightSavingAtTheLocalTime) {
