@@ -3,6 +3,7 @@
 // periods by row, with a legend of the colours and signs.
 #include <QLocale>
 #include <array>
+#include <vector>
 
 #include "planning/almanac.h"
 #include "print/sheet.h"
@@ -47,6 +48,108 @@ std::array<const DayListing*, kDaysPerWeek> WeekColumns(const PrintJob& job, con
     return columns;
 }
 
+// The heads of the week's columns: the date, the weekday, sunrise and sunset.
+void PaintWeekHeads(Sheet& sheet, const PrintJob& job, const PageWords& words,
+                    const std::array<const DayListing*, kDaysPerWeek>& columns,
+                    const QRectF& first) {
+    for (int c = 0; c < kDaysPerWeek; ++c) {
+        const QRectF box = first.translated(c * first.width(), 0);
+        sheet.fill(box, kHeadShade);
+        sheet.frame(box);
+        const DayListing* d = columns[static_cast<std::size_t>(c)];
+        if (!d) continue;
+        sheet.setTextColour();
+        const QRectF inner = box.adjusted(2, 1, -2, -1);
+        const double line = inner.height() / 4;
+        const auto lines = [&](int from, int count) {
+            return QRectF(inner.left(), inner.top() + from * line, inner.width(), count * line);
+        };
+        sheet.text(lines(0, 1), words.date(d->date), PageFont(8, true), Qt::AlignHCenter);
+        sheet.text(lines(1, 1), QLocale().dayName(ToQDate(d->date).dayOfWeek()), PageFont(8, true),
+                   Qt::AlignHCenter);
+        if (d->failure || d->skipped) {
+            sheet.text(lines(2, 2), Pages::tr("No sunrise or sunset"), PageFont(7),
+                       Qt::AlignHCenter, true);
+            continue;
+        }
+        const ZoneOffset zone = d->evaluation.zone();
+        sheet.text(lines(2, 1),
+                   Pages::tr("Sunrise %1")
+                       .arg(TimeText(job, words, d->evaluation.result.inputDaySunRise, zone)),
+                   PageFont(7), Qt::AlignHCenter);
+        sheet.text(lines(3, 1),
+                   Pages::tr("Sunset %1")
+                       .arg(TimeText(job, words, d->evaluation.result.inputDaySunSet, zone)),
+                   PageFont(7), Qt::AlignHCenter);
+    }
+}
+
+// One date's cell of a period's row: its start time above the name with the
+// verdict's sign; a period split at midnight gives each part a line of its own,
+// time and name.
+void PaintWeekCell(Sheet& sheet, const PrintJob& job, const PageWords& words, const DayListing* d,
+                   bool night, int number, const QRectF& box) {
+    std::vector<const Period*> entries;
+    if (d && !d->failure && !d->skipped) {
+        if (!night) {
+            entries.push_back(&d->day[static_cast<std::size_t>(number - 1)]);
+        } else {
+            for (const Period& p : d->night) {
+                if (p.number == number) entries.push_back(&p);
+            }
+        }
+    }
+    if (entries.empty()) {
+        sheet.frame(box);
+        return;
+    }
+    const double part = box.height() / static_cast<double>(entries.size());
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const Period& p = *entries[e];
+        const bool holds =
+            job.work && d->date == job.shown &&
+            HoldsTimeOfWork(*job.work, p,
+                            ZoneSeconds(job.work->zone()) - ZoneSeconds(d->evaluation.zone()));
+        const QRectF slot(box.left(), box.top() + e * part, box.width(), part);
+        const Marks marks = MarksOfPeriod(p, d->date);
+        sheet.fill(slot, VerdictColour(p.verdict, !marks.Empty()));
+        const QString name =
+            words.period(p.name) + u' ' + VerdictSign(p.verdict) + MarkSigns(marks);
+        const QString start = TimeText(job, words, p.start, d->evaluation.zone());
+        sheet.setTextColour();
+        sheet.text(slot.adjusted(2, 0.5, -2, -0.5),
+                   entries.size() == 1 ? start + u'\n' + name : start + u' ' + name,
+                   PageFont(7, holds), Qt::AlignLeft);
+        if (holds) sheet.frame(slot.adjusted(1, 1, -1, -1), 1.5);
+    }
+    sheet.frame(box);
+}
+
+// The legend at `top`: what the signs and colours say.
+void PaintLegend(Sheet& sheet, const PageWords& words, double top) {
+    const double w = sheet.size().width();
+    const double share = w / 5;
+    const std::array<Verdict, 3> verdicts = {Verdict::Favorable, Verdict::Intermediate,
+                                             Verdict::Unfavorable};
+    for (std::size_t i = 0; i < verdicts.size(); ++i) {
+        sheet.cell({i * share, top, share - 4, 11},
+                   VerdictSign(verdicts[i]) + u' ' + words.verdict(verdicts[i]), PageFont(7),
+                   VerdictColour(verdicts[i]), Qt::AlignLeft, {2, 0});
+    }
+    sheet.cell({3 * share, top, share - 4, 11},
+               Pages::tr("%1 %2 with a mark")
+                   .arg(VerdictSign(Verdict::Favorable), words.verdict(Verdict::Favorable)),
+               PageFont(7), VerdictColour(Verdict::Favorable, true), Qt::AlignLeft, {2, 0});
+    const QRectF work(4 * share, top, share, 11);
+    sheet.frame(work.adjusted(0, 0, -share * 0.8, 0), 1.5);
+    sheet.text(work.adjusted(share * 0.2 + 3, 0, 0, 0), Pages::tr("Time of work"), PageFont(7));
+    const double markShare = w / static_cast<double>(kAllMarks.size());
+    for (std::size_t i = 0; i < kAllMarks.size(); ++i) {
+        sheet.text({i * markShare, top + 12, markShare - 4, 11},
+                   MarkSign(i) + u' ' + words.mark(kAllMarks[i]), PageFont(7));
+    }
+}
+
 }  // namespace
 
 Date FirstSunday(const Date& shown) {
@@ -76,122 +179,21 @@ void PaintWeek(Sheet& sheet, const PrintJob& job, const PageWords& words, const 
     const double footer = 16;
     const double rowHeight = (sheet.size().height() - footer - legendHeight - y - headHeight) / 16;
 
-    // Column heads: date, weekday, sunrise, sunset.
-    for (int c = 0; c < kDaysPerWeek; ++c) {
-        const QRectF box(labelWidth + c * columnWidth, y, columnWidth, headHeight);
-        sheet.fill(box, QColor(225, 225, 225));
-        sheet.frame(box);
-        const DayListing* d = columns[static_cast<std::size_t>(c)];
-        if (!d) continue;
-        sheet.setTextColour();
-        const QRectF inner = box.adjusted(2, 1, -2, -1);
-        const double line = inner.height() / 4;
-        sheet.text({inner.left(), inner.top(), inner.width(), line}, words.date(d->date),
-                   PageFont(8, true), Qt::AlignHCenter);
-        sheet.text({inner.left(), inner.top() + line, inner.width(), line},
-                   QLocale().dayName(ToQDate(d->date).dayOfWeek()), PageFont(8, true),
-                   Qt::AlignHCenter);
-        if (d->failure || d->skipped) {
-            sheet.text({inner.left(), inner.top() + 2 * line, inner.width(), 2 * line},
-                       Pages::tr("No sunrise or sunset"), PageFont(7), Qt::AlignHCenter, true);
-        } else {
-            sheet.text({inner.left(), inner.top() + 2 * line, inner.width(), line},
-                       Pages::tr("Sunrise %1")
-                           .arg(TimeText(job, words, d->evaluation.result.inputDaySunRise,
-                                         d->evaluation.zone())),
-                       PageFont(7), Qt::AlignHCenter);
-            sheet.text({inner.left(), inner.top() + 3 * line, inner.width(), line},
-                       Pages::tr("Sunset %1")
-                           .arg(TimeText(job, words, d->evaluation.result.inputDaySunSet,
-                                         d->evaluation.zone())),
-                       PageFont(7), Qt::AlignHCenter);
-        }
-    }
+    PaintWeekHeads(sheet, job, words, columns, {labelWidth, y, columnWidth, headHeight});
     y += headHeight;
-
     for (int row = 0; row < 16; ++row) {
         const bool night = row >= kPeriodsPerSpan;
         const int number = row % kPeriodsPerSpan + 1;
         const double top = y + row * rowHeight;
-        const QRectF label(0, top, labelWidth, rowHeight);
-        sheet.fill(label, QColor(225, 225, 225));
-        sheet.frame(label);
-        sheet.setTextColour();
-        sheet.text(label.adjusted(2, 1, -2, -1),
+        sheet.cell({0, top, labelWidth, rowHeight},
                    night ? Pages::tr("Night %1").arg(number) : Pages::tr("Day %1").arg(number),
-                   PageFont(8, true));
+                   PageFont(8, true), kHeadShade, Qt::AlignLeft, {2, 1});
         for (int c = 0; c < kDaysPerWeek; ++c) {
-            const QRectF box(labelWidth + c * columnWidth, top, columnWidth, rowHeight);
-            const DayListing* d = columns[static_cast<std::size_t>(c)];
-            std::vector<const Period*> entries;
-            if (d && !d->failure && !d->skipped) {
-                if (!night) {
-                    entries.push_back(&d->day[static_cast<std::size_t>(number - 1)]);
-                } else {
-                    for (const Period& p : d->night) {
-                        if (p.number == number) entries.push_back(&p);
-                    }
-                }
-            }
-            if (entries.empty()) {
-                sheet.frame(box);
-                continue;
-            }
-            // A start time above the name with the verdict's sign; a period split
-            // at midnight gives each part a line of its own, time and name.
-            const double part = box.height() / static_cast<double>(entries.size());
-            for (std::size_t e = 0; e < entries.size(); ++e) {
-                const Period& p = *entries[e];
-                const bool holds = job.work && d->date == job.shown &&
-                                   HoldsTimeOfWork(*job.work, p,
-                                                   ZoneSeconds(job.work->zone()) -
-                                                       ZoneSeconds(d->evaluation.zone()));
-                const QRectF slot(box.left(), box.top() + e * part, box.width(), part);
-                const Marks marks = MarksOfPeriod(p, d->date);
-                sheet.fill(slot, VerdictColour(p.verdict, !marks.Empty()));
-                const QString name =
-                    words.period(p.name) + u' ' + VerdictSign(p.verdict) + MarkSigns(marks);
-                const QString start = TimeText(job, words, p.start, d->evaluation.zone());
-                sheet.setTextColour();
-                sheet.text(slot.adjusted(2, 0.5, -2, -0.5),
-                           entries.size() == 1 ? start + u'\n' + name : start + u' ' + name,
-                           PageFont(7, holds), Qt::AlignLeft);
-                if (holds) sheet.frame(slot.adjusted(1, 1, -1, -1), 1.5);
-            }
-            sheet.frame(box);
+            PaintWeekCell(sheet, job, words, columns[static_cast<std::size_t>(c)], night, number,
+                          {labelWidth + c * columnWidth, top, columnWidth, rowHeight});
         }
     }
-    y += 16 * rowHeight;
-
-    // The legend: what the signs and colours say.
-    const double legendTop = y + 2;
-    const double share = w / 5;
-    const std::array<Verdict, 3> verdicts = {Verdict::Favorable, Verdict::Intermediate,
-                                             Verdict::Unfavorable};
-    for (std::size_t i = 0; i < verdicts.size(); ++i) {
-        const QRectF box(i * share, legendTop, share - 4, 11);
-        sheet.fill(box, VerdictColour(verdicts[i]));
-        sheet.frame(box);
-        sheet.setTextColour();
-        sheet.text(box.adjusted(2, 0, -2, 0),
-                   VerdictSign(verdicts[i]) + u' ' + words.verdict(verdicts[i]), PageFont(7));
-    }
-    const QRectF spoiled(3 * share, legendTop, share - 4, 11);
-    sheet.fill(spoiled, VerdictColour(Verdict::Favorable, true));
-    sheet.frame(spoiled);
-    sheet.setTextColour();
-    sheet.text(spoiled.adjusted(2, 0, -2, 0),
-               Pages::tr("%1 %2 with a mark")
-                   .arg(VerdictSign(Verdict::Favorable), words.verdict(Verdict::Favorable)),
-               PageFont(7));
-    const QRectF work(4 * share, legendTop, share, 11);
-    sheet.frame(work.adjusted(0, 0, -share * 0.8, 0), 1.5);
-    sheet.text(work.adjusted(share * 0.2 + 3, 0, 0, 0), Pages::tr("Time of work"), PageFont(7));
-    const double markShare = w / static_cast<double>(kAllMarks.size());
-    for (std::size_t i = 0; i < kAllMarks.size(); ++i) {
-        sheet.text({i * markShare, legendTop + 12, markShare - 4, 11},
-                   MarkSign(i) + u' ' + words.mark(kAllMarks[i]), PageFont(7));
-    }
+    PaintLegend(sheet, words, y + 16 * rowHeight + 2);
 }
 
 }  // namespace velnora

@@ -22,7 +22,8 @@ class Pages {
     Q_DECLARE_TR_FUNCTIONS(velnora::Pages)
 };
 
-inline constexpr double kGrid = 0.5;  // line width of the tables, points
+inline constexpr double kGrid = 0.5;                // line width of the tables, points
+inline constexpr QColor kHeadShade{225, 225, 225};  // the tables' heads and the midnight row
 
 // One page being painted: lengths in points from the top left of the printable
 // area, turned into the device's units here. Every text is fitted into its box:
@@ -57,6 +58,17 @@ public:
     }
 
     void setTextColour() { painter_.setPen(Qt::black); }
+
+    // A table's cell: `box` filled with `colour` where that is valid, framed, and
+    // `words` in it, `inset` points in from each side.
+    void cell(const QRectF& box, const QString& words, const QFont& font, const QColor& colour = {},
+              int align = Qt::AlignLeft, QSizeF inset = {3, 1}, bool wrap = false) {
+        if (colour.isValid()) fill(box, colour);
+        frame(box);
+        setTextColour();
+        const double dx = inset.width(), dy = inset.height();
+        text(box.adjusted(dx, dy, -dx, -dy), words, font, align, wrap);
+    }
 
 private:
     QRectF device(const QRectF& points) const {
