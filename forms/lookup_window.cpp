@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "forms/place_texts.h"
 #include "forms/result_texts.h"
 #include "places/zone_clock.h"
 #include "ui/link_opener.h"
@@ -34,8 +35,6 @@ QTableWidgetItem* Cell(const QString& text) {
     return item;
 }
 
-QString Quoted(const QString& text) { return u'\u201C' + text + u'\u201D'; }
-
 // A wrapped label whose text can be selected and copied.
 QLabel* Note(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -43,94 +42,6 @@ QLabel* Note(const char* name, const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-// "Mumbai", "Bombay (Mumbai)", or for a division's largest place
-// "Cariacica: the district's largest place, Vitória".
-QString PlaceName(const places::Place& p) {
-    if (!p.standsFor.isEmpty()) {
-        return QCoreApplication::translate("velnora::LookupWindow",
-                                           "%1: the district's largest place, %2")
-            .arg(p.standsFor, p.city);
-    }
-    if (p.typedName.isEmpty()) return p.city;
-    //: the name a place was found by, then its own name: "Bombay (Mumbai)"
-    return QCoreApplication::translate("velnora::LookupWindow", "%1 (%2)").arg(p.typedName, p.city);
-}
-
-// "Bangalore (Bengaluru), Karnataka, India"; an empty state is left out.
-QString PlaceText(const places::Place& p) {
-    QStringList parts = {PlaceName(p)};
-    for (const QString& part : {p.state, p.country}) {
-        if (!part.isEmpty()) parts << part;
-    }
-    //: what stands between the parts of a place's name: "Pune, Maharashtra, India"
-    return parts.join(QCoreApplication::translate("velnora::LookupWindow", ", "));
-}
-
-// "18° 31' N", as the result window writes a coordinate.
-QString DegreesMinutesText(double angle, bool latitude) {
-    return CoordinateText(places::ToDegreesMinutes(angle, latitude));
-}
-
-// "8 March to 1 November 2026", or "until 5 April and from 4 October 2026" where
-// daylight saving time spans the turn of the year, in the windows' language.
-QString DaylightPeriodText(const places::ZoneYear& zone) {
-    if (!zone.daylight || !zone.daylightStart.isValid() || !zone.daylightEnd.isValid())
-        return QCoreApplication::translate("velnora::LookupWindow", "none");
-    const QLocale locale;
-    const auto day = [&](QDate d) { return locale.toString(d, QStringLiteral("d MMMM")); };
-    const QString year = locale.toString(zone.daylightStart.year()).remove(locale.groupSeparator());
-    if (zone.daylightStart < zone.daylightEnd) {
-        //: the dates of daylight saving time in a year: "8 March to 1 November 2026"
-        return QCoreApplication::translate("velnora::LookupWindow", "%1 to %2 %3")
-            .arg(day(zone.daylightStart), day(zone.daylightEnd), year);
-    }
-    //: daylight saving time across the turn of the year: "until 5 April and from 4 October 2026"
-    return QCoreApplication::translate("velnora::LookupWindow", "until %1 and from %2 %3")
-        .arg(day(zone.daylightEnd), day(zone.daylightStart), year);
-}
-
-// A zone's minutes as the user types them into the main form: the minute box
-// takes digits only, the sign of the whole zone comes from the hours ("-5", "30").
-QString TypedMinutes(const places::ZoneOffset& o) { return QString::number(std::abs(o.minutes)); }
-
-// "hours -5, minutes 30"
-QString TypedOffset(const places::ZoneOffset& o) {
-    return QCoreApplication::translate("velnora::LookupWindow", "hours %1, minutes %2")
-        .arg(QString::number(o.hours), TypedMinutes(o));
-}
-
-// A position and zone as the main form's boxes and buttons take them:
-// "Latitude 18 31 North, Longitude 73 51 East, Zone hours -5 minutes 30".
-QString FormTexts(const places::Place& p, const std::optional<places::ZoneYear>& zone) {
-    const Angle lat = places::ToDegreesMinutes(p.latitude, true);
-    const Angle lon = places::ToDegreesMinutes(p.longitude, false);
-    QString text = QCoreApplication::translate("velnora::LookupWindow",
-                                               "Latitude %1 %2 %3, Longitude %4 %5 %6")
-                       .arg(lat.degrees)
-                       .arg(lat.minutes)
-                       .arg(lat.hemisphere == Hemisphere::South
-                                ? QCoreApplication::translate("velnora::LookupWindow", "South")
-                                : QCoreApplication::translate("velnora::LookupWindow", "North"))
-                       .arg(lon.degrees)
-                       .arg(lon.minutes)
-                       .arg(lon.hemisphere == Hemisphere::West
-                                ? QCoreApplication::translate("velnora::LookupWindow", "West")
-                                : QCoreApplication::translate("velnora::LookupWindow", "East"));
-    const auto offset = [](const places::ZoneOffset& o) {
-        return QCoreApplication::translate("velnora::LookupWindow", "hours %1 minutes %2")
-            .arg(QString::number(o.hours), TypedMinutes(o));
-    };
-    if (zone) {
-        text += QCoreApplication::translate("velnora::LookupWindow", ", Zone %1")
-                    .arg(offset(zone->standard));
-        if (zone->daylight)
-            text +=
-                QCoreApplication::translate("velnora::LookupWindow", " (daylight saving time: %1)")
-                    .arg(offset(*zone->daylight));
-    }
-    return text;
 }
 
 }  // namespace
@@ -223,8 +134,9 @@ LookupWindow::LookupWindow(LinkOpener& links, QDate year, QWidget* parent)
 
 void LookupWindow::StartSearch(const QString& searchText) {
     searchText_ = searchText;
-    lblSearch_->setText(
-        tr("Places matching %1:").arg(Quoted(places::StripCoordinateSuffix(searchText).trimmed())));
+    // Nothing found yet: the heading names what is being looked for.
+    lblSearch_->setText(MatchesHeading(places::StripCoordinateSuffix(searchText).trimmed(),
+                                       places::SearchResult{}));
     lstPlaces_->clearContents();
     lstPlaces_->setRowCount(0);
     shown_.clear();
@@ -234,55 +146,8 @@ void LookupWindow::StartSearch(const QString& searchText) {
 
 void LookupWindow::ShowMatches(const QString& searchText, const places::SearchResult& found) {
     StartSearch(searchText);
-    const QString typed = Quoted(places::StripCoordinateSuffix(searchText).trimmed());
-    using places::SearchOutcome;
-    switch (found.outcome) {
-        case SearchOutcome::Found:
-            lblSearch_->setText(tr("Places matching %1:").arg(typed));
-            break;
-        case SearchOutcome::Partial:
-            lblSearch_->setText(tr("No place in the offline list is named %1; places named with "
-                                   "part of it:")
-                                    .arg(Quoted(found.name)));
-            break;
-        case SearchOutcome::NotItsName:
-            lblSearch_->setText(tr("No place fits %1 by its own name; the first has %2 as another "
-                                   "name or within its name:")
-                                    .arg(typed, Quoted(found.name)));
-            break;
-        case SearchOutcome::Ambiguous:
-            lblSearch_->setText(tr("%1 names more than one place; the first %n match equally, "
-                                   "the likeliest first:",
-                                   nullptr, found.equallyGood)
-                                    .arg(typed));
-            break;
-        case SearchOutcome::Contradicted:
-            lblSearch_->setText(tr("There are places named %1, but none in %2:")
-                                    .arg(Quoted(found.name), Quoted(found.against.join(u' '))));
-            break;
-        case SearchOutcome::NearMiss:
-            lblSearch_->setText(tr("No place in the offline list matches %1; did you mean %2?")
-                                    .arg(typed, PlaceText(found.places.front())));
-            break;
-        case SearchOutcome::NoMatch:
-            break;
-    }
-    if (found.outcome == SearchOutcome::Found || found.outcome == SearchOutcome::Ambiguous) {
-        if (found.namedBy == places::NamedBy::OtherName) {
-            lblSearch_->setText(
-                lblSearch_->text() +
-                tr(" (%1 is another name of the first, not its own)").arg(Quoted(found.name)));
-        } else if (found.namedBy == places::NamedBy::PartOfName) {
-            lblSearch_->setText(
-                lblSearch_->text() +
-                tr(" (%1 is only part of the first one's name)").arg(Quoted(found.name)));
-        }
-    }
-    if (!found.passedOver.isEmpty()) {
-        lblSearch_->setText(lblSearch_->text() +
-                            tr(" (%1 named nothing for the first and was passed over)")
-                                .arg(Quoted(found.passedOver.join(u' '))));
-    }
+    const QString typed = places::StripCoordinateSuffix(searchText).trimmed();
+    lblSearch_->setText(MatchesHeading(typed, found));
     shown_ = found.places.first(std::min<qsizetype>(found.places.size(), kMostPlaces));
     const int rows = static_cast<int>(shown_.size());
     lstPlaces_->setRowCount(rows);
@@ -322,7 +187,7 @@ void LookupWindow::ShowMatches(const QString& searchText, const places::SearchRe
     if (rows == 0) {
         lblNoMatch_->setText(tr("No place in the offline list matches %1. "
                                 "Search the Web to find its latitude and longitude.")
-                                 .arg(typed));
+                                 .arg(Quoted(typed)));
         cmdSearchWeb_->setDefault(true);
         cmdSearchWeb_->setFocus();
     } else {
