@@ -3,25 +3,20 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstdlib>
-#include <optional>
 
 #include "forms/place_texts.h"
-#include "forms/result_texts.h"
 #include "places/zone_clock.h"
 #include "ui/link_opener.h"
 
